@@ -1,0 +1,102 @@
+#include "app/cli.h"
+
+#include "platform/fout.h"
+#include "platform/gebruiker_stderr.h"
+#include "platform/register.h"
+#include "platform/tekst1252.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <map>
+
+namespace gdk::cli {
+namespace {
+
+const char* const HulpTekst =
+    "Gedenkjes - bidprentjes en gedachtenisprentjes lezen, controleren en als web site uitvoeren.\n"
+    "\n"
+    "gebruik: gedenkjes-cli [--register BESTAND] [--programmamap MAP] OPDRACHT ...\n"
+    "\n"
+    "opdrachten:\n"
+    "  inlezen   BESTAND.gdk          lees de collectie in, met de controles en het verschillenbestand\n"
+    "  persoon   BESTAND.gdk N        lees in, schrijf de HTML-pagina van persoon N naar standaarduitvoer\n"
+    "  relatie   BESTAND.gdk N        lees in, schrijf de HTML-pagina van relatie N naar standaarduitvoer\n"
+    "  uitvoeren BESTAND.gdk 1|2|3    lees in, schrijf de web site van dat type\n"
+    "  opties                         toon elke instelling zoals de activering ze leest\n"
+    "\n"
+    "opties:\n"
+    "  --register BESTAND     het registerbestand (anders $GEDENKJES_REGISTRY, anders\n"
+    "                         $XDG_CONFIG_HOME/gedenkjes/HKEY_CURRENT_USER.reg)\n"
+    "  --programmamap MAP     de programmamap met Tussenvoegsel.txt, UitvoerTekst.txt en tool/\n"
+    "                         (anders $GEDENKJES_PROGRAMMAMAP, anders de map van het programma)\n"
+    "  --help                 deze tekst\n"
+    "\n"
+    "Elke opdracht voert eerst de activering uit (woordlijsten, voorinstellingen, instellingen).\n"
+    "Statusteksten gaan als 'links: ' en 'rechts: ' regels naar standaardfout, meldingen als\n"
+    "'melding: '. Pagina's gaan ongewijzigd (Windows-1252) naar standaarduitvoer.\n"
+    "\n"
+    "afsluitstatus: 0 klaar; 1 de bewerking lukte niet (bestand ontbreekt, geen pagina, uitvoer\n"
+    "geweigerd of mislukt); 2 verkeerd gebruik of een invoer/uitvoerfout.\n";
+
+using Opdracht = int (*)(const std::vector<std::string>&);
+
+const std::map<std::string, Opdracht>& Opdrachten() {
+    static const std::map<std::string, Opdracht> opdrachten = {
+        {"inlezen", Inlezen}, {"persoon", Persoon}, {"relatie", Relatie},
+        {"uitvoeren", Uitvoeren}, {"opties", Opties},
+    };
+    return opdrachten;
+}
+
+} // namespace
+
+int GetalArgument(const std::string& tekst, const std::string& wat) {
+    char* eind = nullptr;
+    errno = 0;
+    const long waarde = std::strtol(tekst.c_str(), &eind, 10);
+    if (tekst.empty() || *eind != '\0' || errno != 0 || waarde < INT32_MIN || waarde > INT32_MAX)
+        throw GebruikFout{wat + " moet een geheel getal zijn, niet '" + tekst + "'."};
+    return static_cast<int>(waarde);
+}
+
+int Hoofd(int argc, char** argv) {
+    StderrGebruiker gebruiker;
+    ZetUI(&gebruiker);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    try {
+        std::size_t i = 0;
+        for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
+            const std::string& optie = args[i];
+            if (optie == "--help") {
+                std::cout << HulpTekst;
+                return Klaar;
+            }
+            if ((optie == "--register" || optie == "--programmamap") && i + 1 < args.size()) {
+                if (optie == "--register")
+                    reg::ZetRegisterBestand(args[++i]);
+                else
+                    setenv("GEDENKJES_PROGRAMMAMAP", args[++i].c_str(), 1);
+                continue;
+            }
+            throw GebruikFout{"Onbekende optie '" + optie + "' (of de waarde ontbreekt)."};
+        }
+        if (i == args.size()) throw GebruikFout{"Geef een opdracht; zie gedenkjes-cli --help."};
+        const auto gevonden = Opdrachten().find(args[i]);
+        if (gevonden == Opdrachten().end()) throw GebruikFout{"Onbekende opdracht '" + args[i] + "'."};
+        const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
+        const int status = gevonden->second(rest);
+        ZetUI(nullptr);
+        return status;
+    } catch (const GebruikFout& f) {
+        std::cerr << "gedenkjes-cli: " << f.melding << "\n";
+        ZetUI(nullptr);
+        return Fout;
+    } catch (const IOFout& f) {
+        std::cerr << "gedenkjes-cli: " << NaarUtf8(f.what()) << "\n";
+        ZetUI(nullptr);
+        return Fout;
+    }
+}
+
+} // namespace gdk::cli

@@ -1,0 +1,11 @@
+// Commands not built yet. Each moves to a file of its own when it is built.
+#include "app/cli.h"
+
+namespace gdk::cli {
+bool ActiveerEnLees(const std::string&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
+int Opties(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
+int Inlezen(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
+int Persoon(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
+int Relatie(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
+int Uitvoeren(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
+} // namespace gdk::cli

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Gedenkjes build script.
+#   ./build.sh run    install what is missing, build, run the program on the sample collection
+#   ./build.sh test   install what is missing, build, run every test
+#   ./build.sh build  install what is missing, build only
+set -euo pipefail
+cd "$(dirname "$0")"
+here=$(pwd)
+
+packages=(g++ cmake make pkg-config qt6-base-dev libicu-dev libjpeg-dev libgtest-dev libgmock-dev
+          libbenchmark-dev xvfb xauth chromium python3 fonts-dejavu-core)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "build.sh: installing ${missing[*]}" >&2
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+}
+
+build() {
+    install_missing
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build build -j"$(nproc)"
+}
+
+# The sample registry names the sample's scans by a relative path; give it an absolute one.
+sample_registry() {
+    local reg="$here/build/sample-registry.reg"
+    sed "s|@EXAMPLES@|$here/examples|g; s|@OUT@|$here/out|g" examples/HKEY_CURRENT_USER.reg > "$reg"
+    echo "$reg"
+}
+
+case "${1:-}" in
+run)
+    build
+    export GEDENKJES_REGISTRY
+    GEDENKJES_REGISTRY=$(sample_registry)
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/gedenkjes ]; then
+        exec build/gedenkjes examples/kaarten.gdk
+    fi
+    rm -rf out
+    mkdir -p out
+    build/gedenkjes-cli inlezen examples/kaarten.gdk
+    for t in 1 2 3; do build/gedenkjes-cli uitvoeren examples/kaarten.gdk "$t" || true; done
+    echo "Sites geschreven in $here/out/kaarten/gedenkjes/" >&2
+    ;;
+test)
+    build
+    cd build
+    ctest --output-on-failure -j"$(nproc)"
+    ;;
+build)
+    build
+    ;;
+*)
+    echo "gebruik: ./build.sh run|test|build" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,59 @@
+#pragma once
+// The file-system resolver. Every file-system access of the program goes through here.
+// Paths given in are Windows-1252 texts with '/' (or '\') separators; they are converted to
+// UTF-8 where they reach the disk, and names read from a listing come back as Windows-1252.
+// Each component that exists is matched exactly first, else case-insensitively (first match in
+// byte order, Windows-1252 case pairs); a name on disk that is not valid UTF-8 also matches byte
+// for byte. Only a missing tail is created, with the case given.
+// Below a folder registered with ExacteMapScope names are matched exactly only.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace gdk::fs {
+
+// The path on disk (UTF-8 bytes) for a Windows-1252 path: existing components resolved, the
+// missing tail converted as given. '\' is read as '/'.
+std::string OpSchijf(const std::string& pad1252);
+
+bool Bestaat(const std::string& pad1252);     // file or folder
+bool BestandBestaat(const std::string& pad1252); // a file (not a folder)
+bool MapBestaat(const std::string& pad1252);
+// Creates the folder with its missing parents (ForceDirectories). True when it exists afterwards.
+bool MaakMappen(const std::string& pad1252);
+// Deletes a file; true when it is gone afterwards.
+bool Verwijder(const std::string& pad1252);
+// Copies a file byte for byte; false when the source cannot be read or the target not written.
+bool Kopieer(const std::string& bron1252, const std::string& doel1252);
+std::uintmax_t Grootte(const std::string& pad1252);
+
+struct Item {
+    std::string naam; // Windows-1252
+    bool isMap = false;
+};
+// Entries of a folder (without "." and ".."), in byte order of their names on disk.
+std::vector<Item> Lijst(const std::string& map1252);
+// Does `naam` match the DOS mask (`*`, `?`), ignoring case? "*.*" and "*" match everything.
+bool PastOpMasker(const std::string& naam, const std::string& masker);
+
+// Caches directory listings while alive (one read, one export). Nested scopes share one cache.
+// The resolver keeps the cache right for entries the program itself creates or deletes.
+class CacheScope {
+public:
+    CacheScope();
+    ~CacheScope();
+    CacheScope(const CacheScope&) = delete;
+    CacheScope& operator=(const CacheScope&) = delete;
+};
+
+// While alive, every path at or below `map1252` (as resolved when the scope opens) is matched
+// exactly, never case-insensitively: the tree an export writes fresh.
+class ExacteMapScope {
+public:
+    explicit ExacteMapScope(const std::string& map1252);
+    ~ExacteMapScope();
+    ExacteMapScope(const ExacteMapScope&) = delete;
+    ExacteMapScope& operator=(const ExacteMapScope&) = delete;
+};
+
+} // namespace gdk::fs

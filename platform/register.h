@@ -1,0 +1,25 @@
+#pragma once
+// HKEY_CURRENT_USER as a REGEDIT4 text file (UTF-8 on disk, Windows-1252 at this interface).
+// Key and value names compare case-insensitively; a value of the wrong type reads as absent.
+// Unknown lines are kept on rewrite; writes go to a temporary file renamed into place; a file
+// that cannot be parsed at all reads as empty and is never overwritten with less.
+// Location: ZetRegisterBestand (the CLI's --register), else $GEDENKJES_REGISTRY, else
+// $XDG_CONFIG_HOME/gedenkjes/HKEY_CURRENT_USER.reg (default ~/.config/...).
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace gdk::reg {
+
+std::string RegisterBestand();
+void ZetRegisterBestand(const std::string& pad); // empty: back to the environment rule
+
+// `sleutel` is the path below HKEY_CURRENT_USER, e.g. "Software\\Velmoran\\Gedenkje\\4.00\\OptiesCode".
+bool SleutelBestaat(const std::string& sleutel);
+std::optional<std::string> LeesString(const std::string& sleutel, const std::string& naam);
+std::optional<std::int32_t> LeesInteger(const std::string& sleutel, const std::string& naam);
+// Create the key when missing, write the one value. False (silently) when the file cannot be written.
+bool SchrijfString(const std::string& sleutel, const std::string& naam, const std::string& waarde);
+bool SchrijfInteger(const std::string& sleutel, const std::string& naam, std::int32_t waarde);
+
+} // namespace gdk::reg

@@ -1,0 +1,34 @@
+#pragma once
+// Windows-1252 text: the case pairs the system means by "ignoring case", and the conversions
+// to and from UTF-8 at the edges (terminal, GUI, file names on disk, registry file).
+#include <string>
+#include <string_view>
+
+namespace gdk {
+
+// ASCII only: A-Z <-> a-z ("in capitals", "small letters").
+char AsciiKlein(char c);
+char AsciiGroot(char c);
+std::string AsciiKleineLetters(std::string_view s);
+std::string AsciiHoofdletters(std::string_view s);
+
+// Full Windows-1252 case pairs: A-Z/a-z, C0-DE/E0-FE except D7/F7, 8A/9A, 8C/9C, 8E/9E, 9F/FF.
+char KleinLetter1252(char c);
+char HoofdLetter1252(char c);
+std::string KleineLetters1252(std::string_view s);
+bool GelijkZonderHoofdletters(std::string_view a, std::string_view b);
+// Position of the first occurrence of `naald` in `hooi` from `vanaf`, ignoring case, or npos.
+std::size_t ZoekZonderHoofdletters(std::string_view hooi, std::string_view naald, std::size_t vanaf = 0);
+// Every occurrence of `oud` replaced by `nieuw`, ignoring case (left to right, non-overlapping).
+std::string VervangAlles(std::string_view s, std::string_view oud, std::string_view nieuw);
+
+// Windows-1252 -> UTF-8 (the five undefined codes 81 8D 8F 90 9D map to U+0081 etc.).
+std::string NaarUtf8(std::string_view s1252);
+// UTF-8 -> Windows-1252. Characters without a Windows-1252 form become '?'.
+// Returns false (and leaves `uit` as far as converted) when `s` is not valid UTF-8.
+bool VanUtf8(std::string_view utf8, std::string& uit);
+// Convenience: invalid UTF-8 is returned byte for byte.
+std::string VanUtf8(std::string_view utf8);
+bool IsGeldigUtf8(std::string_view s);
+
+} // namespace gdk

@@ -1,0 +1,61 @@
+#pragma once
+// Sequential text files as the system reads and writes them: 8-bit, no conversion.
+// Reading: a line ends at LF, CR LF or a lone CR; Ctrl-Z (0x1A) ends the file; a final line
+// without terminator is a line; a final terminator adds no empty line. NUL bytes are kept.
+// Writing: lines end in CR LF, buffered, the file written once sequentially.
+// Paths are Windows-1252 texts and go through the resolver (bestanden.h).
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gdk {
+
+class TekstLezer {
+public:
+    // Opens the file. Throws IOFout when it exists but cannot be read (a folder, no permission).
+    // Returns false from Open when the file does not exist.
+    TekstLezer() = default;
+    ~TekstLezer();
+    TekstLezer(const TekstLezer&) = delete;
+    TekstLezer& operator=(const TekstLezer&) = delete;
+    bool Open(const std::string& pad1252);
+    // Next line into `regel` (without terminator); false at end of file. Throws IOFout on a read error.
+    bool LeesRegel(std::string& regel);
+    // Bytes consumed so far and the file size, for progress reports.
+    std::size_t Gelezen() const { return positie_; }
+    std::size_t Grootte() const { return grootte_; }
+
+private:
+    bool Vul();
+    std::FILE* bestand_ = nullptr;
+    std::string pad_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0, eind_ = 0;
+    std::size_t positie_ = 0, grootte_ = 0;
+    bool klaar_ = false;
+};
+
+class TekstSchrijver {
+public:
+    TekstSchrijver() = default;
+    ~TekstSchrijver(); // closes without throwing
+    TekstSchrijver(const TekstSchrijver&) = delete;
+    TekstSchrijver& operator=(const TekstSchrijver&) = delete;
+    // Creates (or truncates) the file; `toevoegen` appends instead. Returns false when it cannot.
+    bool Open(const std::string& pad1252, bool toevoegen = false);
+    bool IsOpen() const { return bestand_ != nullptr; }
+    // Writes `regel` and CR LF. Throws IOFout on a write error (disk full...).
+    void Regel(std::string_view regel);
+    // Writes bytes as they are, no line end.
+    void Schrijf(std::string_view tekst);
+    // Flushes and closes; throws IOFout when the data did not reach the disk.
+    void Sluit();
+
+private:
+    std::FILE* bestand_ = nullptr;
+    std::string pad_;
+};
+
+} // namespace gdk
