@@ -5,7 +5,5 @@ namespace gdk::cli {
 bool ActiveerEnLees(const std::string&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
 int Opties(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
 int Inlezen(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
-int Persoon(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
-int Relatie(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
 int Uitvoeren(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
 } // namespace gdk::cli

@@ -1,0 +1,228 @@
+#include "pages/tnaamopmaak.h"
+
+#include "data/tvars.h"
+#include "data/ufuncties.h"
+#include "import/woordlijsten.h"
+#include "platform/klok.h"
+#include "platform/tekst1252.h"
+#include "settings/instellingen.h"
+
+#include <limits>
+
+namespace gdk {
+namespace {
+
+// A field counts as empty when nothing but characters of code 32 and below is left after
+// trimming; checked without building the trimmed copy, as the exports ask this per person.
+bool IsLeeg(const std::string& s) {
+    for (const char c : s)
+        if (static_cast<unsigned char>(c) > 32) return false;
+    return true;
+}
+
+// Appends `deel` after `scheiding`, or makes it the text when the text is still empty.
+void Voeg(std::string& tekst, const char* scheiding, const std::string& deel) {
+    if (!tekst.empty()) tekst += scheiding;
+    tekst += deel;
+}
+
+std::string PlaatsWeergave(const std::string& plaats) {
+    const std::string t = Trim(plaats);
+    return glAfblijven ? t : HoofdletterWoorden(t, glPlaatsnamen);
+}
+
+// Date, place, detail, note and addition of one event, each only when its field is not empty.
+// `detail` is null for the events that have none. Returns whether any part was present.
+bool GebeurtenisDelen(std::string& tekst, const std::string& datum, const std::string& plaats,
+                      const std::string* detail, const std::string& aantekening, const std::string& toevoeging) {
+    bool aanwezig = false;
+    if (!IsLeeg(datum)) {
+        tekst = UitvoerTekst[88] + " " + DatumNormaliseren(Trim(datum));
+        aanwezig = true;
+    }
+    if (!IsLeeg(plaats)) {
+        Voeg(tekst, " ", UitvoerTekst[89] + " " + PlaatsWeergave(plaats));
+        aanwezig = true;
+    }
+    if (detail && !IsLeeg(*detail)) {
+        Voeg(tekst, " ", "(" + Trim(*detail) + ")");
+        aanwezig = true;
+    }
+    if (!IsLeeg(aantekening)) {
+        Voeg(tekst, ", ", UitvoerTekst[90] + ": " + Trim(aantekening));
+        aanwezig = true;
+    }
+    if (!IsLeeg(toevoeging)) {
+        Voeg(tekst, " ", "[" + Trim(toevoeging) + "]");
+        aanwezig = true;
+    }
+    return aanwezig;
+}
+
+std::string GebeurtenisTekst(const std::string& woord, const std::string& datum, const std::string& plaats,
+                             const std::string* detail, const std::string& aantekening,
+                             const std::string& toevoeging) {
+    std::string tekst;
+    GebeurtenisDelen(tekst, datum, plaats, detail, aantekening, toevoeging);
+    if (!IsLeeg(tekst)) tekst = woord + " " + tekst;
+    return tekst;
+}
+
+std::string NotitieOpEenRegel(const std::string& aantekening) {
+    return VervangAlles(Trim(aantekening), "\r\n", ", ");
+}
+
+// Lower case, or with the variant each word starting with a capital.
+std::string IndexTussenvoegsel(const std::string& tussenvoegsel, bool variant) {
+    const std::string klein = AsciiKleineLetters(tussenvoegsel);
+    return variant ? HoofdletterWoorden(klein, false) : klein;
+}
+
+} // namespace
+
+std::string GeboorteTekst(std::int32_t persoon) {
+    const recPersoon& p = Personen[persoon];
+    return GebeurtenisTekst(UitvoerTekst[91], p.GeboorteDatum, p.GeboortePlaats, nullptr, p.GeboorteAantekening(),
+                            p.GeboorteToevoeging());
+}
+
+std::string OverlijdensTekst(std::int32_t persoon) {
+    const recPersoon& p = Personen[persoon];
+    return GebeurtenisTekst(UitvoerTekst[97], p.OverlijdensDatum, p.OverlijdensPlaats, nullptr,
+                            p.OverlijdensAantekening(), p.OverlijdensToevoeging());
+}
+
+std::string BegrafenisTekst(std::int32_t persoon) {
+    const recPersoon& p = Personen[persoon];
+    return GebeurtenisTekst(UitvoerTekst[33], p.BegraafDatum, p.BegraafPlaats, &p.BegraafDetail(),
+                            p.BegraafAantekening(), p.BegraafToevoeging());
+}
+
+std::string CrematieTekst(std::int32_t persoon) {
+    const recPersoon& p = Personen[persoon];
+    return GebeurtenisTekst(UitvoerTekst[98], p.CrematieDatum, p.CrematiePlaats, &p.CrematieDetail(),
+                            p.CrematieAantekening(), p.CrematieToevoeging());
+}
+
+std::string AantekeningTekst(std::int32_t persoon) {
+    const std::string& aantekening = Personen[persoon].Aantekening;
+    if (IsLeeg(aantekening)) return {};
+    return UitvoerTekst[90] + ": " + NotitieOpEenRegel(aantekening);
+}
+
+std::string BijzonderhedenTekst(std::int32_t persoon) {
+    const std::string& aantekening = Personen[persoon].Aantekening;
+    if (IsLeeg(aantekening)) return {};
+    return NotitieOpEenRegel(aantekening);
+}
+
+bool PersoonSamenvatting(std::int32_t persoon, std::string& regel) {
+    regel.clear();
+    try {
+        const std::string delen[] = {Trim(GeboorteTekst(persoon)), AantekeningTekst(persoon),
+                                     OverlijdensTekst(persoon), BegrafenisTekst(persoon), CrematieTekst(persoon)};
+        for (const std::string& deel : delen)
+            if (!IsLeeg(deel)) Voeg(regel, "; ", deel);
+        const std::string foto = AsciiKleineLetters(Trim(Personen[persoon].MetFoto));
+        if (foto == "ja")
+            regel += " (met foto)";
+        else if (foto == "nee")
+            regel += " (zonder foto)";
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+std::string HuwelijkTekst(std::int32_t gezin, std::int32_t relatieNummer, bool toonNummer) {
+    const recFamilie& f = Gezinnen[gezin];
+    std::string tekst;
+    for (int slot = 1; slot <= 6; ++slot) {
+        const recHuwelijk& h = f.Huwelijken(slot);
+        std::string deel;
+        if (GebeurtenisDelen(deel, h.HuwelijkDatum, h.HuwelijkPlaats, nullptr, h.HuwelijkAantekening,
+                             h.HuwelijkToevoeging)) {
+            const std::string soort = Trim(h.HuwelijkSoort);
+            std::string voor;
+            if (soort.empty() || GelijkZonderHoofdletters(soort, UitvoerTekst[53]))
+                voor = UitvoerTekst[53] + (toonNummer ? " (" + std::to_string(relatieNummer) + ") " : " ");
+            else
+                voor = soort + " ";
+            deel = voor + deel;
+        }
+        if (!IsLeeg(deel)) Voeg(tekst, "; ", deel);
+    }
+    return tekst;
+}
+
+bool RelatieTekst(std::int32_t gezin, std::int32_t relatieNummer, bool toonNummer, std::string& regel) {
+    regel.clear();
+    try {
+        regel = Trim(HuwelijkTekst(gezin, relatieNummer, toonNummer));
+        if (regel.empty()) regel = UitvoerTekst[105] + " " + UitvoerTekst[54];
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+std::string GeslachtTekst(std::int32_t persoon) {
+    const std::string geslacht = AsciiHoofdletters(Personen[persoon].Geslacht);
+    if (geslacht == "F") return UitvoerTekst[102];
+    if (geslacht == "M") return UitvoerTekst[101];
+    return UitvoerTekst[57];
+}
+
+std::string IndexRegel(std::int32_t persoon, bool variant) {
+    const recPersoon& p = Personen[persoon];
+    std::string regel = HoofdletterWoorden(VerwijderTussenHaakjes(p.Achternaam, '(', ')'), false);
+    if (regel.empty()) regel = UitvoerTekst[57];
+
+    if (!IsLeeg(p.Voornamen)) {
+        const std::string initialen = Initialen(VerwijderTussenHaakjes(p.Voornamen, '(', ')'));
+        // Without initials the particle is left out too: it would hang after a lone comma.
+        if (!initialen.empty()) {
+            regel += ", " + initialen;
+            if (!IsLeeg(p.Tussenvoegsel)) regel += " " + IndexTussenvoegsel(p.Tussenvoegsel, variant);
+        }
+    } else if (!IsLeeg(p.Tussenvoegsel)) {
+        regel += ", " + IndexTussenvoegsel(p.Tussenvoegsel, variant);
+    }
+
+    std::string datum;
+    if (!IsLeeg(p.GeboorteDatum)) {
+        const std::string nederlands = DatumNaarNederlands(p.GeboorteDatum);
+        if (const auto d = TekstNaarDatum(nederlands)) {
+            datum = DatumDDMMJJJJ(*d);
+        } else if (variant) {
+            bool mislukt = false;
+            datum = std::to_string(AlleenCijfers(nederlands, mislukt));
+        } else {
+            datum = nederlands;
+        }
+    }
+    const bool heeftKomma = regel.find(',') != std::string::npos;
+    if (!datum.empty())
+        regel += (heeftKomma ? " " : ", ") + datum;
+    else if (!heeftKomma)
+        regel += ", ";
+    return regel;
+}
+
+std::int32_t AlleenCijfers(const std::string& tekst, bool& mislukt) {
+    std::int64_t waarde = 0;
+    bool cijfer = false;
+    for (const char c : tekst) {
+        if (c < '0' || c > '9') continue;
+        cijfer = true;
+        waarde = waarde * 10 + (c - '0');
+        if (waarde > std::numeric_limits<std::int32_t>::max()) {
+            mislukt = true;
+            return 0;
+        }
+    }
+    mislukt = !cijfer;
+    return cijfer ? static_cast<std::int32_t>(waarde) : 0;
+}
+
+} // namespace gdk
