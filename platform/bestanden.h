@@ -7,6 +7,7 @@
 // for byte. Only a missing tail is created, with the case given.
 // Below a folder registered with ExacteMapScope names are matched exactly only.
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,15 @@ struct Item {
 std::vector<Item> Lijst(const std::string& map1252);
 // Does `naam` match the DOS mask (`*`, `?`), ignoring case? "*.*" and "*" match everything.
 bool PastOpMasker(const std::string& naam, const std::string& masker);
+
+// Opens a file through the resolver with fopen's `modus` ("rb", "wb", "ab"...); a file it
+// creates is entered into the listing cache. nullptr (errno set) when it cannot.
+std::FILE* OpenBestand(const std::string& pad1252, const char* modus);
+
+// For code that creates or removes entries by their on-disk path (OpSchijf) without going
+// through this unit: keeps an open CacheScope right. Harmless without one.
+void MeldAangemaakt(const std::string& opSchijf, bool isMap);
+void MeldVerwijderd(const std::string& opSchijf);
 
 // Caches directory listings while alive (one read, one export). Nested scopes share one cache.
 // The resolver keeps the cache right for entries the program itself creates or deletes.

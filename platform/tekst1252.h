@@ -30,5 +30,8 @@ bool VanUtf8(std::string_view utf8, std::string& uit);
 // Convenience: invalid UTF-8 is returned byte for byte.
 std::string VanUtf8(std::string_view utf8);
 bool IsGeldigUtf8(std::string_view s);
+// UTF-8 -> Windows-1252 only when every character has a Windows-1252 form (false otherwise):
+// for names on disk, where a '?' in place of a lost character must not match a real '?'.
+bool VanUtf8Verliesvrij(std::string_view utf8, std::string& uit);
 
 } // namespace gdk

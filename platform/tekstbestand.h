@@ -35,6 +35,7 @@ private:
     std::size_t begin_ = 0, eind_ = 0;
     std::size_t positie_ = 0, grootte_ = 0;
     bool klaar_ = false;
+    bool crGezien_ = false; // last line ended in CR: a LF right after it belongs to it
 };
 
 class TekstSchrijver {

@@ -1,0 +1,215 @@
+#include "platform/tekst1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace gdk {
+namespace {
+
+// Unicode code points of 0x80-0x9F. The five codes Windows-1252 leaves undefined keep their
+// C1 control code point, so every byte survives a round trip through UTF-8.
+constexpr std::array<char16_t, 32> kC1 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+struct Tabellen {
+    std::array<unsigned char, 256> klein{}, groot{};
+    Tabellen() {
+        for (int i = 0; i < 256; ++i) klein[i] = groot[i] = static_cast<unsigned char>(i);
+        auto paar = [this](int g, int k) {
+            klein[g] = static_cast<unsigned char>(k);
+            groot[k] = static_cast<unsigned char>(g);
+        };
+        for (int c = 'A'; c <= 'Z'; ++c) paar(c, c + 32);
+        for (int c = 0xC0; c <= 0xDE; ++c)
+            if (c != 0xD7) paar(c, c + 32);
+        paar(0x8A, 0x9A);
+        paar(0x8C, 0x9C);
+        paar(0x8E, 0x9E);
+        paar(0x9F, 0xFF);
+    }
+};
+
+const Tabellen& T() {
+    static const Tabellen t;
+    return t;
+}
+
+inline unsigned char U(char c) { return static_cast<unsigned char>(c); }
+
+void SchrijfUtf8(std::string& uit, std::uint32_t cp) {
+    if (cp < 0x80) {
+        uit += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        uit += static_cast<char>(0xC0 | (cp >> 6));
+        uit += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        uit += static_cast<char>(0xE0 | (cp >> 12));
+        uit += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        uit += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Decodes one code point at `i` (strict: no overlong forms, no surrogates, at most U+10FFFF).
+// Returns the length, 0 when the bytes there are not valid UTF-8.
+std::size_t DecodeerUtf8(std::string_view s, std::size_t i, std::uint32_t& cp) {
+    const unsigned char b = U(s[i]);
+    if (b < 0x80) {
+        cp = b;
+        return 1;
+    }
+    std::size_t n;
+    std::uint32_t min;
+    if (b >= 0xC2 && b <= 0xDF) {
+        n = 2, cp = b & 0x1F, min = 0x80;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        n = 3, cp = b & 0x0F, min = 0x800;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        n = 4, cp = b & 0x07, min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size()) return 0;
+    for (std::size_t k = 1; k < n; ++k) {
+        const unsigned char v = U(s[i + k]);
+        if ((v & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (v & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return n;
+}
+
+char Naar1252(std::uint32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    for (int i = 0; i < 32; ++i)
+        if (kC1[i] == cp) return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+} // namespace
+
+char AsciiKlein(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char AsciiGroot(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+
+std::string AsciiKleineLetters(std::string_view s) {
+    std::string uit(s);
+    for (char& c : uit) c = AsciiKlein(c);
+    return uit;
+}
+
+std::string AsciiHoofdletters(std::string_view s) {
+    std::string uit(s);
+    for (char& c : uit) c = AsciiGroot(c);
+    return uit;
+}
+
+char KleinLetter1252(char c) { return static_cast<char>(T().klein[U(c)]); }
+char HoofdLetter1252(char c) { return static_cast<char>(T().groot[U(c)]); }
+
+std::string KleineLetters1252(std::string_view s) {
+    const auto& k = T().klein;
+    std::string uit(s);
+    for (char& c : uit) c = static_cast<char>(k[U(c)]);
+    return uit;
+}
+
+bool GelijkZonderHoofdletters(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    const auto& k = T().klein;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (k[U(a[i])] != k[U(b[i])]) return false;
+    return true;
+}
+
+std::size_t ZoekZonderHoofdletters(std::string_view hooi, std::string_view naald, std::size_t vanaf) {
+    if (vanaf > hooi.size()) return std::string_view::npos;
+    if (naald.empty()) return vanaf;
+    if (naald.size() > hooi.size()) return std::string_view::npos;
+    const auto& k = T().klein;
+    const unsigned char eerste = k[U(naald[0])];
+    for (std::size_t i = vanaf; i + naald.size() <= hooi.size(); ++i) {
+        if (k[U(hooi[i])] != eerste) continue;
+        std::size_t j = 1;
+        while (j < naald.size() && k[U(hooi[i + j])] == k[U(naald[j])]) ++j;
+        if (j == naald.size()) return i;
+    }
+    return std::string_view::npos;
+}
+
+std::string VervangAlles(std::string_view s, std::string_view oud, std::string_view nieuw) {
+    // An empty pattern matches nowhere (it would otherwise match between every two characters).
+    if (oud.empty()) return std::string(s);
+    std::string uit;
+    uit.reserve(s.size());
+    std::size_t van = 0;
+    for (;;) {
+        const std::size_t p = ZoekZonderHoofdletters(s, oud, van);
+        if (p == std::string_view::npos) break;
+        uit.append(s.substr(van, p - van));
+        uit.append(nieuw);
+        van = p + oud.size();
+    }
+    uit.append(s.substr(van));
+    return uit;
+}
+
+std::string NaarUtf8(std::string_view s1252) {
+    std::string uit;
+    uit.reserve(s1252.size() + s1252.size() / 8);
+    for (char c : s1252) {
+        const unsigned char b = U(c);
+        if (b < 0x80) uit += c;
+        else if (b < 0xA0) SchrijfUtf8(uit, kC1[b - 0x80]);
+        else SchrijfUtf8(uit, b);
+    }
+    return uit;
+}
+
+bool VanUtf8(std::string_view utf8, std::string& uit) {
+    uit.clear();
+    uit.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::uint32_t cp;
+        const std::size_t n = DecodeerUtf8(utf8, i, cp);
+        if (n == 0) return false;
+        uit += Naar1252(cp);
+        i += n;
+    }
+    return true;
+}
+
+std::string VanUtf8(std::string_view utf8) {
+    std::string uit;
+    if (!VanUtf8(utf8, uit)) uit.assign(utf8);
+    return uit;
+}
+
+bool IsGeldigUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        std::uint32_t cp;
+        const std::size_t n = DecodeerUtf8(s, i, cp);
+        if (n == 0) return false;
+        i += n;
+    }
+    return true;
+}
+
+bool VanUtf8Verliesvrij(std::string_view utf8, std::string& uit) {
+    uit.clear();
+    uit.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::uint32_t cp;
+        const std::size_t n = DecodeerUtf8(utf8, i, cp);
+        if (n == 0) return false;
+        const char c = Naar1252(cp);
+        if (c == '?' && cp != '?') return false;
+        uit += c;
+        i += n;
+    }
+    return true;
+}
+
+} // namespace gdk
