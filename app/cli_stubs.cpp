@@ -2,8 +2,6 @@
 #include "app/cli.h"
 
 namespace gdk::cli {
-bool ActiveerEnLees(const std::string&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
 int Opties(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
-int Inlezen(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
 int Uitvoeren(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
 } // namespace gdk::cli

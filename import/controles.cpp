@@ -1,0 +1,153 @@
+#include "import/controles.h"
+
+#include "data/globalen.h"
+#include "data/ufuncties.h"
+#include "import/woordlijsten.h"
+#include "platform/bestanden.h"
+#include "platform/fout.h"
+#include "platform/tekstbestand.h"
+#include "settings/instellingen.h"
+
+namespace gdk {
+
+std::int32_t AantalVerschillen = 0;
+std::string AfbeeldingMap;
+
+namespace {
+
+// The report of the current read, open from its first finding to the end of the read.
+TekstSchrijver verslag;
+
+bool IsLeeg(const std::string& s) { return Trim(s).empty(); }
+
+} // namespace
+
+std::string PersoonSleutel(std::int32_t n) {
+    const recPersoon& p = Personen[n];
+    std::string sleutel = p.Voornamen;
+    sleutel += ';';
+    sleutel += p.Tussenvoegsel;
+    if (!p.Achternaam.empty()) {
+        sleutel += ';';
+        sleutel += p.Achternaam;
+    }
+    return sleutel;
+}
+
+void VerschillenBeginnen() {
+    AantalVerschillen = 0;
+    AfbeeldingMap.clear();
+    if (verslag.IsOpen()) {
+        try {
+            verslag.Sluit();
+        } catch (const IOFout&) {
+        }
+    }
+}
+
+void VerschilSchrijven(const std::string& regel) {
+    // Created empty at the first finding, so a report never mixes two reads, even when the
+    // old one could not be deleted.
+    if (!verslag.IsOpen() && !verslag.Open(VerschillenBestand))
+        throw IOFout("Het verschillenbestand " + VerschillenBestand + " kan niet worden aangemaakt.");
+    verslag.Regel(regel);
+    ++AantalVerschillen;
+}
+
+void VerschillenAfsluiten() {
+    if (!verslag.IsOpen()) return;
+    try {
+        verslag.Regel("aantal verschillen = " + GetalOpLengte(AantalVerschillen, 5));
+    } catch (const IOFout&) {
+        try {
+            verslag.Sluit();
+        } catch (const IOFout&) {
+        }
+        throw;
+    }
+    verslag.Sluit();
+}
+
+void ControleGeslacht(std::int32_t n) { VerschilSchrijven(UitvoerTekst[113] + PersoonSleutel(n)); }
+
+void ControleDatum(std::int32_t n, DatumSoort soort) {
+    const recPersoon& p = Personen[n];
+    const std::string* datum = nullptr;
+    const char* tekst = nullptr;
+    switch (soort) {
+    case DatumSoort::Geboorte: datum = &p.GeboorteDatum, tekst = "afwijking in g-datum van "; break;
+    case DatumSoort::Overlijden: datum = &p.OverlijdensDatum, tekst = "afwijking in o-datum van "; break;
+    case DatumSoort::Begraaf: datum = &p.BegraafDatum, tekst = "afwijking in b-datum van "; break;
+    case DatumSoort::Crematie: datum = &p.CrematieDatum, tekst = "afwijking in c-datum van "; break;
+    }
+    if (datum->size() <= 10) return;
+    VerschilSchrijven(tekst + p.Voornamen + " " + Trim(p.Tussenvoegsel) + " " + p.Achternaam + " : " + *datum);
+}
+
+void ControleBestandsnaam(std::int32_t n, const BestandsnaamCodes& codes) {
+    const recPersoon& p = Personen[n];
+    const std::string v = Trim(CodeGedenkjeVoorkant);
+    const std::string naamcode = Trim(codes.Naamcode);
+    const std::string overlijden = Trim(codes.Overlijdenscode);
+    const std::string uitvaart = Trim(codes.Uitvaartcode);
+    if (IsLeeg(p.AfbeeldingBestand)) {
+        VerschilSchrijven("bestandsnaam van de afbeelding ontbreekt " + codes.Naamcode + v + ".jpg");
+        return;
+    }
+    // Exact, case-sensitive: a name that differs only in case is a finding too.
+    const std::string naam = Trim(p.AfbeeldingBestand);
+    if (naam == naamcode + v + ".jpg" || naam == naamcode + overlijden + v + ".jpg" ||
+        naam == naamcode + overlijden + uitvaart + v + ".jpg")
+        return;
+    VerschilSchrijven("samengesteld " + codes.Naamcode + codes.Overlijdenscode + v + ".jpg" +
+                      " - opgenomen: " + p.AfbeeldingBestand);
+}
+
+void ControleAfbeeldingMap(std::int32_t n) {
+    const recPersoon& p = Personen[n];
+    const std::string& s = AfbeeldingBestanden;
+    const std::string c1 = p.AfbeeldingBestand.substr(0, 1);
+    const std::string c2 = p.AfbeeldingBestand.substr(0, 2);
+    AfbeeldingMap.clear();
+    if (!IsLeeg(s)) {
+        switch (NiveauAfbeeldingBestanden) {
+        case 0: AfbeeldingMap = s + "/" + c1 + "/"; break;
+        case 1: {
+            const std::string achternaam = BestandsnaamSchoon(p.Achternaam);
+            AfbeeldingMap = s + "/" + c1 + "/" + (achternaam.size() == 1 ? achternaam : c2) + "/";
+            break;
+        }
+        case 2: AfbeeldingMap = s + "/" + c1 + "/" + BestandsnaamSchoon(p.Achternaam) + "/"; break;
+        default: break;
+        }
+    }
+    // Also for an empty image name: the bare folder is then reported.
+    const std::string pad = AfbeeldingMap + p.AfbeeldingBestand;
+    if (!fs::BestandBestaat(pad)) VerschilSchrijven("bestand afbeelding ontbreekt: " + pad);
+}
+
+void ControleFoto(std::int32_t n, const BestandsnaamCodes& codes) {
+    const recPersoon& p = Personen[n];
+    const std::string foto = Trim(CodeFotoosVoorkant);
+    const std::string eerste = AfbeeldingMap + codes.Naamcode + foto + ".jpg";
+    const std::string tweede = AfbeeldingMap + codes.Naamcode + codes.Overlijdenscode + foto + ".jpg";
+    if (p.MetFoto == "ja") {
+        if (!fs::BestandBestaat(eerste) && !fs::BestandBestaat(tweede))
+            VerschilSchrijven("afbeelding foto ontbreekt " + AfbeeldingMap + codes.Naamcode + " ... " + foto +
+                              ".jpg");
+    } else if (fs::BestandBestaat(eerste)) {
+        VerschilSchrijven("afbeelding aanwezig " + eerste);
+    } else if (fs::BestandBestaat(tweede)) {
+        VerschilSchrijven("afbeelding aanwezig " + tweede);
+    }
+}
+
+void ControlePartnerGeslacht(std::int32_t n) {
+    const std::string& partner = Personen[n + 1].Geslacht;
+    if (partner == "U")
+        VerschilSchrijven(UitvoerTekst[113] + PersoonSleutel(n + 1));
+    else if (partner == Personen[n].Geslacht)
+        VerschilSchrijven(UitvoerTekst[114] + PersoonSleutel(n));
+}
+
+} // namespace gdk
