@@ -1,0 +1,117 @@
+#pragma once
+// The main window: its frame (menu, status bar, read command, activation) and the browsing half
+// (page control with the letter tabs, sorted lists, go-to fields and the page view).
+#include <QMainWindow>
+#include <QString>
+
+#include <string>
+
+class QAction;
+class QMenu;
+class QLabel;
+class QTabWidget;
+class QTabBar;
+class QLineEdit;
+class QPushButton;
+class QListWidget;
+class QGroupBox;
+class QRadioButton;
+class QButtonGroup;
+class QStackedWidget;
+class QWidget;
+class ThtmlLite;
+class TsbrGedenkjes;
+
+class TfrmGedenkjes : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TfrmGedenkjes(QWidget* parent = nullptr);
+    ~TfrmGedenkjes() override;
+
+    // The activation steps: the core's (word lists, presets, settings) and the window's own
+    // (help file, letter tab, view font, go-to fields). Dialogs re-run it when they close.
+    void Activeren();
+
+    // The read command without its dialog: `pad` is a Windows-1252 path.
+    bool Inlezen(const std::string& pad);
+
+    // Follows a link text of a page; see the browsing unit.
+    bool VolgLink(const std::string& link);
+    void VulRelatieLijst(char letter);
+    void VulPersoonLijst(char letter);
+
+    // Window state shared by the browsing handlers.
+    int HuidigeRelatie = 0;
+    int HuidigePersoon = 0;
+    int AfbeeldingPersoon = 0;
+    int LetterTab = 0;
+
+    // Menu.
+    QMenu* mmnuGedenkjesBestand = nullptr;
+    QAction* mmnuGedenkjesBestandInlezen = nullptr;
+    QMenu* mmnuGedenkjesBestandUitvoeren = nullptr;
+    QAction* mmnuGedenkjesBestandUitvoerenType1 = nullptr;
+    QAction* mmnuGedenkjesBestandUitvoerenType2 = nullptr;
+    QAction* mmnuGedenkjesBestandUitvoerenType3 = nullptr;
+    QAction* mmnuGedenkjesBestandAfsluiten = nullptr;
+    QAction* mmnuGedenkjesOpties = nullptr;
+    QMenu* mmnuGedenkjesHelp = nullptr;
+    QAction* mmnuGedenkjesHelpHelp = nullptr;
+    QAction* mmnuGedenkjesHelpEmail = nullptr;
+    QAction* mmnuGedenkjesHelpHomepagina = nullptr;
+    QAction* mmnuGedenkjesHelpInfo = nullptr;
+
+    // Controls.
+    QLabel* lblTitel = nullptr;
+    QLabel* lblHint = nullptr;
+    QTabWidget* pctrViewer = nullptr;
+    QWidget* tshViewer = nullptr;
+    QWidget* tshGaNaar = nullptr;
+    QWidget* tshRelatie = nullptr;
+    QWidget* tshVolgendRelatie = nullptr;
+    QWidget* tshVorigRelatie = nullptr;
+    QWidget* tshPersoon = nullptr;
+    QWidget* tshVolgendPersoon = nullptr;
+    QWidget* tshVorigPersoon = nullptr;
+    ThtmlLite* htmlViewer = nullptr;
+    QLineEdit* edtGaNaarRelatie = nullptr;
+    QLineEdit* edtGaNaarPersoon = nullptr;
+    QPushButton* bbtnGaNaar = nullptr;
+    QGroupBox* rgrpSorterenRelatie = nullptr;
+    QGroupBox* rgrpSorterenPersoon = nullptr;
+    QButtonGroup* rgrpSorterenRelatieKeuze = nullptr;
+    QButtonGroup* rgrpSorterenPersoonKeuze = nullptr;
+    QListWidget* lbxSorterenRelatie = nullptr;
+    QListWidget* lbxSorterenPersoon = nullptr;
+    QTabBar* tcRelatie = nullptr;
+    QTabBar* tcPersoon = nullptr;
+    QListWidget* lbxRelatie = nullptr;
+    QListWidget* lbxPersoon = nullptr;
+    TsbrGedenkjes* sbrGedenkjes = nullptr;
+
+    // The help file the help command opens (activation looks for it beside the program).
+    QString HelpBestand = QStringLiteral("Gedenkjes.chm");
+
+signals:
+    void CollectieGelezen();
+
+public slots:
+    void mmnuGedenkjesBestandInlezenClick();
+    void mmnuGedenkjesBestandAfsluitenClick();
+    // The export, options and help commands live in commandos.cpp.
+    void mmnuGedenkjesBestandUitvoerenType1Click();
+    void mmnuGedenkjesBestandUitvoerenType2Click();
+    void mmnuGedenkjesBestandUitvoerenType3Click();
+    void mmnuGedenkjesOptiesClick();
+    void mmnuGedenkjesHelpHelpClick();
+    void mmnuGedenkjesHelpEmailClick();
+    void mmnuGedenkjesHelpHomepaginaClick();
+    void mmnuGedenkjesHelpInfoClick();
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    bool activeert_ = false;
+};
