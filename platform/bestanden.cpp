@@ -33,6 +33,14 @@ Soort StatSoort(const std::string& pad) {
 // small letters. A name that is not valid UTF-8 is taken byte for byte (old media); a UTF-8 name
 // with characters Windows-1252 lacks cannot be spelled by the program, so it gets no key.
 bool Vouwsleutel(const std::string& opSchijf, std::string& sleutel) {
+    bool ascii = true;
+    for (char c : opSchijf) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) {
+        // Most names: no conversion needed, one copy folded in place.
+        sleutel = opSchijf;
+        for (char& c : sleutel) c = AsciiKlein(c);
+        return true;
+    }
     if (IsGeldigUtf8(opSchijf)) {
         if (!VanUtf8Verliesvrij(opSchijf, sleutel)) return false;
     } else {
@@ -42,40 +50,92 @@ bool Vouwsleutel(const std::string& opSchijf, std::string& sleutel) {
     return true;
 }
 
+struct Naam {
+    std::string opSchijf;
+    Soort soort;
+};
+
+// The names on disk that share one key, in byte order (nearly always one).
+struct Namen {
+    Naam eerste;
+    std::vector<Naam> meer;
+};
+
+// One folder's listing, keyed on the case-folded name: one lookup answers the exact match, the
+// byte-for-byte match and the case-insensitive one.
 struct MapInhoud {
     bool leesbaar = false;
-    std::unordered_map<std::string, Soort> exact;          // name on disk -> kind
-    std::unordered_map<std::string, std::string> gevouwen; // key -> first name on disk in byte order
+    std::unordered_map<std::string, Namen> namen;
 
-    void Voegtoe(const std::string& naam, Soort soort) {
-        exact[naam] = soort;
+    void Voegtoe(std::string naam, Soort soort) {
         std::string sleutel;
         if (!Vouwsleutel(naam, sleutel)) return;
-        auto [it, nieuw] = gevouwen.try_emplace(std::move(sleutel), naam);
-        if (!nieuw && naam < it->second) it->second = naam;
+        auto [it, nieuw] = namen.try_emplace(std::move(sleutel), Namen{Naam{naam, soort}, {}});
+        if (nieuw) return;
+        Namen& n = it->second;
+        if (n.eerste.opSchijf == naam) {
+            n.eerste.soort = soort;
+            return;
+        }
+        for (Naam& m : n.meer)
+            if (m.opSchijf == naam) {
+                m.soort = soort;
+                return;
+            }
+        Naam nieuwe{std::move(naam), soort};
+        if (nieuwe.opSchijf < n.eerste.opSchijf) std::swap(nieuwe, n.eerste);
+        auto plek = std::lower_bound(n.meer.begin(), n.meer.end(), nieuwe,
+                                     [](const Naam& x, const Naam& y) { return x.opSchijf < y.opSchijf; });
+        n.meer.insert(plek, std::move(nieuwe));
     }
 
     void Verwijder(const std::string& naam) {
-        if (exact.erase(naam) == 0) return;
         std::string sleutel;
         if (!Vouwsleutel(naam, sleutel)) return;
-        auto it = gevouwen.find(sleutel);
-        if (it == gevouwen.end() || it->second != naam) return;
-        gevouwen.erase(it);
-        // Rare (the program removes few files): look for the next name with the same key.
-        std::string s2;
-        for (const auto& [n, k] : exact) {
-            if (Vouwsleutel(n, s2) && s2 == sleutel) {
-                auto [j, nieuw] = gevouwen.try_emplace(sleutel, n);
-                if (!nieuw && n < j->second) j->second = n;
+        auto it = namen.find(sleutel);
+        if (it == namen.end()) return;
+        Namen& n = it->second;
+        if (n.eerste.opSchijf == naam) {
+            if (n.meer.empty()) {
+                namen.erase(it);
+                return;
             }
+            n.eerste = std::move(n.meer.front());
+            n.meer.erase(n.meer.begin());
+            return;
         }
+        std::erase_if(n.meer, [&](const Naam& m) { return m.opSchijf == naam; });
+    }
+
+    // Exact name first, then the same bytes (a name that is not UTF-8), then the first in
+    // byte order that differs only in case.
+    Naam* Zoek(const std::string& naam1252, const std::string& utf8) {
+        auto it = namen.find(KleineLetters1252(naam1252));
+        if (it == namen.end()) return nullptr;
+        Namen& n = it->second;
+        if (n.eerste.opSchijf == utf8) return &n.eerste;
+        for (Naam& m : n.meer)
+            if (m.opSchijf == utf8) return &m;
+        if (utf8 != naam1252) {
+            if (n.eerste.opSchijf == naam1252) return &n.eerste;
+            for (Naam& m : n.meer)
+                if (m.opSchijf == naam1252) return &m;
+        }
+        return &n.eerste;
     }
 };
 
+struct OpgelostMap {
+    std::string pad;
+    MapInhoud* inhoud;
+};
+
 struct Cache {
-    std::unordered_map<std::string, MapInhoud> mappen;      // folder on disk -> its entries
-    std::unordered_map<std::string, std::string> opgelost; // folder as asked -> folder on disk
+    std::unordered_map<std::string, MapInhoud> mappen;    // folder on disk -> its entries
+    std::unordered_map<std::string, OpgelostMap> opgelost; // folder as asked -> folder on disk
+    // The folder of the previous path: loops over one folder ask for it again and again.
+    std::string laatsteSleutel;
+    const OpgelostMap* laatste = nullptr;
 };
 
 int cacheDiepte = 0;
@@ -99,12 +159,16 @@ MapInhoud& Inhoud(const std::string& map) {
     DIR* d = ::opendir(map.empty() ? "/" : map.c_str());
     if (!d) return m;
     m.leesbaar = true;
+    // Collected first so the table is sized once, not rehashed all the way up.
+    std::vector<Naam> namen;
     while (const dirent* e = ::readdir(d)) {
-        const std::string naam = e->d_name;
-        if (naam == "." || naam == "..") continue;
-        m.Voegtoe(naam, UitDirent(e));
+        const char* naam = e->d_name;
+        if (naam[0] == '.' && (naam[1] == 0 || (naam[1] == '.' && naam[2] == 0))) continue;
+        namen.push_back(Naam{naam, UitDirent(e)});
     }
     ::closedir(d);
+    m.namen.reserve(namen.size());
+    for (Naam& n : namen) m.Voegtoe(std::move(n.opSchijf), n.soort);
     return m;
 }
 
@@ -114,15 +178,15 @@ struct Gevonden {
 };
 
 // One component `naam1252` (utf8: its disk form) inside the existing folder `map`.
-std::optional<Gevonden> ZoekInMap(const std::string& map, const std::string& naam1252, const std::string& utf8) {
+std::optional<Gevonden> ZoekInMap(const std::string& map, MapInhoud* inhoud, const std::string& naam1252,
+                                  const std::string& utf8) {
     if (cache) {
-        MapInhoud& m = Inhoud(map);
+        MapInhoud& m = inhoud ? *inhoud : Inhoud(map);
         if (m.leesbaar) {
-            auto it = m.exact.find(utf8);
-            if (it == m.exact.end() && utf8 != naam1252) it = m.exact.find(naam1252);
-            if (it != m.exact.end()) return Gevonden{it->first, it->second};
-            auto g = m.gevouwen.find(KleineLetters1252(naam1252));
-            if (g != m.gevouwen.end()) return Gevonden{g->second, m.exact[g->second]};
+            if (Naam* n = m.Zoek(naam1252, utf8)) {
+                if (n->soort == Soort::Onbekend) n->soort = StatSoort(map + "/" + n->opSchijf);
+                return Gevonden{n->opSchijf, n->soort};
+            }
         }
         // Entries made behind the program's back with this exact name are still found.
         const Soort s = StatSoort(map + "/" + utf8);
@@ -168,20 +232,7 @@ struct Resultaat {
     Soort soort = Soort::Onbekend; // Geen when a component is missing
 };
 
-std::vector<std::string> Delen(const std::string& pad1252) {
-    std::vector<std::string> delen;
-    std::string deel;
-    for (char c : pad1252) {
-        if (c == '/' || c == '\\') {
-            if (!deel.empty()) delen.push_back(std::move(deel));
-            deel.clear();
-        } else {
-            deel += c;
-        }
-    }
-    if (!deel.empty()) delen.push_back(std::move(deel));
-    return delen;
-}
+inline bool IsScheiding(char c) { return c == '/' || c == '\\'; }
 
 std::string Werkmap() {
     std::string buf(4096, '\0');
@@ -194,37 +245,20 @@ std::string Werkmap() {
     return buf;
 }
 
-Resultaat Los(const std::string& pad1252) {
-    const bool absoluut = !pad1252.empty() && (pad1252[0] == '/' || pad1252[0] == '\\');
-    const std::vector<std::string> delen = Delen(pad1252);
+// The walk over the components of `pad1252` from `van` to `tot`, starting in r.pad.
+struct Wandeling {
     Resultaat r;
-    r.pad = absoluut ? std::string() : Werkmap();
-    r.soort = Soort::Map;
     bool ontbreekt = false;
-    bool exact = IsExact(r.pad);
-    std::size_t begin = 0;
+    bool exact = false;
+    MapInhoud* inhoud = nullptr; // listing of r.pad when known
 
-    // Inside a scope the folder part of a path is looked up once: 200000 files in one folder
-    // then cost one hash lookup for the folder and one for the name.
-    std::string mapSleutel;
-    if (cache && delen.size() > 1) {
-        mapSleutel = r.pad;
-        for (std::size_t i = 0; i + 1 < delen.size(); ++i) (mapSleutel += '/') += delen[i];
-        auto it = cache->opgelost.find(mapSleutel);
-        if (it != cache->opgelost.end()) {
-            r.pad = it->second;
-            exact = IsExact(r.pad);
-            begin = delen.size() - 1;
-        }
-    }
-
-    for (std::size_t i = begin; i < delen.size(); ++i) {
-        const std::string& deel = delen[i];
+    void Stap(const std::string& deel) {
         if (deel == "." || deel == "..") {
             r.pad += '/' + deel;
             if (!ontbreekt) r.soort = Soort::Onbekend;
             exact = exact || IsExact(r.pad);
-            continue;
+            inhoud = nullptr;
+            return;
         }
         const std::string utf8 = NaarUtf8(deel);
         // Past a missing component the tail is created as given; below an export's own
@@ -232,13 +266,13 @@ Resultaat Los(const std::string& pad1252) {
         if (ontbreekt || exact) {
             r.pad += '/' + utf8;
             if (!ontbreekt) r.soort = Soort::Onbekend;
-            continue;
+            inhoud = nullptr;
+            return;
         }
         if (r.soort == Soort::Onbekend) r.soort = StatSoort(r.pad);
-        if (r.soort == Soort::Map && i == delen.size() - 1 && !mapSleutel.empty())
-            cache->opgelost.emplace(mapSleutel, r.pad);
         std::optional<Gevonden> g;
-        if (r.soort == Soort::Map) g = ZoekInMap(r.pad, deel, utf8);
+        if (r.soort == Soort::Map) g = ZoekInMap(r.pad, inhoud, deel, utf8);
+        inhoud = nullptr;
         if (g) {
             r.pad += '/' + g->naam;
             r.soort = g->soort;
@@ -249,9 +283,72 @@ Resultaat Los(const std::string& pad1252) {
             r.soort = Soort::Geen;
         }
     }
+
+    void Stappen(const std::string& pad1252, std::size_t van, std::size_t tot) {
+        std::string deel;
+        for (std::size_t i = van; i <= tot; ++i) {
+            if (i == tot || IsScheiding(pad1252[i])) {
+                if (!deel.empty()) Stap(deel);
+                deel.clear();
+            } else {
+                deel += pad1252[i];
+            }
+        }
+    }
+};
+
+Resultaat Los(const std::string& pad1252) {
+    const bool absoluut = !pad1252.empty() && IsScheiding(pad1252[0]);
+    Wandeling w;
+    w.r.pad = absoluut ? std::string() : Werkmap();
+    w.r.soort = Soort::Map;
+    w.exact = IsExact(w.r.pad);
+
+    // The last component and the folder text before it.
+    std::size_t eind = pad1252.size();
+    while (eind > 0 && IsScheiding(pad1252[eind - 1])) --eind;
+    std::size_t begin = eind;
+    while (begin > 0 && !IsScheiding(pad1252[begin - 1])) --begin;
+
+    if (cache && begin > 0 && !w.exact) {
+        // Inside a scope the folder part is resolved once: 200000 files in one folder then
+        // cost one lookup for the folder and one for the name.
+        std::string sleutel = w.r.pad;
+        sleutel += '\0';
+        sleutel.append(pad1252, 0, begin);
+        const OpgelostMap* op = nullptr;
+        if (cache->laatste && cache->laatsteSleutel == sleutel) {
+            op = cache->laatste;
+        } else {
+            auto it = cache->opgelost.find(sleutel);
+            if (it == cache->opgelost.end()) {
+                w.Stappen(pad1252, 0, begin);
+                if (!w.ontbreekt && !w.exact && w.r.soort == Soort::Map) {
+                    MapInhoud* m = &Inhoud(w.r.pad);
+                    it = cache->opgelost.emplace(sleutel, OpgelostMap{w.r.pad, m}).first;
+                }
+            }
+            if (it != cache->opgelost.end()) {
+                op = &it->second;
+                cache->laatste = op;
+                cache->laatsteSleutel = std::move(sleutel);
+            }
+        }
+        if (op) {
+            w.r.pad = op->pad;
+            w.r.soort = Soort::Map;
+            w.exact = false;
+            w.inhoud = op->inhoud;
+            w.ontbreekt = false;
+        }
+        w.Stappen(pad1252, begin, eind);
+    } else {
+        w.Stappen(pad1252, 0, eind);
+    }
+    Resultaat& r = w.r;
     if (r.pad.empty()) r.pad = "/";
     if (r.soort == Soort::Onbekend) r.soort = StatSoort(r.pad);
-    return r;
+    return std::move(r);
 }
 
 std::pair<std::string, std::string> Splits(const std::string& opSchijf) {
@@ -264,7 +361,16 @@ void Aangemaakt(const std::string& opSchijf, Soort soort) {
     if (!cache) return;
     auto [map, naam] = Splits(opSchijf);
     auto it = cache->mappen.find(map);
-    if (it != cache->mappen.end() && it->second.leesbaar) it->second.Voegtoe(naam, soort);
+    if (it != cache->mappen.end() && it->second.leesbaar) it->second.Voegtoe(std::move(naam), soort);
+}
+
+// The resolved folders remembered by a cache may lie below a folder that is gone or that
+// changes its matching rule.
+void VergeetOpgeloste() {
+    if (!cache) return;
+    cache->opgelost.clear();
+    cache->laatste = nullptr;
+    cache->laatsteSleutel.clear();
 }
 
 } // namespace
@@ -417,7 +523,8 @@ void MeldVerwijderd(const std::string& opSchijf) {
     auto [map, naam] = Splits(opSchijf);
     auto it = cache->mappen.find(map);
     if (it != cache->mappen.end()) it->second.Verwijder(naam);
-    cache->opgelost.clear();
+    // A folder that is gone takes its listing with it.
+    if (cache->mappen.erase(opSchijf) > 0) VergeetOpgeloste();
 }
 
 CacheScope::CacheScope() {
@@ -428,10 +535,14 @@ CacheScope::~CacheScope() {
     if (--cacheDiepte == 0) cache.reset();
 }
 
-ExacteMapScope::ExacteMapScope(const std::string& map1252) { exacteMappen.push_back(OpSchijf(map1252)); }
+ExacteMapScope::ExacteMapScope(const std::string& map1252) {
+    exacteMappen.push_back(OpSchijf(map1252));
+    VergeetOpgeloste();
+}
 
 ExacteMapScope::~ExacteMapScope() {
     if (!exacteMappen.empty()) exacteMappen.pop_back();
+    VergeetOpgeloste();
 }
 
 } // namespace gdk::fs
