@@ -156,6 +156,11 @@ std::string VervangAlles(std::string_view s, std::string_view oud, std::string_v
     return uit;
 }
 
+char16_t Unicode1252(char c) {
+    const unsigned char b = U(c);
+    return (b >= 0x80 && b < 0xA0) ? kC1[b - 0x80] : static_cast<char16_t>(b);
+}
+
 std::string NaarUtf8(std::string_view s1252) {
     std::string uit;
     uit.reserve(s1252.size() + s1252.size() / 8);

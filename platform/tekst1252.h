@@ -22,6 +22,9 @@ std::size_t ZoekZonderHoofdletters(std::string_view hooi, std::string_view naald
 // Every occurrence of `oud` replaced by `nieuw`, ignoring case (left to right, non-overlapping).
 std::string VervangAlles(std::string_view s, std::string_view oud, std::string_view nieuw);
 
+// The Unicode code point of one Windows-1252 byte (undefined codes: their C1 control).
+char16_t Unicode1252(char c);
+
 // Windows-1252 -> UTF-8 (the five undefined codes 81 8D 8F 90 9D map to U+0081 etc.).
 std::string NaarUtf8(std::string_view s1252);
 // UTF-8 -> Windows-1252. Characters without a Windows-1252 form become '?'.
