@@ -1,1 +1,434 @@
 #include "platform/register.h"
+
+#include "platform/bestanden.h"
+#include "platform/tekst1252.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace gdk::reg {
+namespace {
+
+const char kKop[] = "REGEDIT4";
+const char kHive[] = "HKEY_CURRENT_USER";
+
+std::string vasteBestand;
+
+enum class Soort { Kop, Sleutel, String, Dword, Anders };
+
+struct Regel {
+    std::string tekst; // the line as on disk, without its line end
+    Soort soort = Soort::Anders;
+    std::string sleutel; // Sleutel: the key below the hive, normalised and folded
+    std::string naam;    // String/Dword: value name as written (Windows-1252)
+    std::string gevouwen;
+    std::string waarde; // String: Windows-1252
+    std::uint32_t dword = 0;
+    int sectie = -1; // index of the key line a value belongs to; -1: none of ours
+};
+
+struct Inhoud {
+    bool leesbaar = true;    // false: not a registry file; never written over
+    bool heeftKop = false;
+    std::string regeleinde = "\n";
+    std::vector<Regel> regels;
+};
+
+// "Software\\Velmoran\\" and "Software\Velmoran" are one key: no empty parts.
+std::string SleutelPad(std::string_view s) {
+    std::string uit;
+    std::string deel;
+    for (std::size_t i = 0; i <= s.size(); ++i) {
+        if (i == s.size() || s[i] == '\\') {
+            if (!deel.empty()) {
+                if (!uit.empty()) uit += '\\';
+                uit += deel;
+            }
+            deel.clear();
+        } else {
+            deel += s[i];
+        }
+    }
+    return uit;
+}
+
+// Keys compare without regard to case.
+std::string NormaliseerSleutel(std::string_view s) { return KleineLetters1252(SleutelPad(s)); }
+
+Regel RegelVan(std::string tekst) {
+    Regel r;
+    r.tekst = std::move(tekst);
+    return r;
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    return s;
+}
+
+// A quoted text from `i` (at the opening quote) with \\ and \" escapes; i ends past the close.
+bool LeesAanhaling(std::string_view s, std::size_t& i, std::string& uit) {
+    if (i >= s.size() || s[i] != '"') return false;
+    uit.clear();
+    for (++i; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c == '"') {
+            ++i;
+            return true;
+        }
+        if (c == '\\' && i + 1 < s.size()) {
+            const char v = s[i + 1];
+            if (v == '\\' || v == '"') {
+                uit += v;
+                ++i;
+                continue;
+            }
+            if (v == 'n' || v == 'r') { // line breaks, which a line of this file cannot hold
+                uit += v == 'n' ? '\n' : '\r';
+                ++i;
+                continue;
+            }
+        }
+        uit += c;
+    }
+    return false;
+}
+
+std::string Aanhaling(std::string_view s1252) {
+    std::string uit = "\"";
+    for (char c : NaarUtf8(s1252)) {
+        if (c == '\\' || c == '"') uit += '\\';
+        if (c == '\n') uit += "\\n";
+        else if (c == '\r') uit += "\\r";
+        else uit += c;
+    }
+    uit += '"';
+    return uit;
+}
+
+void LeesRegel(Regel& r, int& sectie, int index) {
+    const std::string_view t = Trim(r.tekst);
+    if (t.empty()) return;
+    if (t.front() == '[') {
+        // A key line cut short (no closing bracket) still names its key: the values after it
+        // are not handed to the key before it.
+        std::string_view binnen = t.substr(1);
+        if (!binnen.empty() && binnen.back() == ']') binnen.remove_suffix(1);
+        const std::string naam = VanUtf8(binnen);
+        const std::size_t n = sizeof(kHive) - 1;
+        sectie = -1;
+        if (naam.size() >= n && GelijkZonderHoofdletters(std::string_view(naam).substr(0, n), kHive) &&
+            (naam.size() == n || naam[n] == '\\')) {
+            r.soort = Soort::Sleutel;
+            r.sleutel = NormaliseerSleutel(std::string_view(naam).substr(n));
+            sectie = index;
+        }
+        return;
+    }
+    if (t.front() != '"') return;
+    std::size_t i = 0;
+    std::string naam;
+    if (!LeesAanhaling(t, i, naam)) return;
+    while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
+    if (i >= t.size() || t[i] != '=') return;
+    ++i;
+    while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
+    const std::string_view rest = t.substr(i);
+    if (!rest.empty() && rest.front() == '"') {
+        std::size_t j = 0;
+        std::string waarde;
+        if (!LeesAanhaling(rest, j, waarde) || j != rest.size()) return;
+        r.soort = Soort::String;
+        r.waarde = VanUtf8(waarde);
+    } else if (rest.size() > 6 && GelijkZonderHoofdletters(rest.substr(0, 6), "dword:")) {
+        const std::string_view hex = rest.substr(6);
+        if (hex.size() > 8) return;
+        std::uint32_t v = 0;
+        for (char c : hex) {
+            int d;
+            if (c >= '0' && c <= '9') d = c - '0';
+            else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+            else return;
+            v = (v << 4) | static_cast<std::uint32_t>(d);
+        }
+        r.soort = Soort::Dword;
+        r.dword = v;
+    } else {
+        return;
+    }
+    r.naam = VanUtf8(naam);
+    r.gevouwen = KleineLetters1252(r.naam);
+    r.sectie = sectie;
+}
+
+Inhoud Ontleed(const std::string& bytes) {
+    Inhoud in;
+    std::string_view s = bytes;
+    if (s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);
+    // Not text: a binary file or another encoding (UTF-16 has NUL bytes).
+    if (s.find('\0') != std::string_view::npos) {
+        in.leesbaar = false;
+        return in;
+    }
+    const std::size_t eersteEinde = s.find('\n');
+    if (eersteEinde != std::string_view::npos && eersteEinde > 0 && s[eersteEinde - 1] == '\r') in.regeleinde = "\r\n";
+    std::size_t van = 0;
+    while (van < s.size()) {
+        std::size_t tot = s.find('\n', van);
+        if (tot == std::string_view::npos) tot = s.size();
+        std::string_view regel = s.substr(van, tot - van);
+        if (!regel.empty() && regel.back() == '\r') regel.remove_suffix(1);
+        in.regels.push_back(RegelVan(std::string(regel)));
+        van = tot + 1;
+    }
+    int sectie = -1;
+    for (std::size_t i = 0; i < in.regels.size(); ++i) {
+        Regel& r = in.regels[i];
+        if (!in.heeftKop) {
+            const std::string_view t = Trim(r.tekst);
+            if (t.empty()) continue;
+            if (t != kKop) {
+                // Something else than a registry file: it holds what it holds, untouched.
+                in.leesbaar = false;
+                in.regels.clear();
+                return in;
+            }
+            in.heeftKop = true;
+            r.soort = Soort::Kop;
+            continue;
+        }
+        LeesRegel(r, sectie, static_cast<int>(i));
+    }
+    return in;
+}
+
+struct Geheugen {
+    bool geldig = false;
+    std::string pad;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    std::int64_t mtime = 0;
+    off_t grootte = 0;
+    Inhoud inhoud;
+};
+Geheugen geheugen;
+
+std::int64_t Mtime(const struct stat& st) {
+    return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
+bool LeesAlles(const std::string& pad, std::string& uit) {
+    std::FILE* f = std::fopen(pad.c_str(), "rb");
+    if (!f) return false;
+    uit.clear();
+    char buf[65536];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) uit.append(buf, n);
+    const bool goed = !std::ferror(f);
+    std::fclose(f);
+    return goed;
+}
+
+// The parsed file, re-read only when it changed on disk (settings read ~80 values at a time).
+const Inhoud& Laad() {
+    const std::string pad = RegisterBestand();
+    struct stat st{};
+    if (::stat(pad.c_str(), &st) != 0) {
+        geheugen = Geheugen{};
+        // Missing: empty and free to create. Present but unreachable: never written over.
+        geheugen.inhoud.leesbaar = errno == ENOENT;
+        return geheugen.inhoud;
+    }
+    if (geheugen.geldig && geheugen.pad == pad && geheugen.dev == st.st_dev && geheugen.ino == st.st_ino &&
+        geheugen.mtime == Mtime(st) && geheugen.grootte == st.st_size)
+        return geheugen.inhoud;
+    geheugen = Geheugen{};
+    std::string bytes;
+    if (S_ISDIR(st.st_mode) || !LeesAlles(pad, bytes)) {
+        geheugen.inhoud.leesbaar = false;
+        return geheugen.inhoud;
+    }
+    geheugen.inhoud = Ontleed(bytes);
+    geheugen.geldig = true;
+    geheugen.pad = pad;
+    geheugen.dev = st.st_dev;
+    geheugen.ino = st.st_ino;
+    geheugen.mtime = Mtime(st);
+    geheugen.grootte = st.st_size;
+    return geheugen.inhoud;
+}
+
+const Regel* ZoekWaarde(const Inhoud& in, const std::string& sleutel, const std::string& naam) {
+    const std::string s = NormaliseerSleutel(sleutel);
+    const std::string n = KleineLetters1252(naam);
+    for (const Regel& r : in.regels) {
+        if ((r.soort == Soort::String || r.soort == Soort::Dword) && r.sectie >= 0 && r.gevouwen == n &&
+            in.regels[static_cast<std::size_t>(r.sectie)].sleutel == s)
+            return &r;
+    }
+    return nullptr;
+}
+
+bool MaakMapVoor(const std::string& pad) {
+    const std::size_t p = pad.find_last_of('/');
+    if (p == std::string::npos || p == 0) return true;
+    const std::string map = pad.substr(0, p);
+    for (std::size_t q = 1; q <= map.size(); ++q) {
+        if (q == map.size() || map[q] == '/') {
+            const std::string deel = map.substr(0, q);
+            if (::mkdir(deel.c_str(), 0700) == 0) fs::MeldAangemaakt(deel, true);
+            else if (errno != EEXIST) return false;
+        }
+    }
+    struct stat st{};
+    return ::stat(map.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The whole file to a temporary file beside it, to disk, then renamed into place: a crash
+// leaves either the old file or the new one, never half of one.
+bool SchrijfBestand(const std::string& pad, const std::string& inhoud) {
+    if (!MaakMapVoor(pad)) return false;
+    const std::size_t p = pad.find_last_of('/');
+    const std::string map = p == std::string::npos ? "." : (p == 0 ? "/" : pad.substr(0, p));
+    std::string tijdelijk = map + "/.HKEY_CURRENT_USER.reg.XXXXXX";
+    const int fd = ::mkstemp(tijdelijk.data());
+    if (fd < 0) return false;
+    bool goed = true;
+    std::size_t gedaan = 0;
+    while (goed && gedaan < inhoud.size()) {
+        const ssize_t n = ::write(fd, inhoud.data() + gedaan, inhoud.size() - gedaan);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) goed = false;
+        else gedaan += static_cast<std::size_t>(n);
+    }
+    struct stat oud{};
+    if (goed && ::stat(pad.c_str(), &oud) == 0) ::fchmod(fd, oud.st_mode & 07777);
+    if (goed && ::fsync(fd) != 0) goed = false;
+    if (::close(fd) != 0) goed = false;
+    if (goed && ::rename(tijdelijk.c_str(), pad.c_str()) != 0) goed = false;
+    if (!goed) {
+        ::unlink(tijdelijk.c_str());
+        return false;
+    }
+    fs::MeldAangemaakt(pad, false);
+    // The rename itself is made durable with the folder.
+    const int mfd = ::open(map.c_str(), O_RDONLY | O_DIRECTORY);
+    if (mfd >= 0) {
+        ::fsync(mfd);
+        ::close(mfd);
+    }
+    return true;
+}
+
+bool Schrijf(const std::string& sleutel, const std::string& naam, const std::string& regelNaWaarde,
+             Soort soort, const std::string& tekst, std::uint32_t dword) {
+    const Inhoud& huidig = Laad();
+    if (!huidig.leesbaar) return false;
+    Inhoud in = huidig; // a copy: the remembered content changes only when the file did
+    const std::string s = NormaliseerSleutel(sleutel);
+
+    if (const Regel* r = ZoekWaarde(in, sleutel, naam)) {
+        // Nothing to do when the value is there already (the options dialog writes them all).
+        if (r->soort == soort && (soort == Soort::String ? r->waarde == tekst : r->dword == dword)) return true;
+        Regel& w = in.regels[static_cast<std::size_t>(r - in.regels.data())];
+        w.tekst = Aanhaling(w.naam) + "=" + regelNaWaarde;
+    } else {
+        Regel nieuw = RegelVan(Aanhaling(naam) + "=" + regelNaWaarde);
+        std::size_t plek = in.regels.size();
+        bool gevonden = false;
+        for (std::size_t i = 0; i < in.regels.size() && !gevonden; ++i) {
+            if (in.regels[i].soort != Soort::Sleutel || in.regels[i].sleutel != s) continue;
+            // After the last non-blank line of the key's section.
+            plek = i + 1;
+            for (std::size_t j = i + 1; j < in.regels.size(); ++j) {
+                const std::string_view t = Trim(in.regels[j].tekst);
+                if (!t.empty() && t.front() == '[') break;
+                if (!t.empty()) plek = j + 1;
+            }
+            gevonden = true;
+        }
+        if (gevonden) {
+            in.regels.insert(in.regels.begin() + static_cast<std::ptrdiff_t>(plek), std::move(nieuw));
+        } else {
+            if (!in.heeftKop) {
+                in.regels.insert(in.regels.begin(), RegelVan(kKop));
+                in.heeftKop = true;
+            }
+            if (!Trim(in.regels.back().tekst).empty()) in.regels.push_back(RegelVan(""));
+            in.regels.push_back(RegelVan("[" + NaarUtf8(std::string(kHive) + "\\" + SleutelPad(sleutel)) + "]"));
+            in.regels.push_back(std::move(nieuw));
+        }
+    }
+    // A file cut short may end without a line end; every line gets one now.
+    std::string bytes;
+    for (const Regel& r : in.regels) bytes += r.tekst + in.regeleinde;
+    geheugen.geldig = false;
+    return SchrijfBestand(RegisterBestand(), bytes);
+}
+
+std::string ThuisMap() {
+    const char* home = std::getenv("HOME");
+    if (home && *home) return home;
+    if (const passwd* pw = ::getpwuid(::getuid())) return pw->pw_dir ? pw->pw_dir : "";
+    return {};
+}
+
+} // namespace
+
+std::string RegisterBestand() {
+    if (!vasteBestand.empty()) return vasteBestand;
+    if (const char* e = std::getenv("GEDENKJES_REGISTRY"); e && *e) return e;
+    if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && x[0] == '/') return std::string(x) + "/gedenkjes/HKEY_CURRENT_USER.reg";
+    return ThuisMap() + "/.config/gedenkjes/HKEY_CURRENT_USER.reg";
+}
+
+void ZetRegisterBestand(const std::string& pad) {
+    vasteBestand = pad;
+    geheugen.geldig = false;
+}
+
+bool SleutelBestaat(const std::string& sleutel) {
+    const Inhoud& in = Laad();
+    const std::string s = NormaliseerSleutel(sleutel);
+    for (const Regel& r : in.regels) {
+        if (r.soort != Soort::Sleutel) continue;
+        // A key exists when it or a key below it is listed, as in the registry itself.
+        if (s.empty() || r.sleutel == s || (r.sleutel.size() > s.size() && r.sleutel.compare(0, s.size(), s) == 0 &&
+                                            r.sleutel[s.size()] == '\\'))
+            return true;
+    }
+    return false;
+}
+
+std::optional<std::string> LeesString(const std::string& sleutel, const std::string& naam) {
+    const Regel* r = ZoekWaarde(Laad(), sleutel, naam);
+    if (!r || r->soort != Soort::String) return std::nullopt;
+    return r->waarde;
+}
+
+std::optional<std::int32_t> LeesInteger(const std::string& sleutel, const std::string& naam) {
+    const Regel* r = ZoekWaarde(Laad(), sleutel, naam);
+    if (!r || r->soort != Soort::Dword) return std::nullopt;
+    return static_cast<std::int32_t>(r->dword);
+}
+
+bool SchrijfString(const std::string& sleutel, const std::string& naam, const std::string& waarde) {
+    return Schrijf(sleutel, naam, Aanhaling(waarde), Soort::String, waarde, 0);
+}
+
+bool SchrijfInteger(const std::string& sleutel, const std::string& naam, std::int32_t waarde) {
+    char hex[16];
+    const auto v = static_cast<std::uint32_t>(waarde);
+    std::snprintf(hex, sizeof hex, "%08x", v);
+    return Schrijf(sleutel, naam, std::string("dword:") + hex, Soort::Dword, {}, v);
+}
+
+} // namespace gdk::reg

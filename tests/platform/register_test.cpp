@@ -1,0 +1,215 @@
+#include "platform/register.h"
+
+#include "support/tijdelijke_map.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace gdk::reg {
+namespace {
+
+using test::LeesBestand;
+using test::TijdelijkeMap;
+
+const std::string kCode = "Software\\Velmoran\\Gedenkje\\4.00\\OptiesCode";
+const std::string kAlg = "Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen";
+
+class Register : public testing::Test {
+protected:
+    void SetUp() override { ZetRegisterBestand(pad); }
+    void TearDown() override { ZetRegisterBestand(""); }
+    TijdelijkeMap map;
+    std::string pad = map.tekst() + "/HKEY_CURRENT_USER.reg";
+    void Bestand(const std::string& inhoud) { map.Schrijf("HKEY_CURRENT_USER.reg", inhoud); }
+};
+
+TEST_F(Register, ReadsStringsAndDwordsCaseInsensitively) {
+    Bestand("REGEDIT4\r\n\r\n"
+            "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen]\r\n"
+            "\"AfbeeldingBestanden\"=\"/home/an/scans\"\r\n"
+            "\"NiveauAfbeeldingBestanden\"=dword:ffffffff\r\n"
+            "\"Pad\"=\"C:\\\\map \\\"x\\\"\"\r\n"
+            "\"Naam\"=\"Zo\xC3\xAB\"\r\n"
+            "\"Leeg\"=\"\"\r\n"
+            "\"Kort\"=dword:2A\r\n");
+    EXPECT_EQ(LeesString(kAlg, "AfbeeldingBestanden"), "/home/an/scans");
+    EXPECT_EQ(LeesString("software\\VELMORAN\\gedenkje\\4.00\\optiesalgemeen\\", "afbeeldingbestanden"),
+              "/home/an/scans");
+    EXPECT_EQ(LeesInteger(kAlg, "NiveauAfbeeldingBestanden"), -1);
+    EXPECT_EQ(LeesString(kAlg, "Pad"), "C:\\map \"x\"");
+    EXPECT_EQ(LeesString(kAlg, "Naam"), "Zo\xEB");
+    EXPECT_EQ(LeesString(kAlg, "Leeg"), "");
+    EXPECT_EQ(LeesInteger(kAlg, "Kort"), 42);
+    // The wrong type reads as absent.
+    EXPECT_EQ(LeesInteger(kAlg, "AfbeeldingBestanden"), std::nullopt);
+    EXPECT_EQ(LeesString(kAlg, "Kort"), std::nullopt);
+    EXPECT_EQ(LeesString(kAlg, "Geen"), std::nullopt);
+    EXPECT_EQ(LeesString(kCode, "AfbeeldingBestanden"), std::nullopt);
+    EXPECT_TRUE(SleutelBestaat(kAlg));
+    EXPECT_TRUE(SleutelBestaat("Software\\Velmoran\\Gedenkje\\4.00\\"));
+    EXPECT_FALSE(SleutelBestaat(kCode));
+    EXPECT_FALSE(SleutelBestaat("Software\\Velmo"));
+}
+
+TEST_F(Register, WritesANewFileInItsFolder) {
+    ZetRegisterBestand(map.tekst() + "/nieuw/diep/HKEY_CURRENT_USER.reg");
+    EXPECT_TRUE(SchrijfString(kAlg, "AfbeeldingBestanden", "C:\\scans \"oud\" Zo\xEB"));
+    EXPECT_TRUE(SchrijfInteger(kAlg, "Niveau", 42));
+    EXPECT_TRUE(SchrijfInteger(kCode, "Min", -1));
+    EXPECT_EQ(LeesBestand(map.pad() / "nieuw/diep/HKEY_CURRENT_USER.reg"),
+              "REGEDIT4\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen]\n"
+              "\"AfbeeldingBestanden\"=\"C:\\\\scans \\\"oud\\\" Zo\xC3\xAB\"\n"
+              "\"Niveau\"=dword:0000002a\n"
+              "\n"
+              "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesCode]\n"
+              "\"Min\"=dword:ffffffff\n");
+    EXPECT_EQ(LeesString(kAlg, "afbeeldingbestanden"), "C:\\scans \"oud\" Zo\xEB");
+    EXPECT_EQ(LeesInteger(kCode, "MIN"), -1);
+}
+
+TEST_F(Register, RewriteKeepsEveryOtherLineInPlace) {
+    Bestand("REGEDIT4\r\n"
+            "; opmerking van de gebruiker\r\n"
+            "\r\n"
+            "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen]\r\n"
+            "\"Oud\"=\"x\"\r\n"
+            "\"Binair\"=hex:01,02\r\n"
+            "@=\"standaard\"\r\n"
+            "\r\n"
+            "[HKEY_LOCAL_MACHINE\\Software\\Iets]\r\n"
+            "\"Oud\"=\"ander\"\r\n");
+    EXPECT_TRUE(SchrijfString(kAlg, "OUD", "nieuw"));
+    EXPECT_TRUE(SchrijfInteger(kAlg, "Erbij", 7));
+    EXPECT_TRUE(SchrijfString(kCode, "Code", "c"));
+    EXPECT_EQ(LeesBestand(pad),
+              "REGEDIT4\r\n"
+              "; opmerking van de gebruiker\r\n"
+              "\r\n"
+              "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen]\r\n"
+              "\"Oud\"=\"nieuw\"\r\n"
+              "\"Binair\"=hex:01,02\r\n"
+              "@=\"standaard\"\r\n"
+              "\"Erbij\"=dword:00000007\r\n"
+              "\r\n"
+              "[HKEY_LOCAL_MACHINE\\Software\\Iets]\r\n"
+              "\"Oud\"=\"ander\"\r\n"
+              "\r\n"
+              "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesCode]\r\n"
+              "\"Code\"=\"c\"\r\n");
+    // A value of the other type is replaced by the new type.
+    EXPECT_TRUE(SchrijfInteger(kAlg, "Oud", 3));
+    EXPECT_EQ(LeesInteger(kAlg, "Oud"), 3);
+    EXPECT_EQ(LeesString(kAlg, "Oud"), std::nullopt);
+}
+
+TEST_F(Register, ValueWithLineBreaksSurvives) {
+    EXPECT_TRUE(SchrijfString(kAlg, "Tekst", "een\r\ntwee\\n"));
+    EXPECT_EQ(LeesString(kAlg, "Tekst"), "een\r\ntwee\\n");
+}
+
+TEST_F(Register, UnparsableFileReadsEmptyAndIsNeverOverwritten) {
+    const std::string gevallen[] = {
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\"A\"=\"b\"\r\n",
+        std::string("R\0E\0G\0E\0D\0I\0T\0004\0", 16),
+        "mijn boodschappenlijst\n",
+        std::string("\x89PNG\r\n\x1a\n\0\0\0", 11),
+    };
+    for (const std::string& inhoud : gevallen) {
+        Bestand(inhoud);
+        EXPECT_EQ(LeesString("Software", "A"), std::nullopt);
+        EXPECT_FALSE(SleutelBestaat("Software"));
+        EXPECT_FALSE(SchrijfString(kAlg, "A", "b"));
+        EXPECT_FALSE(SchrijfInteger(kAlg, "A", 1));
+        EXPECT_EQ(LeesBestand(pad), inhoud);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(map.pad()), {}), 1); // no temporary left
+}
+
+TEST_F(Register, EmptyFileIsFreeToFill) {
+    Bestand("");
+    EXPECT_EQ(LeesString(kAlg, "A"), std::nullopt);
+    EXPECT_TRUE(SchrijfString(kAlg, "A", "b"));
+    EXPECT_EQ(LeesString(kAlg, "A"), "b");
+}
+
+TEST_F(Register, TruncatedFileYieldsEveryWellFormedValue) {
+    const std::string kop = "REGEDIT4\n\n[HKEY_CURRENT_USER\\" + kAlg + "]\n\"Een\"=\"1\"\n";
+    const std::string gevallen[] = {
+        kop + "\"Twee\"=\"2",               // value cut in its text
+        kop + "\"Twee\"=dword:",            // cut after the type
+        kop + "\"Tw",                       // cut in the name
+        kop + "[HKEY_CURRENT_USER\\Softw",  // key line without closing bracket
+        kop + "\"Twee\"=dword:123456789\n", // too many digits
+        kop + "\"Twee\"=\"2\" rest\n",       // something after the text
+    };
+    for (const std::string& inhoud : gevallen) {
+        Bestand(inhoud);
+        EXPECT_EQ(LeesString(kAlg, "Een"), "1") << inhoud;
+        EXPECT_EQ(LeesString(kAlg, "Twee"), std::nullopt) << inhoud;
+        EXPECT_EQ(LeesInteger(kAlg, "Twee"), std::nullopt) << inhoud;
+        // Writing keeps the damaged line as it was and adds a line end to it.
+        EXPECT_TRUE(SchrijfString(kAlg, "Drie", "3"));
+        EXPECT_EQ(LeesString(kAlg, "Een"), "1");
+        EXPECT_EQ(LeesString(kAlg, "Drie"), "3");
+        EXPECT_NE(LeesBestand(pad).find(inhoud.substr(kop.size())), std::string::npos) << inhoud;
+    }
+}
+
+TEST_F(Register, ValuesAfterAKeyLineWithoutBracketAreNotTheEarlierKeys) {
+    Bestand("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\A]\n\"X\"=\"a\"\n"
+            "[HKEY_CURRENT_USER\\Software\\B\n\"Y\"=\"b\"\n");
+    EXPECT_EQ(LeesString("Software\\A", "X"), "a");
+    EXPECT_EQ(LeesString("Software\\A", "Y"), std::nullopt);
+    EXPECT_EQ(LeesString("Software\\B", "Y"), "b");
+}
+
+TEST_F(Register, SeesChangesMadeBehindItsBack) {
+    Bestand("REGEDIT4\n\n[HKEY_CURRENT_USER\\S]\n\"A\"=dword:00000001\n");
+    EXPECT_EQ(LeesInteger("S", "A"), 1);
+    Bestand("REGEDIT4\n\n[HKEY_CURRENT_USER\\S]\n\"A\"=dword:00000002\n\n");
+    EXPECT_EQ(LeesInteger("S", "A"), 2);
+}
+
+TEST_F(Register, UnwritableFolderFailsSilentlyAndKeepsTheOldFile) {
+    // A "folder" that is a file: no user, not even root, can write below it.
+    map.Schrijf("bestand", "x");
+    ZetRegisterBestand(map.tekst() + "/bestand/HKEY_CURRENT_USER.reg");
+    EXPECT_FALSE(SchrijfString(kAlg, "A", "b"));
+
+    if (geteuid() == 0) GTEST_SKIP() << "root writes in a read-only folder";
+    ZetRegisterBestand(pad);
+    const std::string oud = "REGEDIT4\n\n[HKEY_CURRENT_USER\\S]\n\"A\"=\"1\"\n";
+    Bestand(oud);
+    ::chmod(map.tekst().c_str(), 0555);
+    EXPECT_FALSE(SchrijfString("S", "A", "2"));
+    ::chmod(map.tekst().c_str(), 0755);
+    EXPECT_EQ(LeesBestand(pad), oud);
+    EXPECT_EQ(LeesString("S", "A"), "1");
+}
+
+TEST_F(Register, Location) {
+    ZetRegisterBestand("");
+    const char* oudR = std::getenv("GEDENKJES_REGISTRY");
+    const char* oudX = std::getenv("XDG_CONFIG_HOME");
+    const std::string bewaarR = oudR ? oudR : "", bewaarX = oudX ? oudX : "";
+    ::setenv("GEDENKJES_REGISTRY", "/tmp/r.reg", 1);
+    ::setenv("XDG_CONFIG_HOME", "/tmp/xdg", 1);
+    EXPECT_EQ(RegisterBestand(), "/tmp/r.reg");
+    ::unsetenv("GEDENKJES_REGISTRY");
+    EXPECT_EQ(RegisterBestand(), "/tmp/xdg/gedenkjes/HKEY_CURRENT_USER.reg");
+    ::unsetenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    if (home) {
+        EXPECT_EQ(RegisterBestand(), std::string(home) + "/.config/gedenkjes/HKEY_CURRENT_USER.reg");
+    }
+    ZetRegisterBestand("/elders/x.reg");
+    EXPECT_EQ(RegisterBestand(), "/elders/x.reg");
+    if (oudR) ::setenv("GEDENKJES_REGISTRY", bewaarR.c_str(), 1);
+    if (oudX) ::setenv("XDG_CONFIG_HOME", bewaarX.c_str(), 1);
+}
+
+} // namespace
+} // namespace gdk::reg
