@@ -1,15 +1,241 @@
-// The main window's frame: layout, menu, activation and the read command.
+// The main window's frame: layout, menu, status bar, activation and the read command.
 #include "ui/tfrmgedenkjes.h"
 
-#include <QEvent>
+#include "data/globalen.h"
+#include "data/tvars.h"
+#include "data/ufuncties.h"
+#include "htmlview/thtmllite.h"
+#include "import/activering.h"
+#include "import/inlezen.h"
+#include "platform/bestanden.h"
+#include "platform/fout.h"
+#include "ui/lijstregels.h"
+#include "ui/tsbrgedenkjes.h"
+#include "ui/ttabbalk.h"
 
-TfrmGedenkjes::TfrmGedenkjes(QWidget* parent) : QMainWindow(parent) {}
-TfrmGedenkjes::~TfrmGedenkjes() = default;
-void TfrmGedenkjes::Activeren() {}
-bool TfrmGedenkjes::Inlezen(const std::string&) { return false; }
-bool TfrmGedenkjes::VolgLink(const std::string&) { return false; }
-void TfrmGedenkjes::VulRelatieLijst(char) {}
-void TfrmGedenkjes::VulPersoonLijst(char) {}
-void TfrmGedenkjes::mmnuGedenkjesBestandInlezenClick() {}
+#include <QApplication>
+#include <QButtonGroup>
+#include <QEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include <exception>
+
+TfrmGedenkjes::TfrmGedenkjes(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmGedenkjes"));
+    setWindowTitle(QStringLiteral("Gedenkjes"));
+    resize(800, 600);
+
+    sbrGedenkjes = new TsbrGedenkjes(this);
+    setStatusBar(sbrGedenkjes);
+    gdk::ZetUI(sbrGedenkjes);
+
+    MaakMenu();
+
+    auto* midden = new QWidget(this);
+    midden->setObjectName(QStringLiteral("pnlGedenkjes"));
+    auto* raster = new QGridLayout(midden);
+    raster->setContentsMargins(0, 0, 0, 0);
+    auto* welkom = new QWidget(midden);
+    auto* welkomLayout = new QVBoxLayout(welkom);
+    lblTitel = new QLabel(QStringLiteral("Gedenkjes"), welkom);
+    lblTitel->setObjectName(QStringLiteral("lblTitel"));
+    lblTitel->setAlignment(Qt::AlignCenter);
+    QFont titelFont = lblTitel->font();
+    titelFont.setPointSize(28);
+    titelFont.setBold(true);
+    lblTitel->setFont(titelFont);
+    lblHint = new QLabel(QStringLiteral("open eerst een Gedenkjesbestand"), welkom);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setAlignment(Qt::AlignCenter);
+    welkomLayout->addStretch(1);
+    welkomLayout->addWidget(lblTitel);
+    welkomLayout->addWidget(lblHint);
+    welkomLayout->addStretch(1);
+    raster->addWidget(welkom, 0, 0);
+
+    MaakPaginas();
+    raster->addWidget(pctrViewer, 0, 0);
+    setCentralWidget(midden);
+
+    connect(this, &TfrmGedenkjes::CollectieGelezen, this, &TfrmGedenkjes::BijCollectieGelezen);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TfrmGedenkjes::VensterGewisseld);
+}
+
+TfrmGedenkjes::~TfrmGedenkjes() {
+    if (&gdk::UI() == static_cast<gdk::Gebruiker*>(sbrGedenkjes)) gdk::ZetUI(nullptr);
+}
+
+void TfrmGedenkjes::MaakMenu() {
+    QMenuBar* mmnuGedenkjes = menuBar();
+    mmnuGedenkjes->setObjectName(QStringLiteral("mmnuGedenkjes"));
+    auto actie = [this](QMenu* menu, const char* naam, const QString& titel, const QKeySequence& toets) {
+        QAction* a = menu->addAction(titel);
+        a->setObjectName(QString::fromLatin1(naam));
+        if (!toets.isEmpty()) a->setShortcut(toets);
+        a->setShortcutContext(Qt::ApplicationShortcut);
+        Q_UNUSED(this);
+        return a;
+    };
+
+    mmnuGedenkjesBestand = mmnuGedenkjes->addMenu(QStringLiteral("Bestand"));
+    mmnuGedenkjesBestand->setObjectName(QStringLiteral("mmnuGedenkjesBestand"));
+    mmnuGedenkjesBestandInlezen =
+        actie(mmnuGedenkjesBestand, "mmnuGedenkjesBestandInlezen", QStringLiteral("Inlezen"), Qt::Key_F4);
+    mmnuGedenkjesBestand->addSeparator();
+    mmnuGedenkjesBestandUitvoeren = mmnuGedenkjesBestand->addMenu(QStringLiteral("Uitvoeren"));
+    mmnuGedenkjesBestandUitvoeren->setObjectName(QStringLiteral("mmnuGedenkjesBestandUitvoeren"));
+    mmnuGedenkjesBestandUitvoeren->setEnabled(false);
+    mmnuGedenkjesBestandUitvoerenType1 =
+        actie(mmnuGedenkjesBestandUitvoeren, "mmnuGedenkjesBestandUitvoerenType1", QStringLiteral("Type 1"), Qt::Key_F5);
+    mmnuGedenkjesBestandUitvoerenType2 =
+        actie(mmnuGedenkjesBestandUitvoeren, "mmnuGedenkjesBestandUitvoerenType2", QStringLiteral("Type 2"), Qt::Key_F6);
+    mmnuGedenkjesBestandUitvoerenType3 =
+        actie(mmnuGedenkjesBestandUitvoeren, "mmnuGedenkjesBestandUitvoerenType3", QStringLiteral("Type 3"), Qt::Key_F7);
+    // A disabled submenu must also keep its shortcuts from running an export on no collection.
+    for (QAction* a : mmnuGedenkjesBestandUitvoeren->actions()) a->setEnabled(false);
+    mmnuGedenkjesBestand->addSeparator();
+    mmnuGedenkjesBestandAfsluiten = actie(mmnuGedenkjesBestand, "mmnuGedenkjesBestandAfsluiten",
+                                          QStringLiteral("Afsluiten"), QKeySequence(Qt::ALT | Qt::Key_F4));
+
+    mmnuGedenkjesOpties = mmnuGedenkjes->addAction(QStringLiteral("Opties"));
+    mmnuGedenkjesOpties->setObjectName(QStringLiteral("mmnuGedenkjesOpties"));
+
+    mmnuGedenkjesHelp = mmnuGedenkjes->addMenu(QStringLiteral("Help"));
+    mmnuGedenkjesHelp->setObjectName(QStringLiteral("mmnuGedenkjesHelp"));
+    mmnuGedenkjesHelpHelp = actie(mmnuGedenkjesHelp, "mmnuGedenkjesHelpHelp", QStringLiteral("Help"), Qt::Key_F1);
+    mmnuGedenkjesHelp->addSeparator();
+    mmnuGedenkjesHelpEmail = actie(mmnuGedenkjesHelp, "mmnuGedenkjesHelpEmail", QStringLiteral("Email"), Qt::Key_F10);
+    mmnuGedenkjesHelpHomepagina =
+        actie(mmnuGedenkjesHelp, "mmnuGedenkjesHelpHomepagina", QStringLiteral("Homepagina"), Qt::Key_F11);
+    mmnuGedenkjesHelp->addSeparator();
+    mmnuGedenkjesHelpInfo = actie(mmnuGedenkjesHelp, "mmnuGedenkjesHelpInfo", QStringLiteral("Info"), Qt::Key_F12);
+
+    connect(mmnuGedenkjesBestandInlezen, &QAction::triggered, this, &TfrmGedenkjes::mmnuGedenkjesBestandInlezenClick);
+    connect(mmnuGedenkjesBestandUitvoerenType1, &QAction::triggered, this,
+            &TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType1Click);
+    connect(mmnuGedenkjesBestandUitvoerenType2, &QAction::triggered, this,
+            &TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType2Click);
+    connect(mmnuGedenkjesBestandUitvoerenType3, &QAction::triggered, this,
+            &TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType3Click);
+    connect(mmnuGedenkjesBestandAfsluiten, &QAction::triggered, this,
+            &TfrmGedenkjes::mmnuGedenkjesBestandAfsluitenClick);
+    connect(mmnuGedenkjesOpties, &QAction::triggered, this, &TfrmGedenkjes::mmnuGedenkjesOptiesClick);
+    connect(mmnuGedenkjesHelpHelp, &QAction::triggered, this, &TfrmGedenkjes::mmnuGedenkjesHelpHelpClick);
+    connect(mmnuGedenkjesHelpEmail, &QAction::triggered, this, &TfrmGedenkjes::mmnuGedenkjesHelpEmailClick);
+    connect(mmnuGedenkjesHelpHomepagina, &QAction::triggered, this,
+            &TfrmGedenkjes::mmnuGedenkjesHelpHomepaginaClick);
+    connect(mmnuGedenkjesHelpInfo, &QAction::triggered, this, &TfrmGedenkjes::mmnuGedenkjesHelpInfoClick);
+}
+
+// ---------------------------------------------------------------- activation
+
+bool TfrmGedenkjes::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) {
+        const bool nodig = nogNietGeactiveerd_ || anderVenster_;
+        anderVenster_ = false;
+        // During a read the message boxes of the reader hand the focus back mid-way; the
+        // settings the read is using must not be reloaded under it.
+        if (nodig && !leestIn_) Activeren();
+    }
+    return QMainWindow::event(e);
+}
+
+void TfrmGedenkjes::VensterGewisseld(QWindow* venster) {
+    if (!venster || venster == windowHandle()) return;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->windowHandle() != venster) continue;
+        const Qt::WindowType soort = w->windowType();
+        if (soort != Qt::Window && soort != Qt::Dialog) return; // menus, tooltips
+        // Common dialogs stand for the system's own dialogs, which do not activate the window
+        // again when they close.
+        if (qobject_cast<QFileDialog*>(w) || qobject_cast<QMessageBox*>(w)) return;
+        anderVenster_ = true;
+        return;
+    }
+}
+
+void TfrmGedenkjes::Activeren() {
+    if (activeert_) return;
+    activeert_ = true;
+    nogNietGeactiveerd_ = false;
+    try {
+        gdk::Activering();
+    } catch (const std::exception& fout) {
+        // Activation reads only the registry file and the word lists, each of which falls
+        // back to its defaults; anything else that goes wrong is shown, and the window goes on.
+        gdk::UI().Melding(fout.what());
+    }
+    const std::string chm = gdk::ProgrammaMap + "/Gedenkjes.chm";
+    if (gdk::fs::BestandBestaat(chm)) HelpBestand = Q1252(chm);
+    LetterTab = 0;
+    // The stored font reaches the view only through the options command.
+    htmlViewer->ZetDefFontName(QStringLiteral("Verdana"));
+    edtGaNaarRelatie->clear();
+    edtGaNaarPersoon->clear();
+    activeert_ = false;
+}
+
+// ---------------------------------------------------------------- read command
+
+void TfrmGedenkjes::mmnuGedenkjesBestandInlezenClick() {
+    QFileDialog odlgGedenkjes(this, QStringLiteral("Gedenkjes bestand "), QString(),
+                              QStringLiteral("Gedenkjes (*.gdk)"));
+    odlgGedenkjes.setObjectName(QStringLiteral("odlgGedenkjes"));
+    odlgGedenkjes.setFileMode(QFileDialog::ExistingFile);
+    odlgGedenkjes.setAcceptMode(QFileDialog::AcceptOpen);
+    if (odlgGedenkjes.exec() != QDialog::Accepted) return;
+    const QStringList gekozen = odlgGedenkjes.selectedFiles();
+    if (gekozen.isEmpty()) return;
+    Inlezen(Van1252(gekozen.first()));
+}
+
+bool TfrmGedenkjes::Inlezen(const std::string& pad) {
+    if (leestIn_) return false;
+    leestIn_ = true;
+    KiesTab(1);
+    edtGaNaarRelatie->clear();
+    edtGaNaarPersoon->clear();
+    LetterTab = 0;
+    repaint();
+
+    bool gelezen = false;
+    try {
+        gelezen = gdk::InlezenCommando(pad);
+    } catch (const gdk::IOFout& fout) {
+        gdk::UI().Melding(fout.what());
+    } catch (const std::bad_alloc&) {
+        gdk::UI().Melding("Er is onvoldoende geheugen om het bestand in te lezen.");
+    } catch (const std::exception& fout) {
+        gdk::UI().Melding(fout.what());
+    }
+    leestIn_ = false;
+    gdk::UI().Voortgang(0, 0);
+    if (!gelezen) return false;
+
+    setWindowTitle(Q1252("Gedenkjes (" + gdk::CollectieBestandsnaam + ")"));
+    htmlViewer->show();
+    pctrViewer->setEnabled(true);
+    emit CollectieGelezen();
+    lblTitel->parentWidget()->hide();
+    pctrViewer->show();
+    edtGaNaarPersoon->setFocus();
+    mmnuGedenkjesBestandUitvoeren->setEnabled(true);
+    for (QAction* a : mmnuGedenkjesBestandUitvoeren->actions()) a->setEnabled(true);
+    return true;
+}
+
 void TfrmGedenkjes::mmnuGedenkjesBestandAfsluitenClick() { close(); }
-bool TfrmGedenkjes::event(QEvent* e) { return QMainWindow::event(e); }

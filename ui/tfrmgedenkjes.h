@@ -4,13 +4,13 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <cstdint>
 #include <string>
 
 class QAction;
 class QMenu;
 class QLabel;
 class QTabWidget;
-class QTabBar;
 class QLineEdit;
 class QPushButton;
 class QListWidget;
@@ -19,8 +19,11 @@ class QRadioButton;
 class QButtonGroup;
 class QStackedWidget;
 class QWidget;
+class QWindow;
 class ThtmlLite;
 class TsbrGedenkjes;
+class TTabBalk;
+class QSplitter;
 
 class TfrmGedenkjes : public QMainWindow {
     Q_OBJECT
@@ -84,8 +87,13 @@ public:
     QButtonGroup* rgrpSorterenPersoonKeuze = nullptr;
     QListWidget* lbxSorterenRelatie = nullptr;
     QListWidget* lbxSorterenPersoon = nullptr;
-    QTabBar* tcRelatie = nullptr;
-    QTabBar* tcPersoon = nullptr;
+    QRadioButton* rgrpSorterenRelatieVoornamen = nullptr;
+    QRadioButton* rgrpSorterenRelatieAchternaam = nullptr;
+    QRadioButton* rgrpSorterenPersoonVoornamen = nullptr;
+    QRadioButton* rgrpSorterenPersoonAchternaam = nullptr;
+    QSplitter* splGaNaar = nullptr;
+    TTabBalk* tcRelatie = nullptr;
+    TTabBalk* tcPersoon = nullptr;
     QListWidget* lbxRelatie = nullptr;
     QListWidget* lbxPersoon = nullptr;
     TsbrGedenkjes* sbrGedenkjes = nullptr;
@@ -94,6 +102,7 @@ public:
     QString HelpBestand = QStringLiteral("Gedenkjes.chm");
 
 signals:
+    // Raised at the end of a successful read.
     void CollectieGelezen();
 
 public slots:
@@ -109,9 +118,47 @@ public slots:
     void mmnuGedenkjesHelpHomepaginaClick();
     void mmnuGedenkjesHelpInfoClick();
 
+    // Browsing handlers.
+    void pctrViewerChange(int index);
+    void htmlViewerHotSpotClick(const QString& link);
+    void bbtnGaNaarClick();
+    void edtGaNaarRelatieKeyPress();
+    void rgrpSorterenRelatieClick();
+    void rgrpSorterenPersoonClick();
+    void lbxSorterenRelatieDblClick();
+    void lbxSorterenPersoonDblClick();
+    void lbxRelatieDblClick();
+    void lbxPersoonDblClick();
+    void tcRelatieChange(int index);
+    void tcPersoonChange(int index);
+    void tcRelatieResize();
+    void tcPersoonResize();
+
 protected:
     bool event(QEvent* e) override;
 
 private:
+    void MaakMenu();
+    void MaakPaginas();
+    QWidget* MaakGaNaar();
+    QWidget* MaakLetterTabs(TTabBalk*& tabs, QListWidget*& lijst, const char* tabNaam, const char* lijstNaam);
+    QGroupBox* MaakSorteerGroep(const char* naam, const char* titel, QButtonGroup*& keuze, QRadioButton*& voornamen,
+                                QRadioButton*& achternaam, QListWidget*& lijst, const char* lijstNaam);
+    void BijCollectieGelezen();
+    void VensterGewisseld(QWindow* venster);
+    // Selects a tab of the page control as the program does: without its change handler.
+    void KiesTab(int index);
+    void RelatieStatus(std::int32_t n);
+    void PersoonStatus(std::int32_t n);
+    void RelatieDubbelklik(QListWidget* lijst);
+    void PersoonDubbelklik(QListWidget* lijst);
+    void SorteerLijst(QButtonGroup* keuze, QListWidget* lijst, bool relaties);
+
     bool activeert_ = false;
+    bool leestIn_ = false;
+    bool nogNietGeactiveerd_ = true;
+    // Another window of the program (a dialog, the image window) had the focus since the last
+    // activation; the file dialog and message boxes do not count.
+    bool anderVenster_ = false;
+    bool programmaKiestTab_ = false;
 };

@@ -1,0 +1,125 @@
+#include "ui/tfrmafbeelding.h"
+
+#include "data/tvars.h"
+#include "data/ufuncties.h"
+#include "htmlview/bestandsinhoud.h"
+#include "settings/instellingen.h"
+#include "ui/jpeglezen.h"
+#include "ui/tsbrgedenkjes.h"
+
+#include <QBuffer>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+std::string AfbeeldingPad(std::int32_t persoon) {
+    const std::string& bestand = gdk::Personen[persoon].AfbeeldingBestand;
+    if (gdk::Trim(gdk::AfbeeldingBestanden).empty()) return bestand;
+    return gdk::AfbeeldingBestanden + "/" + bestand.substr(0, 1) + "/" + bestand;
+}
+
+bool LaadAfbeelding(const std::string& pad1252, QImage& beeld, QString& fout) {
+    beeld = QImage();
+    QByteArray inhoud;
+    if (pad1252.empty() || !LeesBestandsinhoud(pad1252, inhoud)) {
+        fout = QStringLiteral("Het bestand \"%1\" bestaat niet of kan niet gelezen worden.").arg(Q1252(pad1252));
+        return false;
+    }
+    QString reden;
+    if (IsJpeg(inhoud)) {
+        LeesJpeg(inhoud, beeld, reden);
+    } else {
+        QBuffer buffer(&inhoud);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader lezer(&buffer);
+        beeld = lezer.read();
+        if (beeld.isNull()) reden = lezer.errorString();
+    }
+    if (beeld.isNull()) {
+        fout = QStringLiteral("Het bestand \"%1\" is geen afbeelding die getoond kan worden").arg(Q1252(pad1252));
+        fout += reden.isEmpty() ? QStringLiteral(".") : QStringLiteral(" (%1).").arg(reden);
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- picture control
+
+TimgAfbeelding::TimgAfbeelding(QWidget* parent) : QLabel(parent) {
+    setAlignment(Qt::AlignCenter);
+    setMinimumSize(1, 1);
+}
+
+void TimgAfbeelding::ZetBeeld(const QImage& beeld) {
+    beeld_ = beeld;
+    update();
+}
+
+QRect TimgAfbeelding::Beeldvlak() const {
+    if (beeld_.isNull()) return {};
+    QSize s = beeld_.size();
+    // Shrunk to fit, never enlarged.
+    if (s.width() > width() || s.height() > height()) s.scale(size(), Qt::KeepAspectRatio);
+    return QRect(QPoint((width() - s.width()) / 2, (height() - s.height()) / 2), s);
+}
+
+void TimgAfbeelding::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    if (beeld_.isNull()) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(Beeldvlak(), beeld_);
+}
+
+void TimgAfbeelding::mouseDoubleClickEvent(QMouseEvent* e) {
+    QLabel::mouseDoubleClickEvent(e);
+    emit DblClick();
+}
+
+// ---------------------------------------------------------------- window
+
+TfrmAfbeelding::TfrmAfbeelding(std::int32_t persoon, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAfbeelding"));
+    setWindowTitle(QStringLiteral("Afbeelding"));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    pnlAfbeelding = new QFrame(this);
+    pnlAfbeelding->setObjectName(QStringLiteral("pnlAfbeelding"));
+    auto* paneel = new QVBoxLayout(pnlAfbeelding);
+    paneel->setContentsMargins(0, 0, 0, 0);
+    imgAfbeelding = new TimgAfbeelding(pnlAfbeelding);
+    imgAfbeelding->setObjectName(QStringLiteral("imgAfbeelding"));
+    paneel->addWidget(imgAfbeelding);
+    layout->addWidget(pnlAfbeelding);
+    connect(imgAfbeelding, &TimgAfbeelding::DblClick, this, &TfrmAfbeelding::bbtnSluitenClick);
+    setFixedSize(OntwerpBreedte, OntwerpHoogte);
+    FormCreate(persoon);
+}
+
+void TfrmAfbeelding::FormCreate(std::int32_t persoon) {
+    Pad = AfbeeldingPad(persoon);
+    QImage beeld;
+    QString fout;
+    if (!LaadAfbeelding(Pad, beeld, fout)) {
+        QMessageBox melding(QMessageBox::Critical, QStringLiteral("Afbeelding"), fout, QMessageBox::Ok, this);
+        melding.setObjectName(QStringLiteral("meldingAfbeelding"));
+        melding.exec();
+        return;
+    }
+    Geladen = true;
+    imgAfbeelding->ZetBeeld(beeld);
+    const QScreen* scherm = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QRect werkvlak = scherm ? scherm->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int w = static_cast<int>(werkvlak.width() * 0.75);
+    const int h = static_cast<int>(werkvlak.height() * 0.75);
+    // Not resizable by the user; the window takes the picture's size within those bounds.
+    setFixedSize(std::min(w, beeld.width()), std::min(h, beeld.height()));
+}
+
+void TfrmAfbeelding::bbtnSluitenClick() { accept(); }
