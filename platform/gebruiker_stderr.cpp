@@ -32,7 +32,9 @@ static void Regel(bool& voortgangZichtbaar, const char* voor, const std::string&
         std::fputs("\r\033[K", stderr);
         voortgangZichtbaar = false;
     }
-    std::fprintf(stderr, "%s%s\n", voor, Regeleinden(NaarUtf8(tekst)).c_str());
+    // Written as bytes: a NUL inside a text must not cut the line short.
+    const std::string regel = voor + Regeleinden(NaarUtf8(tekst)) + "\n";
+    std::fwrite(regel.data(), 1, regel.size(), stderr);
     std::fflush(stderr);
 }
 
