@@ -20,14 +20,18 @@ namespace {
 
 constexpr int kAantal = 200000;
 
-std::string Naam(int i) { return "Kaart_" + std::to_string(i) + "_Voorkant.jpg"; }
+std::string Naam(int i) {
+    return "Kaart_" + std::to_string(i) + "_Voorkant.jpg";
+}
 
 double Ms(std::chrono::steady_clock::time_point van) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - van).count();
 }
 
 // Processor time of this process: wall time on a busy machine says little.
-double CpuMs() { return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+double CpuMs() {
+    return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
 
 } // namespace
 
@@ -61,13 +65,15 @@ int main() {
             gevonden += gdk::fs::BestandBestaat(map1252 + "\\" + naam);
         }
     }
-    std::printf("%d bestaanstesten in CacheScope (helft andere hoofdletters): %.0f ms (cpu %.0f ms), %d gevonden\n",
-                kAantal, Ms(t), CpuMs() - cpu, gevonden);
+    std::printf(
+        "%d bestaanstesten in CacheScope (helft andere hoofdletters): %.0f ms (cpu %.0f ms), %d gevonden\n",
+        kAantal, Ms(t), CpuMs() - cpu, gevonden);
     std::printf("piekgeheugen: %ld kB (%ld kB erbij)\n", PiekGeheugenKB(), PiekGeheugenKB() - geheugenVoor);
 
     t = std::chrono::steady_clock::now();
     int zonder = 0;
-    for (int i = 0; i < 2000; ++i) zonder += gdk::fs::BestandBestaat(map1252 + "\\" + Naam(i));
+    for (int i = 0; i < 2000; ++i)
+        zonder += gdk::fs::BestandBestaat(map1252 + "\\" + Naam(i));
     std::printf("2000 bestaanstesten zonder cache, exacte namen: %.1f ms, %d gevonden\n", Ms(t), zonder);
 
     // A collection-sized text file: 200000 lines of about 120 bytes.
@@ -77,8 +83,8 @@ int main() {
         if (!s.Open(tekst)) return 1;
         std::string regel;
         for (int i = 0; i < kAantal; ++i) {
-            regel = "Jansen;Johannes Petrus;van der;m;12-3-1920;Amsterdam;4-5-1990;Haarlem;" + std::to_string(i) +
-                    ";kaart" + std::to_string(i) + ".jpg;;;;;;;;;;";
+            regel = "Jansen;Johannes Petrus;van der;m;12-3-1920;Amsterdam;4-5-1990;Haarlem;" +
+                    std::to_string(i) + ";kaart" + std::to_string(i) + ".jpg;;;;;;;;;;";
             s.Regel(regel);
         }
         s.Sluit();
@@ -90,10 +96,11 @@ int main() {
         gdk::TekstLezer lezer;
         if (!lezer.Open(tekst)) return 1;
         std::string regel;
-        while (lezer.LeesRegel(regel)) ++regels;
+        while (lezer.LeesRegel(regel))
+            ++regels;
     }
-    std::printf("lezen van %ld regels (%ju bytes): %.1f ms (cpu %.1f ms)\n", regels, gdk::fs::Grootte(tekst), Ms(t),
-                CpuMs() - cpu);
+    std::printf("lezen van %ld regels (%ju bytes): %.1f ms (cpu %.1f ms)\n", regels, gdk::fs::Grootte(tekst),
+                Ms(t), CpuMs() - cpu);
 
     std::error_code ec;
     fs::remove_all(basis, ec);

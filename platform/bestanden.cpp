@@ -24,7 +24,7 @@ Soort SoortVan(const struct stat& st) {
 }
 
 Soort StatSoort(const std::string& pad) {
-    struct stat st{};
+    struct stat st {};
     if (::stat(pad.empty() ? "/" : pad.c_str(), &st) != 0) return Soort::Geen;
     return SoortVan(st);
 }
@@ -34,11 +34,13 @@ Soort StatSoort(const std::string& pad) {
 // with characters Windows-1252 lacks cannot be spelled by the program, so it gets no key.
 bool Vouwsleutel(const std::string& opSchijf, std::string& sleutel) {
     bool ascii = true;
-    for (char c : opSchijf) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    for (char c : opSchijf)
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     if (ascii) {
         // Most names: no conversion needed, one copy folded in place.
         sleutel = opSchijf;
-        for (char& c : sleutel) c = AsciiKlein(c);
+        for (char& c : sleutel)
+            c = AsciiKlein(c);
         return true;
     }
     if (IsGeldigUtf8(opSchijf)) {
@@ -131,7 +133,7 @@ struct OpgelostMap {
 };
 
 struct Cache {
-    std::unordered_map<std::string, MapInhoud> mappen;    // folder on disk -> its entries
+    std::unordered_map<std::string, MapInhoud> mappen;     // folder on disk -> its entries
     std::unordered_map<std::string, OpgelostMap> opgelost; // folder as asked -> folder on disk
     // The folder of the previous path: loops over one folder ask for it again and again.
     std::string laatsteSleutel;
@@ -144,11 +146,15 @@ std::vector<std::string> exacteMappen;
 
 Soort UitDirent(const dirent* e) {
     switch (e->d_type) {
-    case DT_DIR: return Soort::Map;
-    case DT_REG: return Soort::Bestand;
+    case DT_DIR:
+        return Soort::Map;
+    case DT_REG:
+        return Soort::Bestand;
     case DT_UNKNOWN:
-    case DT_LNK: return Soort::Onbekend; // a link takes the kind of its target, found when asked
-    default: return Soort::Anders;
+    case DT_LNK:
+        return Soort::Onbekend; // a link takes the kind of its target, found when asked
+    default:
+        return Soort::Anders;
     }
 }
 
@@ -168,7 +174,8 @@ MapInhoud& Inhoud(const std::string& map) {
     }
     ::closedir(d);
     m.namen.reserve(namen.size());
-    for (Naam& n : namen) m.Voegtoe(std::move(n.opSchijf), n.soort);
+    for (Naam& n : namen)
+        m.Voegtoe(std::move(n.opSchijf), n.soort);
     return m;
 }
 
@@ -228,11 +235,13 @@ bool IsExact(const std::string& pad) {
 }
 
 struct Resultaat {
-    std::string pad;                // on disk, absolute, '/' separated
+    std::string pad;               // on disk, absolute, '/' separated
     Soort soort = Soort::Onbekend; // Geen when a component is missing
 };
 
-inline bool IsScheiding(char c) { return c == '/' || c == '\\'; }
+inline bool IsScheiding(char c) {
+    return c == '/' || c == '\\';
+}
 
 std::string Werkmap() {
     std::string buf(4096, '\0');
@@ -306,9 +315,11 @@ Resultaat Los(const std::string& pad1252) {
 
     // The last component and the folder text before it.
     std::size_t eind = pad1252.size();
-    while (eind > 0 && IsScheiding(pad1252[eind - 1])) --eind;
+    while (eind > 0 && IsScheiding(pad1252[eind - 1]))
+        --eind;
     std::size_t begin = eind;
-    while (begin > 0 && !IsScheiding(pad1252[begin - 1])) --begin;
+    while (begin > 0 && !IsScheiding(pad1252[begin - 1]))
+        --begin;
 
     if (cache && begin > 0 && !w.exact) {
         // Inside a scope the folder part is resolved once: 200000 files in one folder then
@@ -375,16 +386,22 @@ void VergeetOpgeloste() {
 
 } // namespace
 
-std::string OpSchijf(const std::string& pad1252) { return Los(pad1252).pad; }
+std::string OpSchijf(const std::string& pad1252) {
+    return Los(pad1252).pad;
+}
 
-bool Bestaat(const std::string& pad1252) { return Los(pad1252).soort != Soort::Geen; }
+bool Bestaat(const std::string& pad1252) {
+    return Los(pad1252).soort != Soort::Geen;
+}
 
 bool BestandBestaat(const std::string& pad1252) {
     const Soort s = Los(pad1252).soort;
     return s == Soort::Bestand || s == Soort::Anders;
 }
 
-bool MapBestaat(const std::string& pad1252) { return Los(pad1252).soort == Soort::Map; }
+bool MapBestaat(const std::string& pad1252) {
+    return Los(pad1252).soort == Soort::Map;
+}
 
 bool MaakMappen(const std::string& pad1252) {
     const Resultaat r = Los(pad1252);
@@ -419,7 +436,8 @@ bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
     const std::string doel = OpSchijf(doel1252);
     std::FILE* in = std::fopen(bron.c_str(), "rb");
     if (!in) return false;
-    struct stat sb{}, sd{};
+    struct stat sb {
+    }, sd{};
     if (::fstat(fileno(in), &sb) != 0 || S_ISDIR(sb.st_mode)) {
         std::fclose(in);
         return false;
@@ -459,7 +477,7 @@ bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
 }
 
 std::uintmax_t Grootte(const std::string& pad1252) {
-    struct stat st{};
+    struct stat st {};
     if (::stat(OpSchijf(pad1252).c_str(), &st) != 0) return 0;
     return static_cast<std::uintmax_t>(st.st_size);
 }
@@ -480,7 +498,8 @@ std::vector<Item> Lijst(const std::string& map1252) {
     std::sort(namen.begin(), namen.end());
     std::vector<Item> uit;
     uit.reserve(namen.size());
-    for (auto& [naam, isMap] : namen) uit.push_back(Item{VanUtf8(naam), isMap});
+    for (auto& [naam, isMap] : namen)
+        uit.push_back(Item{VanUtf8(naam), isMap});
     return uit;
 }
 
@@ -503,7 +522,8 @@ bool PastOpMasker(const std::string& naam, const std::string& masker) {
             return false;
         }
     }
-    while (m < masker.size() && masker[m] == '*') ++m;
+    while (m < masker.size() && masker[m] == '*')
+        ++m;
     return m == masker.size();
 }
 

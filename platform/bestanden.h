@@ -17,7 +17,7 @@ namespace gdk::fs {
 // missing tail converted as given. '\' is read as '/'.
 std::string OpSchijf(const std::string& pad1252);
 
-bool Bestaat(const std::string& pad1252);     // file or folder
+bool Bestaat(const std::string& pad1252);        // file or folder
 bool BestandBestaat(const std::string& pad1252); // a file (not a folder)
 bool MapBestaat(const std::string& pad1252);
 // Creates the folder with its missing parents (ForceDirectories). True when it exists afterwards.
@@ -49,7 +49,7 @@ void MeldVerwijderd(const std::string& opSchijf);
 // Caches directory listings while alive (one read, one export). Nested scopes share one cache.
 // The resolver keeps the cache right for entries the program itself creates or deletes.
 class CacheScope {
-public:
+  public:
     CacheScope();
     ~CacheScope();
     CacheScope(const CacheScope&) = delete;
@@ -59,7 +59,7 @@ public:
 // While alive, every path at or below `map1252` (as resolved when the scope opens) is matched
 // exactly, never case-insensitively: the tree an export writes fresh.
 class ExacteMapScope {
-public:
+  public:
     explicit ExacteMapScope(const std::string& map1252);
     ~ExacteMapScope();
     ExacteMapScope(const ExacteMapScope&) = delete;

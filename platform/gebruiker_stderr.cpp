@@ -38,8 +38,12 @@ static void Regel(bool& voortgangZichtbaar, const char* voor, const std::string&
     std::fflush(stderr);
 }
 
-void StderrGebruiker::ToonLinks(const std::string& t) { Regel(voortgangZichtbaar_, "links: ", t); }
-void StderrGebruiker::ToonRechts(const std::string& t) { Regel(voortgangZichtbaar_, "rechts: ", t); }
+void StderrGebruiker::ToonLinks(const std::string& t) {
+    Regel(voortgangZichtbaar_, "links: ", t);
+}
+void StderrGebruiker::ToonRechts(const std::string& t) {
+    Regel(voortgangZichtbaar_, "rechts: ", t);
+}
 void StderrGebruiker::Melding(const std::string& t, const std::string&) {
     Regel(voortgangZichtbaar_, "melding: ", t);
 }

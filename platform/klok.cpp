@@ -8,7 +8,9 @@ namespace {
 
 std::optional<DatumTijd> vasteTijd;
 
-bool IsSchrikkeljaar(int j) { return (j % 4 == 0 && j % 100 != 0) || j % 400 == 0; }
+bool IsSchrikkeljaar(int j) {
+    return (j % 4 == 0 && j % 100 != 0) || j % 400 == 0;
+}
 
 int DagenInMaand(int jaar, int maand) {
     static const int dagen[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -31,7 +33,8 @@ bool Getal(const std::string& s, std::size_t van, std::size_t tot, std::size_t m
 std::uint32_t Tik() {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
-    const auto ms = static_cast<std::uint64_t>(ts.tv_sec) * 1000u + static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u;
+    const auto ms =
+        static_cast<std::uint64_t>(ts.tv_sec) * 1000u + static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u;
     return static_cast<std::uint32_t>(ms);
 }
 
@@ -43,7 +46,9 @@ DatumTijd Nu() {
     return DatumTijd{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
-void ZetVasteTijd(std::optional<DatumTijd> vast) { vasteTijd = vast; }
+void ZetVasteTijd(std::optional<DatumTijd> vast) {
+    vasteTijd = vast;
+}
 
 std::string LangeTijd(const DatumTijd& t) {
     char buf[32];
@@ -65,8 +70,10 @@ std::string DatumDDMMJJJJ(const DatumTijd& t) {
 
 std::optional<DatumTijd> TekstNaarDatum(const std::string& tekst) {
     std::size_t van = 0, tot = tekst.size();
-    while (van < tot && static_cast<unsigned char>(tekst[van]) <= 32) ++van;
-    while (tot > van && static_cast<unsigned char>(tekst[tot - 1]) <= 32) --tot;
+    while (van < tot && static_cast<unsigned char>(tekst[van]) <= 32)
+        ++van;
+    while (tot > van && static_cast<unsigned char>(tekst[tot - 1]) <= 32)
+        --tot;
     const std::size_t s1 = tekst.find('-', van);
     if (s1 == std::string::npos || s1 >= tot) return std::nullopt;
     const std::size_t s2 = tekst.find('-', s1 + 1);

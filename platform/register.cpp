@@ -34,7 +34,7 @@ struct Regel {
 };
 
 struct Inhoud {
-    bool leesbaar = true;    // false: not a registry file; never written over
+    bool leesbaar = true; // false: not a registry file; never written over
     bool heeftKop = false;
     std::string regeleinde = "\n";
     std::vector<Regel> regels;
@@ -59,7 +59,9 @@ std::string SleutelPad(std::string_view s) {
 }
 
 // Keys compare without regard to case.
-std::string NormaliseerSleutel(std::string_view s) { return KleineLetters1252(SleutelPad(s)); }
+std::string NormaliseerSleutel(std::string_view s) {
+    return KleineLetters1252(SleutelPad(s));
+}
 
 Regel RegelVan(std::string tekst) {
     Regel r;
@@ -68,8 +70,10 @@ Regel RegelVan(std::string tekst) {
 }
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -105,9 +109,12 @@ std::string Aanhaling(std::string_view s1252) {
     std::string uit = "\"";
     for (char c : NaarUtf8(s1252)) {
         if (c == '\\' || c == '"') uit += '\\';
-        if (c == '\n') uit += "\\n";
-        else if (c == '\r') uit += "\\r";
-        else uit += c;
+        if (c == '\n')
+            uit += "\\n";
+        else if (c == '\r')
+            uit += "\\r";
+        else
+            uit += c;
     }
     uit += '"';
     return uit;
@@ -136,10 +143,12 @@ void LeesRegel(Regel& r, int& sectie, int index) {
     std::size_t i = 0;
     std::string naam;
     if (!LeesAanhaling(t, i, naam)) return;
-    while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
+    while (i < t.size() && (t[i] == ' ' || t[i] == '\t'))
+        ++i;
     if (i >= t.size() || t[i] != '=') return;
     ++i;
-    while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
+    while (i < t.size() && (t[i] == ' ' || t[i] == '\t'))
+        ++i;
     const std::string_view rest = t.substr(i);
     if (!rest.empty() && rest.front() == '"') {
         std::size_t j = 0;
@@ -153,10 +162,14 @@ void LeesRegel(Regel& r, int& sectie, int index) {
         std::uint32_t v = 0;
         for (char c : hex) {
             int d;
-            if (c >= '0' && c <= '9') d = c - '0';
-            else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-            else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-            else return;
+            if (c >= '0' && c <= '9')
+                d = c - '0';
+            else if (c >= 'a' && c <= 'f')
+                d = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F')
+                d = c - 'A' + 10;
+            else
+                return;
             v = (v << 4) | static_cast<std::uint32_t>(d);
         }
         r.soort = Soort::Dword;
@@ -179,7 +192,8 @@ Inhoud Ontleed(const std::string& bytes) {
         return in;
     }
     const std::size_t eersteEinde = s.find('\n');
-    if (eersteEinde != std::string_view::npos && eersteEinde > 0 && s[eersteEinde - 1] == '\r') in.regeleinde = "\r\n";
+    if (eersteEinde != std::string_view::npos && eersteEinde > 0 && s[eersteEinde - 1] == '\r')
+        in.regeleinde = "\r\n";
     std::size_t van = 0;
     while (van < s.size()) {
         std::size_t tot = s.find('\n', van);
@@ -231,7 +245,8 @@ bool LeesAlles(const std::string& pad, std::string& uit) {
     uit.clear();
     char buf[65536];
     std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) uit.append(buf, n);
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        uit.append(buf, n);
     const bool goed = !std::ferror(f);
     std::fclose(f);
     return goed;
@@ -240,7 +255,7 @@ bool LeesAlles(const std::string& pad, std::string& uit) {
 // The parsed file, re-read only when it changed on disk (settings read ~80 values at a time).
 const Inhoud& Laad() {
     const std::string pad = RegisterBestand();
-    struct stat st{};
+    struct stat st {};
     if (::stat(pad.c_str(), &st) != 0) {
         geheugen = Geheugen{};
         // Missing: empty and free to create. Present but unreachable: never written over.
@@ -284,11 +299,13 @@ bool MaakMapVoor(const std::string& pad) {
     for (std::size_t q = 1; q <= map.size(); ++q) {
         if (q == map.size() || map[q] == '/') {
             const std::string deel = map.substr(0, q);
-            if (::mkdir(deel.c_str(), 0700) == 0) fs::MeldAangemaakt(deel, true);
-            else if (errno != EEXIST) return false;
+            if (::mkdir(deel.c_str(), 0700) == 0)
+                fs::MeldAangemaakt(deel, true);
+            else if (errno != EEXIST)
+                return false;
         }
     }
-    struct stat st{};
+    struct stat st {};
     return ::stat(map.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
@@ -306,10 +323,12 @@ bool SchrijfBestand(const std::string& pad, const std::string& inhoud) {
     while (goed && gedaan < inhoud.size()) {
         const ssize_t n = ::write(fd, inhoud.data() + gedaan, inhoud.size() - gedaan);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) goed = false;
-        else gedaan += static_cast<std::size_t>(n);
+        if (n <= 0)
+            goed = false;
+        else
+            gedaan += static_cast<std::size_t>(n);
     }
-    struct stat oud{};
+    struct stat oud {};
     if (goed && ::stat(pad.c_str(), &oud) == 0) ::fchmod(fd, oud.st_mode & 07777);
     if (goed && ::fsync(fd) != 0) goed = false;
     if (::close(fd) != 0) goed = false;
@@ -337,7 +356,8 @@ bool Schrijf(const std::string& sleutel, const std::string& naam, const std::str
 
     if (const Regel* r = ZoekWaarde(in, sleutel, naam)) {
         // Nothing to do when the value is there already (the options dialog writes them all).
-        if (r->soort == soort && (soort == Soort::String ? r->waarde == tekst : r->dword == dword)) return true;
+        if (r->soort == soort && (soort == Soort::String ? r->waarde == tekst : r->dword == dword))
+            return true;
         Regel& w = in.regels[static_cast<std::size_t>(r - in.regels.data())];
         w.tekst = Aanhaling(w.naam) + "=" + regelNaWaarde;
     } else {
@@ -363,13 +383,15 @@ bool Schrijf(const std::string& sleutel, const std::string& naam, const std::str
                 in.heeftKop = true;
             }
             if (!Trim(in.regels.back().tekst).empty()) in.regels.push_back(RegelVan(""));
-            in.regels.push_back(RegelVan("[" + NaarUtf8(std::string(kHive) + "\\" + SleutelPad(sleutel)) + "]"));
+            in.regels.push_back(
+                RegelVan("[" + NaarUtf8(std::string(kHive) + "\\" + SleutelPad(sleutel)) + "]"));
             in.regels.push_back(std::move(nieuw));
         }
     }
     // A file cut short may end without a line end; every line gets one now.
     std::string bytes;
-    for (const Regel& r : in.regels) bytes += r.tekst + in.regeleinde;
+    for (const Regel& r : in.regels)
+        bytes += r.tekst + in.regeleinde;
     geheugen.geldig = false;
     return SchrijfBestand(RegisterBestand(), bytes);
 }
@@ -386,7 +408,8 @@ std::string ThuisMap() {
 std::string RegisterBestand() {
     if (!vasteBestand.empty()) return vasteBestand;
     if (const char* e = std::getenv("GEDENKJES_REGISTRY"); e && *e) return e;
-    if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && x[0] == '/') return std::string(x) + "/gedenkjes/HKEY_CURRENT_USER.reg";
+    if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && x[0] == '/')
+        return std::string(x) + "/gedenkjes/HKEY_CURRENT_USER.reg";
     return ThuisMap() + "/.config/gedenkjes/HKEY_CURRENT_USER.reg";
 }
 
@@ -401,8 +424,9 @@ bool SleutelBestaat(const std::string& sleutel) {
     for (const Regel& r : in.regels) {
         if (r.soort != Soort::Sleutel) continue;
         // A key exists when it or a key below it is listed, as in the registry itself.
-        if (s.empty() || r.sleutel == s || (r.sleutel.size() > s.size() && r.sleutel.compare(0, s.size(), s) == 0 &&
-                                            r.sleutel[s.size()] == '\\'))
+        if (s.empty() || r.sleutel == s ||
+            (r.sleutel.size() > s.size() && r.sleutel.compare(0, s.size(), s) == 0 &&
+             r.sleutel[s.size()] == '\\'))
             return true;
     }
     return false;

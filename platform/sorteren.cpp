@@ -77,14 +77,16 @@ std::string Sorteersleutel(std::string_view regel1252) {
 void SorteerRegels(std::vector<std::string>& regels) {
     std::vector<std::string> sleutels;
     sleutels.reserve(regels.size());
-    for (const std::string& r : regels) sleutels.push_back(Sorteersleutel(r));
+    for (const std::string& r : regels)
+        sleutels.push_back(Sorteersleutel(r));
     std::vector<std::size_t> volgorde(regels.size());
     std::iota(volgorde.begin(), volgorde.end(), std::size_t{0});
     std::sort(volgorde.begin(), volgorde.end(),
               [&](std::size_t a, std::size_t b) { return sleutels[a] < sleutels[b]; });
     std::vector<std::string> gesorteerd;
     gesorteerd.reserve(regels.size());
-    for (std::size_t i : volgorde) gesorteerd.push_back(std::move(regels[i]));
+    for (std::size_t i : volgorde)
+        gesorteerd.push_back(std::move(regels[i]));
     regels = std::move(gesorteerd);
 }
 

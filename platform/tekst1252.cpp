@@ -18,12 +18,14 @@ constexpr std::array<char16_t, 32> kC1 = {
 struct Tabellen {
     std::array<unsigned char, 256> klein{}, groot{};
     Tabellen() {
-        for (int i = 0; i < 256; ++i) klein[i] = groot[i] = static_cast<unsigned char>(i);
+        for (int i = 0; i < 256; ++i)
+            klein[i] = groot[i] = static_cast<unsigned char>(i);
         auto paar = [this](int g, int k) {
             klein[g] = static_cast<unsigned char>(k);
             groot[k] = static_cast<unsigned char>(g);
         };
-        for (int c = 'A'; c <= 'Z'; ++c) paar(c, c + 32);
+        for (int c = 'A'; c <= 'Z'; ++c)
+            paar(c, c + 32);
         for (int c = 0xC0; c <= 0xDE; ++c)
             if (c != 0xD7) paar(c, c + 32);
         paar(0x8A, 0x9A);
@@ -38,7 +40,9 @@ const Tabellen& T() {
     return t;
 }
 
-inline unsigned char U(char c) { return static_cast<unsigned char>(c); }
+inline unsigned char U(char c) {
+    return static_cast<unsigned char>(c);
+}
 
 void SchrijfUtf8(std::string& uit, std::uint32_t cp) {
     if (cp < 0x80) {
@@ -91,28 +95,39 @@ char Naar1252(std::uint32_t cp) {
 
 } // namespace
 
-char AsciiKlein(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-char AsciiGroot(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+char AsciiKlein(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+char AsciiGroot(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
 
 std::string AsciiKleineLetters(std::string_view s) {
     std::string uit(s);
-    for (char& c : uit) c = AsciiKlein(c);
+    for (char& c : uit)
+        c = AsciiKlein(c);
     return uit;
 }
 
 std::string AsciiHoofdletters(std::string_view s) {
     std::string uit(s);
-    for (char& c : uit) c = AsciiGroot(c);
+    for (char& c : uit)
+        c = AsciiGroot(c);
     return uit;
 }
 
-char KleinLetter1252(char c) { return static_cast<char>(T().klein[U(c)]); }
-char HoofdLetter1252(char c) { return static_cast<char>(T().groot[U(c)]); }
+char KleinLetter1252(char c) {
+    return static_cast<char>(T().klein[U(c)]);
+}
+char HoofdLetter1252(char c) {
+    return static_cast<char>(T().groot[U(c)]);
+}
 
 std::string KleineLetters1252(std::string_view s) {
     const auto& k = T().klein;
     std::string uit(s);
-    for (char& c : uit) c = static_cast<char>(k[U(c)]);
+    for (char& c : uit)
+        c = static_cast<char>(k[U(c)]);
     return uit;
 }
 
@@ -133,7 +148,8 @@ std::size_t ZoekZonderHoofdletters(std::string_view hooi, std::string_view naald
     for (std::size_t i = vanaf; i + naald.size() <= hooi.size(); ++i) {
         if (k[U(hooi[i])] != eerste) continue;
         std::size_t j = 1;
-        while (j < naald.size() && k[U(hooi[i + j])] == k[U(naald[j])]) ++j;
+        while (j < naald.size() && k[U(hooi[i + j])] == k[U(naald[j])])
+            ++j;
         if (j == naald.size()) return i;
     }
     return std::string_view::npos;
@@ -166,9 +182,12 @@ std::string NaarUtf8(std::string_view s1252) {
     uit.reserve(s1252.size() + s1252.size() / 8);
     for (char c : s1252) {
         const unsigned char b = U(c);
-        if (b < 0x80) uit += c;
-        else if (b < 0xA0) SchrijfUtf8(uit, kC1[b - 0x80]);
-        else SchrijfUtf8(uit, b);
+        if (b < 0x80)
+            uit += c;
+        else if (b < 0xA0)
+            SchrijfUtf8(uit, kC1[b - 0x80]);
+        else
+            SchrijfUtf8(uit, b);
     }
     return uit;
 }

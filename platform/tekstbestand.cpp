@@ -35,7 +35,7 @@ bool TekstLezer::Open(const std::string& pad1252) {
     crGezien_ = false;
 
     const std::string opSchijf = fs::OpSchijf(pad1252);
-    struct stat st{};
+    struct stat st {};
     if (::stat(opSchijf.c_str(), &st) != 0) {
         if (errno == ENOENT || errno == ENOTDIR) return false;
         NietGelezen(pad1252);
@@ -80,7 +80,8 @@ bool TekstLezer::LeesRegel(std::string& regel) {
         const char* p = buffer_.data() + begin_;
         const char* e = buffer_.data() + eind_;
         const char* q = p;
-        while (q < e && *q != '\n' && *q != '\r' && *q != '\x1a') ++q;
+        while (q < e && *q != '\n' && *q != '\r' && *q != '\x1a')
+            ++q;
         regel.append(p, q);
         positie_ += static_cast<std::size_t>(q - p);
         begin_ += static_cast<std::size_t>(q - p);

@@ -13,7 +13,7 @@
 namespace gdk {
 
 class TekstLezer {
-public:
+  public:
     // Opens the file. Throws IOFout when it exists but cannot be read (a folder, no permission).
     // Returns false from Open when the file does not exist.
     TekstLezer() = default;
@@ -27,7 +27,7 @@ public:
     std::size_t Gelezen() const { return positie_; }
     std::size_t Grootte() const { return grootte_; }
 
-private:
+  private:
     bool Vul();
     std::FILE* bestand_ = nullptr;
     std::string pad_;
@@ -39,7 +39,7 @@ private:
 };
 
 class TekstSchrijver {
-public:
+  public:
     TekstSchrijver() = default;
     ~TekstSchrijver(); // closes without throwing
     TekstSchrijver(const TekstSchrijver&) = delete;
@@ -54,7 +54,7 @@ public:
     // Flushes and closes; throws IOFout when the data did not reach the disk.
     void Sluit();
 
-private:
+  private:
     std::FILE* bestand_ = nullptr;
     std::string pad_;
 };

@@ -15,7 +15,7 @@ using test::TijdelijkeMap;
 
 // Every resolver rule must hold the same with and without a listing cache.
 class Resolver : public testing::TestWithParam<bool> {
-protected:
+  protected:
     void SetUp() override {
         if (GetParam()) scope_ = std::make_unique<CacheScope>();
     }
@@ -23,7 +23,7 @@ protected:
     std::string Onder(const std::string& rel) const { return map.tekst() + "/" + rel; }
     std::string Schijf(const std::string& rel) const { return (map.pad() / rel).string(); }
 
-private:
+  private:
     std::unique_ptr<CacheScope> scope_;
 };
 
@@ -37,13 +37,13 @@ TEST_P(Resolver, ExactNameFirstElseFirstCaseInsensitiveMatchInByteOrder) {
 }
 
 TEST_P(Resolver, WindowsCasePairsAndUtf8NamesOnDisk) {
-    map.Schrijf("Zo\xC3\xAB.JPG", "x");     // Zoë.JPG in UTF-8
-    map.Schrijf("\xC5\x92uvre", "x");       // Œuvre
+    map.Schrijf("Zo\xC3\xAB.JPG", "x"); // Zoë.JPG in UTF-8
+    map.Schrijf("\xC5\x92uvre", "x");   // Œuvre
     EXPECT_TRUE(BestandBestaat(Onder("zo\xEB.jpg")));
     EXPECT_TRUE(BestandBestaat(Onder("ZO\xCB.jpg")));
     EXPECT_EQ(OpSchijf(Onder("ZO\xCB.jpg")), Schijf("Zo\xC3\xAB.JPG"));
     EXPECT_TRUE(BestandBestaat(Onder("\x9Cuvre"))); // œ finds Œ
-    EXPECT_FALSE(BestandBestaat(Onder("zoe.jpg")));  // accents count
+    EXPECT_FALSE(BestandBestaat(Onder("zoe.jpg"))); // accents count
 }
 
 TEST_P(Resolver, NamesThatAreNotUtf8MatchByteForByte) {
@@ -117,7 +117,7 @@ TEST_P(Resolver, VerwijderAndKeepTheCacheRight) {
     EXPECT_FALSE(Bestaat(Onder("KAART.jpg")));
     EXPECT_TRUE(Verwijder(Onder("KAART.jpg"))); // gone already
     std::filesystem::create_directory(map.pad() / "map");
-    EXPECT_FALSE(Verwijder(Onder("map")));      // not a file
+    EXPECT_FALSE(Verwijder(Onder("map"))); // not a file
 }
 
 TEST_P(Resolver, CreatedEntriesAreFoundInAnyCase) {
@@ -139,7 +139,8 @@ TEST_P(Resolver, CreatedEntriesAreFoundInAnyCase) {
 
 TEST_P(Resolver, KopieerByteForByte) {
     std::string groot(8193, '\0');
-    for (std::size_t i = 0; i < groot.size(); ++i) groot[i] = static_cast<char>(i * 7);
+    for (std::size_t i = 0; i < groot.size(); ++i)
+        groot[i] = static_cast<char>(i * 7);
     map.Schrijf("Bron/Groot.jpg", groot);
     map.Schrijf("Bron/Leeg.jpg", "");
     std::filesystem::create_directory(map.pad() / "Doel");
@@ -183,7 +184,8 @@ TEST_P(Resolver, LijstGivesWindowsNamesInByteOrder) {
     std::filesystem::create_directory(map.pad() / "Map");
     const auto items = Lijst(map.tekst() + "/");
     std::vector<std::pair<std::string, bool>> gezien;
-    for (const auto& i : items) gezien.emplace_back(i.naam, i.isMap);
+    for (const auto& i : items)
+        gezien.emplace_back(i.naam, i.isMap);
     const std::vector<std::pair<std::string, bool>> verwacht = {
         {"B.txt", false}, {"Map", true}, {"Zo\xEB.txt", false}, {"b.txt", false}, {"oud\xEB.txt", false}};
     EXPECT_EQ(gezien, verwacht);
@@ -220,11 +222,21 @@ struct Masker {
 
 TEST(Bestanden, PastOpMasker) {
     const Masker gevallen[] = {
-        {"index.htm", "*.htm", true},      {"INDEX.HTM", "*.htm", true},  {"index.html", "*.htm", false},
-        {"index.htm", "*.*", true},        {"zonderpunt", "*.*", true},   {"x", "*", true},
-        {"jan.htm", "j?n.htm", true},      {"jn.htm", "j?n.htm", false},  {"a.b.htm", "*.htm", true},
-        {"\xC9t\xE9.JPG", "\xE9*.jpg", true}, {"abc", "a*c*", true},     {"abc", "a*d", false},
-        {"", "*", true},                   {"", "?", false},              {"htm", "*.htm", false},
+        {"index.htm", "*.htm", true},
+        {"INDEX.HTM", "*.htm", true},
+        {"index.html", "*.htm", false},
+        {"index.htm", "*.*", true},
+        {"zonderpunt", "*.*", true},
+        {"x", "*", true},
+        {"jan.htm", "j?n.htm", true},
+        {"jn.htm", "j?n.htm", false},
+        {"a.b.htm", "*.htm", true},
+        {"\xC9t\xE9.JPG", "\xE9*.jpg", true},
+        {"abc", "a*c*", true},
+        {"abc", "a*d", false},
+        {"", "*", true},
+        {"", "?", false},
+        {"htm", "*.htm", false},
     };
     for (const auto& g : gevallen)
         EXPECT_EQ(PastOpMasker(g.naam, g.masker), g.past) << g.naam << " ~ " << g.masker;

@@ -14,7 +14,7 @@ namespace {
 
 // Standard error into a file for the length of the scope.
 class StderrNaarBestand {
-public:
+  public:
     explicit StderrNaarBestand(const std::string& pad) {
         std::fflush(stderr);
         oud_ = ::dup(STDERR_FILENO);
@@ -28,7 +28,7 @@ public:
         ::close(oud_);
     }
 
-private:
+  private:
     int oud_;
 };
 
@@ -47,13 +47,13 @@ TEST(Gebruiker, StderrLinesInUtf8WithContinuationLines) {
         ui.ToonLinks("");
     }
     static const char verwacht[] = "links:   Zo\xC3\xAB inlezen...\n"
-                                                  "rechts:   00:00:01:35\n"
-                                                  "melding: De directorie x bestaat al.\n"
-                                                  "Deze moet eerst\n"
-                                                  "verwijderd\n"
-                                                  "worden.\n"
-                                                  "melding: a\0b\n"
-                                                  "links: \n";
+                                   "rechts:   00:00:01:35\n"
+                                   "melding: De directorie x bestaat al.\n"
+                                   "Deze moet eerst\n"
+                                   "verwijderd\n"
+                                   "worden.\n"
+                                   "melding: a\0b\n"
+                                   "links: \n";
     EXPECT_EQ(test::LeesBestand(pad), std::string(verwacht, sizeof verwacht - 1));
 }
 
@@ -71,7 +71,8 @@ TEST(Gebruiker, ProgressNoMoreOftenThanEvery300thAndAnEnd) {
     OpnameGebruiker opname;
     {
         VoortgangMelder melder(3000);
-        for (long i = 0; i < 3000; ++i) melder.Stap(i);
+        for (long i = 0; i < 3000; ++i)
+            melder.Stap(i);
     }
     ASSERT_EQ(opname.voortgang.size(), 301u);
     EXPECT_EQ(opname.voortgang[0], (std::pair<long, long>{0, 3000}));

@@ -17,7 +17,7 @@ const std::string kCode = "Software\\Velmoran\\Gedenkje\\4.00\\OptiesCode";
 const std::string kAlg = "Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen";
 
 class Register : public testing::Test {
-protected:
+  protected:
     void SetUp() override { ZetRegisterBestand(pad); }
     void TearDown() override { ZetRegisterBestand(""); }
     TijdelijkeMap map;
@@ -84,21 +84,20 @@ TEST_F(Register, RewriteKeepsEveryOtherLineInPlace) {
     EXPECT_TRUE(SchrijfString(kAlg, "OUD", "nieuw"));
     EXPECT_TRUE(SchrijfInteger(kAlg, "Erbij", 7));
     EXPECT_TRUE(SchrijfString(kCode, "Code", "c"));
-    EXPECT_EQ(LeesBestand(pad),
-              "REGEDIT4\r\n"
-              "; opmerking van de gebruiker\r\n"
-              "\r\n"
-              "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen]\r\n"
-              "\"Oud\"=\"nieuw\"\r\n"
-              "\"Binair\"=hex:01,02\r\n"
-              "@=\"standaard\"\r\n"
-              "\"Erbij\"=dword:00000007\r\n"
-              "\r\n"
-              "[HKEY_LOCAL_MACHINE\\Software\\Iets]\r\n"
-              "\"Oud\"=\"ander\"\r\n"
-              "\r\n"
-              "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesCode]\r\n"
-              "\"Code\"=\"c\"\r\n");
+    EXPECT_EQ(LeesBestand(pad), "REGEDIT4\r\n"
+                                "; opmerking van de gebruiker\r\n"
+                                "\r\n"
+                                "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen]\r\n"
+                                "\"Oud\"=\"nieuw\"\r\n"
+                                "\"Binair\"=hex:01,02\r\n"
+                                "@=\"standaard\"\r\n"
+                                "\"Erbij\"=dword:00000007\r\n"
+                                "\r\n"
+                                "[HKEY_LOCAL_MACHINE\\Software\\Iets]\r\n"
+                                "\"Oud\"=\"ander\"\r\n"
+                                "\r\n"
+                                "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesCode]\r\n"
+                                "\"Code\"=\"c\"\r\n");
     // A value of the other type is replaced by the new type.
     EXPECT_TRUE(SchrijfInteger(kAlg, "Oud", 3));
     EXPECT_EQ(LeesInteger(kAlg, "Oud"), 3);
@@ -143,7 +142,7 @@ TEST_F(Register, TruncatedFileYieldsEveryWellFormedValue) {
         kop + "\"Tw",                       // cut in the name
         kop + "[HKEY_CURRENT_USER\\Softw",  // key line without closing bracket
         kop + "\"Twee\"=dword:123456789\n", // too many digits
-        kop + "\"Twee\"=\"2\" rest\n",       // something after the text
+        kop + "\"Twee\"=\"2\" rest\n",      // something after the text
     };
     for (const std::string& inhoud : gevallen) {
         Bestand(inhoud);

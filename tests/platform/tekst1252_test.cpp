@@ -40,11 +40,15 @@ TEST(Tekst1252, CompareFindAndReplaceIgnoringCase) {
     EXPECT_EQ(ZoekZonderHoofdletters("De MAART en maart", "maart", 4), 12u);
     EXPECT_EQ(ZoekZonderHoofdletters("abc", "abcd"), std::string::npos);
     EXPECT_EQ(ZoekZonderHoofdletters("abc", "x", 9), std::string::npos);
-    EXPECT_EQ(ZoekZonderHoofdletters("\xC9" "COLE", "\xE9" "cole"), 0u);
+    EXPECT_EQ(ZoekZonderHoofdletters("\xC9"
+                                     "COLE",
+                                     "\xE9"
+                                     "cole"),
+              0u);
 
     EXPECT_EQ(VervangAlles("12 MARCH 1920, march", "March", "maart"), "12 maart 1920, maart");
-    EXPECT_EQ(VervangAlles("aaa", "aa", "b"), "ba");       // left to right, no overlap
-    EXPECT_EQ(VervangAlles("abc", "", "x"), "abc");        // an empty pattern matches nowhere
+    EXPECT_EQ(VervangAlles("aaa", "aa", "b"), "ba"); // left to right, no overlap
+    EXPECT_EQ(VervangAlles("abc", "", "x"), "abc");  // an empty pattern matches nowhere
     EXPECT_EQ(VervangAlles("\xC9t\xE9", "\xE9", "e"), "ete");
 }
 
@@ -63,28 +67,26 @@ TEST_P(Utf8Conversie, BothWays) {
     EXPECT_EQ(terug, GetParam().cp1252);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tekst1252, Utf8Conversie,
-    testing::Values(
-        Paar{"ascii", "Jan Smit", "Jan Smit"},
-        Paar{"euro", "\x80", "\xE2\x82\xAC"},
-        Paar{"undefined81", "\x81", "\xC2\x81"},
-        Paar{"undefined8D", "\x8D", "\xC2\x8D"},
-        Paar{"undefined8F", "\x8F", "\xC2\x8F"},
-        Paar{"undefined90", "\x90", "\xC2\x90"},
-        Paar{"undefined9D", "\x9D", "\xC2\x9D"},
-        Paar{"quotes", "\x91\x92\x93\x94", "\xE2\x80\x98\xE2\x80\x99\xE2\x80\x9C\xE2\x80\x9D"},
-        Paar{"caronS", "\x8A\x9A", "\xC5\xA0\xC5\xA1"},
-        Paar{"ligatureOE", "\x8C\x9C", "\xC5\x92\xC5\x93"},
-        Paar{"caronZ", "\x8E\x9E", "\xC5\xBD\xC5\xBE"},
-        Paar{"yDiaeresis", "\x9F\xFF", "\xC5\xB8\xC3\xBF"},
-        Paar{"tradeMark", "\x99", "\xE2\x84\xA2"},
-        Paar{"nbspAndLatin1", "\xA0\xEB\xFC", "\xC2\xA0\xC3\xAB\xC3\xBC"},
-        Paar{"nul", std::string("a\0b", 3), std::string("a\0b", 3)}),
+INSTANTIATE_TEST_SUITE_P(
+    Tekst1252, Utf8Conversie,
+    testing::Values(Paar{"ascii", "Jan Smit", "Jan Smit"}, Paar{"euro", "\x80", "\xE2\x82\xAC"},
+                    Paar{"undefined81", "\x81", "\xC2\x81"}, Paar{"undefined8D", "\x8D", "\xC2\x8D"},
+                    Paar{"undefined8F", "\x8F", "\xC2\x8F"}, Paar{"undefined90", "\x90", "\xC2\x90"},
+                    Paar{"undefined9D", "\x9D", "\xC2\x9D"},
+                    Paar{"quotes", "\x91\x92\x93\x94", "\xE2\x80\x98\xE2\x80\x99\xE2\x80\x9C\xE2\x80\x9D"},
+                    Paar{"caronS", "\x8A\x9A", "\xC5\xA0\xC5\xA1"},
+                    Paar{"ligatureOE", "\x8C\x9C", "\xC5\x92\xC5\x93"},
+                    Paar{"caronZ", "\x8E\x9E", "\xC5\xBD\xC5\xBE"},
+                    Paar{"yDiaeresis", "\x9F\xFF", "\xC5\xB8\xC3\xBF"},
+                    Paar{"tradeMark", "\x99", "\xE2\x84\xA2"},
+                    Paar{"nbspAndLatin1", "\xA0\xEB\xFC", "\xC2\xA0\xC3\xAB\xC3\xBC"},
+                    Paar{"nul", std::string("a\0b", 3), std::string("a\0b", 3)}),
     [](const auto& p) { return std::string(p.param.naam); });
 
 TEST(Tekst1252, EveryByteSurvivesTheRoundTrip) {
     std::string alle;
-    for (int b = 0; b < 256; ++b) alle += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        alle += static_cast<char>(b);
     const std::string utf8 = NaarUtf8(alle);
     EXPECT_TRUE(IsGeldigUtf8(utf8));
     std::string terug;
@@ -94,7 +96,9 @@ TEST(Tekst1252, EveryByteSurvivesTheRoundTrip) {
 
 TEST(Tekst1252, Utf8WithoutWindowsFormAndInvalidUtf8) {
     std::string uit;
-    EXPECT_TRUE(VanUtf8("a\xE4\xB8\xAD" "b\xC2\x80", uit)); // CJK and U+0080 have no form
+    EXPECT_TRUE(VanUtf8("a\xE4\xB8\xAD"
+                        "b\xC2\x80",
+                        uit)); // CJK and U+0080 have no form
     EXPECT_EQ(uit, "a?b?");
     EXPECT_FALSE(VanUtf8Verliesvrij("a\xE4\xB8\xAD", uit));
     EXPECT_TRUE(VanUtf8Verliesvrij("Zo\xC3\xAB?", uit));

@@ -18,7 +18,8 @@ std::vector<std::string> AlleRegels(const std::string& pad) {
     EXPECT_TRUE(lezer.Open(pad));
     std::vector<std::string> regels;
     std::string regel;
-    while (lezer.LeesRegel(regel)) regels.push_back(regel);
+    while (lezer.LeesRegel(regel))
+        regels.push_back(regel);
     EXPECT_FALSE(lezer.LeesRegel(regel)); // stays at the end
     return regels;
 }
@@ -36,19 +37,23 @@ TEST_P(TekstLezerRegels, SplitsAsDosDoes) {
     EXPECT_EQ(AlleRegels(map.Schrijf("a.txt", GetParam().inhoud)), GetParam().regels);
 }
 
-INSTANTIATE_TEST_SUITE_P(TekstLezer, TekstLezerRegels,
+INSTANTIATE_TEST_SUITE_P(
+    TekstLezer, TekstLezerRegels,
     testing::Values(
-        Geval{"empty", "", {}},
-        Geval{"crlf", "een\r\ntwee\r\n", {"een", "twee"}},
-        Geval{"lf", "een\ntwee\n", {"een", "twee"}},
-        Geval{"loneCr", "een\rtwee\r", {"een", "twee"}},
+        Geval{"empty", "", {}}, Geval{"crlf", "een\r\ntwee\r\n", {"een", "twee"}},
+        Geval{"lf", "een\ntwee\n", {"een", "twee"}}, Geval{"loneCr", "een\rtwee\r", {"een", "twee"}},
         Geval{"mixed", "a\r\rb\n\nc\r\n\r\nd", {"a", "", "b", "", "c", "", "d"}},
         Geval{"lfCrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
-        Geval{"finalLineWithoutEnd", "een\r\ntwee", {"een", "twee"}},
-        Geval{"onlyTerminator", "\r\n", {""}},
-        Geval{"ctrlZEnds", "een\r\ntwee\x1a" "drie\r\n", {"een", "twee"}},
+        Geval{"finalLineWithoutEnd", "een\r\ntwee", {"een", "twee"}}, Geval{"onlyTerminator", "\r\n", {""}},
+        Geval{"ctrlZEnds",
+              "een\r\ntwee\x1a"
+              "drie\r\n",
+              {"een", "twee"}},
         Geval{"ctrlZAfterEnd", "een\r\n\x1a", {"een"}},
-        Geval{"ctrlZFirst", "\x1a" "een", {}},
+        Geval{"ctrlZFirst",
+              "\x1a"
+              "een",
+              {}},
         Geval{"nulKept", std::string("a\0b\r\n\0", 6), {std::string("a\0b", 3), std::string("\0", 1)}},
         Geval{"highBytesKept", "Zo\xEB;\x81\xFF\r\n", {"Zo\xEB;\x81\xFF"}}),
     [](const auto& p) { return std::string(p.param.naam); });
@@ -161,7 +166,8 @@ TEST(TekstSchrijver, WriteErrorThrowsDutchMessage) {
     TekstSchrijver s;
     ASSERT_TRUE(s.Open("/dev/full"));
     try {
-        for (int i = 0; i < 100000; ++i) s.Regel("een regel die niet past");
+        for (int i = 0; i < 100000; ++i)
+            s.Regel("een regel die niet past");
         s.Sluit();
         FAIL() << "disk full went unnoticed";
     } catch (const IOFout& f) {
@@ -175,7 +181,8 @@ TEST(TekstSchrijver, WhatItWritesReadsBack) {
     const std::vector<std::string> regels = {"", "een", "\xC9\xE9", std::string(70000, 'q'), "laatste"};
     TekstSchrijver s;
     ASSERT_TRUE(s.Open(pad));
-    for (const auto& r : regels) s.Regel(r);
+    for (const auto& r : regels)
+        s.Regel(r);
     s.Sluit();
     EXPECT_EQ(AlleRegels(pad), regels);
 }
