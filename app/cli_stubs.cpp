@@ -2,6 +2,5 @@
 #include "app/cli.h"
 
 namespace gdk::cli {
-int Opties(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
 int Uitvoeren(const std::vector<std::string>&) { throw GebruikFout{"Deze opdracht bestaat nog niet."}; }
 } // namespace gdk::cli

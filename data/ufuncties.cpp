@@ -14,15 +14,21 @@
 namespace gdk {
 namespace {
 
-unsigned char U(char c) { return static_cast<unsigned char>(c); }
+unsigned char U(char c) {
+    return static_cast<unsigned char>(c);
+}
 
-bool IsScheiding(char c) { return c == '\\' || c == '/'; }
+bool IsScheiding(char c) {
+    return c == '\\' || c == '/';
+}
 
 } // namespace
 
 // ---------------------------------------------------------------- status bar
 
-void StatusbalkIndelen() { UI().StatusbalkIndelen(); }
+void StatusbalkIndelen() {
+    UI().StatusbalkIndelen();
+}
 
 void StatusLinks(const std::string& tekst) {
     UI().ToonLinks("  " + (tekst.empty() ? UitvoerTekst[110] : tekst));
@@ -56,7 +62,8 @@ std::string DuurTekst(std::uint32_t ms) {
 
 std::string ZonderSlotBackslash(const std::string& pad) {
     std::size_t eind = pad.size();
-    while (eind > 0 && IsScheiding(pad[eind - 1])) --eind;
+    while (eind > 0 && IsScheiding(pad[eind - 1]))
+        --eind;
     return pad.substr(0, eind);
 }
 
@@ -66,17 +73,38 @@ std::string DatumNaarNederlands(const std::string& datum) {
     // The order matters: the full English month names go first, so that "mar" and "oct" only
     // meet the abbreviations; each replacement is written exactly as listed.
     static const std::pair<const char*, const char*> vervangingen[] = {
-        {"January", "januari"}, {"February", "februari"}, {"March", "maart"},     {"April", "april"},
-        {"May", "mei"},         {"June", "juni"},         {"July", "juli"},       {"August", "augustus"},
-        {"September", "september"}, {"October", "oktober"}, {"November", "november"},
-        {"December", "december"}, {"mar", "mrt"},         {"oct", "okt"},         {"ABT ", "ca "},
-        {"CAL ", "ca "},        {"EST ", "ca "},          {"BEF ", "voor "},      {"AFT ", "na "},
-        {"BET ", "tussen "},    {"ABT. ", "ca "},         {"CAL. ", "ca "},       {"EST. ", "ca "},
-        {"BEF. ", "voor "},     {"AFT. ", "na "},         {"BET. ", "tussen "},   {"  ", " "},
+        {"January", "januari"},
+        {"February", "februari"},
+        {"March", "maart"},
+        {"April", "april"},
+        {"May", "mei"},
+        {"June", "juni"},
+        {"July", "juli"},
+        {"August", "augustus"},
+        {"September", "september"},
+        {"October", "oktober"},
+        {"November", "november"},
+        {"December", "december"},
+        {"mar", "mrt"},
+        {"oct", "okt"},
+        {"ABT ", "ca "},
+        {"CAL ", "ca "},
+        {"EST ", "ca "},
+        {"BEF ", "voor "},
+        {"AFT ", "na "},
+        {"BET ", "tussen "},
+        {"ABT. ", "ca "},
+        {"CAL. ", "ca "},
+        {"EST. ", "ca "},
+        {"BEF. ", "voor "},
+        {"AFT. ", "na "},
+        {"BET. ", "tussen "},
+        {"  ", " "},
         {".", "-"},
     };
     std::string t = datum;
-    for (const auto& [oud, nieuw] : vervangingen) t = VervangAlles(t, oud, nieuw);
+    for (const auto& [oud, nieuw] : vervangingen)
+        t = VervangAlles(t, oud, nieuw);
     return t;
 }
 
@@ -106,7 +134,9 @@ std::string DatumNormaliseren(const std::string& datum) {
 
 namespace {
 
-bool IsWoordGrens(char c) { return c == ' ' || c == '(' || c == '-' || c == '.' || c == '/'; }
+bool IsWoordGrens(char c) {
+    return c == ' ' || c == '(' || c == '-' || c == '.' || c == '/';
+}
 
 // a-z and the Windows-1252 small letters E0..FE except F7 become their capitals; the rest stays.
 char WoordHoofdletter(char c) {
@@ -116,7 +146,9 @@ char WoordHoofdletter(char c) {
     return c;
 }
 
-bool IsInitiaalScheiding(char c) { return c == ' ' || c == '.' || c == '-' || c == '('; }
+bool IsInitiaalScheiding(char c) {
+    return c == ' ' || c == '.' || c == '-' || c == '(';
+}
 
 } // namespace
 
@@ -148,7 +180,8 @@ std::string Initialen(const std::string& voornamen) {
             ++i;
         }
     }
-    for (std::size_t p; (p = r.find("..")) != std::string::npos;) r.erase(p, 1);
+    for (std::size_t p; (p = r.find("..")) != std::string::npos;)
+        r.erase(p, 1);
     return AsciiHoofdletters(r);
 }
 
@@ -157,21 +190,36 @@ std::string BestandsnaamSchoon(const std::string& s) {
     r.reserve(s.size());
     for (char c : s) {
         switch (c) {
-        case ' ': case ',': case '.': case '-': case '?': case '/': case '\\': case '"': case '\'': case '\x07':
+        case ' ':
+        case ',':
+        case '.':
+        case '-':
+        case '?':
+        case '/':
+        case '\\':
+        case '"':
+        case '\'':
+        case '\x07':
             continue;
-        default: r += c;
+        default:
+            r += c;
         }
     }
     // Each letter by its DOS code page 437 code and its Windows-1252 code: collection files may
     // carry either. Ignoring case, so the Windows-1252 capitals go too.
     static const std::pair<const char*, const char*> tabel[] = {
-        {"a", "\xA0\xE1\x85\xE0\x83\xE2\x84\xE4"}, {"e", "\x82\xE9\x8A\xE8\x88\xEA\x89\xEB"},
-        {"i", "\xA1\xED\x8D\xEC\x8C\xEE\x8B\xEF"}, {"o", "\xA2\xF3\x95\xF2\x93\xF4\x94\xF6"},
-        {"u", "\xA3\xFA\x97\xF9\x96\xFB\x81\xFC"}, {"c", "\x87\xE7"},
-        {"C", "\x80\xC7"},                         {"n", "\xA4"},
+        {"a", "\xA0\xE1\x85\xE0\x83\xE2\x84\xE4"},
+        {"e", "\x82\xE9\x8A\xE8\x88\xEA\x89\xEB"},
+        {"i", "\xA1\xED\x8D\xEC\x8C\xEE\x8B\xEF"},
+        {"o", "\xA2\xF3\x95\xF2\x93\xF4\x94\xF6"},
+        {"u", "\xA3\xFA\x97\xF9\x96\xFB\x81\xFC"},
+        {"c", "\x87\xE7"},
+        {"C", "\x80\xC7"},
+        {"n", "\xA4"},
     };
     for (const auto& [door, codes] : tabel)
-        for (const char* c = codes; *c; ++c) r = VervangAlles(r, std::string_view(c, 1), door);
+        for (const char* c = codes; *c; ++c)
+            r = VervangAlles(r, std::string_view(c, 1), door);
     return r;
 }
 
@@ -234,8 +282,10 @@ bool ZoekBestanden(const std::string& map, const std::string& masker, const std:
 
 std::string LeesInhoudMeta(const std::string& regel) {
     static const char* const tags[] = {
-        "<meta name=\"vinhoud\" content=\"", "<meta name=\"minhoud\" content=\"",
-        "<meta name=\"kinhoud\" content=\"", "<meta name=\"oinhoud\" content=\"",
+        "<meta name=\"vinhoud\" content=\"",
+        "<meta name=\"minhoud\" content=\"",
+        "<meta name=\"kinhoud\" content=\"",
+        "<meta name=\"oinhoud\" content=\"",
     };
     const std::string klein = AsciiKleineLetters(regel);
     for (const char* tag : tags) {
@@ -251,14 +301,17 @@ std::string LeesInhoudMeta(const std::string& regel) {
 
 std::string Trim(const std::string& s) {
     std::size_t begin = 0, eind = s.size();
-    while (begin < eind && U(s[begin]) <= 32) ++begin;
-    while (eind > begin && U(s[eind - 1]) <= 32) --eind;
+    while (begin < eind && U(s[begin]) <= 32)
+        ++begin;
+    while (eind > begin && U(s[eind - 1]) <= 32)
+        --eind;
     return s.substr(begin, eind - begin);
 }
 
 bool TekstNaarGetal(const std::string& s, std::int32_t& uit) {
     std::size_t i = 0;
-    while (i < s.size() && s[i] == ' ') ++i;
+    while (i < s.size() && s[i] == ' ')
+        ++i;
     bool negatief = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) negatief = s[i++] == '-';
     if (i == s.size()) return false;
@@ -277,7 +330,8 @@ bool TekstNaarGetal(const std::string& s, std::int32_t& uit) {
 std::string ExtensieVervangen(const std::string& naam, const std::string& nieuw) {
     const std::size_t scheiding = naam.find_last_of("\\/:");
     const std::size_t punt = naam.rfind('.');
-    if (punt == std::string::npos || (scheiding != std::string::npos && punt < scheiding)) return naam + nieuw;
+    if (punt == std::string::npos || (scheiding != std::string::npos && punt < scheiding))
+        return naam + nieuw;
     return naam.substr(0, punt) + nieuw;
 }
 

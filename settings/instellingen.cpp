@@ -33,12 +33,14 @@ bool VoornamenPartnerVolledigWeergeven = false, GeslachtOnbekendNietWeergeven = 
 
 std::string alLettertype;
 std::int32_t adDatumAanpassen = -1;
-bool glAfblijven = false, glRoepnaam = false, glVoornamen = false, glTussenvoegsel = false, glAchternaam = false,
-     glPlaatsnamen = false;
+bool glAfblijven = false, glRoepnaam = false, glVoornamen = false, glTussenvoegsel = false,
+     glAchternaam = false, glPlaatsnamen = false;
 
 bool LijstNamenGedenkje = false;
-std::string t2InhoudCellPadd = "1", t2InhoudCellSpac = "1", t2AfbeeldingHeight = "69%", t2AfbeeldingWidth = "69%";
-std::string t3InhoudCellPadd = "1", t3InhoudCellSpac = "1", t3AfbeeldingHeight = "69%", t3AfbeeldingWidth = "69%";
+std::string t2InhoudCellPadd = "1", t2InhoudCellSpac = "1", t2AfbeeldingHeight = "69%",
+            t2AfbeeldingWidth = "69%";
+std::string t3InhoudCellPadd = "1", t3InhoudCellSpac = "1", t3AfbeeldingHeight = "69%",
+            t3AfbeeldingWidth = "69%";
 std::string miWidth = "40", miHeight = "30", inCols = "250", bppWidth = "35%", bppHeight = "35%";
 
 std::string Email;
@@ -52,7 +54,8 @@ const char* const Velmoran = "Software\\Velmoran\\";
 // do not carry ("Software\Velmoran\" + "" is the key Software\Velmoran).
 std::string Sleutel(const std::string& basis, const std::string& sectie) {
     std::string s = basis + sectie;
-    while (!s.empty() && s.back() == '\\') s.pop_back();
+    while (!s.empty() && s.back() == '\\')
+        s.pop_back();
     return s;
 }
 
@@ -69,7 +72,9 @@ struct Instelling {
     bool* schakelaar = nullptr;
 };
 
-Instelling T(const char* sectie, const char* naam, std::string& v) { return {sectie, naam, Soort::Tekst, &v}; }
+Instelling T(const char* sectie, const char* naam, std::string& v) {
+    return {sectie, naam, Soort::Tekst, &v};
+}
 Instelling G(const char* sectie, const char* naam, std::int32_t& v) {
     return {sectie, naam, Soort::Getal, nullptr, &v};
 }
@@ -141,12 +146,18 @@ struct ExtraTekst {
 
 const std::vector<ExtraTekst>& ExtraTeksten() {
     static const std::vector<ExtraTekst> extra = {
-        {"t2InhoudCellPadd", &t2InhoudCellPadd, "1"},     {"t2InhoudCellSpac", &t2InhoudCellSpac, "1"},
-        {"t2AfbeeldingHeight", &t2AfbeeldingHeight, "69%"}, {"t2AfbeeldingWidth", &t2AfbeeldingWidth, "69%"},
-        {"t3InhoudCellPadd", &t3InhoudCellPadd, "1"},     {"t3InhoudCellSpac", &t3InhoudCellSpac, "1"},
-        {"t3AfbeeldingHeight", &t3AfbeeldingHeight, "69%"}, {"t3AfbeeldingWidth", &t3AfbeeldingWidth, "69%"},
-        {"miWidth", &miWidth, "40"},                      {"miHeight", &miHeight, "30"},
-        {"inCols", &inCols, "250"},                       {"bppWidth", &bppWidth, "35%"},
+        {"t2InhoudCellPadd", &t2InhoudCellPadd, "1"},
+        {"t2InhoudCellSpac", &t2InhoudCellSpac, "1"},
+        {"t2AfbeeldingHeight", &t2AfbeeldingHeight, "69%"},
+        {"t2AfbeeldingWidth", &t2AfbeeldingWidth, "69%"},
+        {"t3InhoudCellPadd", &t3InhoudCellPadd, "1"},
+        {"t3InhoudCellSpac", &t3InhoudCellSpac, "1"},
+        {"t3AfbeeldingHeight", &t3AfbeeldingHeight, "69%"},
+        {"t3AfbeeldingWidth", &t3AfbeeldingWidth, "69%"},
+        {"miWidth", &miWidth, "40"},
+        {"miHeight", &miHeight, "30"},
+        {"inCols", &inCols, "250"},
+        {"bppWidth", &bppWidth, "35%"},
         {"bppHeight", &bppHeight, "35%"},
     };
     return extra;
@@ -172,11 +183,13 @@ void TRegWrite::WriteInteger(const std::string& basis, std::int32_t waarde, cons
     }
 }
 
-void TRegWrite::WriteBool(const std::string& basis, bool waarde, const std::string& naam, const std::string& sectie) {
+void TRegWrite::WriteBool(const std::string& basis, bool waarde, const std::string& naam,
+                          const std::string& sectie) {
     WriteInteger(basis, waarde ? 1 : 0, naam, sectie);
 }
 
-std::string TRegRead::ReadString(const std::string& basis, const std::string& naam, const std::string& sectie) {
+std::string TRegRead::ReadString(const std::string& basis, const std::string& naam,
+                                 const std::string& sectie) {
     try {
         return reg::LeesString(Sleutel(basis, sectie), naam).value_or(std::string());
     } catch (const std::exception&) {
@@ -184,7 +197,8 @@ std::string TRegRead::ReadString(const std::string& basis, const std::string& na
     }
 }
 
-std::int32_t TRegRead::ReadInteger(const std::string& basis, const std::string& naam, const std::string& sectie) {
+std::int32_t TRegRead::ReadInteger(const std::string& basis, const std::string& naam,
+                                   const std::string& sectie) {
     try {
         return reg::LeesInteger(Sleutel(basis, sectie), naam).value_or(-1);
     } catch (const std::exception&) {
@@ -215,9 +229,15 @@ void LeesInstellingen() {
     TRegRead lees;
     for (const Instelling& i : Opties()) {
         switch (i.soort) {
-        case Soort::Tekst: *i.tekst = lees.ReadString(RegisterBasis, i.naam, i.sectie); break;
-        case Soort::Getal: *i.getal = lees.ReadInteger(RegisterBasis, i.naam, i.sectie); break;
-        case Soort::Schakelaar: *i.schakelaar = lees.ReadBool(RegisterBasis, i.naam, i.sectie); break;
+        case Soort::Tekst:
+            *i.tekst = lees.ReadString(RegisterBasis, i.naam, i.sectie);
+            break;
+        case Soort::Getal:
+            *i.getal = lees.ReadInteger(RegisterBasis, i.naam, i.sectie);
+            break;
+        case Soort::Schakelaar:
+            *i.schakelaar = lees.ReadBool(RegisterBasis, i.naam, i.sectie);
+            break;
         }
     }
     Email = lees.ReadString(RegisterBasis, "Email", "Programma");
@@ -228,9 +248,15 @@ void SchrijfInstellingen() {
     TRegWrite schrijf;
     for (const Instelling& i : Opties()) {
         switch (i.soort) {
-        case Soort::Tekst: schrijf.WriteString(RegisterBasis, *i.tekst, i.naam, i.sectie); break;
-        case Soort::Getal: schrijf.WriteInteger(RegisterBasis, *i.getal, i.naam, i.sectie); break;
-        case Soort::Schakelaar: schrijf.WriteBool(RegisterBasis, *i.schakelaar, i.naam, i.sectie); break;
+        case Soort::Tekst:
+            schrijf.WriteString(RegisterBasis, *i.tekst, i.naam, i.sectie);
+            break;
+        case Soort::Getal:
+            schrijf.WriteInteger(RegisterBasis, *i.getal, i.naam, i.sectie);
+            break;
+        case Soort::Schakelaar:
+            schrijf.WriteBool(RegisterBasis, *i.schakelaar, i.naam, i.sectie);
+            break;
         }
     }
 }
@@ -251,13 +277,20 @@ std::string InstellingenOverzicht() {
     };
     for (const Instelling& i : Opties()) {
         switch (i.soort) {
-        case Soort::Tekst: regel(i.sectie, i.naam, *i.tekst); break;
-        case Soort::Getal: regel(i.sectie, i.naam, std::to_string(*i.getal)); break;
-        case Soort::Schakelaar: regel(i.sectie, i.naam, *i.schakelaar ? "1" : "0"); break;
+        case Soort::Tekst:
+            regel(i.sectie, i.naam, *i.tekst);
+            break;
+        case Soort::Getal:
+            regel(i.sectie, i.naam, std::to_string(*i.getal));
+            break;
+        case Soort::Schakelaar:
+            regel(i.sectie, i.naam, *i.schakelaar ? "1" : "0");
+            break;
         }
     }
     regel("OptiesExtra", "LijstNamenGedenkje", LijstNamenGedenkje ? "1" : "0");
-    for (const ExtraTekst& e : ExtraTeksten()) regel("OptiesExtra", e.naam, *e.waarde);
+    for (const ExtraTekst& e : ExtraTeksten())
+        regel("OptiesExtra", e.naam, *e.waarde);
     regel("Programma", "Email", Email);
     regel("Velmoran", "Homepage", Homepage);
     return uit;

@@ -1,0 +1,178 @@
+// The settings command, run as the built program with a registry file of the test's own.
+#include "support/tijdelijke_map.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+using gdk::test::LeesBestand;
+using gdk::test::TijdelijkeMap;
+
+struct Uitkomst {
+    int status = -1;
+    std::string uit, fout;
+};
+
+class CliOpties : public testing::Test {
+  protected:
+    Uitkomst Start(const std::string& argumenten) const {
+        const std::string foutBestand = map.tekst() + "/stderr.txt";
+        const std::string opdracht = std::string("'") + GDK_BINARY_DIR + "/gedenkjes-cli' --register '" +
+                                     Register() + "' --programmamap '" + map.tekst() + "' " + argumenten +
+                                     " 2>'" + foutBestand + "'";
+        Uitkomst u;
+        FILE* p = ::popen(opdracht.c_str(), "r");
+        if (!p) return u;
+        char buf[4096];
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;)
+            u.uit.append(buf, n);
+        const int w = ::pclose(p);
+        u.status = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
+        u.fout = LeesBestand(foutBestand);
+        return u;
+    }
+    std::string Register() const { return map.tekst() + "/HKEY_CURRENT_USER.reg"; }
+    void SchrijfRegister(const std::string& inhoud) const { map.Schrijf("HKEY_CURRENT_USER.reg", inhoud); }
+    // The value of one "Section\Name" line of the output.
+    static std::string Waarde(const std::string& uit, const std::string& sleutel) {
+        const std::string alles = "\n" + uit;
+        const std::size_t p = alles.find("\n" + sleutel + "=");
+        if (p == std::string::npos) return "<ontbreekt>";
+        const std::size_t van = p + sleutel.size() + 2;
+        return alles.substr(van, alles.find('\n', van) - van);
+    }
+
+    TijdelijkeMap map;
+};
+
+const char* const ZonderRegister = "OptiesAlgemeen\\AfbeeldingBestanden=\n"
+                                   "OptiesAlgemeen\\NiveauAfbeeldingBestanden=-1\n"
+                                   "OptiesAlgemeen\\UitvoerBestanden=\n"
+                                   "OptiesCode\\CodeFotoosVoorkant=\n"
+                                   "OptiesCode\\CodeFotoosAchterkant=\n"
+                                   "OptiesCode\\CodeGeboortekaartjeVoorkant=\n"
+                                   "OptiesCode\\CodeGeboortekaartjeAchterkant=\n"
+                                   "OptiesCode\\CodeCommunieplaatjeVoorkant=\n"
+                                   "OptiesCode\\CodeCommunieplaatjeAchterkant=\n"
+                                   "OptiesCode\\CodeSchoolrapportenVoorkant=\n"
+                                   "OptiesCode\\CodeSchoolrapportenAchterkant=\n"
+                                   "OptiesCode\\CodeIDVoorkant=\n"
+                                   "OptiesCode\\CodeIDAchterkant=\n"
+                                   "OptiesCode\\CodeVakantieVoorkant=\n"
+                                   "OptiesCode\\CodeVakantieAchterkant=\n"
+                                   "OptiesCode\\CodeTrouwkaartjeVoorkant=\n"
+                                   "OptiesCode\\CodeTrouwkaartjeAchterkant=\n"
+                                   "OptiesCode\\CodeDocumentatieVoorkant=\n"
+                                   "OptiesCode\\CodeDocumentatieAchterkant=\n"
+                                   "OptiesCode\\CodeGenealogieVoorkant=\n"
+                                   "OptiesCode\\CodeGenealogieAchterkant=\n"
+                                   "OptiesCode\\CodeGedenkjeVoorkant=\n"
+                                   "OptiesCode\\CodeGedenkjeAchterkant=\n"
+                                   "OptiesBijInlezen\\ControleOpGeslacht=0\n"
+                                   "OptiesBijInlezen\\ControleOpDatum=0\n"
+                                   "OptiesBijInlezen\\ControleOpBestandsnaam=0\n"
+                                   "OptiesBijInlezen\\ControleOpBestandsnaamAfbeelding=0\n"
+                                   "OptiesBijInlezen\\ControleOpBestandsnaamFoto=0\n"
+                                   "OptiesBijInlezen\\AlleenBestandsnaamAfbeeldingInlezen=0\n"
+                                   "OptiesBijInlezen\\BestandsnaamToevoegen=0\n"
+                                   "OptiesBijUitvoeren\\VoornamenPartnerVolledigWeergeven=0\n"
+                                   "OptiesBijUitvoeren\\GeslachtOnbekendNietWeergeven=0\n"
+                                   "OptiesBijUitvoeren\\ControleOpDubbeleGedenkjes=0\n"
+                                   "OptiesBijUitvoeren\\BeschermenTegenKopieren=0\n"
+                                   "OptiesBijUitvoeren\\DatumWeergeven=0\n"
+                                   "OptiesBijUitvoeren\\AantalWeergeven=0\n"
+                                   "OptiesBijUitvoeren\\AfbeeldingVoorEnAchterkantWeergeven=0\n"
+                                   "OptiesWeergave\\alLettertype=\n"
+                                   "OptiesWeergave\\adDatumAanpassen=-1\n"
+                                   "OptiesWeergave\\glAfblijven=0\n"
+                                   "OptiesWeergave\\glRoepnaam=0\n"
+                                   "OptiesWeergave\\glVoornamen=0\n"
+                                   "OptiesWeergave\\glTussenvoegsel=0\n"
+                                   "OptiesWeergave\\glAchternaam=0\n"
+                                   "OptiesWeergave\\glPlaatsnamen=0\n"
+                                   "OptiesExtra\\LijstNamenGedenkje=0\n"
+                                   "OptiesExtra\\t2InhoudCellPadd=1\n"
+                                   "OptiesExtra\\t2InhoudCellSpac=1\n"
+                                   "OptiesExtra\\t2AfbeeldingHeight=69%\n"
+                                   "OptiesExtra\\t2AfbeeldingWidth=69%\n"
+                                   "OptiesExtra\\t3InhoudCellPadd=1\n"
+                                   "OptiesExtra\\t3InhoudCellSpac=1\n"
+                                   "OptiesExtra\\t3AfbeeldingHeight=69%\n"
+                                   "OptiesExtra\\t3AfbeeldingWidth=69%\n"
+                                   "OptiesExtra\\miWidth=40\n"
+                                   "OptiesExtra\\miHeight=30\n"
+                                   "OptiesExtra\\inCols=250\n"
+                                   "OptiesExtra\\bppWidth=35%\n"
+                                   "OptiesExtra\\bppHeight=35%\n"
+                                   "Programma\\Email=\n"
+                                   "Velmoran\\Homepage=\n";
+
+TEST_F(CliOpties, WithoutARegistryFileEverySettingHasItsDefault) {
+    const Uitkomst u = Start("opties");
+    EXPECT_EQ(u.status, 0);
+    EXPECT_EQ(u.uit, ZonderRegister);
+    // The first activation resets the panels before the output texts are loaded.
+    EXPECT_EQ(u.fout, "links:   \nrechts:   \n");
+}
+
+TEST_F(CliOpties, ExtraArgumentsAreBadUsage) {
+    const Uitkomst u = Start("opties overbodig");
+    EXPECT_EQ(u.status, 2);
+    EXPECT_EQ(u.uit, "");
+    EXPECT_EQ(u.fout, "gedenkjes-cli: gebruik: gedenkjes-cli opties (zonder verdere argumenten)\n");
+}
+
+TEST_F(CliOpties, StoredValuesWrongTypesAndBlankExtrasAsActivationReadsThem) {
+    SchrijfRegister("REGEDIT4\n\n"
+                    "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen]\n"
+                    "\"AfbeeldingBestanden\"=\"/home/an/Zo\xC3\xAB \\\"scans\\\"\"\n"
+                    "\"NiveauAfbeeldingBestanden\"=\"2\"\n"
+                    "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesWeergave]\n"
+                    "\"adDatumAanpassen\"=dword:00000002\n"
+                    "\"glRoepnaam\"=dword:00000001\n"
+                    "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesExtra]\n"
+                    "\"miWidth\"=\"  \"\n"
+                    "\"inCols\"=\"120\"\n"
+                    "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\Programma]\n"
+                    "\"Email\"=\"an@example.org\"\n"
+                    "[HKEY_CURRENT_USER\\Software\\Velmoran]\n"
+                    "\"Homepage\"=\"https://example.org/\"\n");
+    const Uitkomst u = Start("opties");
+    EXPECT_EQ(u.status, 0);
+    EXPECT_EQ(Waarde(u.uit, "OptiesAlgemeen\\AfbeeldingBestanden"),
+              "/home/an/Zo\xC3\xAB \"scans\"");                                  // UTF-8 out
+    EXPECT_EQ(Waarde(u.uit, "OptiesAlgemeen\\NiveauAfbeeldingBestanden"), "-1"); // a string is no integer
+    EXPECT_EQ(Waarde(u.uit, "OptiesWeergave\\adDatumAanpassen"), "2");
+    EXPECT_EQ(Waarde(u.uit, "OptiesWeergave\\glRoepnaam"), "1");
+    EXPECT_EQ(Waarde(u.uit, "OptiesWeergave\\alLettertype"), "");
+    EXPECT_EQ(Waarde(u.uit, "OptiesExtra\\miWidth"), "40");
+    EXPECT_EQ(Waarde(u.uit, "OptiesExtra\\inCols"), "120");
+    EXPECT_EQ(Waarde(u.uit, "Programma\\Email"), "an@example.org");
+    EXPECT_EQ(Waarde(u.uit, "Velmoran\\Homepage"), "https://example.org/");
+}
+
+TEST_F(CliOpties, GarbageLinesDoNotHideTheWellFormedValues) {
+    const std::string inhoud = "REGEDIT4\n\n"
+                               "dit is onzin\n"
+                               "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijInlezen]\n"
+                               "\"ControleOpDatum\"=dword:00000001\n"
+                               "\"Kapot\"=dword:xyz\n"
+                               "\"Half\n"
+                               "=====\n"
+                               "\"ControleOpGeslacht\"=dword:00000001\n"
+                               "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesExtra]\n"
+                               "\"t2AfbeeldingWidth\"=\"50%\"\n";
+    SchrijfRegister(inhoud);
+    const Uitkomst u = Start("opties");
+    EXPECT_EQ(u.status, 0);
+    EXPECT_EQ(Waarde(u.uit, "OptiesBijInlezen\\ControleOpDatum"), "1");
+    EXPECT_EQ(Waarde(u.uit, "OptiesBijInlezen\\ControleOpGeslacht"), "1");
+    EXPECT_EQ(Waarde(u.uit, "OptiesExtra\\t2AfbeeldingWidth"), "50%");
+    // Reading never writes the registry.
+    EXPECT_EQ(LeesBestand(Register()), inhoud);
+}
+
+} // namespace
