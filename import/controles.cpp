@@ -49,7 +49,7 @@ void VerschilSchrijven(const std::string& regel) {
     // Created empty at the first finding, so a report never mixes two reads, even when the
     // old one could not be deleted.
     if (!verslag.IsOpen() && !verslag.Open(VerschillenBestand))
-        throw IOFout("Het verschillenbestand " + VerschillenBestand + " kan niet worden aangemaakt.");
+        throw IOFout("Het verschillenbestand " + VerschillenBestand + " kan niet aangemaakt worden.");
     verslag.Regel(regel);
     ++AantalVerschillen;
 }

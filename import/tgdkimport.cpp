@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace gdk {
 namespace {
@@ -80,7 +81,10 @@ bool RegelLezer::Lees(std::string_view regel) {
         {&recPersoon::CrematieDatum, &recPersoon::CrematiePlaats, DatumSoort::Crematie},
     };
     for (const Datumveld& d : datums) {
-        Personen.Wijzig(n).*d.datum = DatumNormaliseren(VeldNemen(rest));
+        std::string datum = VeldNemen(rest);
+        // An empty date normalises to itself; most cards leave two of the four dates empty.
+        if (!datum.empty()) datum = DatumNormaliseren(datum);
+        Personen.Wijzig(n).*d.datum = std::move(datum);
         if (ControleOpDatum) ControleDatum(n, d.soort);
         Personen.Wijzig(n).*d.plaats = VeldNemen(rest);
     }

@@ -1,0 +1,87 @@
+// Reading the largest collection the store takes: 200000 persons, 100000 of them partners in
+// 100000 families, once with every check off and once with all five on (images present, so
+// the image checks test 100000 card images and their photos through the listing cache).
+// Targets: checks off < 1 s, checks on < 2 s, peak memory < 250 MB.
+#include "genereer.h"
+
+#include "data/globalen.h"
+#include "data/tvars.h"
+#include "import/controles.h"
+#include "import/inlezen.h"
+#include "import/woordlijsten.h"
+#include "settings/instellingen.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+long PiekGeheugenKB();
+
+namespace {
+
+// The peak resident size since the last reset (VmHWM), so each run is measured on its own.
+void PiekOpnieuw() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+long PiekSindsOpnieuwKB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string regel; std::getline(status, regel);)
+        if (regel.rfind("VmHWM:", 0) == 0) return std::stol(regel.substr(6));
+    return -1;
+}
+
+void Checks(bool aan) {
+    gdk::ControleOpGeslacht = gdk::ControleOpDatum = gdk::ControleOpBestandsnaam = aan;
+    gdk::ControleOpBestandsnaamAfbeelding = gdk::ControleOpBestandsnaamFoto = aan;
+}
+
+void Meet(const char* naam, const std::string& pad, int keren) {
+    std::vector<double> tijden;
+    long piek = 0;
+    for (int i = 0; i < keren; ++i) {
+        PiekOpnieuw();
+        const auto begin = std::chrono::steady_clock::now();
+        const bool gelukt = gdk::InlezenCommando(pad);
+        const auto eind = std::chrono::steady_clock::now();
+        tijden.push_back(std::chrono::duration<double>(eind - begin).count());
+        piek = std::max(piek, PiekSindsOpnieuwKB());
+        if (!gelukt) std::printf("  %s: lezen mislukt\n", naam);
+    }
+    std::sort(tijden.begin(), tijden.end());
+    std::printf("%-22s personen %6d  gezinnen %6d  verschillen %5d  snelste %.3f s  mediaan %.3f s  piek %ld MB\n",
+                naam, gdk::AantalPersonen, gdk::AantalGezinnen, gdk::AantalVerschillen, tijden.front(),
+                tijden[tijden.size() / 2], piek / 1024);
+}
+
+} // namespace
+
+int main() {
+    gdk::bench::TijdelijkeBenchMap map;
+    gdk::bench::GenereerOpties opties;
+    opties.personen = 200000;
+    opties.gezinnen = 100000;
+    opties.afbeeldingen = true;
+    const auto begin = std::chrono::steady_clock::now();
+    const gdk::bench::Collectie c = gdk::bench::GenereerCollectie(map.pad(), opties);
+    std::printf("gegenereerd: %d regels, %d personen, %d gezinnen in %.1f s\n", c.regels, c.personen, c.gezinnen,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
+
+    gdk::StandaardUitvoerTekst();
+    gdk::AfbeeldingBestanden = c.scans.string();
+    gdk::NiveauAfbeeldingBestanden = 0;
+    gdk::adDatumAanpassen = 1;
+    gdk::CodeGedenkjeVoorkant = "_v";
+    gdk::CodeFotoosVoorkant = "_f";
+    gdk::AlleenBestandsnaamAfbeeldingInlezen = true;
+    gdk::BestandsnaamToevoegen = true;
+
+    Checks(false);
+    Meet("controles uit", c.gdk.string(), 5);
+    Checks(true);
+    Meet("alle vijf controles aan", c.gdk.string(), 5);
+    std::printf("piek van het hele proces: %ld MB\n", PiekGeheugenKB() / 1024);
+    return 0;
+}

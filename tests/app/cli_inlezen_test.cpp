@@ -1,0 +1,122 @@
+// The read command as a user runs it: the real gedenkjes-cli on files in a temporary folder.
+#include "support/tijdelijke_map.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+using gdk::test::LeesBestand;
+using gdk::test::TijdelijkeMap;
+
+const char* const Register = "REGEDIT4\n"
+                             "\n"
+                             "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijInlezen]\n"
+                             "\"ControleOpGeslacht\"=dword:00000001\n"
+                             "\n"
+                             "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesWeergave]\n"
+                             "\"adDatumAanpassen\"=dword:00000001\n";
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class CliInlezen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        register_ = map.Schrijf("register/HKEY_CURRENT_USER.reg", Register);
+        std::filesystem::create_directories(map.pad() / "programma");
+    }
+    // Runs gedenkjes-cli in `werkmap` with the given arguments; standard error lands in `fout`.
+    int Voer(const std::string& args, const std::filesystem::path& werkmap = {}) {
+        const std::string cli = std::string(GDK_BINARY_DIR) + "/gedenkjes-cli";
+        if (!std::filesystem::exists(cli)) ADD_FAILURE() << cli << " is not built";
+        std::string opdracht = "cd " + Quote((werkmap.empty() ? map.pad() : werkmap).string()) + " && " + Quote(cli) +
+                               " --register " + Quote(register_) + " --programmamap " +
+                               Quote((map.pad() / "programma").string()) + " " + args + " >/dev/null 2>" +
+                               Quote((map.pad() / "stderr.txt").string());
+        const int status = std::system(opdracht.c_str());
+        fout = LeesBestand(map.pad() / "stderr.txt");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    TijdelijkeMap map;
+    std::string register_;
+    std::string fout;
+};
+
+TEST_F(CliInlezen, ReadsAndPrintsTheStatusTexts) {
+    const std::string pad = map.Schrijf("kaarten.gdk", "Jan;van;Dijk;M;;;;;;;;;;;;Truus;;Smit;\r\nPiet;;Bos;M;\r\n");
+    EXPECT_EQ(Voer("inlezen " + Quote(pad)), 0) << fout;
+    EXPECT_NE(fout.find("links:   GDK bestand inlezen...\n"), std::string::npos) << fout;
+    EXPECT_NE(fout.find("links:   aantal personen : 3; aantal gezinnen : 1; ingelezen.\n"), std::string::npos) << fout;
+    EXPECT_EQ(LeesBestand(map.pad() / "kaarten_Verschillen.txt"),
+              "geslacht ontbreekt bij:Truus;;Smit\r\naantal verschillen = 00001\r\n");
+}
+
+TEST_F(CliInlezen, RelativePathAndAnAccentedFileName) {
+    map.Schrijf("verz/Zo\xC3\xAB.gdk", "Jan;;Dijk;;\r\n");
+    EXPECT_EQ(Voer("inlezen " + Quote("verz/Zo\xC3\xAB.gdk")), 0) << fout;
+    // The report's name is made from the Windows-1252 path and lands on disk as UTF-8.
+    EXPECT_EQ(LeesBestand(map.pad() / "verz" / "Zo\xC3\xAB_Verschillen.txt"),
+              "geslacht ontbreekt bij:Jan;;Dijk\r\naantal verschillen = 00001\r\n");
+}
+
+TEST_F(CliInlezen, MissingFileExitsWithOne) {
+    EXPECT_EQ(Voer("inlezen weg.gdk"), 1);
+    EXPECT_NE(fout.find("rechts:   Gedenkjes inlezen fout gegaan\n"), std::string::npos) << fout;
+}
+
+TEST_F(CliInlezen, AFolderIsAnInputOutputError) {
+    std::filesystem::create_directories(map.pad() / "map.gdk");
+    EXPECT_EQ(Voer("inlezen map.gdk"), 2);
+    EXPECT_NE(fout.find("gedenkjes-cli: Het bestand " + map.tekst() + "/map.gdk kan niet gelezen worden.\n"),
+              std::string::npos)
+        << fout;
+    EXPECT_FALSE(std::filesystem::exists(map.pad() / "map_Verschillen.txt"));
+}
+
+TEST_F(CliInlezen, WrongNumberOfArgumentsIsBadUsage) {
+    EXPECT_EQ(Voer("inlezen"), 2);
+    EXPECT_EQ(fout, "gedenkjes-cli: gebruik: gedenkjes-cli inlezen BESTAND.gdk\n");
+    EXPECT_EQ(Voer("inlezen a.gdk b.gdk"), 2);
+}
+
+// The bundled sample, read with its own registry: every planned oddity is reported, nothing else;
+// the Windows path, the derived names, the case differences and the accented names all find
+// their files.
+TEST_F(CliInlezen, TheSampleCollection) {
+    const std::filesystem::path voorbeeld = map.pad() / "examples";
+    std::filesystem::copy(std::string(GDK_SOURCE_DIR) + "/examples", voorbeeld, std::filesystem::copy_options::recursive);
+    std::string reg = LeesBestand(voorbeeld / "HKEY_CURRENT_USER.reg");
+    for (std::size_t p; (p = reg.find("@EXAMPLES@")) != std::string::npos;) reg.replace(p, 10, voorbeeld.string());
+    for (std::size_t p; (p = reg.find("@OUT@")) != std::string::npos;) reg.replace(p, 5, map.tekst() + "/out");
+    register_ = map.Schrijf("register/sample.reg", reg);
+
+    EXPECT_EQ(Voer("inlezen examples/kaarten.gdk"), 0) << fout;
+    EXPECT_NE(fout.find("links:   aantal personen : 55; aantal gezinnen : 15; ingelezen.\n"), std::string::npos)
+        << fout;
+    const std::string s = voorbeeld.string() + "/scans";
+    EXPECT_EQ(LeesBestand(voorbeeld / "kaarten_Verschillen.txt"),
+              "samengesteld PeetersZ19310817_20040909_v.jpg - opgenomen: Peeters Zo\xEB 1931.jpg\r\n"
+              "samengesteld eloyG19020202_19621201_v.jpg - opgenomen: \xC9loy Ga\xEBtan 1902.jpg\r\n"
+              "afwijking in g-datum van Anna van 't Hof : 12 MAR 1920\r\n"
+              "geslacht ontbreekt bij:Cornelis;;Smits\r\n"
+              "geslacht ontbreekt bij:Jan;;Dijkstra\r\n"
+              "afwijking in o-datum van Alo\xEFs  D'Hondt : 1 januari 1970\r\n"
+              "samengesteld HermansR19300119_20150402_v.jpg - opgenomen: HermansR19300119_20150402_v.JPG\r\n"
+              "samengesteld DamFVan19150303_19921224_v.jpg - opgenomen: DamFVan19150303_19921224_v.JPG\r\n"
+              "bestand afbeelding ontbreekt: " + s + "/V/VisserC19250501_20030602_v.jpg\r\n"
+              "geslacht ontbreekt bij:Karel;;Goossens\r\n"
+              "beiden hebben hetzelfde geslacht:Lucia;;Desmet\r\n"
+              "afbeelding foto ontbreekt " + s + "/C/ClaessensH19141109 ... _f.jpg\r\n"
+              "aantal verschillen = 00012\r\n");
+}
+
+} // namespace
