@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <memory>
 #include <optional>
@@ -32,7 +33,7 @@ Soort StatSoort(const std::string& pad) {
 // The key under which a name on disk matches case-insensitively: the name as Windows-1252 in
 // small letters. A name that is not valid UTF-8 is taken byte for byte (old media); a UTF-8 name
 // with characters Windows-1252 lacks cannot be spelled by the program, so it gets no key.
-bool Vouwsleutel(const std::string& opSchijf, std::string& sleutel) {
+bool Vouwsleutel(std::string_view opSchijf, std::string& sleutel) {
     bool ascii = true;
     for (char c : opSchijf)
         ascii = ascii && static_cast<unsigned char>(c) < 0x80;
@@ -53,7 +54,7 @@ bool Vouwsleutel(const std::string& opSchijf, std::string& sleutel) {
 }
 
 struct Naam {
-    std::string opSchijf;
+    std::string_view opSchijf; // in the listing's own store
     Soort soort;
 };
 
@@ -63,17 +64,48 @@ struct Namen {
     std::vector<Naam> meer;
 };
 
+// Names and keys of one listing in a few large blocks: a folder of 200000 names then costs
+// one allocation per name (the table's node), not three, to build and to free.
+class Opslag {
+  public:
+    std::string_view Bewaar(std::string_view s) {
+        if (s.size() > vrij_) {
+            const std::size_t n = std::max<std::size_t>(1 << 16, s.size());
+            blokken_.emplace_back(new char[n]);
+            plek_ = blokken_.back().get();
+            vrij_ = n;
+        }
+        if (!s.empty()) std::memcpy(plek_, s.data(), s.size());
+        const std::string_view v(plek_, s.size());
+        plek_ += s.size();
+        vrij_ -= s.size();
+        return v;
+    }
+
+  private:
+    std::vector<std::unique_ptr<char[]>> blokken_;
+    char* plek_ = nullptr;
+    std::size_t vrij_ = 0;
+};
+
 // One folder's listing, keyed on the case-folded name: one lookup answers the exact match, the
 // byte-for-byte match and the case-insensitive one.
 struct MapInhoud {
     bool leesbaar = false;
-    std::unordered_map<std::string, Namen> namen;
+    Opslag opslag;
+    std::unordered_map<std::string_view, Namen> namen;
+    std::string werk; // the key being built
 
-    void Voegtoe(std::string naam, Soort soort) {
-        std::string sleutel;
-        if (!Vouwsleutel(naam, sleutel)) return;
-        auto [it, nieuw] = namen.try_emplace(std::move(sleutel), Namen{Naam{naam, soort}, {}});
-        if (nieuw) return;
+    // `bewaard`: naam already lies in `opslag`.
+    void Voegtoe(std::string_view naam, Soort soort, bool bewaard = false) {
+        if (!Vouwsleutel(naam, werk)) return;
+        auto it = namen.find(std::string_view(werk));
+        if (it == namen.end()) {
+            const std::string_view n = bewaard ? naam : opslag.Bewaar(naam);
+            const std::string_view sleutel = werk == n ? n : opslag.Bewaar(werk);
+            namen.emplace(sleutel, Namen{Naam{n, soort}, {}});
+            return;
+        }
         Namen& n = it->second;
         if (n.eerste.opSchijf == naam) {
             n.eerste.soort = soort;
@@ -84,17 +116,16 @@ struct MapInhoud {
                 m.soort = soort;
                 return;
             }
-        Naam nieuwe{std::move(naam), soort};
+        Naam nieuwe{bewaard ? naam : opslag.Bewaar(naam), soort};
         if (nieuwe.opSchijf < n.eerste.opSchijf) std::swap(nieuwe, n.eerste);
         auto plek = std::lower_bound(n.meer.begin(), n.meer.end(), nieuwe,
                                      [](const Naam& x, const Naam& y) { return x.opSchijf < y.opSchijf; });
-        n.meer.insert(plek, std::move(nieuwe));
+        n.meer.insert(plek, nieuwe);
     }
 
     void Verwijder(const std::string& naam) {
-        std::string sleutel;
-        if (!Vouwsleutel(naam, sleutel)) return;
-        auto it = namen.find(sleutel);
+        if (!Vouwsleutel(naam, werk)) return;
+        auto it = namen.find(std::string_view(werk));
         if (it == namen.end()) return;
         Namen& n = it->second;
         if (n.eerste.opSchijf == naam) {
@@ -102,7 +133,7 @@ struct MapInhoud {
                 namen.erase(it);
                 return;
             }
-            n.eerste = std::move(n.meer.front());
+            n.eerste = n.meer.front();
             n.meer.erase(n.meer.begin());
             return;
         }
@@ -112,7 +143,10 @@ struct MapInhoud {
     // Exact name first, then the same bytes (a name that is not UTF-8), then the first in
     // byte order that differs only in case.
     Naam* Zoek(const std::string& naam1252, const std::string& utf8) {
-        auto it = namen.find(KleineLetters1252(naam1252));
+        werk.assign(naam1252);
+        for (char& c : werk)
+            c = KleinLetter1252(c);
+        auto it = namen.find(std::string_view(werk));
         if (it == namen.end()) return nullptr;
         Namen& n = it->second;
         if (n.eerste.opSchijf == utf8) return &n.eerste;
@@ -170,12 +204,12 @@ MapInhoud& Inhoud(const std::string& map) {
     while (const dirent* e = ::readdir(d)) {
         const char* naam = e->d_name;
         if (naam[0] == '.' && (naam[1] == 0 || (naam[1] == '.' && naam[2] == 0))) continue;
-        namen.push_back(Naam{naam, UitDirent(e)});
+        namen.push_back(Naam{m.opslag.Bewaar(naam), UitDirent(e)});
     }
     ::closedir(d);
     m.namen.reserve(namen.size());
-    for (Naam& n : namen)
-        m.Voegtoe(std::move(n.opSchijf), n.soort);
+    for (const Naam& n : namen)
+        m.Voegtoe(n.opSchijf, n.soort, true);
     return m;
 }
 
@@ -191,8 +225,8 @@ std::optional<Gevonden> ZoekInMap(const std::string& map, MapInhoud* inhoud, con
         MapInhoud& m = inhoud ? *inhoud : Inhoud(map);
         if (m.leesbaar) {
             if (Naam* n = m.Zoek(naam1252, utf8)) {
-                if (n->soort == Soort::Onbekend) n->soort = StatSoort(map + "/" + n->opSchijf);
-                return Gevonden{n->opSchijf, n->soort};
+                if (n->soort == Soort::Onbekend) n->soort = StatSoort((map + "/").append(n->opSchijf));
+                return Gevonden{std::string(n->opSchijf), n->soort};
             }
         }
         // Entries made behind the program's back with this exact name are still found.
@@ -263,7 +297,7 @@ struct Wandeling {
 
     void Stap(const std::string& deel) {
         if (deel == "." || deel == "..") {
-            r.pad += '/' + deel;
+            (r.pad += '/') += deel;
             if (!ontbreekt) r.soort = Soort::Onbekend;
             exact = exact || IsExact(r.pad);
             inhoud = nullptr;
@@ -273,7 +307,7 @@ struct Wandeling {
         // Past a missing component the tail is created as given; below an export's own
         // folder every name is the program's own and matches exactly.
         if (ontbreekt || exact) {
-            r.pad += '/' + utf8;
+            (r.pad += '/') += utf8;
             if (!ontbreekt) r.soort = Soort::Onbekend;
             inhoud = nullptr;
             return;
@@ -283,24 +317,26 @@ struct Wandeling {
         if (r.soort == Soort::Map) g = ZoekInMap(r.pad, inhoud, deel, utf8);
         inhoud = nullptr;
         if (g) {
-            r.pad += '/' + g->naam;
+            (r.pad += '/') += g->naam;
             r.soort = g->soort;
             if (!exacteMappen.empty()) exact = IsExact(r.pad);
         } else {
             ontbreekt = true;
-            r.pad += '/' + utf8;
+            (r.pad += '/') += utf8;
             r.soort = Soort::Geen;
         }
     }
 
     void Stappen(const std::string& pad1252, std::size_t van, std::size_t tot) {
         std::string deel;
+        std::size_t begin = van;
         for (std::size_t i = van; i <= tot; ++i) {
             if (i == tot || IsScheiding(pad1252[i])) {
-                if (!deel.empty()) Stap(deel);
-                deel.clear();
-            } else {
-                deel += pad1252[i];
+                if (i > begin) {
+                    deel.assign(pad1252, begin, i - begin);
+                    Stap(deel);
+                }
+                begin = i + 1;
             }
         }
     }
