@@ -198,10 +198,12 @@ TEST(BestandsnaamSchoon, RemovesPunctuationAndAccentsInBothCodePages) {
          "Pena"},
         {"\xE0\xE1\xE2\xE4 \xE8\xE9\xEA\xEB \xEC\xED\xEE\xEF \xF2\xF3\xF4\xF6 \xF9\xFA\xFB\xFC",
          "aaaaeeeeiiiioooouuuu"},
-        {"Jan\tSmit", "Jan\tSmit"}, // only code 32 counts as a blank
+        {"Jan\tSmit", "Jan\tSmit"},         // only code 32 counts as a blank
+        {"\x8A\x9A\x9F\xFF", "ee\x9F\xFF"}, // Windows-1252 case pairs of the DOS codes
     };
     for (const auto& g : gevallen)
         EXPECT_EQ(BestandsnaamSchoon(g.in), g.uit) << g.in;
+    EXPECT_EQ(BestandsnaamSchoon(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
 TEST(VervangEnVerklein, ReplacesIgnoringCaseThenSmallLetters) {
