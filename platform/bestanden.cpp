@@ -393,7 +393,7 @@ Resultaat Los(const std::string& pad1252) {
         w.Stappen(pad1252, 0, eind);
     }
     Resultaat& r = w.r;
-    if (r.pad.empty()) r.pad = "/";
+    if (r.pad.empty()) r.pad.push_back('/'); // the root itself
     if (r.soort == Soort::Onbekend) r.soort = StatSoort(r.pad);
     return std::move(r);
 }

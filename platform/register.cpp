@@ -337,13 +337,9 @@ bool SchrijfBestand(const std::string& pad, const std::string& inhoud) {
         ::unlink(tijdelijk.c_str());
         return false;
     }
+    // The folder is not synced as well: after a crash it holds the old file or the new one, both
+    // whole, and the options dialog writes dozens of values in a row.
     fs::MeldAangemaakt(pad, false);
-    // The rename itself is made durable with the folder.
-    const int mfd = ::open(map.c_str(), O_RDONLY | O_DIRECTORY);
-    if (mfd >= 0) {
-        ::fsync(mfd);
-        ::close(mfd);
-    }
     return true;
 }
 

@@ -69,7 +69,13 @@ std::string Sorteersleutel(std::string_view regel1252) {
     }
     std::string werk, sleutel;
     VoegSleutelToe(sleutel, zonder, werk);
-    VoegSleutelToe(sleutel, vol, werk);
+    if (zonder.size() == vol.size()) {
+        // Nothing removed: the full text has the same key, no need to ask the collator twice.
+        const std::string eerste = sleutel;
+        sleutel += eerste;
+    } else {
+        VoegSleutelToe(sleutel, vol, werk);
+    }
     sleutel.append(regel1252);
     return sleutel;
 }
