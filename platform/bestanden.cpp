@@ -343,6 +343,8 @@ struct Wandeling {
 };
 
 Resultaat Los(const std::string& pad1252) {
+    // No path names nothing (not the working folder).
+    if (pad1252.empty()) return Resultaat{{}, Soort::Geen};
     const bool absoluut = !pad1252.empty() && IsScheiding(pad1252[0]);
     Wandeling w;
     w.r.pad = absoluut ? std::string() : Werkmap();
@@ -442,7 +444,7 @@ bool MapBestaat(const std::string& pad1252) {
 bool MaakMappen(const std::string& pad1252) {
     const Resultaat r = Los(pad1252);
     if (r.soort == Soort::Map) return true;
-    if (r.soort != Soort::Geen) return false;
+    if (r.soort != Soort::Geen || r.pad.empty()) return false;
     // Create each missing component from the top; the existing part is as resolved.
     std::size_t p = 1;
     while (p <= r.pad.size()) {

@@ -79,6 +79,8 @@ TEST_P(Resolver, KindsOfEntries) {
     EXPECT_FALSE(Bestaat(Onder("map/bestand.TXT/verder")));
     EXPECT_FALSE(Bestaat(Onder("geen")));
     EXPECT_FALSE(Bestaat(Onder("geen/map/bestand.txt")));
+    EXPECT_FALSE(Bestaat(""));
+    EXPECT_FALSE(MaakMappen(""));
     EXPECT_EQ(Grootte(Onder("MAP/BESTAND.txt")), 3u);
     EXPECT_EQ(Grootte(Onder("geen")), 0u);
 }
