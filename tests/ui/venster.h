@@ -1,0 +1,160 @@
+#pragma once
+// The main window in a test: a registry file and a program folder of its own (the sample
+// registry with its scans, the button picture), the window shown and activated.
+#include "support/tijdelijke_map.h"
+#include "ui/tfrmgedenkjes.h"
+#include "ui/tsbrgedenkjes.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace gdk::test {
+
+inline std::string Voorbeeld(const std::string& naam) { return std::string(GDK_SOURCE_DIR) + "/examples/" + naam; }
+
+inline std::string Vervang(std::string s, const std::string& oud, const std::string& nieuw) {
+    for (std::size_t p = s.find(oud); p != std::string::npos; p = s.find(oud, p + nieuw.size()))
+        s.replace(p, oud.size(), nieuw);
+    return s;
+}
+
+class VensterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string reg = LeesBestand(Voorbeeld("HKEY_CURRENT_USER.reg"));
+        reg = Vervang(reg, "@EXAMPLES@", std::string(GDK_SOURCE_DIR) + "/examples");
+        reg = Vervang(reg, "@OUT@", map.tekst() + "/out");
+        Registreer(reg);
+        const std::string programma = map.tekst() + "/programma";
+        std::filesystem::create_directories(programma + "/tool");
+        std::filesystem::copy_file(std::string(GDK_SOURCE_DIR) + "/tool/btnAfbeelding.gif",
+                                   programma + "/tool/btnAfbeelding.gif");
+        setenv("GEDENKJES_PROGRAMMAMAP", programma.c_str(), 1);
+        venster = std::make_unique<TfrmGedenkjes>();
+        venster->resize(900, 650);
+        venster->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(venster.get()));
+    }
+    void TearDown() override {
+        venster.reset();
+        unsetenv("GEDENKJES_PROGRAMMAMAP");
+        unsetenv("GEDENKJES_REGISTRY");
+    }
+    void Registreer(const std::string& inhoud) {
+        const std::string pad = map.Schrijf("HKEY_CURRENT_USER.reg", inhoud);
+        setenv("GEDENKJES_REGISTRY", pad.c_str(), 1);
+    }
+    bool LeesVoorbeeld() { return venster->Inlezen(Voorbeeld("kaarten.gdk")); }
+
+    QString Links() const { return venster->sbrGedenkjes->Links(); }
+    QString Rechts() const { return venster->sbrGedenkjes->Rechts(); }
+
+    TijdelijkeMap map;
+    std::unique_ptr<TfrmGedenkjes> venster;
+};
+
+} // namespace gdk::test
+
+#include "data/tvars.h"
+#include "htmlview/ankerplek.h"
+#include "htmlview/thtmllite.h"
+#include "ui/tfrmafbeelding.h"
+#include "ui/ttabbalk.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <functional>
+
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+    *os << "{";
+    for (const QString& s : l) *os << "\n  \"" << s.toStdString() << '"';
+    *os << " }";
+}
+
+namespace gdk::test {
+
+// Waits (processing events) until `f` holds; false after `ms` milliseconds.
+inline bool Wacht(const std::function<bool()>& f, int ms = 3000) { return QTest::qWaitFor(f, ms); }
+
+// A click on a tab of the page control, as the user chooses it.
+inline void KiesTabAlsGebruiker(TfrmGedenkjes& v, int index) {
+    QTabBar* balk = v.pctrViewer->tabBar();
+    QTest::mouseClick(balk, Qt::LeftButton, {}, balk->tabRect(index).center());
+}
+
+inline void KiesLetter(QTabBar* balk, char letter) {
+    const int index = letter - 'A';
+    balk->setCurrentIndex(index); // may be scrolled out of view; the change is what counts
+}
+
+// A double-click on line `rij` of a list, as the user does it.
+inline void Dubbelklik(QListWidget* lijst, int rij) {
+    QListWidgetItem* regel = lijst->item(rij);
+    lijst->scrollToItem(regel);
+    const QPoint plek = lijst->visualItemRect(regel).center();
+    QTest::mouseClick(lijst->viewport(), Qt::LeftButton, {}, plek);
+    QTest::mouseDClick(lijst->viewport(), Qt::LeftButton, {}, plek);
+}
+
+inline int Rij(QListWidget* lijst, const QString& begin) {
+    for (int i = 0; i < lijst->count(); ++i)
+        if (lijst->item(i)->text().startsWith(begin)) return i;
+    return -1;
+}
+
+inline QStringList Regels(QListWidget* lijst) {
+    QStringList r;
+    for (int i = 0; i < lijst->count(); ++i) r << lijst->item(i)->text();
+    return r;
+}
+
+// A click on the link `href` of the page shown.
+inline bool KlikLink(TfrmGedenkjes& v, const QString& href, QPoint verschuiving = {}) {
+    const QPoint plek = Ankerplek(*v.htmlViewer, href);
+    if (plek.x() < 0) return false;
+    QTest::mouseClick(v.htmlViewer->viewport(), Qt::LeftButton, {}, plek + verschuiving);
+    return true;
+}
+
+// Runs `wat` on the modal window that the next action opens (checked every few milliseconds
+// until one is there), then lets that window close.
+inline void BijModaal(std::function<void(QWidget*)> wat, bool* gedaan) {
+    auto* zoeker = new QTimer();
+    zoeker->setInterval(5);
+    QObject::connect(zoeker, &QTimer::timeout, [zoeker, wat, gedaan] {
+        QWidget* modaal = QApplication::activeModalWidget();
+        if (!modaal) return;
+        zoeker->stop();
+        zoeker->deleteLater();
+        wat(modaal);
+        *gedaan = true;
+    });
+    zoeker->start();
+}
+
+// Closes the next message box with OK and hands back its text.
+inline void SluitMelding(QString* tekst, bool* gedaan) {
+    BijModaal(
+        [tekst](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box) return;
+            *tekst = box->text();
+            box->accept();
+        },
+        gedaan);
+}
+
+} // namespace gdk::test
