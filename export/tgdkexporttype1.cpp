@@ -1,0 +1,291 @@
+#include "export/tgdkexporttype1.h"
+
+#include "data/globalen.h"
+#include "data/tvars.h"
+#include "data/ufuncties.h"
+#include "export/letterpaginas.h"
+#include "export/skelet.h"
+#include "export/tfileman.h"
+#include "export/tuitvoer.h"
+#include "import/woordlijsten.h"
+#include "pages/tnaamopmaak.h"
+#include "pages/tpersoonpagina.h"
+#include "platform/bestanden.h"
+#include "platform/fout.h"
+#include "platform/gebruiker.h"
+#include "platform/sorteren.h"
+#include "platform/tekst1252.h"
+#include "platform/tekstbestand.h"
+#include "settings/instellingen.h"
+
+#include <memory>
+#include <optional>
+
+namespace gdk {
+namespace {
+
+const char* const Type1 = "gedenkjes/type 1";
+
+// The collection's folder in the output folder, with its closing separator.
+std::string CollectieUitvoer() { return UitvoerBestanden + "/" + CollectieNaam + "/"; }
+std::string Type1Map() { return SiteMapVan(1); }
+
+std::string Teken(const std::string& s, std::size_t n) { return s.substr(0, n); }
+
+// The surname folder: the surname without bracketed parts, capitalised, cleaned for a file name.
+std::string AchternaamMap(const recPersoon& p) {
+    std::string map = BestandsnaamSchoon(HoofdletterWoorden(VerwijderTussenHaakjes(p.Achternaam, '(', ')'), false));
+    if (Trim(map).empty()) map = "Onbekend";
+    return map;
+}
+
+// The file name part of the card image. A name that would make a folder or file "." or ".."
+// (or nothing) gets no page and no copy, so that nothing is written outside the site.
+std::string Afbeeldingsnaam(const recPersoon& p) { return BestandsnaamDeel(p.AfbeeldingBestand); }
+bool BruikbareAfbeeldingsnaam(const std::string& n) { return IsVeiligeNaam(n) && IsVeiligeNaam(n.substr(0, 1)); }
+
+// The folder in which the card images lie, by the depth setting; `eerste2` is the folder below
+// the letter at level 1, `achternaam` the one at level 2.
+std::string Bronmap(const std::string& letter, const std::string& eerste2, const std::string& achternaam) {
+    if (Trim(AfbeeldingBestanden).empty()) return {};
+    const std::string basis = AfbeeldingBestanden + "/" + letter + "/";
+    switch (NiveauAfbeeldingBestanden) {
+    case 0: return basis;
+    case 1: return basis + eerste2 + "/";
+    case 2: return basis + achternaam + "/";
+    default: return {};
+    }
+}
+
+// Paths from the collection file may use either separator; the disk wants '/'.
+std::string NaarSchijfpad(std::string pad) {
+    for (char& c : pad)
+        if (c == '\\') c = '/';
+    return pad;
+}
+
+// The image block shows the card when its file exists in the folder derived from the image's
+// own name (the existence check differs from the copy rule in MaakNaamRegel on purpose).
+void SchrijfAfbeeldingBlok(const recPersoon& p, const std::string& n) {
+    const std::string s = Bronmap(Teken(n, 1), Teken(n, 2), p.Achternaam);
+    const bool aanwezig = fs::BestandBestaat(NaarSchijfpad(s + n));
+    Paginabestand.Regel("   <BR><BR>");
+    if (!aanwezig) {
+        Paginabestand.Regel("   ...geen afbeelding aanwezig...");
+        return;
+    }
+    std::string alt = p.Voornamen;
+    if (!Trim(p.Tussenvoegsel).empty()) alt += " " + p.Tussenvoegsel;
+    alt += " " + p.Achternaam;
+    Paginabestand.Regel("");
+    Paginabestand.Regel("   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"../../../afbeeldingen/" +
+                        AsciiKleineLetters(Teken(n, 1)) + "/" + AsciiKleineLetters(ExtensieVervangen(n, ".jpg")) +
+                        "\" ALT=\"" + alt + "\" WIDTH=\"69%\" HEIGHT=\"69%\">\r\n");
+}
+
+std::string NaamDeel(const std::string& s, bool hoofdletters) {
+    return glAfblijven ? Trim(s) : Trim(HoofdletterWoorden(s, hoofdletters));
+}
+
+} // namespace
+
+std::string MaakPaginaTitel(std::int32_t persoon) {
+    const std::string titel = BestandsnaamSchoon(IndexRegel(persoon, true));
+    return Trim(titel).empty() ? std::string("Onbekend") : titel;
+}
+
+std::string MaakPersoonMap(std::int32_t persoon) {
+    const std::string map = AchternaamMap(Personen[persoon]);
+    return std::string(Type1) + "/paginas/" + AsciiKleineLetters(Teken(map, 1)) + "/" + map;
+}
+
+std::string MaakNaamRegel(std::int32_t persoon) {
+    const recPersoon& p = Personen[persoon];
+    std::string naam = NaamDeel(p.Voornamen, glVoornamen);
+    if (!Trim(p.Tussenvoegsel).empty()) naam += " " + NaamDeel(p.Tussenvoegsel, glTussenvoegsel);
+    naam += " " + (Trim(p.Achternaam).empty() ? UitvoerTekst[57] : NaamDeel(p.Achternaam, glAchternaam));
+
+    if (Trim(p.AfbeeldingBestand).empty()) return naam;
+    const std::string a = p.AfbeeldingBestand;
+    const std::string f = BestandsnaamSchoon(p.Achternaam);
+    // The copy looks where the type 2 site looks: level 1 uses the surname's folder for a
+    // one-character surname.
+    const std::string s = Bronmap(Teken(a, 1), f.size() == 1 ? f : Teken(a, 2), f);
+    const std::string n = Afbeeldingsnaam(p);
+    if (!BruikbareAfbeeldingsnaam(n)) return naam;
+    const std::string bron = NaarSchijfpad(s + a);
+    if (!fs::BestandBestaat(bron)) return naam;
+
+    const std::string t = CollectieUitvoer() + Type1 + "/afbeeldingen/" + AsciiKleineLetters(Teken(n, 1));
+    if (!fs::MapBestaat(t)) fs::MaakMappen(t);
+    if (!fs::BestandBestaat(t + "/index.htm")) SchrijfDoorverwijzing(2, t, "/index.htm");
+    const std::string ini = ToolBestand("desktop.ini");
+    if (!ini.empty() && !fs::BestandBestaat(t + "/desktop.ini")) fs::Kopieer(ini, t + "/desktop.ini");
+    fs::Kopieer(bron, t + "/" + AsciiKleineLetters(n));
+    return naam;
+}
+
+void SchrijfPersoonKop(std::int32_t persoon) {
+    const recPersoon& p = Personen[persoon];
+    try {
+        Paginabestand.Regel("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">");
+        Paginabestand.Regel("<HTML>");
+        Paginabestand.Regel("<HEAD>");
+        Paginabestand.Regel("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">");
+        Paginabestand.Regel("<META NAME=\"keywords\" CONTENT=\"" + p.Achternaam + "\">");
+        Paginabestand.Regel("<META NAME=\"oinhoud\" CONTENT=\"" + IndexRegel(persoon, false) + "\">");
+        Paginabestand.Regel("<META NAME=\"description\" CONTENT=\"Velmoran Genealogie\">");
+        Paginabestand.Regel("<META NAME=\"robots\" CONTENT=\"index, follow\">");
+        Paginabestand.Regel("<META NAME=\"generator\" CONTENT=\"Gedenkjes van Velmoran\">");
+        Paginabestand.Regel("<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" "
+                            "SRC=\"../../../tool/script/genealogie.js\"></SCRIPT>");
+        Paginabestand.Regel("<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"../../../tool/script/genealogie.css\">");
+        Paginabestand.Regel("<TITLE>" + MaakPaginaTitel(persoon) + "</TITLE>");
+        Paginabestand.Regel("</HEAD>");
+        Paginabestand.Regel("");
+        if (BeschermenTegenKopieren) {
+            SchrijfBeveiligingsScript();
+            Paginabestand.Regel("");
+        }
+        Paginabestand.Regel("<BODY BACKGROUND=\"../../../tool/achtergrond/achtergrond.jpg\">");
+        Paginabestand.Regel("");
+    } catch (const IOFout&) {
+    }
+}
+
+void SchrijfPersoonPagina(std::int32_t persoon) {
+    const recPersoon& p = Personen[persoon];
+    if (Trim(p.Achternaam).empty()) return;
+    const std::string n = Afbeeldingsnaam(p);
+    const std::string achternaamMap = AchternaamMap(p);
+    if (!BruikbareAfbeeldingsnaam(n) || !BruikbareAfbeeldingsnaam(achternaamMap)) return;
+
+    // Only the part below the collection's folder is put in small letters: the output folder
+    // the user chose keeps its own case.
+    const std::string map = CollectieUitvoer() + AsciiKleineLetters(MaakPersoonMap(persoon));
+    if (!fs::MapBestaat(map)) fs::MaakMappen(map);
+    if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(3, map, "/index.htm");
+
+    const std::string bestand = "/" + ExtensieVervangen(n, ".htm");
+    try {
+        if (!Paginabestand.Open(map + AsciiKleineLetters(bestand))) throw IOFout("");
+        SchrijfPersoonKop(persoon);
+        Paginabestand.Regel("   <H6 CLASS=\"vader\"><B>");
+        Paginabestand.Regel("   " + MaakNaamRegel(persoon));
+        Paginabestand.Regel("   </B></H6>");
+        Paginabestand.Regel("");
+        Paginabestand.Regel("   <OL CLASS=\"vtekst\">");
+        std::string samenvatting;
+        PersoonSamenvatting(persoon, samenvatting);
+        if (!Trim(samenvatting).empty()) Paginabestand.Regel("   " + samenvatting);
+        Paginabestand.Regel("   </OL>");
+        Paginabestand.Regel("");
+        SchrijfAfbeeldingBlok(p, n);
+        Paginabestand.Regel("");
+        Paginabestand.Regel(PaginaEinde());
+        Paginabestand.Sluit();
+    } catch (const IOFout&) {
+        MeldNietAangemaakt(map, bestand);
+        SluitPaginabestandStil();
+    }
+}
+
+bool SchrijfPersoonPaginas() {
+    const std::string siteMap = Type1Map();
+    if (SiteBestaatAl(siteMap)) return false;
+    fs::CacheScope cache;
+    fs::ExacteMapScope exact(siteMap);
+    bool resultaat = false;
+    long aantal = 0;
+    try {
+        for (const char* map : {"/paginas", "/afbeeldingen"}) {
+            fs::MaakMappen(siteMap + map);
+            SchrijfDoorverwijzing(1, siteMap + map, "/index.htm");
+        }
+        VoortgangMelder voortgang(AantalPersonen);
+        for (std::int32_t i = 1; i <= AantalPersonen; ++i) {
+            voortgang.Stap(i);
+            const recPersoon& p = Personen[i];
+            if (p.Nummer <= 0 || Trim(p.AfbeeldingBestand).empty()) continue;
+            ++aantal;
+            SchrijfPersoonPagina(i);
+            resultaat = true;
+        }
+    } catch (...) {
+        StatusLinks("gedenkjes : " + std::to_string(aantal));
+        throw;
+    }
+    StatusLinks("gedenkjes : " + std::to_string(aantal));
+    return resultaat;
+}
+
+bool SchrijfSiteType1() {
+    const std::string w = Type1Map();
+    fs::CacheScope cache;
+    fs::ExacteMapScope exact(w);
+    auto bestandsman = std::make_unique<TFileMan>();
+    std::vector<std::string> mappen, bestanden, ingangen;
+    const auto klaar = [&] { StatusLinks("gedenkjes : " + std::to_string(ingangen.size())); };
+    try {
+        const std::string basis = CollectieUitvoer() + Type1;
+        std::string r = basis + "/tool/";
+        if (!fs::MapBestaat(r)) fs::MaakMappen(r);
+        SchrijfDoorverwijzing(1, r, "index.htm");
+        r = basis + "/tool/achtergrond/";
+        if (!fs::MapBestaat(r)) fs::MaakMappen(r);
+        SchrijfDoorverwijzing(2, r, "index.htm");
+        KopieerToolBestand(*bestandsman, "Achtergrond.jpg", r + "achtergrond.jpg");
+        r = basis + "/tool/image/";
+        if (!fs::MapBestaat(r)) fs::MaakMappen(r);
+        SchrijfDoorverwijzing(2, r, "index.htm");
+        KopieerToolBestand(*bestandsman, "Afbeelding.jpg", r + "afbeelding.jpg");
+        r = basis + "/tool/script/";
+        if (!fs::MapBestaat(r)) fs::MaakMappen(r);
+        SchrijfDoorverwijzing(2, r, "index.htm");
+        SchrijfStijlblad(r, "genealogie.css");
+        SchrijfScript(r, "genealogie.js");
+        r = basis + "/";
+        SchrijfFrameset(r, "index.htm");
+        SchrijfKopIndex(r, "kopindex.htm");
+        SchrijfMenuIndex(r, "menuindex.htm", "Gedenkjes");
+        SchrijfInhoudIndex(r, "inhoudindex.htm");
+
+        // The index comes from the pages as written, through the META line each carries.
+        StatusLinks("Inhoudpagina schrijven...");
+        ZoekMappen(w, mappen);
+        SorteerRegels(mappen);
+        for (const std::string& map : mappen) ZoekBestanden(map, "*", "htm", bestanden);
+        SorteerRegels(bestanden);
+        {
+            VoortgangMelder voortgang(static_cast<long>(bestanden.size()));
+            std::string regel;
+            long gedaan = 0;
+            for (const std::string& bestand : bestanden) {
+                voortgang.Stap(++gedaan);
+                TekstLezer lezer;
+                if (!lezer.Open(bestand)) throw IOFout("Het bestand " + bestand + " kan niet gelezen worden.");
+                while (lezer.LeesRegel(regel)) {
+                    const std::string inhoud = LeesInhoudMeta(Trim(regel));
+                    if (!inhoud.empty()) ingangen.push_back(inhoud + ";" + bestand);
+                }
+            }
+        }
+        SorteerRegels(ingangen);
+        if (!ingangen.empty()) SchrijfLetterPaginas(w, ingangen);
+
+        mappen.clear();
+        ZoekMappen(w + "/paginas", mappen);
+        SorteerRegels(mappen);
+        for (const std::string& map : mappen)
+            if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(2, map, "/index.htm");
+    } catch (...) {
+        klaar();
+        throw;
+    }
+    klaar();
+    return true;
+}
+
+bool UitvoerenType1() { return SchrijfPersoonPaginas() && SchrijfSiteType1(); }
+
+} // namespace gdk
