@@ -1,0 +1,385 @@
+#include "export/skelet.h"
+
+#include "data/ufuncties.h"
+#include "export/tuitvoer.h"
+#include "import/woordlijsten.h"
+#include "platform/fout.h"
+#include "settings/instellingen.h"
+
+#include <functional>
+
+namespace gdk {
+
+TekstSchrijver Paginabestand;
+
+void SluitPaginabestandStil() {
+    try {
+        Paginabestand.Sluit();
+    } catch (const IOFout&) {
+        // The writer that failed has already said so.
+    }
+}
+
+namespace {
+
+using Regels = std::function<void(TekstSchrijver&)>;
+
+// Creates map + bestand in `f`, writes it with `schrijf` and closes it; the one failure path of
+// every skeleton writer.
+bool SchrijfBestand(TekstSchrijver& f, const std::string& map, const std::string& bestand, const Regels& schrijf) {
+    try {
+        if (!f.Open(map + bestand)) throw IOFout(map + bestand);
+        schrijf(f);
+        f.Sluit();
+        return true;
+    } catch (const IOFout&) {
+        try {
+            f.Sluit();
+        } catch (const IOFout&) {
+        }
+        MeldNietAangemaakt(map, bestand);
+        return false;
+    }
+}
+
+// Continues the root page that SchrijfIndexKop opened; closes it, or reports and closes.
+bool VervolgIndexPagina(const std::string& map, const std::string& bestand, const Regels& schrijf) {
+    if (!SchrijfIndexKop(map, bestand)) return false;
+    try {
+        schrijf(Paginabestand);
+        Paginabestand.Sluit();
+        return true;
+    } catch (const IOFout&) {
+        SluitPaginabestandStil();
+        MeldNietAangemaakt(map, bestand);
+        return false;
+    }
+}
+
+void BeveiligingMetLegeRegel(TekstSchrijver& f) {
+    if (!BeschermenTegenKopieren) return;
+    SchrijfBeveiligingsScript();
+    f.Regel("");
+}
+
+std::string ToolPad(const char* map) { return VervangEnVerklein(map, "\\", "/"); }
+
+// The style sheet as rules of property lines; "blok" stands for the four spacing lines.
+struct Regel {
+    const char* selector;
+    std::vector<const char*> eigenschappen;
+};
+
+constexpr const char* kArial = "font-family: Arial;";
+constexpr const char* kNormal = "font-weight: normal;";
+constexpr const char* kLight = "font-weight: light;";
+constexpr const char* kBold = "font-weight: bold;";
+constexpr const char* k8 = "font-size: 8pt;";
+constexpr const char* k10 = "font-size: 10pt;";
+constexpr const char* k13 = "font-size: 13pt;";
+constexpr const char* k14 = "font-size: 14pt;";
+constexpr const char* kBlauw = "color: #0000FF;";
+constexpr const char* kRood = "color: #FF3300;";
+constexpr const char* kPaars = "color: #FF00FF;";
+constexpr const char* kBlok = "";
+
+const std::vector<Regel>& Stijlregels() {
+    static const std::vector<Regel> regels = {
+        {"BODY", {kArial, kNormal, k10, kBlok}},
+        {"H6.kop", {kArial, kNormal, k14, kBlok}},
+        {"H6.standaard", {kArial, kNormal, k10, kBlok}},
+        {"H6.vader", {kArial, kNormal, k13, kBlok}},
+        {"OL.vtekst", {kArial, kNormal, k10, kBlok}},
+        {"OL.vmhuwelijk", {kArial, kNormal, k10, kBlok}},
+        {"H6.moeder", {kArial, kNormal, k13, kBlok}},
+        {"OL.mtekst", {kArial, kNormal, k10, kBlok}},
+        {"H6.kinderen", {kArial, kNormal, k10}},
+        {"OL.kinderen", {kArial, kNormal, k10, kBlok}},
+        {"LI.kinderen", {kArial, kNormal, k10, kBlok}},
+        {"LI.aantekening", {kArial, kNormal, k8, kBlok}},
+        {"H6.copyright", {kArial, kNormal, k8, kBlok}},
+        {"H6.foto", {kArial, kLight, k10}},
+        {"TD.inhoud", {kArial, kLight, k10}},
+        {"TD.medewerker", {kArial, kLight, k8}},
+        {"A:link", {kBlauw, kArial, kBold}},
+        {"A:visited", {kRood, kArial, kBold}},
+        {"A:active", {kRood, kArial, kBold}},
+        {"A:hover", {kRood, kArial, kBold}},
+        {"A:link.1", {kBlauw, kArial, kNormal, kBlok}},
+        {"A:visited.1", {kRood, kArial, kNormal, kBlok}},
+        // The one rule whose last property has no semicolon; browsers accept it.
+        {"A:active.1",
+         {kRood, kArial, kNormal, "word-spacing: 0;", "line-height: 110%;", "margin-top: 0;", "margin-bottom: 0"}},
+        {"A:hover.1", {kRood, kArial, kNormal, kBlok}},
+        {"A:link.2", {kBlauw, kArial, kNormal, kBlok}},
+        {"A:visited.2", {kPaars, kArial, kNormal, kBlok}},
+        {"A:active.2", {kPaars, kArial, kNormal, kBlok}},
+        {"A:hover.2", {kPaars, kArial, kNormal, kBlok}},
+    };
+    return regels;
+}
+
+const char* const kGeenFrames = "Op deze pagina worden frames gebruikt, maar uw browser ondersteunt geen frames.";
+
+} // namespace
+
+bool SchrijfStijlblad(const std::string& map, const std::string& bestand) {
+    return SchrijfBestand(Paginabestand, map, bestand, [](TekstSchrijver& f) {
+        const auto& regels = Stijlregels();
+        for (std::size_t i = 0; i < regels.size(); ++i) {
+            f.Regel(regels[i].selector);
+            f.Regel("   {");
+            for (const char* e : regels[i].eigenschappen) {
+                if (*e == '\0') {
+                    for (const char* b : {"word-spacing: 0;", "line-height: 110%;", "margin-top: 0;", "margin-bottom: 0;"})
+                        f.Regel(std::string("      ") + b);
+                } else {
+                    f.Regel(std::string("      ") + e);
+                }
+            }
+            if (i + 1 < regels.size()) {
+                f.Regel("   }");
+                f.Regel("");
+            } else {
+                f.Regel("   }");
+            }
+        }
+    });
+}
+
+bool SchrijfScript(const std::string& map, const std::string& bestand) {
+    return SchrijfBestand(Paginabestand, map, bestand, [](TekstSchrijver& f) {
+        const std::pair<const char*, const char*> functies[] = {
+            {"indexeendir()", "../"}, {"indextweedir()", "../../"}, {"indexdriedir()", "../../../"}};
+        for (const auto& [naam, terug] : functies) {
+            f.Regel("");
+            f.Regel(std::string("function ") + naam);
+            f.Regel("{");
+            f.Regel("   if( document.location == top.location)");
+            f.Regel("   {");
+            f.Regel(std::string("      top.location.replace(\"") + terug + "index.htm\");");
+            f.Regel("   }");
+            f.Regel("}");
+        }
+    });
+}
+
+bool SchrijfDoorverwijzing(int diepte, const std::string& map, const std::string& bestand) {
+    if (diepte < 1) diepte = 1;
+    if (diepte > 3) diepte = 3;
+    std::string p;
+    for (int i = 0; i < diepte; ++i) p += "../";
+    const char* f = diepte == 1 ? "indexeendir()" : diepte == 2 ? "indextweedir()" : "indexdriedir()";
+    TekstSchrijver eigen; // its own handle: a page may be open in Paginabestand meanwhile
+    return SchrijfBestand(eigen, map, bestand, [&](TekstSchrijver& w) {
+        w.Regel("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">");
+        w.Regel("<HTML>");
+        w.Regel("<HEAD>");
+        w.Regel("<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" SRC=\"" + p +
+                "tool/script/genealogie.js\"></SCRIPT>");
+        w.Regel("</HEAD>");
+        w.Regel("<BODY BACKGROUND=\"" + p + "tool/achtergrond/achtergrond.jpg\" ONLOAD=\"" + f + "\">");
+        w.Regel("</BODY>");
+        w.Regel("</HTML>");
+    });
+}
+
+bool SchrijfIndexKop(const std::string& map, const std::string& bestand) {
+    try {
+        if (!Paginabestand.Open(map + bestand)) throw IOFout(map + bestand);
+        TekstSchrijver& f = Paginabestand;
+        f.Regel("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">");
+        f.Regel("<HTML>");
+        f.Regel("<HEAD>");
+        f.Regel("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">");
+        f.Regel(std::string("<META NAME=\"keywords\" CONTENT=\"") + SiteTrefwoorden + "\">");
+        f.Regel("<META NAME=\"description\" CONTENT=\"Velmoran voor Genealogie en Software\">");
+        f.Regel("<META NAME=\"robots\" CONTENT=\"index, follow\">");
+        f.Regel("<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" SRC=\"" + ToolPad("tool\\script") +
+                "/genealogie.js\"></SCRIPT>");
+        f.Regel("<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"" + ToolPad("tool\\script") + "/genealogie.css\">");
+        return true;
+    } catch (const IOFout&) {
+        SluitPaginabestandStil();
+        MeldNietAangemaakt(map, bestand);
+        return false;
+    }
+}
+
+bool SchrijfFrameset(const std::string& map, const std::string& bestand) {
+    return VervolgIndexPagina(map, bestand, [](TekstSchrijver& f) {
+        f.Regel("<TITLE>Gedenkjes</TITLE>");
+        f.Regel("</HEAD>");
+        f.Regel("");
+        f.Regel("<FRAMESET FRAMEBORDER=\"0\" FRAMESPACING=\"0\" BORDER=\"0\" ROWS=\"125,*\">");
+        f.Regel("   <FRAME NAME=\"kopindex\" SRC=\"kopindex.htm\" SCROLLING=\"no\" NORESIZE>");
+        f.Regel("      <FRAMESET COLS=\"" + inCols + ",*\">");
+        f.Regel("         <FRAME NAME=\"menuindex\" SRC=\"menuindex.htm\" SCROLLING=\"auto\">");
+        f.Regel("         <FRAME NAME=\"inhoudindex\" SRC=\"inhoudindex.htm\" SCROLLING=\"auto\">");
+        f.Regel("      </FRAMESET>");
+        f.Regel("   <NOFRAMES>");
+        f.Regel("      <BODY>");
+        f.Regel(std::string("         <P>") + kGeenFrames + "</P>");
+        f.Regel("      </BODY>");
+        f.Regel("   </NOFRAMES>");
+        f.Regel("</FRAMESET>");
+        f.Regel("");
+        f.Regel("</HTML>");
+    });
+}
+
+bool SchrijfKopIndex(const std::string& map, const std::string& bestand) {
+    return VervolgIndexPagina(map, bestand, [](TekstSchrijver& f) {
+        f.Regel("<TITLE>KopIndex</TITLE>");
+        f.Regel("<BASE TARGET=\"kopindex\">");
+        f.Regel("</HEAD>");
+        f.Regel("");
+        BeveiligingMetLegeRegel(f);
+        f.Regel("<BODY BACKGROUND=\"" + ToolPad("tool\\achtergrond") + "/achtergrond.jpg\">");
+        f.Regel("");
+        f.Regel("   <BR>");
+        f.Regel("   <P ALIGN=\"center\">");
+        f.Regel("   <IMG BORDER=\"0\" SRC=\"" + ToolPad("tool\\image") +
+                "/afbeelding.jpg\" ALT=\"Gedenkjes\" HSPACE=\"30\" WIDTH=\"600\" HEIGHT=\"60\">");
+        f.Regel("   </P>");
+        f.Regel("");
+        f.Regel("</BODY>");
+        f.Regel("");
+        f.Regel("</HTML>");
+    });
+}
+
+bool SchrijfMenuIndex(const std::string& map, const std::string& bestand, const std::string& linktekst) {
+    return VervolgIndexPagina(map, bestand, [&](TekstSchrijver& f) {
+        f.Regel("<TITLE>menuIndex</TITLE>");
+        f.Regel("<BASE TARGET=\"menuindex\">");
+        f.Regel("</HEAD>");
+        f.Regel("");
+        BeveiligingMetLegeRegel(f);
+        f.Regel("<BODY BACKGROUND=\"" + ToolPad("tool\\achtergrond") + "/achtergrond.jpg\">");
+        f.Regel("");
+        f.Regel("   <TABLE BORDER=\"0\" WIDTH=\"100\" CELLSPACING=\"6\" CELLPADDING=\"0\">");
+        f.Regel("      <TR>");
+        f.Regel("         <TD WIDTH=\"100%\">");
+        f.Regel("         <A TARGET=\"inhoudindex\" HREF=\"inhoudindex.htm\">" + linktekst + "</A>");
+        f.Regel("         </TD>");
+        f.Regel("      </TR>");
+        f.Regel("   </TABLE>");
+        f.Regel("   <BR><BR>");
+        f.Regel("   <TABLE BORDER=\"1\" ALIGN=\"center\">");
+        for (int rij = 0; rij < 9; ++rij) {
+            f.Regel("   <TR>");
+            for (int kolom = 0; kolom < 3; ++kolom) {
+                const int n = rij * 3 + kolom; // 0..26; the 27th cell stays empty
+                f.Regel("      <TD WIDTH=\"" + miWidth + "\" HEIGHT=\"" + miHeight + "\" ALIGN=\"center\">");
+                f.Regel("      <H6 CLASS=\"standaard\">");
+                if (n < 26) {
+                    const char groot = static_cast<char>('A' + n);
+                    const char klein = static_cast<char>('a' + n);
+                    f.Regel(std::string("      <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"inhoud") + klein +
+                            ".htm\"><B>" + groot + "</B></A>");
+                } else {
+                    f.Regel("      ");
+                }
+                f.Regel("      </H6>");
+                f.Regel("      </TD>");
+            }
+            f.Regel("   </TR>");
+        }
+        f.Regel("   </TABLE>");
+        f.Regel("");
+        f.Regel("</BODY>");
+        f.Regel("");
+        f.Regel("</HTML>");
+    });
+}
+
+bool SchrijfInhoudIndex(const std::string& map, const std::string& bestand) {
+    return VervolgIndexPagina(map, bestand, [](TekstSchrijver& f) {
+        f.Regel("<TITLE>inhoudIndex</TITLE>");
+        f.Regel("<BASE TARGET=\"inhoudindex\">");
+        f.Regel("");
+        f.Regel("</HEAD>");
+        f.Regel("");
+        f.Regel("<BODY BACKGROUND=\"" + ToolPad("tool\\achtergrond") + "/achtergrond.jpg\">");
+        f.Regel("");
+        BeveiligingMetLegeRegel(f); // here after the BODY line
+        f.Regel("   <BR>");
+        f.Regel("   <TABLE BORDER=\"0\" CELLSPACING=\"1\" CELLPADDING=\"6\" ALIGN=\"center\" width=\"60%\" "
+                "height=\"60%\">");
+        f.Regel("   <TR>");
+        f.Regel("      <TD ALIGN=\"left\">");
+        f.Regel("         <BR><BR>");
+        f.Regel("         <font face=\"Verdana\" size=\"3\">");
+        f.Regel("            <B>" + UitvoerTekst[64] + "</B>");
+        f.Regel("            <BR><BR>");
+        f.Regel("            " + UitvoerTekst[65]);
+        f.Regel("         </font>");
+        f.Regel("         <BR><BR>");
+        f.Regel("      </TD>");
+        f.Regel("   </TR>");
+        f.Regel("   </TABLE>");
+        f.Regel("");
+        f.Regel("   <BR>");
+        f.Regel("");
+        f.Regel("</BODY>");
+        f.Regel("");
+        f.Regel("</HTML>");
+    });
+}
+
+const std::vector<std::string>& BeveiligingsScriptRegels() {
+    static const std::vector<std::string> regels = {
+        "<script>",
+        "<!--",
+        "if (window.Event)",
+        "document.captureEvents(Event.MOUSEUP);",
+        "function nocontextmenu()",
+        "{",
+        "event.cancelBubble = true",
+        "event.returnValue = false;",
+        "return false;",
+        "}",
+        "function norightclick(e)",
+        "{",
+        "if (window.Event)",
+        "{",
+        "if (e.which == 2 || e.which == 3)",
+        "return false;",
+        "}",
+        "else",
+        "if (event.button == 2 || event.button == 3)",
+        "{",
+        "event.cancelBubble = true",
+        "event.returnValue = false;",
+        "return false;",
+        "}",
+        "}",
+        "document.oncontextmenu = nocontextmenu;",
+        "document.onmousedown = norightclick;",
+        "function disableselect(e){",
+        "return false",
+        "}",
+        "function reEnable(){",
+        "return true",
+        "}",
+        "document.onselectstart=new Function (\"return false\")",
+        "if (window.sidebar){",
+        "document.onmousedown=disableselect",
+        "document.onclick=reEnable",
+        "}",
+        "//-->",
+        "</script>",
+    };
+    return regels;
+}
+
+void SchrijfBeveiligingsScript() {
+    try {
+        for (const std::string& r : BeveiligingsScriptRegels()) Paginabestand.Regel(r);
+    } catch (const IOFout&) {
+        // The page writer notices a lasting failure at its next line.
+    }
+}
+
+} // namespace gdk

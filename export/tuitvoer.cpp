@@ -1,0 +1,62 @@
+#include "export/tuitvoer.h"
+
+#include "data/globalen.h"
+#include "data/ufuncties.h"
+#include "export/skelet.h"
+#include "export/tfileman.h"
+#include "platform/bestanden.h"
+#include "platform/gebruiker.h"
+#include "settings/instellingen.h"
+
+namespace gdk {
+
+std::string SiteMapVan(int type) {
+    return UitvoerBestanden + "/" + CollectieNaam + "/gedenkjes/type " + std::to_string(type);
+}
+
+void MeldBestaandeUitvoer(const std::string& siteMap) {
+    UI().Melding(std::string("De directorie") + " " + siteMap + " " + "bestaat al." + "\n" +
+                     "Deze moet eerst verwijderd of verplaatst worden," + "\n" +
+                     "voordat er weer een uitvoer kan plaatsvinden.",
+                 "Gedenkjes");
+}
+
+void MeldNietAangemaakt(const std::string& map, const std::string& bestand) {
+    UI().Melding(std::string("Verwerking afgebroken omdat het bestand") + " " + "\r" + map + "/" + bestand + "\r" +
+                 "niet aangemaakt kon worden.");
+}
+
+bool SiteBestaatAl(const std::string& siteMap) {
+    if (!fs::Bestaat(siteMap)) return false;
+    StatusLinks("");
+    StatusRechts("");
+    MeldBestaandeUitvoer(siteMap);
+    return true;
+}
+
+bool MaakSiteMapAan(const std::string& map, int diepte) {
+    if (!fs::MaakMappen(map)) {
+        MeldNietAangemaakt(map, "index.htm");
+        return false;
+    }
+    if (fs::BestandBestaat(map + "/index.htm")) return true;
+    return SchrijfDoorverwijzing(diepte, map, "/index.htm");
+}
+
+std::string ToolBestand(const std::string& naam) {
+    const std::string pad = ProgrammaMap + "/tool/" + naam;
+    return fs::BestandBestaat(pad) ? pad : std::string();
+}
+
+bool KopieerToolBestand(TFileMan& fm, const std::string& naam, const std::string& doel) {
+    const std::string bron = ToolBestand(naam);
+    if (bron.empty()) return false;
+    return fm.KopieerBestand(bron, doel);
+}
+
+bool IsVeiligeNaam(const std::string& naam) {
+    if (naam.empty() || naam == "." || naam == "..") return false;
+    return naam.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
+}
+
+} // namespace gdk
