@@ -339,10 +339,12 @@ TEST(ZoekBestanden, MaskAndExtensionIgnoringCase) {
     map.Schrijf("dal.jpg", "");
     map.Schrijf("dal.gif", "");
     map.Schrijf("map.jpg/x", "");
+    map.Schrijf("Zo\xC3\xAB.jpg", ""); // UTF-8 on disk
     std::vector<std::string> lijst;
     EXPECT_TRUE(ZoekBestanden(map.tekst(), "*", "jpg", lijst));
     std::sort(lijst.begin(), lijst.end());
-    EXPECT_EQ(lijst, (std::vector<std::string>{map.tekst() + "/Berg.JPG", map.tekst() + "/dal.jpg"}));
+    EXPECT_EQ(lijst, (std::vector<std::string>{map.tekst() + "/Berg.JPG", map.tekst() + "/Zo\xEB.jpg",
+                                               map.tekst() + "/dal.jpg"}));
 
     std::vector<std::string> geen;
     EXPECT_FALSE(ZoekBestanden(map.tekst(), "*", "png", geen));
