@@ -1,5 +1,6 @@
 // The program: the main window and its event loop.
 //   gedenkjes [FILE.gdk]   start with that collection read, as if chosen with "Inlezen"
+#include "settings/programmagegevens.h"
 #include "ui/tfrmgedenkjes.h"
 #include "ui/tsbrgedenkjes.h"
 
@@ -34,6 +35,9 @@ int main(int argc, char** argv) {
         }
     }
 
+    // What an installer would have put in the registry: the About window's texts and the
+    // maker's addresses, written only when they are missing.
+    gdk::ProgrammagegevensInstalleren();
     TfrmGedenkjes frmGedenkjes;
     frmGedenkjes.show();
     if (!bestand.isEmpty()) {
