@@ -229,12 +229,10 @@ std::optional<Gevonden> ZoekInMap(const std::string& map, MapInhoud* inhoud, con
                 return Gevonden{std::string(n->opSchijf), n->soort};
             }
         }
-        // Entries made behind the program's back with this exact name are still found.
+        if (m.leesbaar) return std::nullopt; // a miss in the listing is a miss: no disk access
+        // A folder that cannot be listed (search permission only) is asked name by name.
         const Soort s = StatSoort(map + "/" + utf8);
-        if (s != Soort::Geen) {
-            if (m.leesbaar) m.Voegtoe(utf8, s);
-            return Gevonden{utf8, s};
-        }
+        if (s != Soort::Geen) return Gevonden{utf8, s};
         return std::nullopt;
     }
 

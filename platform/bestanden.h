@@ -47,7 +47,8 @@ void MeldAangemaakt(const std::string& opSchijf, bool isMap);
 void MeldVerwijderd(const std::string& opSchijf);
 
 // Caches directory listings while alive (one read, one export). Nested scopes share one cache.
-// The resolver keeps the cache right for entries the program itself creates or deletes.
+// The resolver keeps the cache right for entries the program itself creates or deletes; an
+// entry made by someone else during the scope is seen only after it (or through MeldAangemaakt).
 class CacheScope {
   public:
     CacheScope();

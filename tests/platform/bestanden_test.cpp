@@ -118,7 +118,7 @@ TEST_P(Resolver, VerwijderAndKeepTheCacheRight) {
     EXPECT_TRUE(Verwijder(Onder("kaart.jpg")));
     EXPECT_FALSE(Bestaat(Onder("KAART.jpg")));
     EXPECT_TRUE(Verwijder(Onder("KAART.jpg"))); // gone already
-    std::filesystem::create_directory(map.pad() / "map");
+    ASSERT_TRUE(MaakMappen(Onder("map")));
     EXPECT_FALSE(Verwijder(Onder("map"))); // not a file
 }
 
@@ -197,13 +197,21 @@ TEST_P(Resolver, LijstGivesWindowsNamesInByteOrder) {
 INSTANTIATE_TEST_SUITE_P(Bestanden, Resolver, testing::Bool(),
                          [](const auto& p) { return p.param ? "MetCache" : "ZonderCache"; });
 
-TEST(Bestanden, CacheSeesFilesMadeBehindItsBackWithTheExactName) {
+TEST(Bestanden, CacheSeesWhatTheProgramReportsNotWhatOthersDoMeanwhile) {
     TijdelijkeMap map;
-    CacheScope scope;
-    EXPECT_FALSE(Bestaat(map.tekst() + "/later.txt"));
-    map.Schrijf("later.txt", "x");
-    EXPECT_TRUE(Bestaat(map.tekst() + "/later.txt"));
-    EXPECT_TRUE(Bestaat(map.tekst() + "/LATER.txt"));
+    {
+        CacheScope scope;
+        EXPECT_FALSE(Bestaat(map.tekst() + "/later.txt"));
+        const std::string pad = map.Schrijf("later.txt", "x");
+        EXPECT_FALSE(Bestaat(map.tekst() + "/later.txt")); // the listing of this operation
+        MeldAangemaakt(pad, false);
+        EXPECT_TRUE(Bestaat(map.tekst() + "/LATER.txt"));
+        std::filesystem::remove(pad);
+        MeldVerwijderd(pad);
+        EXPECT_FALSE(Bestaat(map.tekst() + "/later.txt"));
+        map.Schrijf("nog later.txt", "x");
+    }
+    EXPECT_TRUE(Bestaat(map.tekst() + "/NOG LATER.txt")); // the next operation reads afresh
 }
 
 TEST(Bestanden, NestedScopesShareOneCache) {
