@@ -224,12 +224,21 @@ std::optional<Gevonden> ZoekInMap(const std::string& map, MapInhoud* inhoud, con
     if (cache) {
         MapInhoud& m = inhoud ? *inhoud : Inhoud(map);
         if (m.leesbaar) {
-            if (Naam* n = m.Zoek(naam1252, utf8)) {
+            Naam* n = m.Zoek(naam1252, utf8);
+            if (!n || n->opSchijf != utf8) {
+                // The same bytes come before a match in another case, also when they happen to
+                // be valid UTF-8 (and so filed under their Windows-1252 reading). Rare: ask the disk.
+                if (utf8 != naam1252 && (!n || n->opSchijf != naam1252) && IsGeldigUtf8(naam1252)) {
+                    const Soort s = StatSoort(map + "/" + naam1252);
+                    if (s != Soort::Geen) return Gevonden{naam1252, s};
+                }
+            }
+            if (n) {
                 if (n->soort == Soort::Onbekend) n->soort = StatSoort((map + "/").append(n->opSchijf));
                 return Gevonden{std::string(n->opSchijf), n->soort};
             }
+            return std::nullopt; // a miss in the listing is a miss: no disk access
         }
-        if (m.leesbaar) return std::nullopt; // a miss in the listing is a miss: no disk access
         // A folder that cannot be listed (search permission only) is asked name by name.
         const Soort s = StatSoort(map + "/" + utf8);
         if (s != Soort::Geen) return Gevonden{utf8, s};

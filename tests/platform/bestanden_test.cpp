@@ -52,6 +52,13 @@ TEST_P(Resolver, NamesThatAreNotUtf8MatchByteForByte) {
     EXPECT_EQ(OpSchijf(Onder("ZO\xCB.JPG")), Schijf("Zo\xEB.jpg"));
 }
 
+TEST_P(Resolver, UtfBytesGivenAsTheyAreFindTheirName) {
+    // A caller that passes a name's disk bytes unconverted still reaches it.
+    map.Schrijf("\xC5\x81odz.txt", "x"); // Lodz with a stroke, which Windows-1252 lacks
+    EXPECT_EQ(OpSchijf(Onder("\xC5\x81odz.txt")), Schijf("\xC5\x81odz.txt"));
+    EXPECT_TRUE(BestandBestaat(Onder("\xC5\x81odz.txt")));
+}
+
 TEST_P(Resolver, NameWithCharactersWindowsLacksIsNoQuestionMark) {
     map.Schrijf("\xE4\xB8\xAD.txt", "x");
     EXPECT_FALSE(Bestaat(Onder("?.txt")));
