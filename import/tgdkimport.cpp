@@ -11,6 +11,7 @@
 #include "platform/tekstbestand.h"
 #include "settings/instellingen.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -198,11 +199,20 @@ std::string Naamcode(const recPersoon& p) {
            BestandsnaamSchoon(HoofdletterWoorden(p.Tussenvoegsel, false)) + DatumCode(p.GeboorteDatum);
 }
 
-std::string Overlijdenscode(const recPersoon& p) { return "_" + DatumCode(p.OverlijdensDatum); }
+namespace {
+// "_" + code, built by appending (GCC 12 warns falsely on "_" + a temporary string).
+std::string MetStreep(const std::string& datum) {
+    std::string code = "_";
+    code += DatumCode(datum);
+    return code;
+}
+} // namespace
+
+std::string Overlijdenscode(const recPersoon& p) { return MetStreep(p.OverlijdensDatum); }
 
 std::string Uitvaartcode(const recPersoon& p) {
-    if (!IsLeeg(p.BegraafDatum)) return "_" + DatumCode(p.BegraafDatum);
-    if (!IsLeeg(p.CrematieDatum)) return "_" + DatumCode(p.CrematieDatum);
+    if (!IsLeeg(p.BegraafDatum)) return MetStreep(p.BegraafDatum);
+    if (!IsLeeg(p.CrematieDatum)) return MetStreep(p.CrematieDatum);
     return "_00000000";
 }
 
@@ -229,6 +239,11 @@ bool LeesGedenkjes() {
             StatusRechts("Gedenkjes inlezen fout gegaan");
             return false;
         }
+        // Room for as many persons as the file can hold (a line of n bytes gives at most two), so
+        // the store never moves its records while it grows; untouched room costs no memory.
+        const std::size_t grootte = lezer.Grootte();
+        Personen.Reserveer(std::min<std::size_t>(MaxPersonen, grootte + 1 + grootte / 17));
+        Gezinnen.Reserveer(std::min<std::size_t>(MaxGezinnen, grootte / 17 + 1));
         const std::uint32_t start = Tik();
         StatusLinks("GDK bestand inlezen...");
         StatusRechts(UitvoerTekst[111] + " " + LangeTijd(Nu()));
