@@ -111,7 +111,7 @@ class Server:
 
 def chromium_dom(chromium, url, profielen):
     profiel = tempfile.mkdtemp(prefix="profiel-", dir=profielen)
-    opdracht = [chromium] + CHROMIUM_VLAGGEN + ["--user-data-dir=" + profiel, "--dump-dom", url]
+    opdracht = [chromium] + CHROMIUM_VLAGGEN + ["--user-data-dir=" + profiel, "--dump-dom", kodeer(url)]
     try:
         r = subprocess.run(opdracht, capture_output=True, timeout=90)
     except subprocess.TimeoutExpired:
@@ -124,14 +124,29 @@ def chromium_dom(chromium, url, profielen):
     return r.stdout.decode("utf-8", "replace")
 
 
+def kodeer(url):
+    """The URL as a browser sends it: the path in UTF-8, percent-encoded."""
+    d = urllib.parse.urlsplit(url)
+    return urllib.parse.urlunsplit((d.scheme, d.netloc, urllib.parse.quote(d.path, safe="/%"), d.query, d.fragment))
+
+
+# Loopback only: no proxy from the environment.
+OPENER = urllib.request.build_opener(urllib.request.ProxyHandler({}))
+
+
 def haal(url):
     try:
-        with urllib.request.urlopen(url, timeout=20) as antwoord:
+        with OPENER.open(kodeer(url), timeout=20) as antwoord:
             return antwoord.status
     except urllib.error.HTTPError as e:
         return e.code
     except OSError:
         return None
+
+
+def volg(basis, href):
+    """The URL a browser follows for `href` on the page `basis`: a backslash counts as a slash."""
+    return urllib.parse.urljoin(basis, href.replace("\\", "/"))
 
 
 def relatief(basis, url):
@@ -181,7 +196,9 @@ def controleer_site(args, werk, type_, fouten):
         if not fouten.controleer(dom is not None, t + "Chromium laadde index.htm niet"):
             return
         frames = ontleed(dom).frames
-        fouten.controleer(len(frames) == 3, t + "de frame set heeft %d frames in plaats van 3: %r" % (len(frames), frames))
+        # Types 1 and 2: banner, letter menu and content; type 3 carries the letters in its banner.
+        verwacht = ["kopindex", "inhoudindex"] if type_ == 3 else ["kopindex", "menuindex", "inhoudindex"]
+        fouten.controleer([n for n, _ in frames] == verwacht, t + "de frame set toont %r in plaats van %r" % (frames, verwacht))
         menu = None
         for naam, src in frames:
             fouten.controleer(200 in server.status(src), t + "frame %s (%s) niet geladen: %r" % (naam, src, server.status(src)))
@@ -194,7 +211,7 @@ def controleer_site(args, werk, type_, fouten):
 
         # The letter page of P: Peeters, with the first name Zoë decoded from windows-1252.
         href = [h for h, tekst in ontleed(menu[1]).ankers if tekst == "P"][0]
-        letter_url = urllib.parse.urljoin(server.basis + menu[0], href)
+        letter_url = volg(server.basis + menu[0], href)
         ldom = chromium_dom(args.chromium, letter_url, werk)
         if not fouten.controleer(ldom is not None, t + "letterpagina %s niet geladen" % letter_url):
             return
@@ -207,9 +224,9 @@ def controleer_site(args, werk, type_, fouten):
 
         # Every link of the letter page answers; the Peeters card is followed in the browser.
         for h, _ in ankers:
-            doel = urllib.parse.urljoin(letter_url, h)
+            doel = volg(letter_url, h)
             fouten.controleer(haal(doel) == 200, t + "link %s van letterpagina P geeft geen pagina" % h)
-        peeters = [urllib.parse.urljoin(letter_url, h) for h, tekst in ankers if "peeters" in h.lower() or "Zo\u00eb" in tekst]
+        peeters = [volg(letter_url, h) for h, tekst in ankers if "peeters" in h.lower() or "Zo\u00eb" in tekst]
         if fouten.controleer(peeters, t + "geen link naar de kaart van Zo\u00eb Peeters"):
             pdom = chromium_dom(args.chromium, peeters[0], werk)
             fouten.controleer(pdom is not None and "Zo\u00eb" in pdom, t + "de pagina van Zo\u00eb Peeters toont Zo\u00eb niet")
@@ -226,7 +243,7 @@ def controleer_site(args, werk, type_, fouten):
             fouten.controleer(pdom is not None and "<body" in pdom.lower(), t + "pagina %s niet geladen" % paginas[0])
             fouten.controleer(200 in server.status(paginas[0].replace(os.sep, "/")), t + "pagina %s gaf geen 200" % paginas[0])
             for h in re.findall(r'<img[^>]*src="([^"]*)"', pdom or "", re.I):
-                beeld = relatief(server.basis, urllib.parse.urljoin(url, h))
+                beeld = relatief(server.basis, volg(url, h))
                 if beeld.startswith("afbeeldingen/"):
                     fouten.controleer(200 in server.status(beeld), t + "afbeelding %s van %s niet geladen" % (beeld, paginas[0]))
 
