@@ -96,6 +96,8 @@ protected:
     }
     void LeesEnControleer(const std::string& inhoud, const char* wat) {
         SCOPED_TRACE(wat);
+        // A new file each time: truncating one in place makes ext4 flush it to disk on close.
+        std::filesystem::remove(map.pad() / "fuzz.gdk");
         const std::string pad = map.Schrijf("fuzz.gdk", inhoud);
         ASSERT_TRUE(InlezenCommando(pad));
         ControleerOpslag();
