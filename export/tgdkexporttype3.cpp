@@ -1,0 +1,122 @@
+#include "export/tgdkexporttype3.h"
+
+#include "data/ufuncties.h"
+#include "export/skelet.h"
+#include "export/tuitvoer.h"
+#include "platform/fout.h"
+#include "settings/instellingen.h"
+
+namespace gdk {
+namespace {
+
+// Continues the root page that SchrijfIndexKop opened, as the skeleton's root pages do.
+template <class F>
+bool VervolgPagina(const std::string& map, const std::string& bestand, F schrijf) {
+    if (!SchrijfIndexKop(map, bestand)) return false;
+    try {
+        schrijf(Paginabestand);
+        Paginabestand.Sluit();
+        return true;
+    } catch (const IOFout&) {
+        SluitPaginabestandStil();
+        MeldNietAangemaakt(map, bestand);
+        return false;
+    }
+}
+
+} // namespace
+
+SiteOpmaak Type3Opmaak() {
+    SiteOpmaak o;
+    o.type = 3;
+    o.cellPadd = t3InhoudCellPadd;
+    o.cellSpac = t3InhoudCellSpac;
+    o.hoogte = t3AfbeeldingHeight;
+    o.breedte = t3AfbeeldingWidth;
+    o.tweedeAfbeelding = AfbeeldingVoorEnAchterkantWeergeven;
+    o.geenGegevensUitlijning = "center";
+    return o;
+}
+
+bool SchrijfFramesetType3(const std::string& map, const std::string& bestand) {
+    return VervolgPagina(map, bestand, [](TekstSchrijver& f) {
+        f.Regel("<TITLE>Gedenkjes</TITLE>");
+        f.Regel("</HEAD>");
+        f.Regel("");
+        f.Regel("<FRAMESET FRAMEBORDER=\"0\" FRAMESPACING=\"0\" BORDER=\"0\" ROWS=\"200,*\">");
+        f.Regel("   <FRAME NAME=\"kopindex\" SRC=\"kopindex.htm\" SCROLLING=\"no\" NORESIZE>");
+        f.Regel("      <FRAMESET FRAMEBORDER=\"0\" FRAMESPACING=\"0\" BORDER=\"0\">");
+        f.Regel("         <FRAME NAME=\"inhoudindex\" SRC=\"inhoudindex.htm\" SCROLLING=\"auto\">");
+        f.Regel("      </FRAMESET>");
+        f.Regel("   <NOFRAMES>");
+        f.Regel("      <BODY>");
+        f.Regel("         <P>Op deze pagina worden frames gebruikt, maar uw browser ondersteunt geen frames.</P>");
+        f.Regel("      </BODY>");
+        f.Regel("   </NOFRAMES>");
+        f.Regel("</FRAMESET>");
+        f.Regel("");
+        f.Regel("</HTML>");
+    });
+}
+
+bool SchrijfKopIndexType3(const std::string& map, const std::string& bestand) {
+    return VervolgPagina(map, bestand, [](TekstSchrijver& f) {
+        f.Regel("<TITLE>KopIndex</TITLE>");
+        f.Regel("<BASE TARGET=\"kopindex\">");
+        f.Regel("</HEAD>");
+        f.Regel("");
+        if (BeschermenTegenKopieren) {
+            SchrijfBeveiligingsScript();
+            f.Regel("");
+        }
+        f.Regel("<BODY BACKGROUND=\"" + VervangEnVerklein("tool\\achtergrond", "\\", "/") + "/achtergrond.jpg\">");
+        f.Regel("");
+        f.Regel("   <BR>");
+        f.Regel("   <P ALIGN=\"center\">");
+        f.Regel("   <IMG BORDER=\"0\" SRC=\"" + VervangEnVerklein("tool\\image", "\\", "/") +
+                "/afbeelding.jpg\" ALT=\"Gedenkjes\" HSPACE=\"30\" WIDTH=\"600\" HEIGHT=\"60\">");
+        f.Regel("   </P>");
+        f.Regel("");
+        f.Regel("   <BR>");
+        f.Regel("");
+        f.Regel("   <TABLE BORDER=\"1\" ALIGN=\"center\">");
+        // One row without TR lines: the welcome link and the 26 letters form a single bar.
+        f.Regel("   <TD WIDTH=\"90\" HEIGHT=\"" + miHeight + "\" ALIGN=\"center\">");
+        f.Regel("      <H6 CLASS=\"standaard\">");
+        f.Regel("      <A TARGET=\"inhoudindex\" HREF=\"inhoudindex.htm\">Gedenkjes</A>");
+        f.Regel("      </H6>");
+        f.Regel("   </TD>");
+        for (char x = 'A'; x <= 'Z'; ++x) {
+            f.Regel("   <TD WIDTH=\"" + miWidth + "\" HEIGHT=\"" + miHeight + "\" ALIGN=\"center\">");
+            f.Regel("      <H6 CLASS=\"standaard\">");
+            f.Regel(std::string("      <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"inhoud") +
+                    static_cast<char>(x - 'A' + 'a') + ".htm\"><B>" + x + "</B></A>");
+            f.Regel("      </H6>");
+            f.Regel("   </TD>");
+        }
+        f.Regel("   </TABLE>");
+        f.Regel("");
+        f.Regel("   <BR><BR><BR>");
+        f.Regel("");
+        f.Regel("</BODY>");
+        f.Regel("");
+        f.Regel("</HTML>");
+    });
+}
+
+bool SchrijfSiteType3(const std::vector<std::string>& regels) {
+    const SiteOpmaak o = Type3Opmaak();
+    const std::string& siteMap = type23::HuidigeSiteMap();
+    RijenOpPagina = 0;
+    type23::SchrijfToolMappen(siteMap);
+    SchrijfFramesetType3(siteMap, "/index.htm");
+    SchrijfKopIndexType3(siteMap, "/kopindex.htm");
+    SchrijfInhoudIndex(siteMap, "/inhoudindex.htm");
+    type23::SchrijfLetterPaginas(o, siteMap, regels);
+    StatusLinks("gedenkjes : " + std::to_string(regels.size()));
+    return true;
+}
+
+bool UitvoerenType3() { return type23::Uitvoeren(Type3Opmaak(), SchrijfSiteType3); }
+
+} // namespace gdk
