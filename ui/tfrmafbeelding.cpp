@@ -30,19 +30,17 @@ bool LaadAfbeelding(const std::string& pad1252, QImage& beeld, QString& fout) {
         fout = QStringLiteral("Het bestand \"%1\" bestaat niet of kan niet gelezen worden.").arg(Q1252(pad1252));
         return false;
     }
-    QString reden;
     if (IsJpeg(inhoud)) {
+        QString reden; // libjpeg's own words, English: the user gets ours
         LeesJpeg(inhoud, beeld, reden);
     } else {
         QBuffer buffer(&inhoud);
         buffer.open(QIODevice::ReadOnly);
         QImageReader lezer(&buffer);
         beeld = lezer.read();
-        if (beeld.isNull()) reden = lezer.errorString();
     }
     if (beeld.isNull()) {
-        fout = QStringLiteral("Het bestand \"%1\" is geen afbeelding die getoond kan worden").arg(Q1252(pad1252));
-        fout += reden.isEmpty() ? QStringLiteral(".") : QStringLiteral(" (%1).").arg(reden);
+        fout = QStringLiteral("Het bestand \"%1\" is geen afbeelding die getoond kan worden.").arg(Q1252(pad1252));
         return false;
     }
     return true;

@@ -301,21 +301,18 @@ TEST_P(Knoppen, ClickOpensTheImageWindow) {
     GaNaarPersoon(g.persoon);
     ASSERT_EQ(venster->pctrViewer->currentIndex(), 0);
     const QString pagina = Pagina();
-    bool gedaan = false;
     int getoond = -1;
     bool geladen = false;
-    gdk::test::BijModaal(
-        [&](QWidget* w) {
+    gdk::test::BijModaal kaart([&](QWidget* w) {
             auto* frm = qobject_cast<TfrmAfbeelding*>(w);
-            ASSERT_NE(frm, nullptr);
+            if (!frm) return w->close();
             getoond = venster->AfbeeldingPersoon;
             geladen = frm->Geladen;
             // A double-click on the picture closes the window.
             QTest::mouseDClick(frm->imgAfbeelding, Qt::LeftButton, {}, frm->imgAfbeelding->rect().center());
-        },
-        &gedaan);
+        });
     ASSERT_TRUE(gdk::test::KlikLink(*venster, g.link, QPoint(4, 0)));
-    ASSERT_TRUE(gedaan);
+    ASSERT_TRUE(kaart.gedaan());
     EXPECT_EQ(getoond, g.nummer);
     EXPECT_TRUE(geladen);
     EXPECT_EQ(Pagina(), pagina);

@@ -104,24 +104,23 @@ TEST_F(VensterTest, ActivationRunsAgainWhenAProgramWindowClosesNotAfterAMessageB
     ASSERT_TRUE(LeesVoorbeeld());
     const QString gelezen = Links();
     // A message box hands the focus back without activation: the counts stay.
-    bool gedaan = false;
-    QString tekst;
-    gdk::test::SluitMelding(&tekst, &gedaan);
-    gdk::UI().Melding("Let op.");
-    ASSERT_TRUE(gedaan);
+    {
+        gdk::test::SluitMelding melding;
+        gdk::UI().Melding("Let op.");
+        ASSERT_TRUE(melding.gedaan());
+        EXPECT_EQ(melding.tekst(), "Let op.");
+    }
     // The window manager hands the focus back (the offscreen platform leaves that to us).
     venster->activateWindow();
     ASSERT_TRUE(gdk::test::Wacht([&] { return venster->isActiveWindow(); }));
     QTest::qWait(20);
-    EXPECT_EQ(tekst, "Let op.");
     EXPECT_EQ(Links(), gelezen);
 
     // The image window is one of the program's windows.
     venster->edtGaNaarPersoon->setText("8");
-    gedaan = false;
-    gdk::test::BijModaal([](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); }, &gedaan);
+    gdk::test::BijModaal kaart([](QWidget* w) { w->close(); });
     EXPECT_TRUE(venster->VolgLink("#1"));
-    ASSERT_TRUE(gedaan);
+    ASSERT_TRUE(kaart.gedaan());
     venster->activateWindow();
     EXPECT_TRUE(gdk::test::Wacht([&] { return Links() == "  berichten"; }));
     EXPECT_TRUE(venster->edtGaNaarPersoon->text().isEmpty());
@@ -150,21 +149,18 @@ TEST_F(VensterTest, ReadCommandUsesTheOpenDialog) {
     gdk::test::TijdelijkeMap kopie;
     const std::string pad = kopie.Schrijf("mijn kaarten.gdk", "Jan;;Kok;M;;1-1-1900;Oss;;;;;;;;nee;;;;\r\n");
     const std::string rapport = kopie.Schrijf("mijn kaarten_Verschillen.txt", "oud rapport\r\n");
-    bool gedaan = false;
     QString titel, filter;
-    gdk::test::BijModaal(
-        [&](QWidget* w) {
+    gdk::test::BijModaal open([&](QWidget* w) {
             auto* dlg = qobject_cast<QFileDialog*>(w);
-            ASSERT_NE(dlg, nullptr);
+            if (!dlg) return w->close();
             titel = dlg->windowTitle();
             filter = dlg->nameFilters().join("|");
             EXPECT_EQ(dlg->fileMode(), QFileDialog::ExistingFile);
             dlg->selectFile(QString::fromStdString(pad));
             static_cast<QDialog*>(dlg)->accept();
-        },
-        &gedaan);
+        });
     venster->mmnuGedenkjesBestandInlezen->trigger();
-    ASSERT_TRUE(gedaan);
+    ASSERT_TRUE(open.gedaan());
     EXPECT_EQ(titel, "Gedenkjes bestand ");
     EXPECT_EQ(filter, "Gedenkjes (*.gdk)");
     EXPECT_EQ(venster->windowTitle(), "Gedenkjes (mijn kaarten.gdk)");
@@ -175,10 +171,9 @@ TEST_F(VensterTest, ReadCommandUsesTheOpenDialog) {
 }
 
 TEST_F(VensterTest, CancelledOpenDialogChangesNothing) {
-    bool gedaan = false;
-    gdk::test::BijModaal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); }, &gedaan);
+    gdk::test::BijModaal open([](QWidget* w) { w->close(); });
     venster->mmnuGedenkjesBestandInlezen->trigger();
-    ASSERT_TRUE(gedaan);
+    ASSERT_TRUE(open.gedaan());
     EXPECT_EQ(venster->windowTitle(), "Gedenkjes");
     EXPECT_FALSE(venster->pctrViewer->isVisible());
     EXPECT_EQ(Links(), "  berichten");
@@ -195,12 +190,10 @@ TEST_F(VensterTest, FailedReadsLeaveTheWindowUsable) {
 
     // A file that exists but cannot be read: its input/output error is shown, the program goes on.
     std::filesystem::create_directories(map.pad() / "map.gdk");
-    bool gedaan = false;
-    QString tekst;
-    gdk::test::SluitMelding(&tekst, &gedaan);
+    gdk::test::SluitMelding melding;
     EXPECT_FALSE(venster->Inlezen(map.tekst() + "/map.gdk"));
-    EXPECT_TRUE(gedaan);
-    EXPECT_EQ(tekst.toStdString(), "Het bestand " + map.tekst() + "/map.gdk kan niet gelezen worden.");
+    EXPECT_TRUE(melding.gedaan());
+    EXPECT_EQ(melding.tekst().toStdString(), "Het bestand " + map.tekst() + "/map.gdk kan niet gelezen worden.");
 
     // And the next read works.
     ASSERT_TRUE(LeesVoorbeeld());

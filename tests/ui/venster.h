@@ -129,32 +129,41 @@ inline bool KlikLink(TfrmGedenkjes& v, const QString& href, QPoint verschuiving 
     return true;
 }
 
-// Runs `wat` on the modal window that the next action opens (checked every few milliseconds
-// until one is there), then lets that window close.
-inline void BijModaal(std::function<void(QWidget*)> wat, bool* gedaan) {
-    auto* zoeker = new QTimer();
-    zoeker->setInterval(5);
-    QObject::connect(zoeker, &QTimer::timeout, [zoeker, wat, gedaan] {
-        QWidget* modaal = QApplication::activeModalWidget();
-        if (!modaal) return;
-        zoeker->stop();
-        zoeker->deleteLater();
-        wat(modaal);
-        *gedaan = true;
-    });
-    zoeker->start();
-}
+// While alive: runs `wat` on the next modal window that opens (looked for every few
+// milliseconds), once; `wat` must close it.
+class BijModaal {
+public:
+    explicit BijModaal(std::function<void(QWidget*)> wat) : wat_(std::move(wat)) {
+        zoeker_.setInterval(5);
+        QObject::connect(&zoeker_, &QTimer::timeout, [this] {
+            QWidget* modaal = QApplication::activeModalWidget();
+            if (!modaal) return;
+            zoeker_.stop();
+            gedaan_ = true;
+            wat_(modaal);
+        });
+        zoeker_.start();
+    }
+    bool gedaan() const { return gedaan_; }
 
-// Closes the next message box with OK and hands back its text.
-inline void SluitMelding(QString* tekst, bool* gedaan) {
-    BijModaal(
-        [tekst](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            if (!box) return;
-            *tekst = box->text();
-            box->accept();
-        },
-        gedaan);
-}
+private:
+    std::function<void(QWidget*)> wat_;
+    QTimer zoeker_;
+    bool gedaan_ = false;
+};
+
+// Closes the next message box with OK and keeps its text.
+class SluitMelding : public BijModaal {
+public:
+    SluitMelding()
+        : BijModaal([this](QWidget* w) {
+              if (auto* box = qobject_cast<QMessageBox*>(w)) tekst_ = box->text();
+              w->close();
+          }) {}
+    const QString& tekst() const { return tekst_; }
+
+private:
+    QString tekst_;
+};
 
 } // namespace gdk::test
