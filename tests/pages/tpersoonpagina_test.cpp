@@ -1,0 +1,413 @@
+#include "pages/tpersoonpagina.h"
+
+#include "pages/pagina_opslag.h"
+#include "support/tijdelijke_map.h"
+
+namespace gdk::test {
+namespace {
+
+class PersoonPaginaTest : public PaginaOpslag {
+protected:
+    void SetUp() override {
+        PaginaOpslag::SetUp();
+        programma = map.tekst() + "/programma";
+        scans = map.tekst() + "/scans";
+        // Names on disk differ in case from the names the program asks for, as on the
+        // Windows disks the collections come from.
+        map.Schrijf("programma/tool/btnafbeelding.GIF", "GIF89a");
+        map.Schrijf("scans/b/berg.JPG", "jpeg");
+    }
+
+    static std::string Vervang(std::string tekst, const std::string& wat, const std::string& door) {
+        for (std::size_t i = tekst.find(wat); i != std::string::npos; i = tekst.find(wat, i + door.size()))
+            tekst.replace(i, wat.size(), door);
+        return tekst;
+    }
+
+    TijdelijkeMap map;
+    std::string programma, scans;
+};
+
+// One further table row as the page writes it, for the expected pages below.
+std::string Rij(const std::string& label, const std::string& waarde) {
+    return "         <TR>\n"
+           "            <TD ALIGN=\"right\">\n"
+           "               " + label + "\n"
+           "            </TD>\n"
+           "            <TD ALIGN=\"center\"></TD>\n"
+           "            <TD ALIGN=\"left\">\n"
+           "               " + waarde + "\n"
+           "            </TD>\n"
+           "         </TR>\n";
+}
+
+const std::string PaginaBegin = "<HTML>\n"
+                                "   <HEAD>\n"
+                                "   </HEAD>\n"
+                                "   <BODY>\n"
+                                "      <TABLE BORDER=\"0\" WIDTH=\"100%\" CELLSPACING=\"0\" CELLPADDING=\"0\">\n";
+
+std::string EersteRij(const std::string& nummer) {
+    return "         <TR>\n"
+           "            <TD WIDTH=\"21%\" ALIGN=\"right\">\n"
+           "               volgnummer :\n"
+           "            </TD>\n"
+           "            <TD WIDTH=\"1%\" ALIGN=\"center\"></TD>\n"
+           "            <TD WIDTH=\"78%\" ALIGN=\"left\">\n"
+           "               " + nummer + "\n"
+           "            </TD>\n"
+           "         </TR>\n";
+}
+
+const std::string PaginaSlot = "      </TABLE>\n"
+                               "   <BR>\n"
+                               "   <H5 CLASS=\"copyright\" ALIGN=\"right\">\n"
+                               "   laatst bijgewerkt : 08-12-2026<BR>\n"
+                               "   </H5>\n"
+                               "\n"
+                               "   </BODY>\n"
+                               "</HTML>\n";
+
+TEST_F(PersoonPaginaTest, VolledigePaginaVanEenOverledeneMetKaartEnPartner) {
+    AfbeeldingBestanden = scans;
+    ProgrammaMap = programma;
+    glAchternaam = true;
+    recPersoon& p = Persoon("johannes petrus", "Van der", "berg", "M");
+    p.Aantekening = "bakker\r\nte Breda";
+    p.GeboorteDatum = "05-03-1920";
+    p.GeboortePlaats = "breda";
+    p.OverlijdensDatum = "12-01-1990";
+    p.OverlijdensPlaats = "tilburg";
+    p.BegraafPlaats = "goirle";
+    p.MetFoto = "ja";
+    p.AfbeeldingBestand = "Berg.jpg";
+    Persoon("Anna", "", "Smit", "F");
+    Gezin(1, 2);
+
+    const std::string verwacht = R"(<HTML>
+   <HEAD>
+   </HEAD>
+   <BODY>
+      <TABLE BORDER="0" WIDTH="100%" CELLSPACING="0" CELLPADDING="0">
+         <TR>
+            <TD WIDTH="21%" ALIGN="right">
+               volgnummer :
+            </TD>
+            <TD WIDTH="1%" ALIGN="center"></TD>
+            <TD WIDTH="78%" ALIGN="left">
+               1
+            </TD>
+         </TR>
+         <TR>
+            <TD ALIGN="right">
+               voornamen :
+            </TD>
+            <TD ALIGN="center"></TD>
+            <TD ALIGN="left">
+               Johannes Petrus
+            </TD>
+         </TR>
+         <TR>
+            <TD ALIGN="right">
+               Tussenvoegsel :
+            </TD>
+            <TD ALIGN="center"></TD>
+            <TD ALIGN="left">
+               van der
+            </TD>
+         </TR>
+         <TR>
+            <TD ALIGN="right">
+               achternaam :
+            </TD>
+            <TD ALIGN="center"></TD>
+            <TD ALIGN="left">
+               BERG
+               <A HREF="#1"><IMG BORDER="0" SRC="{PROG}/TOOL/btnafbeelding.gif"></A>
+            </TD>
+         </TR>
+         <TR>
+            <TD ALIGN="right">
+               geslacht :
+            </TD>
+            <TD ALIGN="center"></TD>
+            <TD ALIGN="left">
+               man
+            </TD>
+         </TR>
+         <TR>
+            <TD ALIGN="right">
+               bijzonderheden :
+            </TD>
+            <TD ALIGN="center"></TD>
+            <TD ALIGN="left">
+               bakker, te Breda
+            </TD>
+         </TR>
+         <TR>
+            <TD ALIGN="right">
+               geboortedatum :
+            </TD>
+            <TD ALIGN="center"></TD>
+            <TD ALIGN="left">
+               05-03-1920
+            </TD>
+         </TR>
+         <TR>
+            <TD ALIGN="right">
+               -plaats :
+            </TD>
+            <TD ALIGN="center"></TD>
+            <TD ALIGN="left">
+               Breda
+            </TD>
+         </TR>
+         <TR>
+            <TD ALIGN="right">
+               overlijdens datum :
+            </TD>
+            <TD ALIGN="center"></TD>
+            <TD ALIGN="left">
+               12-01-1990
+            </TD>
+         </TR>
+         <TR>
+            <TD ALIGN="right">
+               -plaats :
+            </TD>
+            <TD ALIGN="center"></TD>
+            <TD ALIGN="left">
+               Tilburg
+            </TD>
+         </TR>
+         <TR>
+            <TD ALIGN="right">
+               begrafenis datum :
+            </TD>
+            <TD ALIGN="center"></TD>
+            <TD ALIGN="left">
+               
+            </TD>
+         </TR>
+         <TR>
+            <TD ALIGN="right">
+               -plaats :
+            </TD>
+            <TD ALIGN="center"></TD>
+            <TD ALIGN="left">
+               Goirle
+            </TD>
+         </TR>
+         <TR>
+            <TD ALIGN="right">
+               met foto :
+            </TD>
+            <TD ALIGN="center"></TD>
+            <TD ALIGN="left">
+               ja
+            </TD>
+         </TR>
+         <TR>
+            <TD ALIGN="right">
+               object file :
+            </TD>
+            <TD ALIGN="center"></TD>
+            <TD ALIGN="left">
+               Berg.jpg
+            </TD>
+         </TR>
+         <TR>
+            <TD ALIGN="right">
+               partner :
+            </TD>
+            <TD ALIGN="center"></TD>
+            <TD ALIGN="left">
+               Anna <A HREF="%2">Smit</A>
+            </TD>
+         </TR>
+      </TABLE>
+   <BR>
+   <H5 CLASS="copyright" ALIGN="right">
+   laatst bijgewerkt : 08-12-2026<BR>
+   </H5>
+
+   </BODY>
+</HTML>
+)";
+    ASSERT_TRUE(PersoonPagina(1));
+    EXPECT_EQ(PaginaHtml, MetCrLf(Vervang(verwacht, "{PROG}", programma)));
+}
+
+TEST_F(PersoonPaginaTest, PartnerZonderGegevensAlsDeLezerHemVult) {
+    Persoon("Jan", "", "Berg", "M");
+    Persoon("anna maria", "de", "smit", "U");
+    Gezin(1, 2);
+    const std::string verwacht = PaginaBegin + EersteRij("2") + Rij("voornamen :", "Anna Maria") +
+                                 Rij("Tussenvoegsel :", "de") + Rij("achternaam :", "Smit") +
+                                 Rij("geslacht :", "onbekend") + Rij("bijzonderheden :", "") +
+                                 Rij("geboortedatum :", "") + Rij("-plaats :", "") +
+                                 Rij("overlijdens datum :", "") + Rij("-plaats :", "") + Rij("met foto :", "nee") +
+                                 Rij("partner :", "") + PaginaSlot;
+    ASSERT_TRUE(PersoonPagina(2));
+    EXPECT_EQ(PaginaHtml, MetCrLf(verwacht));
+}
+
+TEST_F(PersoonPaginaTest, GeenAchternaamGeenPagina) {
+    Persoon("Jan", "", "Berg");
+    Persoon("Piet", "van", " \t ");
+    ASSERT_TRUE(PersoonPagina(1));
+    EXPECT_FALSE(PersoonPagina(2));
+    EXPECT_EQ(PaginaHtml, "");
+    EXPECT_FALSE(PersoonPagina(0));
+    EXPECT_FALSE(PersoonPagina(3));
+    EXPECT_EQ(PaginaHtml, "");
+}
+
+TEST_F(PersoonPaginaTest, NamenEnPlaatsenVolgenDeWeergaveInstellingen) {
+    recPersoon& p = Persoon(" jan", " Van Der ", "berg-de wit");
+    p.GeboortePlaats = " 's-hertogenbosch";
+    p.CrematieDatum = "3-4-1999";
+    p.MetFoto = "JA ";
+    const auto rijen = [] {
+        EXPECT_TRUE(PersoonPagina(1));
+        return PaginaHtml;
+    };
+    glAfblijven = true;
+    glVoornamen = glTussenvoegsel = glAchternaam = glPlaatsnamen = true;
+    const std::string zoals = rijen();
+    glAfblijven = false;
+    const std::string hoofdletters = rijen();
+    glVoornamen = glTussenvoegsel = glAchternaam = glPlaatsnamen = false;
+    const std::string woorden = rijen();
+
+    for (const std::string& rij : {Rij("voornamen :", " jan"), Rij("Tussenvoegsel :", " Van Der "),
+                                   Rij("achternaam :", "berg-de wit"), Rij("-plaats :", " 's-hertogenbosch")})
+        EXPECT_NE(zoals.find(MetCrLf(rij)), std::string::npos) << rij;
+    for (const std::string& rij : {Rij("voornamen :", " JAN"), Rij("Tussenvoegsel :", " VAN DER "),
+                                   Rij("achternaam :", "BERG-DE WIT"), Rij("-plaats :", " 'S-HERTOGENBOSCH")})
+        EXPECT_NE(hoofdletters.find(MetCrLf(rij)), std::string::npos) << rij;
+    for (const std::string& rij : {Rij("voornamen :", " Jan"), Rij("Tussenvoegsel :", " van der "),
+                                   Rij("achternaam :", "Berg-De Wit"), Rij("-plaats :", " 's-Hertogenbosch")})
+        EXPECT_NE(woorden.find(MetCrLf(rij)), std::string::npos) << rij;
+
+    // The cremation rows come with a date alone; there are no burial rows; the photo value is
+    // shown as stored.
+    EXPECT_NE(woorden.find(MetCrLf(Rij("crematie datum :", "3-4-1999") + Rij("-plaats :", "") +
+                                   Rij("met foto :", "JA "))),
+              std::string::npos);
+    EXPECT_EQ(woorden.find("begrafenis"), std::string::npos);
+}
+
+TEST_F(PersoonPaginaTest, OudersEnPartnersAlsLinks) {
+    Persoon("Jan", "van der", "Berg", "M");  // 1
+    Persoon("Anna", "", "Smit", "F");        // 2
+    Persoon("Maria", " de ", "Vries", "F");  // 3
+    Persoon("Piet", "", "Berg", "M");        // 4: father of 1
+    Gezin(1, 2);
+    Gezin(1, 3);
+    Gezin(4, 0); // the mother is not in the collection
+    Personen.Wijzig(1).ExtraWijzigen().OudersGezin = 3;
+
+    EXPECT_EQ(PartnersTekst(1), "Anna <A HREF=\"%2\">Smit</A><BR> Maria <A HREF=\"%3\">  de  Vries</A>");
+    EXPECT_EQ(PartnersTekst(2), "Jan <A HREF=\"%1\"> van der Berg</A>");
+    // No link to a person 0: the page shows the word for unknown instead.
+    EXPECT_EQ(OudersTekst(1), "Piet <A HREF=\"%4\">Berg</A><BR>onbekend");
+    EXPECT_EQ(OudersTekst(2), "onbekend<BR>onbekend");
+    Gezinnen.Wijzig(1).Vrouw = 0;
+    EXPECT_EQ(PartnersTekst(1), "onbekend<BR> Maria <A HREF=\"%3\">  de  Vries</A>");
+
+    ASSERT_TRUE(PersoonPagina(1));
+    EXPECT_NE(PaginaHtml.find(MetCrLf(Rij("met foto :", "nee") +
+                                      Rij("ouders :", "Piet <A HREF=\"%4\">Berg</A><BR>onbekend") +
+                                      Rij("partner :", "onbekend<BR> Maria <A HREF=\"%3\">  de  Vries</A>") +
+                                      "      </TABLE>\n")),
+              std::string::npos);
+}
+
+TEST_F(PersoonPaginaTest, AfbeeldingKnopAlleenMetKaartEnKnopAfbeelding) {
+    map.Schrijf("los/Kaart.jpg", "jpeg");
+    map.Schrijf("scans/Kaart.jpg", "jpeg");
+    const std::string knop = "<A HREF=\"#1\"><IMG BORDER=\"0\" SRC=\"" + programma + "/TOOL/btnafbeelding.gif\"></A>";
+    struct {
+        const char* naam;
+        std::string afbeeldingen, bestand, programmaMap, verwacht;
+    } const gevallen[] = {
+        {"kaart in de submap van de eerste letter", scans, "Berg.jpg", programma, knop},
+        {"blanco afbeeldingenmap: het kale pad", " ", map.tekst() + "/los/kaart.JPG", programma, knop},
+        {"kaart ontbreekt", scans, "Smit.jpg", programma, ""},
+        {"knopafbeelding ontbreekt", scans, "Berg.jpg", map.tekst(), ""},
+        {"geen afbeeldingsbestand", scans, "  ", programma, ""},
+        {"kaart niet in de submap", scans, "Kaart.jpg", programma, ""},
+    };
+    Persoon("Jan", "", "Berg");
+    for (const auto& g : gevallen) {
+        AfbeeldingBestanden = g.afbeeldingen;
+        ProgrammaMap = g.programmaMap;
+        Personen.Wijzig(1).AfbeeldingBestand = g.bestand;
+        EXPECT_EQ(AfbeeldingKnop(1), g.verwacht) << g.naam;
+    }
+}
+
+TEST_F(PersoonPaginaTest, ZonderKnopafbeeldingWelDeObjectFileRij) {
+    AfbeeldingBestanden = scans;
+    ProgrammaMap = map.tekst();
+    Persoon("Jan", "", "Berg").AfbeeldingBestand = "Berg.jpg";
+    ASSERT_TRUE(PersoonPagina(1));
+    EXPECT_NE(PaginaHtml.find(MetCrLf(Rij("achternaam :", "Berg") + Rij("geslacht :", "onbekend"))),
+              std::string::npos);
+    EXPECT_NE(PaginaHtml.find(MetCrLf(Rij("object file :", "Berg.jpg"))), std::string::npos);
+}
+
+TEST_F(PersoonPaginaTest, DeMeegeleverdeKnopafbeeldingTelt) {
+    // The button picture of the source tree's tool folder, found as TOOL/btnAfbeelding.gif.
+    AfbeeldingBestanden = scans;
+    ProgrammaMap = GDK_SOURCE_DIR;
+    Persoon("Jan", "", "Berg").AfbeeldingBestand = "Berg.jpg";
+    EXPECT_EQ(AfbeeldingKnop(1), std::string("<A HREF=\"#1\"><IMG BORDER=\"0\" SRC=\"") + GDK_SOURCE_DIR +
+                                     "/TOOL/btnafbeelding.gif\"></A>");
+    const std::string gif = LeesBestand(std::string(GDK_SOURCE_DIR) + "/tool/btnAfbeelding.gif");
+    ASSERT_GE(gif.size(), 10u);
+    EXPECT_EQ(gif.substr(0, 6), "GIF89a");
+    EXPECT_EQ(gif.substr(6, 4), std::string("\x18\0\x18\0", 4)); // 24 x 24
+}
+
+TEST_F(PersoonPaginaTest, PaginaVoet) {
+    std::string voet;
+    EXPECT_TRUE(PaginaVoet("  ", "kaart van tante Mien", "5.3.2001", voet));
+    EXPECT_EQ(voet, MetCrLf("  <BR>\n"
+                            "  <H5 CLASS=\"copyright\" ALIGN=\"right\">\n"
+                            "  bron : kaart van tante Mien<BR>\n"
+                            "  laatst bijgewerkt : 05-03-2001<BR>\n"
+                            "  </H5>\n"));
+
+    EXPECT_FALSE(PaginaVoet("   ", "kaart", "maart 2001", voet));
+    EXPECT_EQ(voet, MetCrLf("   <BR>\n"
+                            "   <H5 CLASS=\"copyright\" ALIGN=\"right\">\n"
+                            "   bron : kaart<BR>\n"));
+
+    EXPECT_FALSE(PaginaVoet("", " ", "31-2-2001", voet));
+    EXPECT_EQ(voet, MetCrLf("<BR>\n<H5 CLASS=\"copyright\" ALIGN=\"right\">\n"));
+
+    UitvoerTijd = DatumTijd{2027, 1, 2, 0, 0, 1};
+    EXPECT_TRUE(PaginaVoet("   ", "", " ", voet));
+    EXPECT_EQ(voet, MetCrLf("   <BR>\n"
+                            "   <H5 CLASS=\"copyright\" ALIGN=\"right\">\n"
+                            "   laatst bijgewerkt : 02-01-2027<BR>\n"
+                            "   </H5>\n"));
+}
+
+TEST_F(PersoonPaginaTest, DeVoetToontDeUitvoertijd) {
+    Persoon("Jan", "", "Berg");
+    UitvoerTijd = DatumTijd{1999, 7, 4, 23, 59, 59};
+    ASSERT_TRUE(PersoonPagina(1));
+    EXPECT_NE(PaginaHtml.find("   laatst bijgewerkt : 04-07-1999<BR>\r\n   </H5>\r\n\r\n   </BODY>\r\n</HTML>\r\n"),
+              std::string::npos);
+}
+
+TEST_F(PersoonPaginaTest, KopEnEinde) {
+    EXPECT_EQ(PersoonKop(), "<HTML>\r\n   <HEAD>\r\n   </HEAD>\r\n   <BODY>\r\n");
+    EXPECT_EQ(PaginaEinde(), "</BODY>\r\n</HTML>\r\n");
+}
+
+} // namespace
+} // namespace gdk::test
