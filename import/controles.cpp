@@ -57,7 +57,11 @@ void VerschilSchrijven(const std::string& regel) {
 void VerschillenAfsluiten() {
     if (!verslag.IsOpen()) return;
     try {
-        verslag.Regel("aantal verschillen = " + GetalOpLengte(AantalVerschillen, 5));
+        // Five digits, but never cut: a large collection can have 100000 findings or more, and
+        // "00000" for those would be a wrong count.
+        const std::string aantal = std::to_string(AantalVerschillen);
+        verslag.Regel("aantal verschillen = " +
+                      (aantal.size() < 5 ? GetalOpLengte(AantalVerschillen, 5) : aantal));
     } catch (const IOFout&) {
         try {
             verslag.Sluit();

@@ -63,7 +63,7 @@ protected:
             EXPECT_EQ(AantalVerschillen, 0);
             return regels;
         }
-        EXPECT_EQ(regels.back(), "aantal verschillen = " + GetalOpLengte(AantalVerschillen, 5));
+        EXPECT_EQ(regels.back(), "aantal verschillen = " + GetalOpLengte(AantalVerschillen, 5)); // < 100000
         EXPECT_EQ(static_cast<int>(regels.size()) - 1, AantalVerschillen);
         regels.pop_back();
         return regels;
@@ -273,6 +273,19 @@ TEST_F(Controles, FindingsInReadingOrderEndWithTheirCount) {
                                             "afwijking in g-datum van Jan  Dijk : 1 januari 1920\r\n"
                                             "samengesteld DijkJ19200000_00000000_v.jpg - opgenomen: Dijk.jpg\r\n"
                                             "aantal verschillen = 00003\r\n");
+}
+
+TEST_F(Controles, ACountOfSixDigitsIsWrittenWhole) {
+    ControleOpGeslacht = true;
+    std::string inhoud;
+    for (int i = 0; i < 100000; ++i) inhoud += "a;\n";
+    CollectiePad = map.Schrijf("kaarten.gdk", inhoud);
+    VerschillenBestand = map.tekst() + "/kaarten_Verschillen.txt";
+    ASSERT_TRUE(LeesGedenkjes());
+    const std::string rapport = test::LeesBestand(this->rapport());
+    const std::string slot = "geslacht ontbreekt bij:a;\r\naantal verschillen = 100000\r\n";
+    ASSERT_GT(rapport.size(), slot.size());
+    EXPECT_EQ(rapport.substr(rapport.size() - slot.size()), slot);
 }
 
 TEST_F(Controles, EachReadStartsANewReport) {
