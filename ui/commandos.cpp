@@ -1,11 +1,103 @@
 // The export, options and help commands of the main window's menu.
 #include "ui/tfrmgedenkjes.h"
 
-void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType1Click() {}
-void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType2Click() {}
-void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType3Click() {}
-void TfrmGedenkjes::mmnuGedenkjesOptiesClick() {}
-void TfrmGedenkjes::mmnuGedenkjesHelpHelpClick() {}
-void TfrmGedenkjes::mmnuGedenkjesHelpEmailClick() {}
-void TfrmGedenkjes::mmnuGedenkjesHelpHomepaginaClick() {}
-void TfrmGedenkjes::mmnuGedenkjesHelpInfoClick() {}
+#include "data/globalen.h"
+#include "export/uitvoeren.h"
+#include "htmlview/thtmllite.h"
+#include "platform/fout.h"
+#include "platform/gebruiker.h"
+#include "settings/instellingen.h"
+#include "ui/tfrmopties.h"
+#include "ui/tsbrgedenkjes.h"
+#include "ui/vminfotool.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFileInfo>
+#include <QUrl>
+
+#include <exception>
+#include <new>
+
+namespace {
+
+// The export frame (status texts, busy cursor, elapsed time, the general failure message) is the
+// core's; the window adds what only a window has: the default error box for an input/output
+// error, and a guard against an export started again from inside one of the export's own
+// message boxes.
+void Uitvoeren(int type) {
+    static bool bezig = false;
+    if (bezig) return;
+    bezig = true;
+    try {
+        gdk::UitvoerenCommando(type);
+    } catch (const gdk::IOFout& fout) {
+        gdk::UI().Melding(fout.what());
+    } catch (const std::bad_alloc&) {
+        gdk::UI().Melding("Er is onvoldoende geheugen om de uitvoer te schrijven.");
+    } catch (const std::exception& fout) {
+        gdk::UI().Melding(fout.what());
+    }
+    gdk::UI().Voortgang(0, 0);
+    bezig = false;
+}
+
+// The window runs its activation steps when a dialog of the program hands the focus back. The
+// window manager reports that only some time after the modal call has returned (and an offscreen
+// platform may not report it at all), while the commands need the activation done before they go
+// on: so the activation is delivered now. The real one that follows finds nothing to do.
+void ActiveerNaDialoog(TfrmGedenkjes& venster) {
+    QEvent activering(QEvent::WindowActivate);
+    QApplication::sendEvent(&venster, &activering);
+}
+
+} // namespace
+
+void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType1Click() { Uitvoeren(1); }
+void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType2Click() { Uitvoeren(2); }
+void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType3Click() { Uitvoeren(3); }
+
+void TfrmGedenkjes::mmnuGedenkjesOptiesClick() {
+    {
+        TfrmOpties frmOpties(this);
+        frmOpties.exec();
+    }
+    ActiveerNaDialoog(*this);
+    // Activation gave the view its start font; the options' font replaces it only here.
+    htmlViewer->ZetDefFontName(Q1252(gdk::alLettertype));
+}
+
+void TfrmGedenkjes::mmnuGedenkjesHelpHelpClick() {
+    // The help file is a document beside the program; the desktop opens it with whatever viewer
+    // the user has for it. Activation found it there, else it is looked for in the working folder.
+    const QFileInfo bestand(HelpBestand);
+    if (!bestand.isFile()) {
+        gdk::UI().Melding("Het helpbestand " + Van1252(bestand.fileName()) + " is niet gevonden.\n" +
+                          "Het hoort in de programmamap " + gdk::ProgrammaMap + " te staan.");
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(bestand.absoluteFilePath())))
+        gdk::UI().Melding("Het helpbestand " + Van1252(bestand.absoluteFilePath()) +
+                          " kan niet worden geopend: er is geen programma ingesteld om het te tonen.");
+}
+
+void TfrmGedenkjes::mmnuGedenkjesHelpEmailClick() {
+    // A failure of the desktop to open the address is ignored.
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + Q1252(gdk::Email), QUrl::TolerantMode));
+}
+
+void TfrmGedenkjes::mmnuGedenkjesHelpHomepaginaClick() {
+    // The address may be stored without its scheme ("www.velmoran.nl"), as a shell accepts it.
+    const QString adres = Q1252(gdk::Homepage).trimmed();
+    if (adres.isEmpty()) return;
+    QDesktopServices::openUrl(QUrl::fromUserInput(adres));
+}
+
+void TfrmGedenkjes::mmnuGedenkjesHelpInfoClick() {
+    {
+        TfrmvmInfoTool frmvmInfoTool(this);
+        frmvmInfoTool.exec();
+    }
+    ActiveerNaDialoog(*this);
+}

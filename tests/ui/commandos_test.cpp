@@ -1,0 +1,326 @@
+// The export, options and help commands as the user runs them from the menu: sites written from
+// the sample collection with the elapsed time shown, the refused second export, the options
+// dialog with its font reaching the view, the help, e-mail and home-page addresses handed to the
+// desktop, and the About window; after each dialog the window runs its activation again.
+#include "data/globalen.h"
+#include "export/uitvoeren.h"
+#include "htmlview/thtmllite.h"
+#include "platform/register.h"
+#include "settings/instellingen.h"
+#include "support/tijdelijke_map.h"
+#include "ui/tfrmgedenkjes.h"
+#include "ui/tfrmopties.h"
+#include "ui/tsbrgedenkjes.h"
+#include "ui/vminfotool.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+    *os << "{";
+    for (const QString& s : l)
+        *os << "\n  \"" << s.toStdString() << '"';
+    *os << " }";
+}
+
+namespace gdk::test {
+namespace {
+
+std::string Vervang(std::string s, const std::string& oud, const std::string& nieuw) {
+    for (std::size_t p = s.find(oud); p != std::string::npos; p = s.find(oud, p + nieuw.size()))
+        s.replace(p, oud.size(), nieuw);
+    return s;
+}
+
+// The main window on the sample registry (its scans, its output below the temporary folder), with
+// a program folder of its own.
+class VensterMetVoorbeeld : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string reg = LeesBestand(std::string(GDK_SOURCE_DIR) + "/examples/HKEY_CURRENT_USER.reg");
+        reg = Vervang(reg, "@EXAMPLES@", std::string(GDK_SOURCE_DIR) + "/examples");
+        reg = Vervang(reg, "@OUT@", map.tekst() + "/out");
+        setenv("GEDENKJES_REGISTRY", map.Schrijf("HKEY_CURRENT_USER.reg", reg).c_str(), 1);
+        const std::string programma = map.tekst() + "/programma";
+        std::filesystem::create_directories(programma + "/tool");
+        std::filesystem::copy_file(std::string(GDK_SOURCE_DIR) + "/tool/btnAfbeelding.gif",
+                                   programma + "/tool/btnAfbeelding.gif");
+        setenv("GEDENKJES_PROGRAMMAMAP", programma.c_str(), 1);
+        venster = std::make_unique<TfrmGedenkjes>();
+        venster->resize(900, 650);
+        venster->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(venster.get()));
+    }
+    void TearDown() override {
+        venster.reset();
+        unsetenv("GEDENKJES_PROGRAMMAMAP");
+        unsetenv("GEDENKJES_REGISTRY");
+    }
+    bool LeesVoorbeeld() { return venster->Inlezen(std::string(GDK_SOURCE_DIR) + "/examples/kaarten.gdk"); }
+    QString Links() const { return venster->sbrGedenkjes->Links(); }
+    QString Rechts() const { return venster->sbrGedenkjes->Rechts(); }
+    bool Wacht(const std::function<bool()>& f) { return QTest::qWaitFor(f, 3000); }
+
+    TijdelijkeMap map;
+    std::unique_ptr<TfrmGedenkjes> venster;
+};
+
+// Runs `wat` on the next modal window that opens (looked for every few milliseconds); `wat`
+// closes it.
+void BijModaal(std::function<void(QWidget*)> wat, bool* gedaan) {
+    auto* zoeker = new QTimer();
+    zoeker->setInterval(5);
+    QObject::connect(zoeker, &QTimer::timeout, [zoeker, wat, gedaan] {
+        QWidget* modaal = QApplication::activeModalWidget();
+        if (!modaal) return;
+        zoeker->stop();
+        zoeker->deleteLater();
+        wat(modaal);
+        *gedaan = true;
+    });
+    zoeker->start();
+}
+
+// Takes the addresses the desktop would be asked to open.
+class Bureaublad : public QObject {
+    Q_OBJECT
+
+public:
+    Bureaublad() {
+        for (const char* schema : {"file", "mailto", "http", "https"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(schema), this, "Open");
+    }
+    ~Bureaublad() override {
+        for (const char* schema : {"file", "mailto", "http", "https"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(schema));
+    }
+    std::vector<QUrl> geopend;
+
+public slots:
+    void Open(const QUrl& url) { geopend.push_back(url); }
+};
+
+// Answers every message box that turns up with OK, keeping its text, until it goes out of scope.
+class Meldingen {
+public:
+    Meldingen() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                teksten << box->text();
+                box->accept();
+            }
+        });
+        timer_.start();
+    }
+    QStringList teksten;
+
+private:
+    QTimer timer_;
+};
+
+// Every file below a folder with its contents, to see that a refused export touches nothing.
+std::map<std::string, std::string> Inhoud(const std::filesystem::path& map) {
+    std::map<std::string, std::string> bestanden;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(map))
+        if (e.is_regular_file()) bestanden[e.path().lexically_relative(map).string()] = LeesBestand(e.path());
+    return bestanden;
+}
+
+const QRegularExpression Duur(QStringLiteral("^  \\d\\d:\\d\\d:\\d\\d:\\d\\d$"));
+
+class CommandoTest : public VensterMetVoorbeeld {
+protected:
+    std::filesystem::path Site(int type) const {
+        return map.pad() / "out" / "kaarten" / "gedenkjes" / ("type " + std::to_string(type));
+    }
+    QAction* Type(int type) const {
+        return type == 1 ? venster->mmnuGedenkjesBestandUitvoerenType1
+               : type == 2 ? venster->mmnuGedenkjesBestandUitvoerenType2
+                           : venster->mmnuGedenkjesBestandUitvoerenType3;
+    }
+    // Opens the options dialog from the menu, lets `wat` work on it, then closes it with `knop`.
+    void Opties(const std::function<void(TfrmOpties&)>& wat, const char* knop) {
+        bool gedaan = false;
+        BijModaal(
+            [&](QWidget* w) {
+                auto* opties = qobject_cast<TfrmOpties*>(w);
+                ASSERT_NE(opties, nullptr);
+                wat(*opties);
+                if (knop) QTest::mouseClick(opties->findChild<QPushButton*>(knop), Qt::LeftButton);
+                else opties->close();
+            },
+            &gedaan);
+        venster->mmnuGedenkjesOpties->trigger();
+        ASSERT_TRUE(gedaan);
+        EXPECT_EQ(venster->findChild<TfrmOpties*>(), nullptr); // released
+    }
+};
+
+TEST_F(CommandoTest, EachTypeIsWrittenFromTheMenuWithTheElapsedTime) {
+    ASSERT_TRUE(LeesVoorbeeld());
+    QProgressBar* balk = venster->sbrGedenkjes->pbrVoortgang;
+    for (int type = 1; type <= 3; ++type) {
+        SCOPED_TRACE("type " + std::to_string(type));
+        // The window is blocked while the site is written; the bar moves all the same.
+        int stappen = 0;
+        const auto verbinding = QObject::connect(balk, &QProgressBar::valueChanged, [&] { ++stappen; });
+        Meldingen meldingen;
+        Type(type)->trigger();
+        QObject::disconnect(verbinding);
+        EXPECT_EQ(meldingen.teksten, QStringList());
+        EXPECT_TRUE(std::filesystem::is_regular_file(Site(type) / "index.htm"));
+        EXPECT_TRUE(std::filesystem::is_regular_file(Site(type) / "inhoudb.htm"));
+        EXPECT_EQ(Links(), QStringLiteral("  gedenkjes : 40"));
+        EXPECT_TRUE(Duur.match(Rechts()).hasMatch()) << Rechts().toStdString();
+        EXPECT_GT(stappen, 0);
+        EXPECT_FALSE(balk->isVisible());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+}
+
+TEST_F(CommandoTest, ASecondType2IsRefusedAndLeavesTheFirstSite) {
+    ASSERT_TRUE(LeesVoorbeeld());
+    {
+        Meldingen meldingen;
+        venster->mmnuGedenkjesBestandUitvoerenType2->trigger();
+        ASSERT_EQ(meldingen.teksten, QStringList());
+    }
+    const auto eerste = Inhoud(Site(2));
+    ASSERT_FALSE(eerste.empty());
+
+    Meldingen meldingen;
+    venster->mmnuGedenkjesBestandUitvoerenType2->trigger();
+    const QString site = QString::fromStdString(Site(2).string());
+    EXPECT_EQ(meldingen.teksten,
+              QStringList({"De directorie " + site + " bestaat al.\nDeze moet eerst verwijderd of verplaatst worden,\n"
+                                                     "voordat er weer een uitvoer kan plaatsvinden.",
+                           QString::fromLatin1(UitvoerFoutMelding)}));
+    EXPECT_EQ(Inhoud(Site(2)), eerste);
+    EXPECT_TRUE(Duur.match(Rechts()).hasMatch()) << Rechts().toStdString();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(CommandoTest, TheFontChosenInTheOptionsReachesTheView) {
+    EXPECT_EQ(venster->htmlViewer->DefFontName(), QStringLiteral("Verdana"));
+    venster->edtGaNaarPersoon->setText(QStringLiteral("3"));
+    Opties(
+        [](TfrmOpties& d) {
+            d.cbxWeergaveLettertype->setCurrentText(QStringLiteral("DejaVu Serif"));
+            d.edtCodeGedenkjeVoorkant->setText(QStringLiteral("vk"));
+        },
+        "bbtnSluiten");
+    EXPECT_EQ(venster->htmlViewer->DefFontName(), QStringLiteral("DejaVu Serif"));
+    // Activation ran again after the dialog and read back what the dialog saved.
+    EXPECT_TRUE(venster->edtGaNaarPersoon->text().isEmpty());
+    EXPECT_EQ(CodeGedenkjeVoorkant, "_vk");
+    EXPECT_EQ(alLettertype, "DejaVu Serif");
+    // The window manager's own activation, when it comes, does not take the font back.
+    venster->activateWindow();
+    ASSERT_TRUE(Wacht([&] { return venster->isActiveWindow(); }));
+    QTest::qWait(20);
+    EXPECT_EQ(venster->htmlViewer->DefFontName(), QStringLiteral("DejaVu Serif"));
+}
+
+TEST_F(CommandoTest, CancelledOptionsStillApplyTheStoredFont) {
+    // A stored font shows only once the options command has run, whichever way it was closed.
+    reg::SchrijfString("Software\\Velmoran\\Gedenkje\\4.00\\OptiesWeergave", "alLettertype", "Arial");
+    venster->Activeren();
+    EXPECT_EQ(venster->htmlViewer->DefFontName(), QStringLiteral("Verdana"));
+    const std::string voor = LeesBestand(reg::RegisterBestand());
+    for (const char* knop : {"bbtnAnnuleren", static_cast<const char*>(nullptr)}) {
+        venster->htmlViewer->ZetDefFontName(QStringLiteral("Verdana"));
+        Opties([](TfrmOpties& d) { d.cbxWeergaveLettertype->setCurrentText(QStringLiteral("Tahoma")); }, knop);
+        EXPECT_EQ(venster->htmlViewer->DefFontName(), QStringLiteral("Arial")) << (knop ? knop : "close box");
+        EXPECT_EQ(LeesBestand(reg::RegisterBestand()), voor);
+    }
+}
+
+TEST_F(CommandoTest, InfoShowsTheAboutWindowAndActivatesAfterwards) {
+    ASSERT_TRUE(LeesVoorbeeld());
+    venster->edtGaNaarPersoon->setText(QStringLiteral("3"));
+    bool gedaan = false;
+    QString versie, titel;
+    BijModaal(
+        [&](QWidget* w) {
+            auto* info = qobject_cast<TfrmvmInfoTool*>(w);
+            ASSERT_NE(info, nullptr);
+            titel = info->windowTitle();
+            // The texts are read when the window becomes active.
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return info->lblVersieNummer->text() != QStringLiteral("Versie nummer"); }, 3000));
+            versie = info->lblVersieNummer->text();
+            QTest::mouseClick(info->bbtnSluiten, Qt::LeftButton);
+        },
+        &gedaan);
+    venster->mmnuGedenkjesHelpInfo->trigger();
+    ASSERT_TRUE(gedaan);
+    EXPECT_EQ(titel, QStringLiteral("Informatie"));
+    EXPECT_EQ(versie, QStringLiteral("versie ")); // the sample registry holds no program values
+    EXPECT_EQ(venster->findChild<TfrmvmInfoTool*>(), nullptr);
+    EXPECT_EQ(Links(), QStringLiteral("  berichten"));
+    EXPECT_TRUE(venster->edtGaNaarPersoon->text().isEmpty());
+}
+
+TEST_F(CommandoTest, HelpOpensTheFileBesideTheProgramOrSaysItIsMissing) {
+    Bureaublad bureaublad;
+    {
+        Meldingen meldingen;
+        venster->mmnuGedenkjesHelpHelp->trigger();
+        EXPECT_EQ(meldingen.teksten,
+                  QStringList({"Het helpbestand Gedenkjes.chm is niet gevonden.\nHet hoort in de programmamap " +
+                               QString::fromStdString(map.tekst() + "/programma") + " te staan."}));
+        EXPECT_TRUE(bureaublad.geopend.empty());
+    }
+    const std::string chm = map.Schrijf("programma/Gedenkjes.chm", "ITSF");
+    venster->Activeren(); // activation looks for the file
+    Meldingen meldingen;
+    venster->mmnuGedenkjesHelpHelp->trigger();
+    EXPECT_EQ(meldingen.teksten, QStringList());
+    ASSERT_EQ(bureaublad.geopend.size(), 1u);
+    EXPECT_EQ(bureaublad.geopend[0], QUrl::fromLocalFile(QString::fromStdString(chm)));
+}
+
+TEST_F(CommandoTest, EmailAndHomepageGoToTheDesktop) {
+    Bureaublad bureaublad;
+    reg::SchrijfString("Software\\Velmoran\\Gedenkje\\4.00\\Programma", "Email", "hulp@velmoran.example");
+    reg::SchrijfString("Software\\Velmoran", "Homepage", "www.velmoran.example/gedenkjes");
+    venster->Activeren();
+    venster->mmnuGedenkjesHelpEmail->trigger();
+    venster->mmnuGedenkjesHelpHomepagina->trigger();
+    ASSERT_EQ(bureaublad.geopend.size(), 2u);
+    EXPECT_EQ(bureaublad.geopend[0].toString(), QStringLiteral("mailto:hulp@velmoran.example"));
+    EXPECT_EQ(bureaublad.geopend[1].toString(), QStringLiteral("http://www.velmoran.example/gedenkjes"));
+
+    // Without a stored home page there is nothing to open.
+    reg::SchrijfString("Software\\Velmoran", "Homepage", "");
+    venster->Activeren();
+    venster->mmnuGedenkjesHelpHomepagina->trigger();
+    EXPECT_EQ(bureaublad.geopend.size(), 2u);
+}
+
+} // namespace
+} // namespace gdk::test
+
+#include "commandos_test.moc"
