@@ -1,0 +1,133 @@
+// The export command as the menu and the command line run it: status texts, the failure message,
+// exit codes, and the exported sample sites checked link by link.
+#include "export/uitvoeren.h"
+
+#include "export23.h"
+#include "support/linkcontrole.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace gdk::test {
+namespace {
+
+class Frame : public Export23 {};
+
+TEST_F(Frame, StatusTextsAndElapsedTimeOfASuccessfulExport) {
+    Scan("a.jpg");
+    Kaartje(Kaart{.achternaam = "Aa", .afbeelding = "a.jpg"});
+    ASSERT_TRUE(UitvoerenCommando(2));
+    ASSERT_GE(ui.links.size(), 3u);
+    EXPECT_EQ(ui.links[1], "  Gedenkjes type 2 schrijven...");
+    EXPECT_EQ(ui.rechts[1], "  " + UitvoerTekst[111] + " 10:30:00");
+    EXPECT_EQ(ui.links.back(), "  gedenkjes : 1");
+    EXPECT_EQ(ui.rechts.back().substr(0, 2), "  ");
+    EXPECT_EQ(ui.rechts.back().size(), 2u + 11u); // dd:hh:mm:ss
+    EXPECT_EQ(ui.bezig, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(ui.meldingen.empty());
+    EXPECT_EQ(UitvoerTijd.jaar, 2026);
+}
+
+TEST_F(Frame, RefusedExportShowsItsOwnMessageThenTheGeneralOneOnce) {
+    map.Schrijf("uit/kaarten/gedenkjes/type 3/x", "");
+    Kaartje(Kaart{.achternaam = "Aa", .afbeelding = "a.jpg"});
+    EXPECT_FALSE(UitvoerenCommando(3));
+    ASSERT_EQ(ui.meldingen.size(), 2u);
+    EXPECT_EQ(ui.meldingen[0].second, "Gedenkjes");
+    EXPECT_EQ(ui.meldingen[1].first, "Er is een onverklaarbare fout ontstaan bij de uitvoer.");
+    EXPECT_EQ(ui.bezig, (std::vector<bool>{true, false}));
+}
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+// The sample collection exported through the real gedenkjes-cli with the sample registry.
+class Cli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const std::string bron = std::string(GDK_SOURCE_DIR) + "/examples";
+        std::ifstream in(bron + "/HKEY_CURRENT_USER.reg", std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        std::string reg = ss.str();
+        for (auto [van, naar] : {std::pair<std::string, std::string>{"@EXAMPLES@", bron},
+                                 {"@OUT@", (map.pad() / "uit").string()}})
+            for (std::size_t p; (p = reg.find(van)) != std::string::npos;) reg.replace(p, van.size(), naar);
+        register_ = map.Schrijf("HKEY_CURRENT_USER.reg", reg);
+        for (const char* t : {"Achtergrond.jpg", "fotoAchtergrond.jpg", "Afbeelding.jpg", "desktop.ini"})
+            map.Schrijf(std::string("programma/tool/") + t, t);
+        std::filesystem::copy_file(bron + "/kaarten.gdk", map.pad() / "kaarten.gdk");
+    }
+    int Voer(const std::string& args) {
+        const std::string cli = std::string(GDK_BINARY_DIR) + "/gedenkjes-cli";
+        if (!std::filesystem::exists(cli)) ADD_FAILURE() << cli << " is not built";
+        const std::string opdracht = Quote(cli) + " --register " + Quote(register_) + " --programmamap " +
+                                     Quote((map.pad() / "programma").string()) + " " + args + " >/dev/null 2>" +
+                                     Quote((map.pad() / "stderr.txt").string());
+        const int status = std::system(opdracht.c_str());
+        fout = LeesBestand(map.pad() / "stderr.txt");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::filesystem::path Site(int type) const {
+        return map.pad() / "uit" / "kaarten" / "gedenkjes" / ("type " + std::to_string(type));
+    }
+    std::string Gdk() const { return Quote((map.pad() / "kaarten.gdk").string()); }
+
+    TijdelijkeMap map;
+    std::string register_, fout;
+};
+
+TEST_F(Cli, SampleSitesHaveNoBrokenLinks) {
+    for (int type : {2, 3}) {
+        ASSERT_EQ(Voer("uitvoeren " + Gdk() + " " + std::to_string(type)), 0) << fout;
+        EXPECT_NE(fout.find("links:   Gedenkjes type " + std::to_string(type) + " schrijven...\n"), std::string::npos);
+        EXPECT_EQ(KapotteLinks(Site(type)), std::vector<std::string>{}) << "type " << type;
+        EXPECT_GT(AantalGecontroleerdeLinks(), 200u);
+        EXPECT_TRUE(std::filesystem::exists(Site(type) / "afbeeldingen" / "b" / "desktop.ini"));
+    }
+}
+
+TEST_F(Cli, SecondExportFailsWithBothMessages) {
+    ASSERT_EQ(Voer("uitvoeren " + Gdk() + " 2"), 0) << fout;
+    EXPECT_EQ(Voer("uitvoeren " + Gdk() + " 2"), 1);
+    const std::string bestaat = "melding: De directorie " + Site(2).string() +
+                                " bestaat al.\nDeze moet eerst verwijderd of verplaatst worden,\nvoordat er weer een "
+                                "uitvoer kan plaatsvinden.\n";
+    const auto p = fout.find(bestaat);
+    ASSERT_NE(p, std::string::npos) << fout;
+    EXPECT_NE(fout.find("melding: Er is een onverklaarbare fout ontstaan bij de uitvoer.\n", p), std::string::npos);
+}
+
+TEST_F(Cli, BadUsage) {
+    for (const char* args : {"uitvoeren", "uitvoeren x.gdk", "uitvoeren x.gdk 4", "uitvoeren x.gdk 0",
+                             "uitvoeren x.gdk twee", "uitvoeren x.gdk 2 3"})
+        EXPECT_EQ(Voer(args), 2) << args;
+    EXPECT_NE(fout.find("gedenkjes-cli"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(map.pad() / "uit"));
+}
+
+TEST_F(Cli, MissingCollectionGivesOne) {
+    EXPECT_EQ(Voer("uitvoeren " + Quote((map.pad() / "geen.gdk").string()) + " 3"), 1);
+    EXPECT_FALSE(std::filesystem::exists(map.pad() / "uit"));
+}
+
+TEST(LinkControle, FindsLinksThatDifferInCaseOrLeaveTheSite) {
+    TijdelijkeMap map;
+    map.Schrijf("site/a/Pagina.htm", "");
+    map.Schrijf("site/b/img.jpg", "");
+    map.Schrijf("buiten.htm", "");
+    map.Schrijf("site/index.htm", "<A HREF=\"a\\Pagina.htm\">x</A> <a href=\"a/pagina.htm\">y</a>"
+                                  "<IMG SRC=\"b/img.jpg\"><IMG SRC=\"../buiten.htm\"><A HREF=\"#boven\">"
+                                  "<A HREF=\"javascript:void(0)\"><A HREF=\"b/img%2Ejpg#x\">");
+    EXPECT_EQ(KapotteLinks(map.pad() / "site"),
+              (std::vector<std::string>{"index.htm: a/pagina.htm", "index.htm: ../buiten.htm"}));
+    EXPECT_EQ(AantalGecontroleerdeLinks(), 5u);
+}
+
+} // namespace
+} // namespace gdk::test
