@@ -1,7 +1,12 @@
 #include "pages/tpersoonpagina.h"
 
+#include "import/activering.h"
 #include "pages/pagina_opslag.h"
+#include "platform/klok.h"
+#include "platform/register.h"
 #include "support/tijdelijke_map.h"
+
+#include <cstdlib>
 
 namespace gdk::test {
 namespace {
@@ -402,6 +407,26 @@ TEST_F(PersoonPaginaTest, DeVoetToontDeUitvoertijd) {
     ASSERT_TRUE(PersoonPagina(1));
     EXPECT_NE(PaginaHtml.find("   laatst bijgewerkt : 04-07-1999<BR>\r\n   </H5>\r\n\r\n   </BODY>\r\n</HTML>\r\n"),
               std::string::npos);
+}
+
+TEST_F(PersoonPaginaTest, NaActiveringDeUitvoertijdEnDeProgrammamapUitDeOmgeving) {
+    // Activation takes the program folder from the environment and sets the export time to now.
+    reg::ZetRegisterBestand(map.tekst() + "/register/HKEY_CURRENT_USER.reg");
+    setenv("GEDENKJES_PROGRAMMAMAP", programma.c_str(), 1);
+    ZetVasteTijd(DatumTijd{2031, 5, 6, 7, 8, 9});
+    Activering();
+    ZetVasteTijd(std::nullopt);
+    unsetenv("GEDENKJES_PROGRAMMAMAP");
+    reg::ZetRegisterBestand("");
+    AfbeeldingBestanden = scans; // a settings global, set directly after the activation
+
+    Persoon("Jan", "", "Berg").AfbeeldingBestand = "Berg.jpg";
+    ASSERT_TRUE(PersoonPagina(1));
+    EXPECT_NE(PaginaHtml.find(MetCrLf(Rij("achternaam :", "Berg\n               <A HREF=\"#1\"><IMG BORDER=\"0\" SRC=\"" +
+                                                             programma + "/TOOL/btnafbeelding.gif\"></A>"))),
+              std::string::npos)
+        << PaginaHtml;
+    EXPECT_NE(PaginaHtml.find("   laatst bijgewerkt : 06-05-2031<BR>\r\n"), std::string::npos);
 }
 
 TEST_F(PersoonPaginaTest, KopEnEinde) {
