@@ -12,8 +12,7 @@ namespace gdk::cli {
 namespace {
 
 int Pagina(const std::vector<std::string>& args, const std::string& soort, bool (*componeer)(std::int32_t)) {
-    if (args.size() != 2)
-        throw GebruikFout{"gebruik: gedenkjes-cli " + soort + " BESTAND.gdk N"};
+    if (args.size() != 2) throw GebruikFout{"gebruik: gedenkjes-cli " + soort + " BESTAND.gdk N"};
     // The number is checked before the collection is read: bad usage costs no read.
     const int nummer = GetalArgument(args[1], "Het nummer van de " + soort);
     if (!ActiveerEnLees(args[0])) return Mislukt;
@@ -30,7 +29,11 @@ int Pagina(const std::vector<std::string>& args, const std::string& soort, bool 
 
 } // namespace
 
-int Persoon(const std::vector<std::string>& args) { return Pagina(args, "persoon", PersoonPagina); }
-int Relatie(const std::vector<std::string>& args) { return Pagina(args, "relatie", RelatiePagina); }
+int Persoon(const std::vector<std::string>& args) {
+    return Pagina(args, "persoon", PersoonPagina);
+}
+int Relatie(const std::vector<std::string>& args) {
+    return Pagina(args, "relatie", RelatiePagina);
+}
 
 } // namespace gdk::cli

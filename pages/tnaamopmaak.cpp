@@ -34,7 +34,8 @@ std::string PlaatsWeergave(const std::string& plaats) {
 // Date, place, detail, note and addition of one event, each only when its field is not empty.
 // `detail` is null for the events that have none. Returns whether any part was present.
 bool GebeurtenisDelen(std::string& tekst, const std::string& datum, const std::string& plaats,
-                      const std::string* detail, const std::string& aantekening, const std::string& toevoeging) {
+                      const std::string* detail, const std::string& aantekening,
+                      const std::string& toevoeging) {
     bool aanwezig = false;
     if (!IsLeeg(datum)) {
         tekst = UitvoerTekst[88] + " " + DatumNormaliseren(Trim(datum));
@@ -82,8 +83,8 @@ std::string IndexTussenvoegsel(const std::string& tussenvoegsel, bool variant) {
 
 std::string GeboorteTekst(std::int32_t persoon) {
     const recPersoon& p = Personen[persoon];
-    return GebeurtenisTekst(UitvoerTekst[91], p.GeboorteDatum, p.GeboortePlaats, nullptr, p.GeboorteAantekening(),
-                            p.GeboorteToevoeging());
+    return GebeurtenisTekst(UitvoerTekst[91], p.GeboorteDatum, p.GeboortePlaats, nullptr,
+                            p.GeboorteAantekening(), p.GeboorteToevoeging());
 }
 
 std::string OverlijdensTekst(std::int32_t persoon) {
@@ -120,7 +121,8 @@ bool PersoonSamenvatting(std::int32_t persoon, std::string& regel) {
     regel.clear();
     try {
         const std::string delen[] = {Trim(GeboorteTekst(persoon)), AantekeningTekst(persoon),
-                                     OverlijdensTekst(persoon), BegrafenisTekst(persoon), CrematieTekst(persoon)};
+                                     OverlijdensTekst(persoon), BegrafenisTekst(persoon),
+                                     CrematieTekst(persoon)};
         for (const std::string& deel : delen)
             if (!IsLeeg(deel)) Voeg(regel, "; ", deel);
         const std::string foto = AsciiKleineLetters(Trim(Personen[persoon].MetFoto));

@@ -18,7 +18,9 @@ using namespace pagina;
 
 namespace {
 
-bool IsLeeg(const std::string& s) { return Trim(s).empty(); }
+bool IsLeeg(const std::string& s) {
+    return Trim(s).empty();
+}
 
 // A name or place as the display settings ask; values on this page are not trimmed.
 std::string Opgemaakt(const std::string& waarde, bool hoofdletters) {
@@ -77,9 +79,12 @@ std::string PersoonKop() {
     return kop;
 }
 
-std::string PaginaEinde() { return std::string("</BODY>") + CRLF + "</HTML>" + CRLF; }
+std::string PaginaEinde() {
+    return std::string("</BODY>") + CRLF + "</HTML>" + CRLF;
+}
 
-bool PaginaVoet(const std::string& insprong, const std::string& bron, const std::string& datum, std::string& tekst) {
+bool PaginaVoet(const std::string& insprong, const std::string& bron, const std::string& datum,
+                std::string& tekst) {
     tekst.clear();
     const char* in = insprong.c_str();
     Regel(tekst, in, "<BR>");

@@ -35,7 +35,8 @@ std::string PartnersTekst(std::int32_t persoon);
 std::string PersoonKop();
 // The footer: source when given, and the date of last update - the export time when `datum`
 // is blank. False when `datum` is no calendar date; `tekst` then holds the lines up to it.
-bool PaginaVoet(const std::string& insprong, const std::string& bron, const std::string& datum, std::string& tekst);
+bool PaginaVoet(const std::string& insprong, const std::string& bron, const std::string& datum,
+                std::string& tekst);
 // "</BODY>" and "</HTML>".
 std::string PaginaEinde();
 

@@ -14,7 +14,9 @@ using namespace pagina;
 
 namespace {
 
-bool IsLeeg(const std::string& s) { return Trim(s).empty(); }
+bool IsLeeg(const std::string& s) {
+    return Trim(s).empty();
+}
 
 void Regel(std::string& html, const char* insprong, const std::string& tekst) {
     html += insprong;
@@ -47,7 +49,8 @@ void PartnerBlok(std::string& html, std::int32_t persoon) {
 
 std::string RelatieKop() {
     std::string kop;
-    for (const char* regel : {"<HTML>", "<HEAD>", "</HEAD>", "", "<BODY>", ""}) Regel(kop, "", regel);
+    for (const char* regel : {"<HTML>", "<HEAD>", "</HEAD>", "", "<BODY>", ""})
+        Regel(kop, "", regel);
     return kop;
 }
 
@@ -58,7 +61,8 @@ std::string RelatiePersoonRegel(std::int32_t persoon, std::int32_t linkGezin, bo
     if (!IsLeeg(p.Tussenvoegsel)) {
         std::string tussenvoegsel = p.Tussenvoegsel;
         if (!glAfblijven)
-            tussenvoegsel = glTussenvoegsel ? HoofdletterWoorden(tussenvoegsel, true) : AsciiKleineLetters(tussenvoegsel);
+            tussenvoegsel =
+                glTussenvoegsel ? HoofdletterWoorden(tussenvoegsel, true) : AsciiKleineLetters(tussenvoegsel);
         regel += " " + Trim(tussenvoegsel);
     }
     if (!IsLeeg(p.Achternaam))

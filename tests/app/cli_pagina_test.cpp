@@ -18,7 +18,8 @@ using gdk::test::TijdelijkeMap;
 
 std::string Quote(const std::string& s) {
     std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
 }
 
@@ -42,22 +43,26 @@ std::string Vandaag() {
 }
 
 class CliPagina : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const std::string scans = map.tekst() + "/scans";
-        register_ = map.Schrijf("register/HKEY_CURRENT_USER.reg",
-                                "REGEDIT4\n\n"
-                                "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen]\n"
-                                "\"AfbeeldingBestanden\"=\"" + scans + "\"\n\n"
-                                "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesWeergave]\n"
-                                "\"adDatumAanpassen\"=dword:00000001\n");
+        register_ =
+            map.Schrijf("register/HKEY_CURRENT_USER.reg",
+                        "REGEDIT4\n\n"
+                        "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen]\n"
+                        "\"AfbeeldingBestanden\"=\"" +
+                            scans +
+                            "\"\n\n"
+                            "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesWeergave]\n"
+                            "\"adDatumAanpassen\"=dword:00000001\n");
         programma = map.tekst() + "/programma";
         map.Schrijf("programma/tool/btnAfbeelding.gif",
                     LeesBestand(std::string(GDK_SOURCE_DIR) + "/tool/btnAfbeelding.gif"));
         map.Schrijf("scans/s/smit.jpg", "jpeg");
-        gdk = map.Schrijf("kaarten.gdk", "jan;;smit;man;bakker;1-2-1920;breda;3.4.1990;tilburg;;;;;Smit.jpg;j;"
-                                         "Maria;de;Vries;V\r\n"
-                                         "Piet;;;M;\r\n");
+        gdk =
+            map.Schrijf("kaarten.gdk", "jan;;smit;man;bakker;1-2-1920;breda;3.4.1990;tilburg;;;;;Smit.jpg;j;"
+                                       "Maria;de;Vries;V\r\n"
+                                       "Piet;;;M;\r\n");
     }
 
     // Runs gedenkjes-cli; standard output lands in `uit`, standard error in `fout`.
@@ -65,8 +70,9 @@ protected:
         const std::string cli = std::string(GDK_BINARY_DIR) + "/gedenkjes-cli";
         if (!std::filesystem::exists(cli)) ADD_FAILURE() << cli << " is not built";
         const std::string opdracht = "cd " + Quote(map.tekst()) + " && " + Quote(cli) + " --register " +
-                                     Quote(register_) + " --programmamap " + Quote(programma) + " " + args + " >" +
-                                     Quote(map.tekst() + "/stdout.bin") + " 2>" + Quote(map.tekst() + "/stderr.txt");
+                                     Quote(register_) + " --programmamap " + Quote(programma) + " " + args +
+                                     " >" + Quote(map.tekst() + "/stdout.bin") + " 2>" +
+                                     Quote(map.tekst() + "/stderr.txt");
         const int status = std::system(opdracht.c_str());
         uit = LeesBestand(map.pad() / "stdout.bin");
         fout = LeesBestand(map.pad() / "stderr.txt");
@@ -81,18 +87,23 @@ protected:
 std::string Rij(const std::string& label, const std::string& waarde) {
     return "         <TR>\n"
            "            <TD ALIGN=\"right\">\n"
-           "               " + label + "\n"
+           "               " +
+           label +
+           "\n"
            "            </TD>\n"
            "            <TD ALIGN=\"center\"></TD>\n"
            "            <TD ALIGN=\"left\">\n"
-           "               " + waarde + "\n"
+           "               " +
+           waarde +
+           "\n"
            "            </TD>\n"
            "         </TR>\n";
 }
 
 TEST_F(CliPagina, PersoonSchrijftDePagina) {
     ASSERT_EQ(Voer("persoon " + Quote(gdk) + " 1"), 0) << fout;
-    const std::string knop = "<A HREF=\"#1\"><IMG BORDER=\"0\" SRC=\"" + programma + "/TOOL/btnafbeelding.gif\"></A>";
+    const std::string knop =
+        "<A HREF=\"#1\"><IMG BORDER=\"0\" SRC=\"" + programma + "/TOOL/btnafbeelding.gif\"></A>";
     const std::string verwacht =
         "<HTML>\n"
         "   <HEAD>\n"
@@ -108,15 +119,17 @@ TEST_F(CliPagina, PersoonSchrijftDePagina) {
         "               1\n"
         "            </TD>\n"
         "         </TR>\n" +
-        Rij("voornamen :", "Jan") + Rij("Tussenvoegsel :", "") + Rij("achternaam :", "Smit\n               " + knop) +
-        Rij("geslacht :", "man") + Rij("bijzonderheden :", "bakker") + Rij("geboortedatum :", "01-02-1920") +
-        Rij("-plaats :", "Breda") + Rij("overlijdens datum :", "03-04-1990") + Rij("-plaats :", "Tilburg") +
-        Rij("met foto :", "ja") + Rij("object file :", "Smit.jpg") +
-        Rij("partner :", "Maria <A HREF=\"%2\"> de Vries</A>") +
+        Rij("voornamen :", "Jan") + Rij("Tussenvoegsel :", "") +
+        Rij("achternaam :", "Smit\n               " + knop) + Rij("geslacht :", "man") +
+        Rij("bijzonderheden :", "bakker") + Rij("geboortedatum :", "01-02-1920") + Rij("-plaats :", "Breda") +
+        Rij("overlijdens datum :", "03-04-1990") + Rij("-plaats :", "Tilburg") + Rij("met foto :", "ja") +
+        Rij("object file :", "Smit.jpg") + Rij("partner :", "Maria <A HREF=\"%2\"> de Vries</A>") +
         "      </TABLE>\n"
         "   <BR>\n"
         "   <H5 CLASS=\"copyright\" ALIGN=\"right\">\n"
-        "   laatst bijgewerkt : " + Vandaag() + "<BR>\n"
+        "   laatst bijgewerkt : " +
+        Vandaag() +
+        "<BR>\n"
         "   </H5>\n"
         "\n"
         "   </BODY>\n"
@@ -126,29 +139,33 @@ TEST_F(CliPagina, PersoonSchrijftDePagina) {
 
 TEST_F(CliPagina, RelatieSchrijftDePagina) {
     ASSERT_EQ(Voer("relatie " + Quote(gdk) + " 1"), 0) << fout;
-    const std::string verwacht = "<HTML>\n<HEAD>\n</HEAD>\n\n<BODY>\n\n"
-                                 "   <B>\n"
-                                 "   Jan <A HREF=\"1\"> Smit</A>\n"
-                                 "   <A HREF=\"#1\"><IMG BORDER=\"0\" SRC=\"" + programma +
-                                 "/TOOL/btnafbeelding.gif\"></A>\n"
-                                 "   </B>\n\n"
-                                 "   <OL STYLE=\"margin-top: 0;margin-bottom: 0\">\n"
-                                 "   geboren op 01-02-1920 te Breda; aantekening: bakker; overleden op 03-04-1990 te "
-                                 "Tilburg (met foto)\n"
-                                 "   </OL>\n\n"
-                                 "   <OL STYLE=\"margin-top: 0;margin-bottom: 0\">\n"
-                                 "   relatie met\n"
-                                 "   </OL>\n\n"
-                                 "   <B>\n"
-                                 "   Maria <A HREF=\"1\"> de Vries</A>\n"
-                                 "   </B>\n\n"
-                                 "   <BR>\n"
-                                 "   <BR>\n"
-                                 "   <H5 CLASS=\"copyright\" ALIGN=\"right\">\n"
-                                 "   laatst bijgewerkt : " + Vandaag() + "<BR>\n"
-                                 "   </H5>\n\n"
-                                 "   </BODY>\n"
-                                 "</HTML>\n";
+    const std::string verwacht =
+        "<HTML>\n<HEAD>\n</HEAD>\n\n<BODY>\n\n"
+        "   <B>\n"
+        "   Jan <A HREF=\"1\"> Smit</A>\n"
+        "   <A HREF=\"#1\"><IMG BORDER=\"0\" SRC=\"" +
+        programma +
+        "/TOOL/btnafbeelding.gif\"></A>\n"
+        "   </B>\n\n"
+        "   <OL STYLE=\"margin-top: 0;margin-bottom: 0\">\n"
+        "   geboren op 01-02-1920 te Breda; aantekening: bakker; overleden op 03-04-1990 te "
+        "Tilburg (met foto)\n"
+        "   </OL>\n\n"
+        "   <OL STYLE=\"margin-top: 0;margin-bottom: 0\">\n"
+        "   relatie met\n"
+        "   </OL>\n\n"
+        "   <B>\n"
+        "   Maria <A HREF=\"1\"> de Vries</A>\n"
+        "   </B>\n\n"
+        "   <BR>\n"
+        "   <BR>\n"
+        "   <H5 CLASS=\"copyright\" ALIGN=\"right\">\n"
+        "   laatst bijgewerkt : " +
+        Vandaag() +
+        "<BR>\n"
+        "   </H5>\n\n"
+        "   </BODY>\n"
+        "</HTML>\n";
     EXPECT_EQ(uit, MetCrLf(verwacht));
 }
 
@@ -157,9 +174,9 @@ TEST_F(CliPagina, GeenPaginaGeeftEenMeldingEnStatusEen) {
         const char* args;
         const char* melding;
     } const gevallen[] = {
-        {"persoon", "melding: Geen pagina voor persoon 3.\n"},   // no surname
+        {"persoon", "melding: Geen pagina voor persoon 3.\n"}, // no surname
         {"persoon", "melding: Geen pagina voor persoon 0.\n"},
-        {"persoon", "melding: Geen pagina voor persoon 4.\n"},   // past the store
+        {"persoon", "melding: Geen pagina voor persoon 4.\n"}, // past the store
         {"relatie", "melding: Geen pagina voor relatie 2.\n"},
         {"relatie", "melding: Geen pagina voor relatie -1.\n"},
     };

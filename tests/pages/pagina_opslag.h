@@ -14,7 +14,7 @@
 namespace gdk::test {
 
 class PaginaOpslag : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         LeegOpslag();
         StandaardUitvoerTekst();

@@ -39,9 +39,11 @@ TEST_F(NaamOpmaak, GebeurtenisZinnenVolgenHunVelden) {
              x.BegraafAantekening = "graf 12";
              x.BegraafToevoeging = "volgens kaart";
          },
-         BegrafenisTekst, "begraven op 12-01-1980 te Tilburg (Kerkhof Oost), aantekening: graf 12 [volgens kaart]"},
-        {"crematie met alleen detail", [](recPersoon& p) { p.ExtraWijzigen().CrematieDetail = "Crematorium"; },
-         CrematieTekst, "gecremeerd (Crematorium)"},
+         BegrafenisTekst,
+         "begraven op 12-01-1980 te Tilburg (Kerkhof Oost), aantekening: graf 12 [volgens kaart]"},
+        {"crematie met alleen detail",
+         [](recPersoon& p) { p.ExtraWijzigen().CrematieDetail = "Crematorium"; }, CrematieTekst,
+         "gecremeerd (Crematorium)"},
         {"crematie met alleen toevoeging", [](recPersoon& p) { p.ExtraWijzigen().CrematieToevoeging = "ca"; },
          CrematieTekst, "gecremeerd [ca]"},
         {"overlijden met aantekening",
@@ -104,11 +106,12 @@ TEST_F(NaamOpmaak, SamenvattingVoegtZinnenEnFotoOpmerkingSamen) {
         const char* metFoto;
         const char* opmerking;
     } const gevallen[] = {
-        {" JA ", " (met foto)"}, {"ja", " (met foto)"}, {"yes", ""},
+        {" JA ", " (met foto)"},   {"ja", " (met foto)"},      {"yes", ""},
         {"nee", " (zonder foto)"}, {" Nee", " (zonder foto)"}, {"", ""},
     };
-    const std::string zinnen = "geboren te Breda; aantekening: bakker; overleden op 1-1-1990; begraven te Tilburg; "
-                               "gecremeerd te Goirle";
+    const std::string zinnen =
+        "geboren te Breda; aantekening: bakker; overleden op 1-1-1990; begraven te Tilburg; "
+        "gecremeerd te Goirle";
     for (const auto& g : gevallen) {
         Personen.Wijzig(1).MetFoto = g.metFoto;
         std::string regel;
@@ -158,12 +161,13 @@ TEST_F(NaamOpmaak, RelatieTekstVanHuwelijksgebeurtenissen) {
     x.Huwelijken[3].HuwelijkSoort = "gescheiden";
     x.Huwelijken[6].HuwelijkToevoeging = "volgens akte";
     EXPECT_TRUE(RelatieTekst(2, 3, true, regel));
-    EXPECT_EQ(regel, "gehuwd (3) op 12-6-1950; ondertrouwd te Breda, aantekening: kerk; gehuwd (3) [volgens akte]");
+    EXPECT_EQ(regel,
+              "gehuwd (3) op 12-6-1950; ondertrouwd te Breda, aantekening: kerk; gehuwd (3) [volgens akte]");
 }
 
 TEST_F(NaamOpmaak, GeslachtTekst) {
     const std::pair<const char*, const char*> gevallen[] = {
-        {"f", "vrouw"}, {"F", "vrouw"}, {"m", "man"}, {"M", "man"},
+        {"f", "vrouw"},    {"F", "vrouw"},   {"m", "man"},       {"M", "man"},
         {"U", "onbekend"}, {"", "onbekend"}, {" F", "onbekend"},
     };
     for (const auto& [geslacht, verwacht] : gevallen) {
@@ -196,7 +200,8 @@ TEST_F(NaamOpmaak, IndexRegel) {
     for (const auto& g : gevallen) {
         LeegOpslag();
         Persoon(g.voornamen, g.tussenvoegsel, g.achternaam).GeboorteDatum = g.geboren;
-        EXPECT_EQ(IndexRegel(1, g.variant), g.verwacht) << g.achternaam << '|' << g.voornamen << '|' << g.geboren;
+        EXPECT_EQ(IndexRegel(1, g.variant), g.verwacht)
+            << g.achternaam << '|' << g.voornamen << '|' << g.geboren;
     }
 }
 
@@ -206,8 +211,13 @@ TEST_F(NaamOpmaak, AlleenCijfers) {
         std::int32_t getal;
         bool mislukt;
     } const gevallen[] = {
-        {"12-03-1920", 12031920, false}, {"ca 1920", 1920, false}, {"007", 7, false},
-        {"2147483647", 2147483647, false}, {"2147483648", 0, true}, {"abc", 0, true}, {"", 0, true},
+        {"12-03-1920", 12031920, false},
+        {"ca 1920", 1920, false},
+        {"007", 7, false},
+        {"2147483647", 2147483647, false},
+        {"2147483648", 0, true},
+        {"abc", 0, true},
+        {"", 0, true},
     };
     for (const auto& g : gevallen) {
         bool mislukt = !g.mislukt;

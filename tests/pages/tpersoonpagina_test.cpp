@@ -12,7 +12,7 @@ namespace gdk::test {
 namespace {
 
 class PersoonPaginaTest : public PaginaOpslag {
-protected:
+  protected:
     void SetUp() override {
         PaginaOpslag::SetUp();
         programma = map.tekst() + "/programma";
@@ -37,20 +37,25 @@ protected:
 std::string Rij(const std::string& label, const std::string& waarde) {
     return "         <TR>\n"
            "            <TD ALIGN=\"right\">\n"
-           "               " + label + "\n"
+           "               " +
+           label +
+           "\n"
            "            </TD>\n"
            "            <TD ALIGN=\"center\"></TD>\n"
            "            <TD ALIGN=\"left\">\n"
-           "               " + waarde + "\n"
+           "               " +
+           waarde +
+           "\n"
            "            </TD>\n"
            "         </TR>\n";
 }
 
-const std::string PaginaBegin = "<HTML>\n"
-                                "   <HEAD>\n"
-                                "   </HEAD>\n"
-                                "   <BODY>\n"
-                                "      <TABLE BORDER=\"0\" WIDTH=\"100%\" CELLSPACING=\"0\" CELLPADDING=\"0\">\n";
+const std::string PaginaBegin =
+    "<HTML>\n"
+    "   <HEAD>\n"
+    "   </HEAD>\n"
+    "   <BODY>\n"
+    "      <TABLE BORDER=\"0\" WIDTH=\"100%\" CELLSPACING=\"0\" CELLPADDING=\"0\">\n";
 
 std::string EersteRij(const std::string& nummer) {
     return "         <TR>\n"
@@ -59,7 +64,9 @@ std::string EersteRij(const std::string& nummer) {
            "            </TD>\n"
            "            <TD WIDTH=\"1%\" ALIGN=\"center\"></TD>\n"
            "            <TD WIDTH=\"78%\" ALIGN=\"left\">\n"
-           "               " + nummer + "\n"
+           "               " +
+           nummer +
+           "\n"
            "            </TD>\n"
            "         </TR>\n";
 }
@@ -247,12 +254,11 @@ TEST_F(PersoonPaginaTest, PartnerZonderGegevensAlsDeLezerHemVult) {
     Persoon("Jan", "", "Berg", "M");
     Persoon("anna maria", "de", "smit", "U");
     Gezin(1, 2);
-    const std::string verwacht = PaginaBegin + EersteRij("2") + Rij("voornamen :", "Anna Maria") +
-                                 Rij("Tussenvoegsel :", "de") + Rij("achternaam :", "Smit") +
-                                 Rij("geslacht :", "onbekend") + Rij("bijzonderheden :", "") +
-                                 Rij("geboortedatum :", "") + Rij("-plaats :", "") +
-                                 Rij("overlijdens datum :", "") + Rij("-plaats :", "") + Rij("met foto :", "nee") +
-                                 Rij("partner :", "") + PaginaSlot;
+    const std::string verwacht =
+        PaginaBegin + EersteRij("2") + Rij("voornamen :", "Anna Maria") + Rij("Tussenvoegsel :", "de") +
+        Rij("achternaam :", "Smit") + Rij("geslacht :", "onbekend") + Rij("bijzonderheden :", "") +
+        Rij("geboortedatum :", "") + Rij("-plaats :", "") + Rij("overlijdens datum :", "") +
+        Rij("-plaats :", "") + Rij("met foto :", "nee") + Rij("partner :", "") + PaginaSlot;
     ASSERT_TRUE(PersoonPagina(2));
     EXPECT_EQ(PaginaHtml, MetCrLf(verwacht));
 }
@@ -304,10 +310,10 @@ TEST_F(PersoonPaginaTest, NamenEnPlaatsenVolgenDeWeergaveInstellingen) {
 }
 
 TEST_F(PersoonPaginaTest, OudersEnPartnersAlsLinks) {
-    Persoon("Jan", "van der", "Berg", "M");  // 1
-    Persoon("Anna", "", "Smit", "F");        // 2
-    Persoon("Maria", " de ", "Vries", "F");  // 3
-    Persoon("Piet", "", "Berg", "M");        // 4: father of 1
+    Persoon("Jan", "van der", "Berg", "M"); // 1
+    Persoon("Anna", "", "Smit", "F");       // 2
+    Persoon("Maria", " de ", "Vries", "F"); // 3
+    Persoon("Piet", "", "Berg", "M");       // 4: father of 1
     Gezin(1, 2);
     Gezin(1, 3);
     Gezin(4, 0); // the mother is not in the collection
@@ -332,7 +338,8 @@ TEST_F(PersoonPaginaTest, OudersEnPartnersAlsLinks) {
 TEST_F(PersoonPaginaTest, AfbeeldingKnopAlleenMetKaartEnKnopAfbeelding) {
     map.Schrijf("los/Kaart.jpg", "jpeg");
     map.Schrijf("scans/Kaart.jpg", "jpeg");
-    const std::string knop = "<A HREF=\"#1\"><IMG BORDER=\"0\" SRC=\"" + programma + "/TOOL/btnafbeelding.gif\"></A>";
+    const std::string knop =
+        "<A HREF=\"#1\"><IMG BORDER=\"0\" SRC=\"" + programma + "/TOOL/btnafbeelding.gif\"></A>";
     struct {
         const char* naam;
         std::string afbeeldingen, bestand, programmaMap, verwacht;
@@ -405,8 +412,9 @@ TEST_F(PersoonPaginaTest, DeVoetToontDeUitvoertijd) {
     Persoon("Jan", "", "Berg");
     UitvoerTijd = DatumTijd{1999, 7, 4, 23, 59, 59};
     ASSERT_TRUE(PersoonPagina(1));
-    EXPECT_NE(PaginaHtml.find("   laatst bijgewerkt : 04-07-1999<BR>\r\n   </H5>\r\n\r\n   </BODY>\r\n</HTML>\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        PaginaHtml.find("   laatst bijgewerkt : 04-07-1999<BR>\r\n   </H5>\r\n\r\n   </BODY>\r\n</HTML>\r\n"),
+        std::string::npos);
 }
 
 TEST_F(PersoonPaginaTest, NaActiveringDeUitvoertijdEnDeProgrammamapUitDeOmgeving) {
@@ -422,8 +430,9 @@ TEST_F(PersoonPaginaTest, NaActiveringDeUitvoertijdEnDeProgrammamapUitDeOmgeving
 
     Persoon("Jan", "", "Berg").AfbeeldingBestand = "Berg.jpg";
     ASSERT_TRUE(PersoonPagina(1));
-    EXPECT_NE(PaginaHtml.find(MetCrLf(Rij("achternaam :", "Berg\n               <A HREF=\"#1\"><IMG BORDER=\"0\" SRC=\"" +
-                                                             programma + "/TOOL/btnafbeelding.gif\"></A>"))),
+    EXPECT_NE(PaginaHtml.find(
+                  MetCrLf(Rij("achternaam :", "Berg\n               <A HREF=\"#1\"><IMG BORDER=\"0\" SRC=\"" +
+                                                  programma + "/TOOL/btnafbeelding.gif\"></A>"))),
               std::string::npos)
         << PaginaHtml;
     EXPECT_NE(PaginaHtml.find("   laatst bijgewerkt : 06-05-2031<BR>\r\n"), std::string::npos);

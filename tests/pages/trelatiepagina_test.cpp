@@ -62,10 +62,10 @@ TEST_F(RelatiePaginaTest, TweedeRelatieMetHuwelijkBronDatumEnKnop) {
     recPersoon& jan = Persoon("Jan", "", "Smit", "M"); // 1
     jan.MetFoto = "nee";
     jan.AfbeeldingBestand = "Smit.jpg";
-    Persoon("Anna", "", "Berg", "F");  // 2
-    Persoon("Maria", "", "Wit", "F");  // 3
-    Gezin(1, 2);                       // Jan's first relation
-    recFamilie& tweede = Gezin(1, 3);  // the page shown
+    Persoon("Anna", "", "Berg", "F"); // 2
+    Persoon("Maria", "", "Wit", "F"); // 3
+    Gezin(1, 2);                      // Jan's first relation
+    recFamilie& tweede = Gezin(1, 3); // the page shown
     auto& x = tweede.ExtraWijzigen();
     x.Huwelijken[1].HuwelijkSoort = "Gehuwd";
     x.Huwelijken[1].HuwelijkDatum = "12-6-1950";
@@ -173,7 +173,9 @@ TEST_F(RelatiePaginaTest, PersoonRegel) {
     EXPECT_EQ(RelatiePersoonRegel(0, 0, false), " onbekend");
 }
 
-TEST_F(RelatiePaginaTest, Kop) { EXPECT_EQ(RelatieKop(), "<HTML>\r\n<HEAD>\r\n</HEAD>\r\n\r\n<BODY>\r\n\r\n"); }
+TEST_F(RelatiePaginaTest, Kop) {
+    EXPECT_EQ(RelatieKop(), "<HTML>\r\n<HEAD>\r\n</HEAD>\r\n\r\n<BODY>\r\n\r\n");
+}
 
 } // namespace
 } // namespace gdk::test
