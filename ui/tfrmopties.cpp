@@ -86,6 +86,8 @@ TfrmOpties::TfrmOpties(QWidget* parent) : QDialog(parent) {
     auto* kolom = new QVBoxLayout(this);
     pcntOpties = new QTabWidget(this);
     pcntOpties->setObjectName(QStringLiteral("pcntOpties"));
+    // All five page tabs in view: the dialog grows to fit them.
+    pcntOpties->setUsesScrollButtons(false);
     pcntOpties->addTab(MaakAlgemeen(), QStringLiteral("Algemeen"));
     pcntOpties->addTab(MaakCode(), QStringLiteral("Code"));
     pcntOpties->addTab(MaakBijInlezen(), QStringLiteral("Bij inlezen"));
