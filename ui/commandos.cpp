@@ -54,9 +54,15 @@ void ActiveerNaDialoog(TfrmGedenkjes& venster) {
 
 } // namespace
 
-void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType1Click() { Uitvoeren(1); }
-void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType2Click() { Uitvoeren(2); }
-void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType3Click() { Uitvoeren(3); }
+void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType1Click() {
+    Uitvoeren(1);
+}
+void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType2Click() {
+    Uitvoeren(2);
+}
+void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType3Click() {
+    Uitvoeren(3);
+}
 
 void TfrmGedenkjes::mmnuGedenkjesOptiesClick() {
     {

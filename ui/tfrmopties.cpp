@@ -33,7 +33,9 @@ TRadioGroep::TRadioGroep(const QString& naam, const QString& titel, const QStrin
     }
 }
 
-int TRadioGroep::ItemIndex() const { return groep_->checkedId(); }
+int TRadioGroep::ItemIndex() const {
+    return groep_->checkedId();
+}
 
 void TRadioGroep::ZetItemIndex(int index) {
     if (QAbstractButton* knop = groep_->button(index)) {
@@ -47,9 +49,13 @@ void TRadioGroep::ZetItemIndex(int index) {
     groep_->setExclusive(true);
 }
 
-QRadioButton* TRadioGroep::Item(int index) const { return qobject_cast<QRadioButton*>(groep_->button(index)); }
+QRadioButton* TRadioGroep::Item(int index) const {
+    return qobject_cast<QRadioButton*>(groep_->button(index));
+}
 
-int TRadioGroep::Aantal() const { return static_cast<int>(groep_->buttons().size()); }
+int TRadioGroep::Aantal() const {
+    return static_cast<int>(groep_->buttons().size());
+}
 
 // ---------------------------------------------------------------- the dialog
 
@@ -96,10 +102,11 @@ TfrmOpties::TfrmOpties(QWidget* parent) : QDialog(parent) {
     kolom->addWidget(pcntOpties);
 
     auto* knoppen = new QHBoxLayout;
-    bbtnSluiten = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Sluiten"), this);
+    bbtnSluiten =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Sluiten"), this);
     bbtnSluiten->setObjectName(QStringLiteral("bbtnSluiten"));
-    bbtnAnnuleren =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Annuleren"), this);
+    bbtnAnnuleren = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                                    QStringLiteral("Annuleren"), this);
     bbtnAnnuleren->setObjectName(QStringLiteral("bbtnAnnuleren"));
     // Enter in an edit must not save the dialog behind the user's back.
     bbtnSluiten->setAutoDefault(false);
@@ -127,13 +134,14 @@ QCheckBox* TfrmOpties::Vink(QWidget* ouder, const char* naam, const QString& tek
 QWidget* TfrmOpties::MaakAlgemeen() {
     tshAlgemeen = Pagina(pcntOpties, "tshAlgemeen");
     auto* raster = new QGridLayout(tshAlgemeen);
-    raster->addWidget(Label(tshAlgemeen, "lblAlgemeenAfbeeldingBestanden", QStringLiteral("AfbeeldingBestanden")), 0,
-                      0, 1, 2);
+    raster->addWidget(
+        Label(tshAlgemeen, "lblAlgemeenAfbeeldingBestanden", QStringLiteral("AfbeeldingBestanden")), 0, 0, 1,
+        2);
     edtAlgemeenAfbeeldingBestanden = Edit(tshAlgemeen, QStringLiteral("edtAlgemeenAfbeeldingBestanden"));
     edtAlgemeenAfbeeldingBestanden->setMinimumWidth(360);
     raster->addWidget(edtAlgemeenAfbeeldingBestanden, 1, 0, 1, 2);
-    raster->addWidget(Label(tshAlgemeen, "lblAlgemeenUitvoerBestanden", QStringLiteral("UitvoerBestanden")), 2, 0, 1,
-                      2);
+    raster->addWidget(Label(tshAlgemeen, "lblAlgemeenUitvoerBestanden", QStringLiteral("UitvoerBestanden")),
+                      2, 0, 1, 2);
     edtAlgemeenUitvoerBestanden = Edit(tshAlgemeen, QStringLiteral("edtAlgemeenUitvoerBestanden"));
     raster->addWidget(edtAlgemeenUitvoerBestanden, 3, 0, 1, 2);
     raster->addWidget(Label(tshAlgemeen, "lblAlgemeenNiveauAfbeeldingBestanden",
@@ -173,11 +181,12 @@ QWidget* TfrmOpties::MaakCode() {
          &edtCodeSchoolrapportenAchterkant, false, false},
         {"ID", "ID e.d. :", &edtCodeIDVoorkant, &edtCodeIDAchterkant, false, false},
         {"Vakantie", "Vakantie e.d. :", &edtCodeVakantieVoorkant, &edtCodeVakantieAchterkant, false, false},
-        {"Trouwkaartje", "Trouwkaartje e.d. :", &edtCodeTrouwkaartjeVoorkant, &edtCodeTrouwkaartjeAchterkant, false,
+        {"Trouwkaartje", "Trouwkaartje e.d. :", &edtCodeTrouwkaartjeVoorkant, &edtCodeTrouwkaartjeAchterkant,
+         false, false},
+        {"Documentatie", "Documentatie e.d. :", &edtCodeDocumentatieVoorkant, &edtCodeDocumentatieAchterkant,
+         false, false},
+        {"Genealogie", "Genealogie e.d. :", &edtCodeGenealogieVoorkant, &edtCodeGenealogieAchterkant, false,
          false},
-        {"Documentatie", "Documentatie e.d. :", &edtCodeDocumentatieVoorkant, &edtCodeDocumentatieAchterkant, false,
-         false},
-        {"Genealogie", "Genealogie e.d. :", &edtCodeGenealogieVoorkant, &edtCodeGenealogieAchterkant, false, false},
     };
     int r = 1;
     for (const Rij& rij : rijen) {
@@ -227,27 +236,29 @@ QWidget* TfrmOpties::MaakBijInlezen() {
     tshBijInlezen = Pagina(pcntOpties, "tshBijInlezen");
     QWidget* p = tshBijInlezen;
     auto* kolom = new QVBoxLayout(p);
-    cbxBijInlezenControleOpGeslacht =
-        Vink(p, "cbxBijInlezenControleOpGeslacht", QStringLiteral("Controle op geslacht"), ControleOpGeslacht);
+    cbxBijInlezenControleOpGeslacht = Vink(p, "cbxBijInlezenControleOpGeslacht",
+                                           QStringLiteral("Controle op geslacht"), ControleOpGeslacht);
     cbxBijInlezenControleOpDatum =
         Vink(p, "cbxBijInlezenControleOpDatum", QStringLiteral("Controle op datum"), ControleOpDatum);
-    cbxBijInlezenControleOpBestandsnaam = Vink(p, "cbxBijInlezenControleOpBestandsnaam",
-                                               QStringLiteral("Controle op bestandsnaam"), ControleOpBestandsnaam);
+    cbxBijInlezenControleOpBestandsnaam =
+        Vink(p, "cbxBijInlezenControleOpBestandsnaam", QStringLiteral("Controle op bestandsnaam"),
+             ControleOpBestandsnaam);
     cbxBijInlezenControleOpBestandsnaamAfbeelding =
-        Vink(p, "cbxBijInlezenControleOpBestandsnaamAfbeelding", QStringLiteral("Controle op bestandsnaam afbeelding"),
-             ControleOpBestandsnaamAfbeelding);
+        Vink(p, "cbxBijInlezenControleOpBestandsnaamAfbeelding",
+             QStringLiteral("Controle op bestandsnaam afbeelding"), ControleOpBestandsnaamAfbeelding);
     cbxBijInlezenControleOpBestandsnaamFoto =
         Vink(p, "cbxBijInlezenControleOpBestandsnaamFoto", QStringLiteral("Controle op bestandsnaam foto"),
              ControleOpBestandsnaamFoto);
     cbxBijInlezenAlleenBestandsnaamAfbeeldingInlezen =
         Vink(p, "cbxBijInlezenAlleenBestandsnaamAfbeeldingInlezen",
              QStringLiteral("Alleen bestandsnaam afbeelding Inlezen"), AlleenBestandsnaamAfbeeldingInlezen);
-    cbxBijInlezenBestandsnaamToevoegen = Vink(p, "cbxBijInlezenBestandsnaamToevoegen",
-                                              QStringLiteral("Bestandsnaam toevoegen"), BestandsnaamToevoegen);
-    for (QCheckBox* box : {cbxBijInlezenControleOpGeslacht, cbxBijInlezenControleOpDatum,
-                           cbxBijInlezenControleOpBestandsnaam, cbxBijInlezenControleOpBestandsnaamAfbeelding,
-                           cbxBijInlezenControleOpBestandsnaamFoto, cbxBijInlezenAlleenBestandsnaamAfbeeldingInlezen,
-                           cbxBijInlezenBestandsnaamToevoegen})
+    cbxBijInlezenBestandsnaamToevoegen =
+        Vink(p, "cbxBijInlezenBestandsnaamToevoegen", QStringLiteral("Bestandsnaam toevoegen"),
+             BestandsnaamToevoegen);
+    for (QCheckBox* box :
+         {cbxBijInlezenControleOpGeslacht, cbxBijInlezenControleOpDatum, cbxBijInlezenControleOpBestandsnaam,
+          cbxBijInlezenControleOpBestandsnaamAfbeelding, cbxBijInlezenControleOpBestandsnaamFoto,
+          cbxBijInlezenAlleenBestandsnaamAfbeeldingInlezen, cbxBijInlezenBestandsnaamToevoegen})
         kolom->addWidget(box);
     kolom->addStretch(1);
     return p;
@@ -265,21 +276,23 @@ QWidget* TfrmOpties::MaakBijUitvoeren() {
         Vink(p, "cbxBijUitvoerenDatumWeergeven", QStringLiteral("Datum weergeven"), DatumWeergeven);
     cbxBijUitvoerenAantalWeergeven =
         Vink(p, "cbxBijUitvoerenAantalWeergeven", QStringLiteral("Aantal weergeven"), AantalWeergeven);
-    cbxBijUitvoerenBeschermenTegenKopieren = Vink(p, "cbxBijUitvoerenBeschermenTegenKopieren",
-                                                  Q1252("Beschermen tegen kopi\xEBren"), BeschermenTegenKopieren);
+    cbxBijUitvoerenBeschermenTegenKopieren =
+        Vink(p, "cbxBijUitvoerenBeschermenTegenKopieren", Q1252("Beschermen tegen kopi\xEBren"),
+             BeschermenTegenKopieren);
     cbxBijUitvoerenVoornamenPartnerVolledigWeergeven =
         Vink(p, "cbxBijUitvoerenVoornamenPartnerVolledigWeergeven",
              QStringLiteral("Voornamen partner volledig weergeven"), VoornamenPartnerVolledigWeergeven);
     cbxBijUitvoerenGeslachtOnbekendNietWeergeven =
-        Vink(p, "cbxBijUitvoerenGeslachtOnbekendNietWeergeven", QStringLiteral("Geslacht 'onbekend' niet weergeven"),
-             GeslachtOnbekendNietWeergeven);
+        Vink(p, "cbxBijUitvoerenGeslachtOnbekendNietWeergeven",
+             QStringLiteral("Geslacht 'onbekend' niet weergeven"), GeslachtOnbekendNietWeergeven);
     cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven =
         Vink(p, "cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven",
              QStringLiteral("Afbeelding voor- en achterkant weergeven"), AfbeeldingVoorEnAchterkantWeergeven);
     for (QCheckBox* box :
-         {cbxBijUitvoerenControleOpDubbeleGedenkjes, cbxBijUitvoerenDatumWeergeven, cbxBijUitvoerenAantalWeergeven,
-          cbxBijUitvoerenBeschermenTegenKopieren, cbxBijUitvoerenVoornamenPartnerVolledigWeergeven,
-          cbxBijUitvoerenGeslachtOnbekendNietWeergeven, cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven})
+         {cbxBijUitvoerenControleOpDubbeleGedenkjes, cbxBijUitvoerenDatumWeergeven,
+          cbxBijUitvoerenAantalWeergeven, cbxBijUitvoerenBeschermenTegenKopieren,
+          cbxBijUitvoerenVoornamenPartnerVolledigWeergeven, cbxBijUitvoerenGeslachtOnbekendNietWeergeven,
+          cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven})
         kolom->addWidget(box);
     cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven->hide();
     kolom->addStretch(1);
@@ -321,11 +334,12 @@ QWidget* TfrmOpties::MaakWeergave() {
     cbxWeergaveAfblijven = Vink(g, "cbxWeergaveAfblijven", QStringLiteral("afblijven"), glAfblijven);
     cbxWeergaveRoepnaam = Vink(g, "cbxWeergaveRoepnaam", QStringLiteral("roepnaam"), glRoepnaam);
     cbxWeergaveVoornamen = Vink(g, "cbxWeergaveVoornamen", QStringLiteral("voornamen"), glVoornamen);
-    cbxWeergaveTussenvoegsel = Vink(g, "cbxWeergaveTussenvoegsel", QStringLiteral("tussenvoegsel"), glTussenvoegsel);
+    cbxWeergaveTussenvoegsel =
+        Vink(g, "cbxWeergaveTussenvoegsel", QStringLiteral("tussenvoegsel"), glTussenvoegsel);
     cbxWeergaveAchternaam = Vink(g, "cbxWeergaveAchternaam", QStringLiteral("achternaam"), glAchternaam);
     cbxWeergavePlaatsnamen = Vink(g, "cbxWeergavePlaatsnamen", QStringLiteral("plaatsnamen"), glPlaatsnamen);
-    groteLetters_ = {cbxWeergaveRoepnaam, cbxWeergaveVoornamen, cbxWeergaveTussenvoegsel, cbxWeergaveAchternaam,
-                     cbxWeergavePlaatsnamen};
+    groteLetters_ = {cbxWeergaveRoepnaam, cbxWeergaveVoornamen, cbxWeergaveTussenvoegsel,
+                     cbxWeergaveAchternaam, cbxWeergavePlaatsnamen};
     kolom->addWidget(cbxWeergaveAfblijven);
     for (QCheckBox* box : groteLetters_)
         kolom->addWidget(box);
@@ -347,7 +361,8 @@ void TfrmOpties::FormActivate() {
     pcntOpties->setCurrentIndex(0);
     OptiesNaarControles();
     const bool afblijven = cbxWeergaveAfblijven->isChecked();
-    if (afblijven) cbxWeergaveAfblijvenClick(true);
+    if (afblijven)
+        cbxWeergaveAfblijvenClick(true);
     else
         for (QCheckBox* box : groteLetters_)
             box->setEnabled(true);

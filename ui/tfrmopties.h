@@ -23,23 +23,24 @@ class QTabWidget;
 class TRadioGroep : public QGroupBox {
     Q_OBJECT
 
-public:
+  public:
     // `naam` is the object name; item i is named `naam` + "Item" + i.
-    TRadioGroep(const QString& naam, const QString& titel, const QStringList& items, QWidget* parent = nullptr);
+    TRadioGroep(const QString& naam, const QString& titel, const QStringList& items,
+                QWidget* parent = nullptr);
 
-    int ItemIndex() const; // -1 when no item is selected
+    int ItemIndex() const;        // -1 when no item is selected
     void ZetItemIndex(int index); // out of range selects none
     QRadioButton* Item(int index) const;
     int Aantal() const;
 
-private:
+  private:
     QButtonGroup* groep_ = nullptr;
 };
 
 class TfrmOpties : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmOpties(QWidget* parent = nullptr);
     ~TfrmOpties() override;
 
@@ -112,15 +113,15 @@ public:
     QPushButton* bbtnSluiten = nullptr;
     QPushButton* bbtnAnnuleren = nullptr;
 
-public slots:
+  public slots:
     void bbtnSluitenClick();
     void bbtnAnnulerenClick();
     void cbxWeergaveAfblijvenClick(bool aan);
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
 
-private:
+  private:
     struct Code {
         QLineEdit* edit;
         std::string* waarde;

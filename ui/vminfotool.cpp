@@ -67,11 +67,13 @@ TfrmvmInfoTool::TfrmvmInfoTool(QWidget* parent) : QDialog(parent) {
     pnlProgramma = Paneel(pnlInfo, "pnlProgramma", 6, 9, 171, 61, true);
     lblProgrammaNaam =
         Label(pnlProgramma, "lblProgrammaNaam", QStringLiteral("Programma naam"), 8, 6, 150, 15, 8, true);
-    lblVersieNummer = Label(pnlProgramma, "lblVersieNummer", QStringLiteral("Versie nummer"), 8, 22, 150, 15, 8);
+    lblVersieNummer =
+        Label(pnlProgramma, "lblVersieNummer", QStringLiteral("Versie nummer"), 8, 22, 150, 15, 8);
     lblVersieDatum = Label(pnlProgramma, "lblVersieDatum", QStringLiteral("Versie datum"), 8, 38, 150, 16, 8);
 
     pnlCopyRight = Paneel(pnlInfo, "pnlCopyRight", 6, 75, 171, 123, true);
-    lblCopyRight = Label(pnlCopyRight, "lblCopyRight", QStringLiteral("Inlichtingen bij :"), 8, 9, 150, 15, 8, true);
+    lblCopyRight =
+        Label(pnlCopyRight, "lblCopyRight", QStringLiteral("Inlichtingen bij :"), 8, 9, 150, 15, 8, true);
     lblNaam = Label(pnlCopyRight, "lblNaam", QStringLiteral("naam"), 8, 25, 150, 16, 9);
     lblAdres = Label(pnlCopyRight, "lblAdres", QStringLiteral("adres"), 8, 39, 150, 15, 8);
     lblWoonplaats = Label(pnlCopyRight, "lblWoonplaats", QStringLiteral("woonplaats"), 8, 54, 150, 16, 8);
@@ -82,7 +84,8 @@ TfrmvmInfoTool::TfrmvmInfoTool(QWidget* parent) : QDialog(parent) {
     logo.setItalic(true);
     lblSoftware->setFont(logo);
 
-    bbtnSluiten = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Sluiten"), pnlInfo);
+    bbtnSluiten = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                                  QStringLiteral("Sluiten"), pnlInfo);
     bbtnSluiten->setObjectName(QStringLiteral("bbtnSluiten"));
     bbtnSluiten->setGeometry(45, 204, 99, 27);
     QFont knop = bbtnSluiten->font();
@@ -145,4 +148,6 @@ void TfrmvmInfoTool::FormActivate() {
     ZetKleur(lblSoftware, QColor(0, 0, 255));
 }
 
-void TfrmvmInfoTool::bbtnSluitenClick() { close(); }
+void TfrmvmInfoTool::bbtnSluitenClick() {
+    close();
+}

@@ -11,7 +11,7 @@ class QWindow;
 class TfrmvmInfoTool : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmvmInfoTool(QWidget* parent = nullptr);
     ~TfrmvmInfoTool() override;
 
@@ -34,13 +34,13 @@ public:
     QLabel* lblSoftware = nullptr;
     QPushButton* bbtnSluiten = nullptr;
 
-public slots:
+  public slots:
     void bbtnSluitenClick();
 
-protected:
+  protected:
     bool event(QEvent* e) override;
 
-private:
+  private:
     void VensterGewisseld(QWindow* venster);
 
     bool eersteKeer_ = true;

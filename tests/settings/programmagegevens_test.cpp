@@ -17,7 +17,7 @@ const std::string Programma = "Software\\Velmoran\\Gedenkje\\4.00\\Programma";
 const std::string Maker = "Software\\Velmoran";
 
 class ProgrammagegevensTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { reg::ZetRegisterBestand(pad); }
     void TearDown() override { reg::ZetRegisterBestand(""); }
     void Registreer(const std::string& inhoud) { map.Schrijf("HKEY_CURRENT_USER.reg", inhoud); }
@@ -26,7 +26,9 @@ protected:
     std::string pad = map.tekst() + "/HKEY_CURRENT_USER.reg";
 };
 
-std::optional<std::string> S(const char* s) { return std::string(s); }
+std::optional<std::string> S(const char* s) {
+    return std::string(s);
+}
 
 TEST_F(ProgrammagegevensTest, AnEmptyRegistryGetsEveryValueOnce) {
     ProgrammagegevensInstalleren();
@@ -73,7 +75,8 @@ TEST_F(ProgrammagegevensTest, OptionSectionsAloneGetTheMakersValues) {
     ProgrammagegevensInstalleren();
     EXPECT_EQ(reg::LeesString(Maker, "Logo"), S(MakerLogo));
     EXPECT_EQ(reg::LeesString(Programma, "Versie"), S("4.00"));
-    EXPECT_EQ(reg::LeesString("Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen", "UitvoerBestanden"), S("/uit"));
+    EXPECT_EQ(reg::LeesString("Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen", "UitvoerBestanden"),
+              S("/uit"));
 }
 
 TEST_F(ProgrammagegevensTest, AnUnreadableRegistryIsNotWrittenOver) {

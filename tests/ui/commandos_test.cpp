@@ -36,7 +36,9 @@
 
 #include <gtest/gtest.h>
 
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 inline void PrintTo(const QStringList& l, std::ostream* os) {
     *os << "{";
     for (const QString& s : l)
@@ -56,7 +58,7 @@ std::string Vervang(std::string s, const std::string& oud, const std::string& ni
 // The main window on the sample registry (its scans, its output below the temporary folder), with
 // a program folder of its own.
 class VensterMetVoorbeeld : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string reg = LeesBestand(std::string(GDK_SOURCE_DIR) + "/examples/HKEY_CURRENT_USER.reg");
         reg = Vervang(reg, "@EXAMPLES@", std::string(GDK_SOURCE_DIR) + "/examples");
@@ -106,7 +108,7 @@ void BijModaal(std::function<void(QWidget*)> wat, bool* gedaan) {
 class Bureaublad : public QObject {
     Q_OBJECT
 
-public:
+  public:
     Bureaublad() {
         for (const char* schema : {"file", "mailto", "http", "https"})
             QDesktopServices::setUrlHandler(QString::fromLatin1(schema), this, "Open");
@@ -117,13 +119,13 @@ public:
     }
     std::vector<QUrl> geopend;
 
-public slots:
+  public slots:
     void Open(const QUrl& url) { geopend.push_back(url); }
 };
 
 // Answers every message box that turns up with OK, keeping its text, until it goes out of scope.
 class Meldingen {
-public:
+  public:
     Meldingen() {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
@@ -136,7 +138,7 @@ public:
     }
     QStringList teksten;
 
-private:
+  private:
     QTimer timer_;
 };
 
@@ -151,12 +153,12 @@ std::map<std::string, std::string> Inhoud(const std::filesystem::path& map) {
 const QRegularExpression Duur(QStringLiteral("^  \\d\\d:\\d\\d:\\d\\d:\\d\\d$"));
 
 class CommandoTest : public VensterMetVoorbeeld {
-protected:
+  protected:
     std::filesystem::path Site(int type) const {
         return map.pad() / "out" / "kaarten" / "gedenkjes" / ("type " + std::to_string(type));
     }
     QAction* Type(int type) const {
-        return type == 1 ? venster->mmnuGedenkjesBestandUitvoerenType1
+        return type == 1   ? venster->mmnuGedenkjesBestandUitvoerenType1
                : type == 2 ? venster->mmnuGedenkjesBestandUitvoerenType2
                            : venster->mmnuGedenkjesBestandUitvoerenType3;
     }
@@ -168,8 +170,10 @@ protected:
                 auto* opties = qobject_cast<TfrmOpties*>(w);
                 ASSERT_NE(opties, nullptr);
                 wat(*opties);
-                if (knop) QTest::mouseClick(opties->findChild<QPushButton*>(knop), Qt::LeftButton);
-                else opties->close();
+                if (knop)
+                    QTest::mouseClick(opties->findChild<QPushButton*>(knop), Qt::LeftButton);
+                else
+                    opties->close();
             },
             &gedaan);
         venster->mmnuGedenkjesOpties->trigger();
@@ -214,8 +218,9 @@ TEST_F(CommandoTest, ASecondType2IsRefusedAndLeavesTheFirstSite) {
     venster->mmnuGedenkjesBestandUitvoerenType2->trigger();
     const QString site = QString::fromStdString(Site(2).string());
     EXPECT_EQ(meldingen.teksten,
-              QStringList({"De directorie " + site + " bestaat al.\nDeze moet eerst verwijderd of verplaatst worden,\n"
-                                                     "voordat er weer een uitvoer kan plaatsvinden.",
+              QStringList({"De directorie " + site +
+                               " bestaat al.\nDeze moet eerst verwijderd of verplaatst worden,\n"
+                               "voordat er weer een uitvoer kan plaatsvinden.",
                            QString::fromLatin1(UitvoerFoutMelding)}));
     EXPECT_EQ(Inhoud(Site(2)), eerste);
     EXPECT_TRUE(Duur.match(Rechts()).hasMatch()) << Rechts().toStdString();
@@ -251,7 +256,8 @@ TEST_F(CommandoTest, CancelledOptionsStillApplyTheStoredFont) {
     const std::string voor = LeesBestand(reg::RegisterBestand());
     for (const char* knop : {"bbtnAnnuleren", static_cast<const char*>(nullptr)}) {
         venster->htmlViewer->ZetDefFontName(QStringLiteral("Verdana"));
-        Opties([](TfrmOpties& d) { d.cbxWeergaveLettertype->setCurrentText(QStringLiteral("Tahoma")); }, knop);
+        Opties([](TfrmOpties& d) { d.cbxWeergaveLettertype->setCurrentText(QStringLiteral("Tahoma")); },
+               knop);
         EXPECT_EQ(venster->htmlViewer->DefFontName(), QStringLiteral("Arial")) << (knop ? knop : "close box");
         EXPECT_EQ(LeesBestand(reg::RegisterBestand()), voor);
     }
@@ -288,9 +294,10 @@ TEST_F(CommandoTest, HelpOpensTheFileBesideTheProgramOrSaysItIsMissing) {
     {
         Meldingen meldingen;
         venster->mmnuGedenkjesHelpHelp->trigger();
-        EXPECT_EQ(meldingen.teksten,
-                  QStringList({"Het helpbestand Gedenkjes.chm is niet gevonden.\nHet hoort in de programmamap " +
-                               QString::fromStdString(map.tekst() + "/programma") + " te staan."}));
+        EXPECT_EQ(
+            meldingen.teksten,
+            QStringList({"Het helpbestand Gedenkjes.chm is niet gevonden.\nHet hoort in de programmamap " +
+                         QString::fromStdString(map.tekst() + "/programma") + " te staan."}));
         EXPECT_TRUE(bureaublad.geopend.empty());
     }
     const std::string chm = map.Schrijf("programma/Gedenkjes.chm", "ITSF");

@@ -60,7 +60,7 @@ const char* const VolRegister = R"(REGEDIT4
 )";
 
 class OptiesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { reg::ZetRegisterBestand(map.tekst() + "/HKEY_CURRENT_USER.reg"); }
     void TearDown() override {
         dialoog.reset();
@@ -121,8 +121,9 @@ TEST_F(OptiesTest, CaptionsItemsAndHiddenControls) {
     Registreer("");
     TfrmOpties& d = Open();
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Opties"));
-    const QStringList paginas = {QStringLiteral("Algemeen"), QStringLiteral("Code"), QStringLiteral("Bij inlezen"),
-                                 QStringLiteral("Bij uitvoeren"), QStringLiteral("Weergave")};
+    const QStringList paginas = {QStringLiteral("Algemeen"), QStringLiteral("Code"),
+                                 QStringLiteral("Bij inlezen"), QStringLiteral("Bij uitvoeren"),
+                                 QStringLiteral("Weergave")};
     ASSERT_EQ(d.pcntOpties->count(), 5);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(d.pcntOpties->tabText(i), paginas[i]);
@@ -188,7 +189,8 @@ TEST_F(OptiesTest, CaptionsItemsAndHiddenControls) {
     EXPECT_EQ(d.grpWeergaveGroteLetters->title(), QStringLiteral(" Grote letters "));
     const QStringList niveaus = {QStringLiteral("1 "), QStringLiteral("2 "), QStringLiteral("3 ")};
     const QStringList datums = {QStringLiteral("afblijven (zoals in het bestand)"),
-                                QStringLiteral("aanpassen naar dd-mm-jjjj"), QStringLiteral("aanpassen naar d-m-jjjj")};
+                                QStringLiteral("aanpassen naar dd-mm-jjjj"),
+                                QStringLiteral("aanpassen naar d-m-jjjj")};
     ASSERT_EQ(d.rgrAlgemeenNiveauAfbeeldingBestanden->Aantal(), 3);
     ASSERT_EQ(d.rgrpWeergaveDatumAanpassen->Aantal(), 3);
     for (int i = 0; i < 3; ++i) {
@@ -199,8 +201,8 @@ TEST_F(OptiesTest, CaptionsItemsAndHiddenControls) {
     for (int i = 0; i < d.cbxWeergaveLettertype->count(); ++i)
         fonts << d.cbxWeergaveLettertype->itemText(i);
     EXPECT_EQ(fonts, QStringList({QStringLiteral("Arial"), QStringLiteral("Comic Sans MS"),
-                                  QStringLiteral("Courier New"), QStringLiteral("Garamond"), QStringLiteral("Tahoma"),
-                                  QStringLiteral("Verdana")}));
+                                  QStringLiteral("Courier New"), QStringLiteral("Garamond"),
+                                  QStringLiteral("Tahoma"), QStringLiteral("Verdana")}));
     EXPECT_EQ(d.bbtnSluiten->text(), QStringLiteral("Sluiten"));
     EXPECT_EQ(d.bbtnAnnuleren->text(), QStringLiteral("Annuleren"));
 
@@ -265,14 +267,16 @@ TEST_F(OptiesTest, SluitenSavesEveryControlIntoItsValue) {
     Sluiten();
     const std::string algemeen = "Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen";
     // Folders are taken as typed, blanks and all.
-    EXPECT_EQ(reg::LeesString(algemeen, "AfbeeldingBestanden"), std::optional<std::string>("  /andere scans "));
+    EXPECT_EQ(reg::LeesString(algemeen, "AfbeeldingBestanden"),
+              std::optional<std::string>("  /andere scans "));
     EXPECT_EQ(reg::LeesInteger(algemeen, "NiveauAfbeeldingBestanden"), std::optional<std::int32_t>(0));
     EXPECT_EQ(reg::LeesInteger("Software\\Velmoran\\Gedenkje\\4.00\\OptiesWeergave", "adDatumAanpassen"),
               std::optional<std::int32_t>(1));
     EXPECT_EQ(reg::LeesInteger("Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijInlezen", "ControleOpGeslacht"),
               std::optional<std::int32_t>(1));
-    EXPECT_EQ(reg::LeesInteger("Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren", "BeschermenTegenKopieren"),
-              std::optional<std::int32_t>(0));
+    EXPECT_EQ(
+        reg::LeesInteger("Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren", "BeschermenTegenKopieren"),
+        std::optional<std::int32_t>(0));
     // The hidden box keeps its stored tick, and a greyed stored tick is saved as it shows.
     EXPECT_TRUE(AfbeeldingVoorEnAchterkantWeergeven);
     EXPECT_TRUE(glVoornamen);
@@ -288,8 +292,10 @@ TEST_F(OptiesTest, CloseBoxAndAnnulerenSaveNothing) {
         d.edtAlgemeenUitvoerBestanden->setText(QStringLiteral("/ergens anders"));
         d.edtCodeGedenkjeVoorkant->setText(QStringLiteral("x"));
         d.cbxBijInlezenControleOpGeslacht->click();
-        if (sluitKnop) d.close();
-        else QTest::mouseClick(d.bbtnAnnuleren, Qt::LeftButton);
+        if (sluitKnop)
+            d.close();
+        else
+            QTest::mouseClick(d.bbtnAnnuleren, Qt::LeftButton);
         EXPECT_FALSE(d.isVisible());
         EXPECT_EQ(d.result(), QDialog::Rejected);
         EXPECT_EQ(UitvoerBestanden, "/uit");
@@ -313,8 +319,9 @@ TEST_F(OptiesTest, AbsentLevelSelectsNoneAndIsSavedAsMinusOne) {
     EXPECT_EQ(d.rgrpWeergaveDatumAanpassen->ItemIndex(), -1);
     Sluiten();
     EXPECT_EQ(NiveauAfbeeldingBestanden, -1);
-    EXPECT_EQ(reg::LeesInteger("Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen", "NiveauAfbeeldingBestanden"),
-              std::optional<std::int32_t>(-1));
+    EXPECT_EQ(
+        reg::LeesInteger("Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen", "NiveauAfbeeldingBestanden"),
+        std::optional<std::int32_t>(-1));
     EXPECT_EQ(reg::LeesInteger("Software\\Velmoran\\Gedenkje\\4.00\\OptiesWeergave", "adDatumAanpassen"),
               std::optional<std::int32_t>(-1));
 }

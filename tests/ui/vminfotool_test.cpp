@@ -34,7 +34,7 @@ const char* const MetWaarden = "REGEDIT4\r\n\r\n"
                                "\"Datum\"=\"1 mei 2026\"\r\n";
 
 class InfoTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { reg::ZetRegisterBestand(map.tekst() + "/HKEY_CURRENT_USER.reg"); }
     void TearDown() override {
         info.reset();
@@ -79,8 +79,9 @@ TEST_F(InfoTest, WithoutValuesOnlyTheVersionWordShows) {
 TEST_F(InfoTest, ShowsTheStoredValues) {
     Registreer(MetWaarden);
     Toon();
-    EXPECT_EQ(Teksten(), QStringList({"Gedenkjes", "versie 4.00", "1 mei 2026", QString::fromUtf8("Firma Zo\xC3\xAB"),
-                                      "Dorpsstraat 7", "9999 ZZ  Ergens", "0123-45", "ZoeSoft"}));
+    EXPECT_EQ(Teksten(),
+              QStringList({"Gedenkjes", "versie 4.00", "1 mei 2026", QString::fromUtf8("Firma Zo\xC3\xAB"),
+                           "Dorpsstraat 7", "9999 ZZ  Ergens", "0123-45", "ZoeSoft"}));
     VerwachtLogoIngeschoven();
 }
 
