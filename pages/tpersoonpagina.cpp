@@ -10,6 +10,8 @@
 #include "platform/tekst1252.h"
 #include "settings/instellingen.h"
 
+#include <string_view>
+
 namespace gdk {
 
 std::string PaginaHtml;
@@ -32,7 +34,7 @@ std::string TussenvoegselOpgemaakt(const std::string& tussenvoegsel) {
     return glTussenvoegsel ? HoofdletterWoorden(tussenvoegsel, true) : AsciiKleineLetters(tussenvoegsel);
 }
 
-void Regel(std::string& html, const char* insprong, const std::string& tekst) {
+void Regel(std::string& html, const char* insprong, std::string_view tekst) {
     html += insprong;
     html += tekst;
     html += CRLF;
@@ -40,7 +42,7 @@ void Regel(std::string& html, const char* insprong, const std::string& tekst) {
 
 // One row of the table: label cell, empty middle cell, value cell. The first row alone
 // carries the column widths.
-void Rij(std::string& html, const std::string& label, const std::string& waarde, const std::string& knop = {},
+void Rij(std::string& html, std::string_view label, const std::string& waarde, const std::string& knop = {},
          bool eerste = false) {
     Regel(html, I3, "<TR>");
     Regel(html, I4, eerste ? "<TD WIDTH=\"21%\" ALIGN=\"right\">" : "<TD ALIGN=\"right\">");

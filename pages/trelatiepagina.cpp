@@ -8,6 +8,8 @@
 #include "platform/tekst1252.h"
 #include "settings/instellingen.h"
 
+#include <string_view>
+
 namespace gdk {
 
 using namespace pagina;
@@ -18,7 +20,7 @@ bool IsLeeg(const std::string& s) {
     return Trim(s).empty();
 }
 
-void Regel(std::string& html, const char* insprong, const std::string& tekst) {
+void Regel(std::string& html, const char* insprong, std::string_view tekst) {
     html += insprong;
     html += tekst;
     html += CRLF;
