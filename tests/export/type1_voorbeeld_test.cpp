@@ -8,6 +8,7 @@
 #include "import/inlezen.h"
 #include "platform/gebruiker_opname.h"
 #include "platform/register.h"
+#include "support/linkcontrole.h"
 #include "support/tijdelijke_map.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +35,9 @@ protected:
         map.Schrijf("collectie/kaarten.gdk", LeesBestand(voorbeelden + "/kaarten.gdk"));
         reg::ZetRegisterBestand(map.tekst() + "/HKEY_CURRENT_USER.reg");
         Activering();
-        ProgrammaMap = std::string(GDK_BINARY_DIR);
+        // The program's optional files, so that every background and banner link has its file.
+        for (const char* f : {"Achtergrond.jpg", "Afbeelding.jpg", "desktop.ini"}) map.Schrijf(std::string("programma/tool/") + f, f);
+        ProgrammaMap = map.tekst() + "/programma";
         ASSERT_TRUE(InlezenCommando(map.tekst() + "/collectie/kaarten.gdk"));
     }
     void TearDown() override {
@@ -83,6 +86,12 @@ TEST_F(Type1Voorbeeld, SiteMetLetterpaginasPersoonPaginasEnAfbeeldingen) {
         EXPECT_TRUE(stdfs::is_regular_file(Site() / skelet)) << skelet;
     for (char l = 'a'; l <= 'z'; ++l)
         EXPECT_TRUE(stdfs::is_regular_file(Site() / ("inhoud" + std::string(1, l) + ".htm"))) << l;
+}
+
+TEST_F(Type1Voorbeeld, ElkeLinkVanDeSiteVindtZijnBestand) {
+    ASSERT_TRUE(UitvoerenType1());
+    EXPECT_EQ(KapotteLinks(Site()), std::vector<std::string>{});
+    EXPECT_GT(AantalGecontroleerdeLinks(), 300u);
 }
 
 } // namespace
