@@ -28,7 +28,9 @@ void Wis() {
     Quota = {};
 }
 
-void Voeg(std::string regel) { Regelbuffer.push_back(std::move(regel)); }
+void Voeg(std::string regel) {
+    Regelbuffer.push_back(std::move(regel));
+}
 
 std::string PaginaPad(const std::string& w, char letter) {
     return w + "/inhoud" + std::string(1, AsciiKlein(letter)) + ".htm";
@@ -44,7 +46,8 @@ void VoegKopToe(char letter) {
     Voeg("<META NAME=\"description\" CONTENT=\"inhoudpagina " + l + " van Velmoran Genealogie\">");
     Voeg("<META NAME=\"robots\" CONTENT=\"index, follow\">");
     Voeg("<META NAME=\"generator\" CONTENT=\"Gedenkjes van Velmoran\">");
-    Voeg("<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" SRC=\"tool/script/genealogie.js\"></SCRIPT>");
+    Voeg("<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" "
+         "SRC=\"tool/script/genealogie.js\"></SCRIPT>");
     Voeg("<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"tool/script/genealogie.css\">");
     Voeg("<TITLE>inhoud" + l + "</TITLE>");
     Voeg("</HEAD>");
@@ -72,7 +75,9 @@ struct Ingang {
     std::string naam, rest, link;
 };
 
-std::string BRegel(const Ingang& i) { return "         <B>" + i.naam + "</B><BR>"; }
+std::string BRegel(const Ingang& i) {
+    return "         <B>" + i.naam + "</B><BR>";
+}
 std::string ARegel(const Ingang& i) {
     return "         <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"" + i.link + "\">" + i.rest + "</A><BR>";
 }
@@ -87,7 +92,7 @@ Ingang Ontleed(const std::string& w, const std::string& regel) {
     uit.naam = Trim(regel.substr(0, komma));
     if (komma != std::string::npos && komma < puntkomma)
         uit.rest = Trim(regel.substr(komma + 1, puntkomma == std::string::npos ? std::string::npos
-                                                                                : puntkomma - komma - 1));
+                                                                               : puntkomma - komma - 1));
     if (puntkomma != std::string::npos) uit.link = MaakLink(w, Trim(regel.substr(puntkomma + 1)));
     return uit;
 }
@@ -109,7 +114,9 @@ void BerekenQuota() {
     Quota = {g - q4 - q3 - q2, q2, q3, q4};
 }
 
-bool BeginGroep(const std::string& regel) { return Trim(regel).starts_with("<B>"); }
+bool BeginGroep(const std::string& regel) {
+    return Trim(regel).starts_with("<B>");
+}
 
 // Writes the buffer with the column breaks: columns 1 to 3 end when they hold their quota of
 // surname groups; column 4 takes the rest.
@@ -123,7 +130,8 @@ void SchrijfMetKolommen(TekstSchrijver& uit) {
             continue;
         }
         uit.Regel(Regelbuffer[i++]);
-        while (i < n && !BeginGroep(Regelbuffer[i]) && !Trim(Regelbuffer[i]).empty()) uit.Regel(Regelbuffer[i++]);
+        while (i < n && !BeginGroep(Regelbuffer[i]) && !Trim(Regelbuffer[i]).empty())
+            uit.Regel(Regelbuffer[i++]);
         ++telling;
         if (kolom <= 3 && telling >= Quota[kolom - 1]) {
             uit.Regel("");
@@ -187,7 +195,9 @@ bool SchrijfLetterPagina(const std::string& w, char letter, const std::vector<In
 
 } // namespace
 
-bool IsHoofdletter(int code) { return code >= 65 && code <= 90; }
+bool IsHoofdletter(int code) {
+    return code >= 65 && code <= 90;
+}
 
 std::string MaakLink(const std::string& siteMap, const std::string& pad) {
     std::string p = pad;
@@ -225,7 +235,8 @@ void SchrijfLegeLetterPagina(const std::string& siteMap, char letter) {
     try {
         TekstSchrijver uit;
         if (uit.Open(PaginaPad(siteMap, letter))) {
-            for (const std::string& r : Regelbuffer) uit.Regel(r);
+            for (const std::string& r : Regelbuffer)
+                uit.Regel(r);
             uit.Sluit();
         }
     } catch (const IOFout&) {

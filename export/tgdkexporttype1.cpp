@@ -27,22 +27,33 @@ namespace {
 const char* const Type1 = "gedenkjes/type 1";
 
 // The collection's folder in the output folder, with its closing separator.
-std::string CollectieUitvoer() { return UitvoerBestanden + "/" + CollectieNaam + "/"; }
-std::string Type1Map() { return SiteMapVan(1); }
+std::string CollectieUitvoer() {
+    return UitvoerBestanden + "/" + CollectieNaam + "/";
+}
+std::string Type1Map() {
+    return SiteMapVan(1);
+}
 
-std::string Teken(const std::string& s, std::size_t n) { return s.substr(0, n); }
+std::string Teken(const std::string& s, std::size_t n) {
+    return s.substr(0, n);
+}
 
 // The surname folder: the surname without bracketed parts, capitalised, cleaned for a file name.
 std::string AchternaamMap(const recPersoon& p) {
-    std::string map = BestandsnaamSchoon(HoofdletterWoorden(VerwijderTussenHaakjes(p.Achternaam, '(', ')'), false));
+    std::string map =
+        BestandsnaamSchoon(HoofdletterWoorden(VerwijderTussenHaakjes(p.Achternaam, '(', ')'), false));
     if (Trim(map).empty()) map = "Onbekend";
     return map;
 }
 
 // The file name part of the card image. A name that would make a folder or file "." or ".."
 // (or nothing) gets no page and no copy, so that nothing is written outside the site.
-std::string Afbeeldingsnaam(const recPersoon& p) { return BestandsnaamDeel(p.AfbeeldingBestand); }
-bool BruikbareAfbeeldingsnaam(const std::string& n) { return IsVeiligeNaam(n) && IsVeiligeNaam(n.substr(0, 1)); }
+std::string Afbeeldingsnaam(const recPersoon& p) {
+    return BestandsnaamDeel(p.AfbeeldingBestand);
+}
+bool BruikbareAfbeeldingsnaam(const std::string& n) {
+    return IsVeiligeNaam(n) && IsVeiligeNaam(n.substr(0, 1));
+}
 
 // The folder in which the card images lie, by the depth setting; `eerste2` is the folder below
 // the letter at level 1, `achternaam` the one at level 2.
@@ -50,10 +61,14 @@ std::string Bronmap(const std::string& letter, const std::string& eerste2, const
     if (Trim(AfbeeldingBestanden).empty()) return {};
     const std::string basis = AfbeeldingBestanden + "/" + letter + "/";
     switch (NiveauAfbeeldingBestanden) {
-    case 0: return basis;
-    case 1: return basis + eerste2 + "/";
-    case 2: return basis + achternaam + "/";
-    default: return {};
+    case 0:
+        return basis;
+    case 1:
+        return basis + eerste2 + "/";
+    case 2:
+        return basis + achternaam + "/";
+    default:
+        return {};
     }
 }
 
@@ -79,8 +94,9 @@ void SchrijfAfbeeldingBlok(const recPersoon& p, const std::string& n) {
     alt += " " + p.Achternaam;
     Paginabestand.Regel("");
     Paginabestand.Regel("   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"../../../afbeeldingen/" +
-                        AsciiKleineLetters(Teken(n, 1)) + "/" + AsciiKleineLetters(ExtensieVervangen(n, ".jpg")) +
-                        "\" ALT=\"" + alt + "\" WIDTH=\"69%\" HEIGHT=\"69%\">\r\n");
+                        AsciiKleineLetters(Teken(n, 1)) + "/" +
+                        AsciiKleineLetters(ExtensieVervangen(n, ".jpg")) + "\" ALT=\"" + alt +
+                        "\" WIDTH=\"69%\" HEIGHT=\"69%\">\r\n");
 }
 
 std::string NaamDeel(const std::string& s, bool hoofdletters) {
@@ -139,7 +155,8 @@ void SchrijfPersoonKop(std::int32_t persoon) {
         Paginabestand.Regel("<META NAME=\"generator\" CONTENT=\"Gedenkjes van Velmoran\">");
         Paginabestand.Regel("<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" "
                             "SRC=\"../../../tool/script/genealogie.js\"></SCRIPT>");
-        Paginabestand.Regel("<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"../../../tool/script/genealogie.css\">");
+        Paginabestand.Regel(
+            "<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"../../../tool/script/genealogie.css\">");
         Paginabestand.Regel("<TITLE>" + MaakPaginaTitel(persoon) + "</TITLE>");
         Paginabestand.Regel("</HEAD>");
         Paginabestand.Regel("");
@@ -254,7 +271,8 @@ bool SchrijfSiteType1() {
         StatusLinks("Inhoudpagina schrijven...");
         ZoekMappen(w, mappen);
         SorteerRegels(mappen);
-        for (const std::string& map : mappen) ZoekBestanden(map, "*", "htm", bestanden);
+        for (const std::string& map : mappen)
+            ZoekBestanden(map, "*", "htm", bestanden);
         SorteerRegels(bestanden);
         {
             VoortgangMelder voortgang(static_cast<long>(bestanden.size()));
@@ -263,7 +281,8 @@ bool SchrijfSiteType1() {
             for (const std::string& bestand : bestanden) {
                 voortgang.Stap(++gedaan);
                 TekstLezer lezer;
-                if (!lezer.Open(bestand)) throw IOFout("Het bestand " + bestand + " kan niet gelezen worden.");
+                if (!lezer.Open(bestand))
+                    throw IOFout("Het bestand " + bestand + " kan niet gelezen worden.");
                 while (lezer.LeesRegel(regel)) {
                     const std::string inhoud = LeesInhoudMeta(Trim(regel));
                     if (!inhoud.empty()) ingangen.push_back(inhoud + ";" + bestand);
@@ -286,6 +305,8 @@ bool SchrijfSiteType1() {
     return true;
 }
 
-bool UitvoerenType1() { return SchrijfPersoonPaginas() && SchrijfSiteType1(); }
+bool UitvoerenType1() {
+    return SchrijfPersoonPaginas() && SchrijfSiteType1();
+}
 
 } // namespace gdk

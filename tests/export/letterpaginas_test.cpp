@@ -37,7 +37,8 @@ std::string Kop(char l, const std::string& trefwoorden) {
            " van Velmoran Genealogie\">\n"
            "<META NAME=\"robots\" CONTENT=\"index, follow\">\n"
            "<META NAME=\"generator\" CONTENT=\"Gedenkjes van Velmoran\">\n"
-           "<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" SRC=\"tool/script/genealogie.js\"></SCRIPT>\n"
+           "<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" "
+           "SRC=\"tool/script/genealogie.js\"></SCRIPT>\n"
            "<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"tool/script/genealogie.css\">\n"
            "<TITLE>inhoud" +
            L +
@@ -56,17 +57,18 @@ const std::string Td = "      <TD CLASS=\"inhoud\" WIDTH=\"222\" VALIGN=\"top\">
 const std::string Slot = "\n      </TD>\n   </TR>\n   </TABLE>\n\n</BODY>\n\n</HTML>\n";
 
 class LetterPaginas : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { StandaardUitvoerTekst(); }
     std::string Pagina(char l) const { return PaginaIn(map, l); }
     static std::string PaginaIn(const TijdelijkeMap& m, char l) {
         return LeesBestand(m.pad() / ("inhoud" + std::string(1, static_cast<char>(l - 'A' + 'a')) + ".htm"));
     }
     std::string Leeg(char l) const {
-        return MetCrLf(Kop(l, "") + "         <BR>\n         <B>Voor de letter " + std::string(1, l) +
-                       " zijn geen gegevens aanwezig.</B>\n\n   <TABLE BORDER=\"0\" ALIGN=\"center\">\n   <TR>\n\n" +
-                       Td + "\n      </TD>\n" + Td + "\n      </TD>\n\n" + Td + "\n      </TD>\n" + Td +
-                       "\n      </TD>\n\n   </TR>\n   </TABLE>\n" + Slot);
+        return MetCrLf(
+            Kop(l, "") + "         <BR>\n         <B>Voor de letter " + std::string(1, l) +
+            " zijn geen gegevens aanwezig.</B>\n\n   <TABLE BORDER=\"0\" ALIGN=\"center\">\n   <TR>\n\n" +
+            Td + "\n      </TD>\n" + Td + "\n      </TD>\n\n" + Td + "\n      </TD>\n" + Td +
+            "\n      </TD>\n\n   </TR>\n   </TABLE>\n" + Slot);
     }
     // An entry as the site scan gathers it: content ";" full path of the page.
     std::string Ingang(const std::string& inhoud, const std::string& pagina) const {
@@ -90,7 +92,8 @@ protected:
 };
 
 TEST_F(LetterPaginas, LetterZonderIngangenKrijgtDePaginaVan49Regels) {
-    ASSERT_TRUE(SchrijfLetterPaginas(map.tekst(), {Ingang("Bakker, J., 01-02-1900", "paginas/b/bakker/b1.htm")}));
+    ASSERT_TRUE(
+        SchrijfLetterPaginas(map.tekst(), {Ingang("Bakker, J., 01-02-1900", "paginas/b/bakker/b1.htm")}));
     const std::string q = Pagina('Q');
     EXPECT_EQ(q, Leeg('Q'));
     EXPECT_EQ(std::count(q.begin(), q.end(), '\n'), 49);
@@ -99,7 +102,8 @@ TEST_F(LetterPaginas, LetterZonderIngangenKrijgtDePaginaVan49Regels) {
 }
 
 TEST_F(LetterPaginas, EenAchternaamGeeftTweeCellenDeTweedeLeeg) {
-    ASSERT_TRUE(SchrijfLetterPaginas(map.tekst(), {Ingang("Bakker, J., 01-02-1900", "paginas/b/bakker/B1.htm")}));
+    ASSERT_TRUE(
+        SchrijfLetterPaginas(map.tekst(), {Ingang("Bakker, J., 01-02-1900", "paginas/b/bakker/B1.htm")}));
     EXPECT_EQ(Pagina('B'),
               MetCrLf(Kop('B', ",Bakker") + "   <TABLE BORDER=\"0\" ALIGN=\"center\">\n   <TR>\n\n" + Td +
                       "\n"
@@ -115,14 +119,16 @@ TEST_F(LetterPaginas, DrieAchternamenGevenVierCellen) {
                                                    Ingang("Mol, B., ", "paginas/m/mol/m2.htm"),
                                                    Ingang("Mulder, C., 1900", "paginas/m/mulder/m3.htm")}));
     const auto a = [](const std::string& map, const std::string& rest) {
-        return "         <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"paginas/m/" + map + "\">" + rest + "</A><BR>\n";
+        return "         <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"paginas/m/" + map + "\">" + rest +
+               "</A><BR>\n";
     };
     EXPECT_EQ(Pagina('M'),
               MetCrLf(Kop('M', ",Maas,Mol,Mulder") + "   <TABLE BORDER=\"0\" ALIGN=\"center\">\n   <TR>\n\n" +
                       Td + "\n" + "         <B>Maas</B><BR>\n" + a("maas/m1.htm", "A.,") + "         <BR>\n" +
-                      "\n      </TD>\n" + Td + "\n" + "\n" + "         <B>Mol</B><BR>\n" + a("mol/m2.htm", "B.,") +
-                      "         <BR>\n" + "\n      </TD>\n" + Td + "\n" + "\n" + "         <B>Mulder</B><BR>\n" +
-                      a("mulder/m3.htm", "C., 1900") + "\n      </TD>\n" + Td + "\n" + Slot));
+                      "\n      </TD>\n" + Td + "\n" + "\n" + "         <B>Mol</B><BR>\n" +
+                      a("mol/m2.htm", "B.,") + "         <BR>\n" + "\n      </TD>\n" + Td + "\n" + "\n" +
+                      "         <B>Mulder</B><BR>\n" + a("mulder/m3.htm", "C., 1900") + "\n      </TD>\n" +
+                      Td + "\n" + Slot));
 }
 
 TEST_F(LetterPaginas, AchternamenVerdeeldOverVierKolommen) {
@@ -149,8 +155,8 @@ TEST_F(LetterPaginas, AchternamenVerdeeldOverVierKolommen) {
         ASSERT_TRUE(SchrijfLetterPaginas(eigen.tekst(), regels));
         EXPECT_EQ(Cellen(eigen, 'S'), g.cellen) << g.namen << " achternamen";
         const std::string pagina = PaginaIn(eigen, 'S');
-        EXPECT_EQ(std::count(pagina.begin(), pagina.end(), '\n'), 34 + 4 * (g.namen - 1) + g.namen +
-                                                                        4 * (static_cast<int>(g.cellen.size()) - 1))
+        EXPECT_EQ(std::count(pagina.begin(), pagina.end(), '\n'),
+                  34 + 4 * (g.namen - 1) + g.namen + 4 * (static_cast<int>(g.cellen.size()) - 1))
             << g.namen << " achternamen";
     }
 }
@@ -165,24 +171,26 @@ TEST_F(LetterPaginas, PersonenVanEenAchternaamVormenEenGroepOpVoorlettersTussenv
     SorteerRegels(regels);
     ASSERT_TRUE(SchrijfLetterPaginas(map.tekst(), regels));
     const auto a = [](const std::string& pagina, const std::string& rest) {
-        return "         <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"paginas/v/vries/" + pagina + "\">" + rest +
-               "</A><BR>\n";
+        return "         <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"paginas/v/vries/" + pagina + "\">" +
+               rest + "</A><BR>\n";
     };
-    EXPECT_EQ(Pagina('V'), MetCrLf(Kop('V', ",Vries") + "   <TABLE BORDER=\"0\" ALIGN=\"center\">\n   <TR>\n\n" + Td +
-                                   "\n" + "         <B>Vries</B><BR>\n" + a("b.htm", "A., 01-01-1950") +
-                                   a("a.htm", "J. de, 02-04-1911") + a("c.htm", "J. de, 03-04-1911") +
-                                   a("d.htm", "J., 01-01-1800") + "\n      </TD>\n" + Td + "\n" + Slot));
+    EXPECT_EQ(Pagina('V'),
+              MetCrLf(Kop('V', ",Vries") + "   <TABLE BORDER=\"0\" ALIGN=\"center\">\n   <TR>\n\n" + Td +
+                      "\n" + "         <B>Vries</B><BR>\n" + a("b.htm", "A., 01-01-1950") +
+                      a("a.htm", "J. de, 02-04-1911") + a("c.htm", "J. de, 03-04-1911") +
+                      a("d.htm", "J., 01-01-1800") + "\n      </TD>\n" + Td + "\n" + Slot));
 }
 
 TEST_F(LetterPaginas, TrefwoordenNoemenDeAchternamenInPaginavolgorde) {
     std::vector<std::string> regels = {
-        Ingang("Kok, A., ", "paginas/k/kok/1.htm"),   Ingang("Kuiper, B., ", "paginas/k/kuiper/2.htm"),
-        Ingang("Kok, C., ", "paginas/k/kok/3.htm"),   Ingang("Koster, D., ", "paginas/k/koster/4.htm"),
+        Ingang("Kok, A., ", "paginas/k/kok/1.htm"),       Ingang("Kuiper, B., ", "paginas/k/kuiper/2.htm"),
+        Ingang("Kok, C., ", "paginas/k/kok/3.htm"),       Ingang("Koster, D., ", "paginas/k/koster/4.htm"),
         Ingang("Jansen, E., ", "paginas/j/jansen/5.htm"),
     };
     SorteerRegels(regels);
     ASSERT_TRUE(SchrijfLetterPaginas(map.tekst(), regels));
-    EXPECT_NE(Pagina('K').find("\r\n<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Kok,Koster,Kuiper\">\r\n"),
+    EXPECT_NE(Pagina('K').find(
+                  "\r\n<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Kok,Koster,Kuiper\">\r\n"),
               std::string::npos);
     EXPECT_NE(Pagina('J').find("\r\n<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Jansen\">\r\n"),
               std::string::npos);
@@ -190,12 +198,15 @@ TEST_F(LetterPaginas, TrefwoordenNoemenDeAchternamenInPaginavolgorde) {
 }
 
 TEST_F(LetterPaginas, NamenZonderLetterAZOfOnbekendKrijgenGeenIngang) {
-    const char* const namen[] = {"1e Kamer", "'t Hart", "\xC9mile", "\xD6zt\xFCrk", "Onbekend", "ONBEKEND", "onBekend", "Onbekendt"};
+    const char* const namen[] = {"1e Kamer", "'t Hart",  "\xC9mile", "\xD6zt\xFCrk",
+                                 "Onbekend", "ONBEKEND", "onBekend", "Onbekendt"};
     for (const char* naam : namen) {
         TijdelijkeMap eigen;
-        const std::vector<std::string> regels = {std::string(naam) + ", J., ;" + eigen.tekst() + "/paginas/x/y.htm"};
+        const std::vector<std::string> regels = {std::string(naam) + ", J., ;" + eigen.tekst() +
+                                                 "/paginas/x/y.htm"};
         ASSERT_TRUE(SchrijfLetterPaginas(eigen.tekst(), regels)) << naam;
-        for (char l = 'A'; l <= 'Z'; ++l) ASSERT_EQ(PaginaIn(eigen, l), Leeg(l)) << naam << " letter " << l;
+        for (char l = 'A'; l <= 'Z'; ++l)
+            ASSERT_EQ(PaginaIn(eigen, l), Leeg(l)) << naam << " letter " << l;
     }
 }
 
@@ -207,11 +218,14 @@ TEST_F(LetterPaginas, KleineBeginletterEnBijnaOnbekendTellenWelMee) {
 }
 
 TEST_F(LetterPaginas, GeenEnkeleIngangTeltGeeft26LegePaginas) {
-    ASSERT_TRUE(SchrijfLetterPaginas(map.tekst(), {Ingang("1900, A., ", "p/1.htm"), Ingang("onbekend, B., ", "p/2.htm")}));
+    ASSERT_TRUE(SchrijfLetterPaginas(map.tekst(),
+                                     {Ingang("1900, A., ", "p/1.htm"), Ingang("onbekend, B., ", "p/2.htm")}));
     int paginas = 0;
-    for (const auto& e : std::filesystem::directory_iterator(map.pad())) ++paginas, (void)e;
+    for (const auto& e : std::filesystem::directory_iterator(map.pad()))
+        ++paginas, (void)e;
     EXPECT_EQ(paginas, 26);
-    for (char l = 'A'; l <= 'Z'; ++l) EXPECT_EQ(Pagina(l), Leeg(l)) << l;
+    for (char l = 'A'; l <= 'Z'; ++l)
+        EXPECT_EQ(Pagina(l), Leeg(l)) << l;
 }
 
 // A letter needing more lines than the 25000 the pages were laid out for loses no entry.
@@ -219,13 +233,14 @@ TEST_F(LetterPaginas, GroteLetterVerliestGeenIngang) {
     std::vector<std::string> regels;
     for (int n = 0; n < 30000; ++n) {
         const std::string naam = "Naam" + std::to_string(100000 + n / 3);
-        regels.push_back(naam + ", J., " + std::to_string(n) + ";" + map.tekst() + "/paginas/n/" + naam + "/" +
-                         std::to_string(n) + ".htm");
+        regels.push_back(naam + ", J., " + std::to_string(n) + ";" + map.tekst() + "/paginas/n/" + naam +
+                         "/" + std::to_string(n) + ".htm");
     }
     ASSERT_TRUE(SchrijfLetterPaginas(map.tekst(), regels));
     const std::string n = Pagina('N');
     std::size_t links = 0, pos = 0;
-    while ((pos = n.find("<A CLASS=\"1\"", pos)) != std::string::npos) ++links, ++pos;
+    while ((pos = n.find("<A CLASS=\"1\"", pos)) != std::string::npos)
+        ++links, ++pos;
     EXPECT_EQ(links, 30000u);
     EXPECT_NE(n.find("HREF=\"paginas/n/naam109999/29999.htm\">J., 29999</A>"), std::string::npos);
     EXPECT_TRUE(n.ends_with("</BODY>\r\n\r\n</HTML>\r\n"));
@@ -239,15 +254,16 @@ TEST(MaakLink, GeeftHetPadVanafDeSiteInKleineLettersMetSchuineStrepen) {
     struct {
         const char *site, *pad, *link;
     } const gevallen[] = {
-        {"/home/An/Sites/kaarten/gedenkjes/type 1", "/home/An/Sites/kaarten/gedenkjes/type 1/paginas/b/bakker/Berg.htm",
-         "paginas/b/bakker/berg.htm"},
+        {"/home/An/Sites/kaarten/gedenkjes/type 1",
+         "/home/An/Sites/kaarten/gedenkjes/type 1/paginas/b/bakker/Berg.htm", "paginas/b/bakker/berg.htm"},
         {"/home/An/Sites/kaarten/gedenkjes/type 1", "/HOME/an/sites/kaarten/gedenkjes/TYPE 1/paginas/a/x.htm",
          "paginas/a/x.htm"},
         {"C:\\Uit\\kaarten", "c:\\uit\\kaarten\\paginas\\z\\zoon\\Z.HTM", "paginas/z/zoon/z.htm"},
         {"/uit", "/elders/paginas/a.htm", "/elders/paginas/a.htm"},
         {"/uit", "/uit/paginas/\xC9mile/\xC9.htm", "paginas/\xC9mile/\xC9.htm"},
     };
-    for (const auto& g : gevallen) EXPECT_EQ(MaakLink(g.site, g.pad), g.link) << g.pad;
+    for (const auto& g : gevallen)
+        EXPECT_EQ(MaakLink(g.site, g.pad), g.link) << g.pad;
     EXPECT_TRUE(IsHoofdletter('A'));
     EXPECT_TRUE(IsHoofdletter('Z'));
     EXPECT_FALSE(IsHoofdletter('a'));

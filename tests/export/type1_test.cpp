@@ -32,12 +32,13 @@ std::set<std::string> Boom(const stdfs::path& map) {
     std::set<std::string> uit;
     if (!stdfs::exists(map)) return uit;
     for (const auto& e : stdfs::recursive_directory_iterator(map))
-        uit.insert(stdfs::relative(e.path(), map).string() + (e.is_directory() ? "/" : "=" + LeesBestand(e.path())));
+        uit.insert(stdfs::relative(e.path(), map).string() +
+                   (e.is_directory() ? "/" : "=" + LeesBestand(e.path())));
     return uit;
 }
 
 class Type1 : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         LeegOpslag();
         StandaardUitvoerTekst();
@@ -74,15 +75,17 @@ protected:
     TijdelijkeMap map;
 };
 
-const std::string KopBegin = "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">\n"
-                             "<HTML>\n"
-                             "<HEAD>\n"
-                             "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">\n";
+const std::string KopBegin =
+    "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">\n"
+    "<HTML>\n"
+    "<HEAD>\n"
+    "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">\n";
 const std::string KopMidden =
     "<META NAME=\"description\" CONTENT=\"Velmoran Genealogie\">\n"
     "<META NAME=\"robots\" CONTENT=\"index, follow\">\n"
     "<META NAME=\"generator\" CONTENT=\"Gedenkjes van Velmoran\">\n"
-    "<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" SRC=\"../../../tool/script/genealogie.js\"></SCRIPT>\n"
+    "<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" "
+    "SRC=\"../../../tool/script/genealogie.js\"></SCRIPT>\n"
     "<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"../../../tool/script/genealogie.css\">\n";
 const std::string Body = "<BODY BACKGROUND=\"../../../tool/achtergrond/achtergrond.jpg\">\n\n";
 const std::string Einde = "</BODY>\n</HTML>\n\n";
@@ -122,7 +125,8 @@ TEST_F(Type1, PersoonPaginaZonderAfbeeldingMetBeveiliging) {
     Persoon("Anna", "", "Hof", "HofA_v.jpg"); // no scan on disk
     ASSERT_TRUE(UitvoerenType1());
     std::string script;
-    for (const std::string& r : BeveiligingsScriptRegels()) script += r + "\n";
+    for (const std::string& r : BeveiligingsScriptRegels())
+        script += r + "\n";
     EXPECT_EQ(Lees("paginas/h/hof/hofa_v.htm"),
               MetCrLf(KopBegin + "<META NAME=\"keywords\" CONTENT=\"Hof\">\n" +
                       "<META NAME=\"oinhoud\" CONTENT=\"Hof, A.\">\n" + KopMidden +
@@ -143,11 +147,11 @@ TEST_F(Type1, WieEenPaginaKrijgtEnWieInDeIndexKomt) {
     Persoon("Nul", "", "Nummer", "Nul_v.jpg").Nummer = 0;
     Persoon("Geen", "", "Beeld", "  ");
     Persoon("Zonder", "", " ", "Zonder_v.jpg");        // counted, no page
-    Persoon("Een", "", "1e Kamer", "Kamer_v.jpg");      // page, no entry
-    Persoon("Piet", "", "'t Hart", "Hart_v.jpg");       // page, no entry
+    Persoon("Een", "", "1e Kamer", "Kamer_v.jpg");     // page, no entry
+    Persoon("Piet", "", "'t Hart", "Hart_v.jpg");      // page, no entry
     Persoon("Gaetan", "", "\xC9loy", "\xC9loy G.jpg"); // page, no entry
-    Persoon("Iemand", "", "onbekend", "Onb_v.jpg");     // page, no entry
-    Persoon("Kees", "", "Kok", "../Kok_v.jpg");         // page, named after the file alone
+    Persoon("Iemand", "", "onbekend", "Onb_v.jpg");    // page, no entry
+    Persoon("Kees", "", "Kok", "../Kok_v.jpg");        // page, named after the file alone
     OpnameGebruiker ui;
     ASSERT_TRUE(UitvoerenType1());
 
@@ -171,7 +175,8 @@ TEST_F(Type1, WieEenPaginaKrijgtEnWieInDeIndexKomt) {
 
     for (const char* leeg : {"inhouda.htm", "inhoudo.htm", "inhoudt.htm", "inhoude.htm"})
         EXPECT_NE(Lees(leeg).find("zijn geen gegevens aanwezig."), std::string::npos) << leeg;
-    EXPECT_NE(Lees("inhouds.htm").find("<A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"paginas/s/smit/smitj_v.htm\">J.</A>"),
+    EXPECT_NE(Lees("inhouds.htm")
+                  .find("<A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"paginas/s/smit/smitj_v.htm\">J.</A>"),
               std::string::npos);
     EXPECT_NE(Lees("inhoudk.htm").find("HREF=\"paginas/k/kok/kok_v.htm\""), std::string::npos);
     EXPECT_TRUE(ui.meldingen.empty());
@@ -192,8 +197,9 @@ TEST_F(Type1, GeenEnkeleKaartGeeftOnwaarEnGeenSkelet) {
     Persoon("Geen", "", "Beeld", "");
     OpnameGebruiker ui;
     EXPECT_FALSE(UitvoerenType1());
-    EXPECT_EQ(Boom(Site()), (std::set<std::string>{"afbeeldingen/", "afbeeldingen/index.htm=" + Lees("afbeeldingen/index.htm"),
-                                                   "paginas/", "paginas/index.htm=" + Lees("paginas/index.htm")}));
+    EXPECT_EQ(Boom(Site()), (std::set<std::string>{
+                                "afbeeldingen/", "afbeeldingen/index.htm=" + Lees("afbeeldingen/index.htm"),
+                                "paginas/", "paginas/index.htm=" + Lees("paginas/index.htm")}));
     EXPECT_EQ(ui.links.back(), "  gedenkjes : 0");
 }
 
@@ -205,21 +211,24 @@ TEST_F(Type1, AfbeeldingInHoofdlettersWordtKleinGekopieerdEnAlsJpgGenoemd) {
     ASSERT_TRUE(UitvoerenType1());
     EXPECT_EQ(Lees("afbeeldingen/d/damf_v.jpg"), "JPEGD/DamF_v.JPG");
     EXPECT_EQ(Lees("afbeeldingen/k/kokk.png"), "JPEGK/KokK.PNG");
-    EXPECT_NE(Lees("paginas/d/dam/damf_v.htm").find("SRC=\"../../../afbeeldingen/d/damf_v.jpg\""), std::string::npos);
-    EXPECT_NE(Lees("paginas/k/kok/kokk.htm").find("SRC=\"../../../afbeeldingen/k/kokk.jpg\""), std::string::npos);
+    EXPECT_NE(Lees("paginas/d/dam/damf_v.htm").find("SRC=\"../../../afbeeldingen/d/damf_v.jpg\""),
+              std::string::npos);
+    EXPECT_NE(Lees("paginas/k/kok/kokk.htm").find("SRC=\"../../../afbeeldingen/k/kokk.jpg\""),
+              std::string::npos);
 }
 
 TEST_F(Type1, NiveauEenMetAchternaamVanEenTekenKopieertMaarToontDePlaatsvervanger) {
     NiveauAfbeeldingBestanden = 1;
     Persoon("Jan", "", "O", "OJ_v.jpg");
     Persoon("Piet", "", "Smit", "SmitP_v.jpg");
-    Scan("O/O/OJ_v.jpg");       // where the copy looks
-    Scan("S/Sm/SmitP_v.jpg");   // where both look
+    Scan("O/O/OJ_v.jpg");     // where the copy looks
+    Scan("S/Sm/SmitP_v.jpg"); // where both look
     ASSERT_TRUE(UitvoerenType1());
     EXPECT_EQ(Lees("afbeeldingen/o/oj_v.jpg"), "JPEGO/O/OJ_v.jpg");
     EXPECT_NE(Lees("paginas/o/o/oj_v.htm").find("   ...geen afbeelding aanwezig...\r\n"), std::string::npos);
     EXPECT_EQ(Lees("afbeeldingen/s/smitp_v.jpg"), "JPEGS/Sm/SmitP_v.jpg");
-    EXPECT_NE(Lees("paginas/s/smit/smitp_v.htm").find("SRC=\"../../../afbeeldingen/s/smitp_v.jpg\""), std::string::npos);
+    EXPECT_NE(Lees("paginas/s/smit/smitp_v.htm").find("SRC=\"../../../afbeeldingen/s/smitp_v.jpg\""),
+              std::string::npos);
 }
 
 TEST_F(Type1, TweedeUitvoerWordtGeweigerdEnLaatDeSiteOngemoeid) {
@@ -234,7 +243,8 @@ TEST_F(Type1, TweedeUitvoerWordtGeweigerdEnLaatDeSiteOngemoeid) {
                                          " bestaat al.\nDeze moet eerst verwijderd of verplaatst worden,\n"
                                          "voordat er weer een uitvoer kan plaatsvinden.");
     EXPECT_EQ(ui.meldingen[0].second, "Gedenkjes");
-    for (const auto& t : ui.links) EXPECT_FALSE(t.starts_with("  gedenkjes : ")) << t;
+    for (const auto& t : ui.links)
+        EXPECT_FALSE(t.starts_with("  gedenkjes : ")) << t;
 }
 
 // An output folder with capitals keeps its case: the pages join the site, no second tree.
@@ -247,12 +257,15 @@ TEST_F(Type1, UitvoermapMetHoofdlettersBlijftEenBoom) {
     const stdfs::path site = map.pad() / "An/Sites/Kaarten/gedenkjes/type 1";
     EXPECT_TRUE(stdfs::exists(site / "paginas/s/smit/smitj_v.htm"));
     EXPECT_TRUE(stdfs::exists(site / "afbeeldingen/s/smitj_v.jpg"));
-    EXPECT_NE(LeesBestand(site / "inhouds.htm").find("HREF=\"paginas/s/smit/smitj_v.htm\""), std::string::npos);
+    EXPECT_NE(LeesBestand(site / "inhouds.htm").find("HREF=\"paginas/s/smit/smitj_v.htm\""),
+              std::string::npos);
     std::set<std::string> bovenaan;
-    for (const auto& e : stdfs::directory_iterator(map.pad())) bovenaan.insert(e.path().filename().string());
+    for (const auto& e : stdfs::directory_iterator(map.pad()))
+        bovenaan.insert(e.path().filename().string());
     EXPECT_EQ(bovenaan, (std::set<std::string>{"An", "programma", "scans"}));
     std::set<std::string> collecties;
-    for (const auto& e : stdfs::directory_iterator(map.pad() / "An/Sites")) collecties.insert(e.path().filename().string());
+    for (const auto& e : stdfs::directory_iterator(map.pad() / "An/Sites"))
+        collecties.insert(e.path().filename().string());
     EXPECT_EQ(collecties, std::set<std::string>{"Kaarten"});
 }
 

@@ -21,12 +21,13 @@ namespace {
 namespace stdfs = std::filesystem;
 
 std::string Vervang(std::string s, const std::string& oud, const std::string& nieuw) {
-    for (std::size_t p = 0; (p = s.find(oud, p)) != std::string::npos; p += nieuw.size()) s.replace(p, oud.size(), nieuw);
+    for (std::size_t p = 0; (p = s.find(oud, p)) != std::string::npos; p += nieuw.size())
+        s.replace(p, oud.size(), nieuw);
     return s;
 }
 
 class Type1Voorbeeld : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const std::string voorbeelden = std::string(GDK_SOURCE_DIR) + "/examples";
         std::string reg = LeesBestand(voorbeelden + "/HKEY_CURRENT_USER.reg");
@@ -36,7 +37,8 @@ protected:
         reg::ZetRegisterBestand(map.tekst() + "/HKEY_CURRENT_USER.reg");
         Activering();
         // The program's optional files, so that every background and banner link has its file.
-        for (const char* f : {"Achtergrond.jpg", "Afbeelding.jpg", "desktop.ini"}) map.Schrijf(std::string("programma/tool/") + f, f);
+        for (const char* f : {"Achtergrond.jpg", "Afbeelding.jpg", "desktop.ini"})
+            map.Schrijf(std::string("programma/tool/") + f, f);
         ProgrammaMap = map.tekst() + "/programma";
         ASSERT_TRUE(InlezenCommando(map.tekst() + "/collectie/kaarten.gdk"));
     }
@@ -56,20 +58,23 @@ TEST_F(Type1Voorbeeld, SiteMetLetterpaginasPersoonPaginasEnAfbeeldingen) {
     EXPECT_TRUE(ui.meldingen.empty());
 
     const std::string b = Lees("inhoudb.htm");
-    const auto bakker = b.find("<B>Bakker</B>"), berg = b.find("<B>Berg</B>"), bosman = b.find("<B>Bosman</B>");
+    const auto bakker = b.find("<B>Bakker</B>"), berg = b.find("<B>Berg</B>"),
+               bosman = b.find("<B>Bosman</B>");
     ASSERT_NE(bakker, std::string::npos);
     ASSERT_NE(berg, std::string::npos);
     ASSERT_NE(bosman, std::string::npos);
     EXPECT_LT(bakker, berg);
     EXPECT_LT(berg, bosman);
-    EXPECT_NE(b.find("HREF=\"paginas/b/berg/bergjpvander19200305_19871112_v.htm\">J.P. van der 05-03-1920</A>"),
-              std::string::npos);
+    EXPECT_NE(
+        b.find("HREF=\"paginas/b/berg/bergjpvander19200305_19871112_v.htm\">J.P. van der 05-03-1920</A>"),
+        std::string::npos);
 
     // A card whose image name holds an accented letter: page and copy under the same names.
     const std::string peeters = Lees("paginas/p/peeters/peeters zo\xC3\xAB 1931.htm");
     EXPECT_NE(peeters.find("SRC=\"../../../afbeeldingen/p/peeters zo\xEB 1931.jpg\""), std::string::npos);
     EXPECT_TRUE(stdfs::is_regular_file(Site() / "afbeeldingen/p/peeters zo\xC3\xAB 1931.jpg"));
-    EXPECT_NE(Lees("inhoudp.htm").find("HREF=\"paginas/p/peeters/peeters zo\xEB 1931.htm\""), std::string::npos);
+    EXPECT_NE(Lees("inhoudp.htm").find("HREF=\"paginas/p/peeters/peeters zo\xEB 1931.htm\""),
+              std::string::npos);
 
     // An accented capital: a page, its image in the folder of that capital, no index entry.
     const std::string eloy = Lees("paginas/e/eloy/\xC3\x89loy ga\xC3\xABtan 1902.htm");
