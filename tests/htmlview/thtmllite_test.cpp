@@ -113,3 +113,16 @@ TEST(ThtmlLite, MissingOrBrokenPictureLeavesThePageShown) {
     v.view.LaadHtml(Pagina("<IMG SRC=\"" + kapot + "\"> <IMG SRC=\"" + map.tekst() + "/weg.gif\"> tekst"));
     EXPECT_TRUE(v.view.toPlainText().contains("tekst"));
 }
+
+TEST(ThtmlLite, LinkChosenWithTheKeyboardReportsItsHref) {
+    GetoondeView v;
+    v.view.LaadHtml(Pagina("<A HREF=\"%41\">eerste</A> en <A HREF=\"#7\">tweede</A>"));
+    v.view.activateWindow();
+    v.view.setFocus();
+    QSignalSpy klik(&v.view, &ThtmlLite::HotSpotClick);
+    QTest::keyClick(&v.view, Qt::Key_Tab);
+    QTest::keyClick(&v.view, Qt::Key_Tab);
+    QTest::keyClick(&v.view, Qt::Key_Return);
+    ASSERT_EQ(klik.count(), 1);
+    EXPECT_EQ(klik.at(0).at(0).toString(), "#7");
+}
