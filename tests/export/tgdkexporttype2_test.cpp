@@ -3,6 +3,7 @@
 
 #include "export/skelet.h"
 #include "export23.h"
+#include "support/linkcontrole.h"
 
 #include <sys/resource.h>
 
@@ -358,6 +359,20 @@ TEST_F(Type2, SurnamesWithoutALetterAreCountedButNotListed) {
         EXPECT_EQ(pagina.find("Hart"), std::string::npos) << c;
     }
     EXPECT_NE(Lees(2, "inhoudm.htm").find("<B>Mol</B>"), std::string::npos);
+}
+
+// Names that differ only in case keep their own folders below the site root, in UTF-8 on disk,
+// so every link still finds its file on a case-sensitive web server.
+TEST_F(Type2, AccentedNamesThatDifferInCaseKeepTheirOwnFolders) {
+    map.Schrijf("scans/\xC3\x89/\xC3\x89" "cole.jpg", "groot");
+    map.Schrijf("scans/\xC3\xA9/\xC3\xA9" "cole.jpg", "klein");
+    map.Schrijf("programma/tool/Afbeelding.jpg", "b");
+    Kaartje(Kaart{.achternaam = "Eerst", .afbeelding = "\xC9" "cole.jpg"});
+    Kaartje(Kaart{.achternaam = "Eind", .afbeelding = "\xE9" "cole.jpg"});
+    ASSERT_TRUE(UitvoerenType2());
+    EXPECT_EQ(Lees(2, "afbeeldingen/\xC3\x89/\xC3\x89" "cole.jpg"), "groot");
+    EXPECT_EQ(Lees(2, "afbeeldingen/\xC3\xA9/\xC3\xA9" "cole.jpg"), "klein");
+    EXPECT_EQ(KapotteLinks(Site(2)), std::vector<std::string>{});
 }
 
 TEST_F(Type2, ProgressStaysWithinAFewHundredUpdates) {
