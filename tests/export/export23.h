@@ -38,11 +38,11 @@ inline std::set<std::string> Bestanden(const std::filesystem::path& map) {
 }
 
 struct Kaart {
-    std::string voornamen, tussenvoegsel, achternaam, geslacht;
-    std::string afbeelding;
+    std::string voornamen{}, tussenvoegsel{}, achternaam{}, geslacht{};
+    std::string afbeelding{};
     std::string metFoto = "nee";
-    std::string geboorteDatum, geboortePlaats, overlijdensDatum, overlijdensPlaats;
-    std::string begraafPlaats, crematieDatum;
+    std::string geboorteDatum{}, geboortePlaats{}, overlijdensDatum{}, overlijdensPlaats{};
+    std::string begraafPlaats{}, crematieDatum{};
 };
 
 class Export23 : public ::testing::Test {

@@ -254,7 +254,7 @@ TEST_P(SkeletBeveiliging, WelcomePageWithOverrideMarkup) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Beveiliging, SkeletBeveiliging, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Aan" : "Uit"; });
+                         [](const auto& p) { return p.param ? "Aan" : "Uit"; });
 
 TEST_F(Skelet, AFileThatCannotBeCreatedIsReportedAndClosed) {
     map.Schrijf("bestand", "x");

@@ -162,9 +162,9 @@ TEST_P(Type2Voet, LetterPageWithRowsLinksAndFooter) {
 INSTANTIATE_TEST_SUITE_P(Voetregels, Type2Voet,
                          ::testing::Values(std::pair{false, false}, std::pair{true, false}, std::pair{false, true},
                                            std::pair{true, true}),
-                         [](const auto& info) {
-                             return std::string(info.param.first ? "Datum" : "GeenDatum") +
-                                    (info.param.second ? "Aantal" : "GeenAantal");
+                         [](const auto& p) {
+                             return std::string(p.param.first ? "Datum" : "GeenDatum") +
+                                    (p.param.second ? "Aantal" : "GeenAantal");
                          });
 
 TEST_F(Type2, ImagePageOfACard) {

@@ -81,7 +81,7 @@ TEST_P(Type3Banner, LetterBarInTheBanner) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Beveiliging, Type3Banner, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Aan" : "Uit"; });
+                         [](const auto& p) { return p.param ? "Aan" : "Uit"; });
 
 TEST_F(Type3, OwnSettingsAndCentredEmptyLetterPages) {
     EenKaart();
