@@ -14,13 +14,11 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gedenkjes"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Gedenkjes"));
-
+    // The arguments first: usage needs no display.
     QString bestand;
     QString schermafdruk; // --schermafdruk FILE.png: read, show person 1, save the window, stop
-    const QStringList args = QApplication::arguments();
+    QStringList args;
+    for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--schermafdruk") && i + 1 < args.size()) {
             schermafdruk = args[++i];
@@ -34,6 +32,10 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Gedenkjes"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Gedenkjes"));
 
     // What an installer would have put in the registry: the About window's texts and the
     // maker's addresses, written only when they are missing.
