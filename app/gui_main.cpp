@@ -12,19 +12,26 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
-    // The arguments first: usage needs no display.
+    // Usage needs no display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs("gebruik: gedenkjes [BESTAND.gdk]\n", stdout);
+            return 0;
+        }
+    }
+    QApplication app(argc, argv); // takes Qt's own options (-platform ...) out of the arguments
+    QApplication::setApplicationName(QStringLiteral("Gedenkjes"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Gedenkjes"));
+
     QString bestand;
     QString schermafdruk; // --schermafdruk FILE.png: read, show person 1, save the window, stop
-    QStringList args;
-    for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--schermafdruk") && i + 1 < args.size()) {
             schermafdruk = args[++i];
-        } else if (args[i] == QLatin1String("--help") || args[i] == QLatin1String("-h")) {
-            std::fputs("gebruik: gedenkjes [BESTAND.gdk]\n", stdout);
-            return 0;
         } else if (bestand.isEmpty()) {
             bestand = args[i];
         } else {
@@ -33,13 +40,6 @@ int main(int argc, char** argv) {
         }
     }
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gedenkjes"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Gedenkjes"));
-
-    // What an installer would have put in the registry: the About window's texts and the
-    // maker's addresses, written only when they are missing.
-    gdk::ProgrammagegevensInstalleren();
     TfrmGedenkjes frmGedenkjes;
     frmGedenkjes.show();
     if (!bestand.isEmpty()) {
