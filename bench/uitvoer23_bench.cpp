@@ -22,7 +22,9 @@ long PiekGeheugenKB();
 
 namespace {
 
-void PiekOpnieuw() { std::ofstream("/proc/self/clear_refs") << "5"; }
+void PiekOpnieuw() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
 long PiekSindsOpnieuwKB() {
     std::ifstream status("/proc/self/status");
     for (std::string regel; std::getline(status, regel);)
@@ -36,12 +38,14 @@ double Seconden(std::chrono::steady_clock::time_point begin) {
 
 std::string Quote(const std::string& s) {
     std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
 }
 
 void Meet(int type, const std::filesystem::path& uit) {
-    const std::filesystem::path site = uit / gdk::CollectieNaam / "gedenkjes" / ("type " + std::to_string(type));
+    const std::filesystem::path site =
+        uit / gdk::CollectieNaam / "gedenkjes" / ("type " + std::to_string(type));
     PiekOpnieuw();
     const auto begin = std::chrono::steady_clock::now();
     const bool gelukt = type == 2 ? gdk::UitvoerenType2() : gdk::UitvoerenType3();
@@ -55,9 +59,9 @@ void Meet(int type, const std::filesystem::path& uit) {
     const auto cpBegin = std::chrono::steady_clock::now();
     const int rc = std::system(("cp -r " + Quote(site.string()) + " " + Quote(kopie.string())).c_str());
     const double cp_s = Seconden(cpBegin);
-    std::printf("type %d: %s, %zu bestanden, export %.2f s, cp -r %.2f s (verhouding %.2f), piek %ld MB%s\n", type,
-                gelukt ? "geschreven" : "MISLUKT", bestanden, export_s, cp_s, export_s / cp_s, piek / 1024,
-                rc == 0 ? "" : " (cp mislukt)");
+    std::printf("type %d: %s, %zu bestanden, export %.2f s, cp -r %.2f s (verhouding %.2f), piek %ld MB%s\n",
+                type, gelukt ? "geschreven" : "MISLUKT", bestanden, export_s, cp_s, export_s / cp_s,
+                piek / 1024, rc == 0 ? "" : " (cp mislukt)");
     std::filesystem::remove_all(kopie);
 }
 
@@ -72,8 +76,8 @@ int main() {
     opties.afbeeldingen = true;
     const auto begin = std::chrono::steady_clock::now();
     const gdk::bench::Collectie c = gdk::bench::GenereerCollectie(tijdelijk.pad(), opties);
-    std::printf("gegenereerd: %d regels, %d personen, %d gezinnen in %.1f s\n", c.regels, c.personen, c.gezinnen,
-                Seconden(begin));
+    std::printf("gegenereerd: %d regels, %d personen, %d gezinnen in %.1f s\n", c.regels, c.personen,
+                c.gezinnen, Seconden(begin));
 
     gdk::StandaardUitvoerTekst();
     gdk::InstellingenVoorinstellen();
@@ -84,7 +88,8 @@ int main() {
     gdk::ControleOpDubbeleGedenkjes = true;
     gdk::DatumWeergeven = gdk::AantalWeergeven = true;
     gdk::t2InhoudCellPadd = gdk::t2InhoudCellSpac = gdk::t3InhoudCellPadd = gdk::t3InhoudCellSpac = "1";
-    gdk::t2AfbeeldingHeight = gdk::t2AfbeeldingWidth = gdk::t3AfbeeldingHeight = gdk::t3AfbeeldingWidth = "69%";
+    gdk::t2AfbeeldingHeight = gdk::t2AfbeeldingWidth = gdk::t3AfbeeldingHeight = gdk::t3AfbeeldingWidth =
+        "69%";
     gdk::miWidth = "40";
     gdk::miHeight = "30";
     gdk::inCols = "250";

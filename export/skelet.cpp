@@ -26,7 +26,8 @@ using Regels = std::function<void(TekstSchrijver&)>;
 
 // Creates map + bestand in `f`, writes it with `schrijf` and closes it; the one failure path of
 // every skeleton writer.
-bool SchrijfBestand(TekstSchrijver& f, const std::string& map, const std::string& bestand, const Regels& schrijf) {
+bool SchrijfBestand(TekstSchrijver& f, const std::string& map, const std::string& bestand,
+                    const Regels& schrijf) {
     try {
         if (!f.Open(map + bestand)) throw IOFout(map + bestand);
         schrijf(f);
@@ -62,7 +63,9 @@ void BeveiligingMetLegeRegel(TekstSchrijver& f) {
     f.Regel("");
 }
 
-std::string ToolPad(const char* map) { return VervangEnVerklein(map, "\\", "/"); }
+std::string ToolPad(const char* map) {
+    return VervangEnVerklein(map, "\\", "/");
+}
 
 // The style sheet as rules of property lines; "blok" stands for the four spacing lines.
 struct Regel {
@@ -109,7 +112,8 @@ const std::vector<Regel>& Stijlregels() {
         {"A:visited.1", {kRood, kArial, kNormal, kBlok}},
         // The one rule whose last property has no semicolon; browsers accept it.
         {"A:active.1",
-         {kRood, kArial, kNormal, "word-spacing: 0;", "line-height: 110%;", "margin-top: 0;", "margin-bottom: 0"}},
+         {kRood, kArial, kNormal, "word-spacing: 0;", "line-height: 110%;", "margin-top: 0;",
+          "margin-bottom: 0"}},
         {"A:hover.1", {kRood, kArial, kNormal, kBlok}},
         {"A:link.2", {kBlauw, kArial, kNormal, kBlok}},
         {"A:visited.2", {kPaars, kArial, kNormal, kBlok}},
@@ -119,7 +123,8 @@ const std::vector<Regel>& Stijlregels() {
     return regels;
 }
 
-const char* const kGeenFrames = "Op deze pagina worden frames gebruikt, maar uw browser ondersteunt geen frames.";
+const char* const kGeenFrames =
+    "Op deze pagina worden frames gebruikt, maar uw browser ondersteunt geen frames.";
 
 } // namespace
 
@@ -131,7 +136,8 @@ bool SchrijfStijlblad(const std::string& map, const std::string& bestand) {
             f.Regel("   {");
             for (const char* e : regels[i].eigenschappen) {
                 if (*e == '\0') {
-                    for (const char* b : {"word-spacing: 0;", "line-height: 110%;", "margin-top: 0;", "margin-bottom: 0;"})
+                    for (const char* b :
+                         {"word-spacing: 0;", "line-height: 110%;", "margin-top: 0;", "margin-bottom: 0;"})
                         f.Regel(std::string("      ") + b);
                 } else {
                     f.Regel(std::string("      ") + e);
@@ -168,7 +174,8 @@ bool SchrijfDoorverwijzing(int diepte, const std::string& map, const std::string
     if (diepte < 1) diepte = 1;
     if (diepte > 3) diepte = 3;
     std::string p;
-    for (int i = 0; i < diepte; ++i) p += "../";
+    for (int i = 0; i < diepte; ++i)
+        p += "../";
     const char* f = diepte == 1 ? "indexeendir()" : diepte == 2 ? "indextweedir()" : "indexdriedir()";
     TekstSchrijver eigen; // its own handle: a page may be open in Paginabestand meanwhile
     return SchrijfBestand(eigen, map, bestand, [&](TekstSchrijver& w) {
@@ -197,7 +204,8 @@ bool SchrijfIndexKop(const std::string& map, const std::string& bestand) {
         f.Regel("<META NAME=\"robots\" CONTENT=\"index, follow\">");
         f.Regel("<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" SRC=\"" + ToolPad("tool\\script") +
                 "/genealogie.js\"></SCRIPT>");
-        f.Regel("<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"" + ToolPad("tool\\script") + "/genealogie.css\">");
+        f.Regel("<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"" + ToolPad("tool\\script") +
+                "/genealogie.css\">");
         return true;
     } catch (const IOFout&) {
         SluitPaginabestandStil();
@@ -376,7 +384,8 @@ const std::vector<std::string>& BeveiligingsScriptRegels() {
 
 void SchrijfBeveiligingsScript() {
     try {
-        for (const std::string& r : BeveiligingsScriptRegels()) Paginabestand.Regel(r);
+        for (const std::string& r : BeveiligingsScriptRegels())
+            Paginabestand.Regel(r);
     } catch (const IOFout&) {
         // The page writer notices a lasting failure at its next line.
     }

@@ -24,7 +24,9 @@ namespace {
 
 std::string huidigeSiteMap;
 
-bool IsLeeg(const std::string& s) { return Trim(s).empty(); }
+bool IsLeeg(const std::string& s) {
+    return Trim(s).empty();
+}
 
 // The fields of an entry line, each trimmed.
 std::vector<std::string> Velden(const std::string& regel) {
@@ -68,7 +70,8 @@ void VoegToeAanVerschillen(const std::vector<std::string>& regels) {
     TekstSchrijver f;
     if (!f.Open(VerschillenBestand, true))
         throw IOFout("Het bestand " + VerschillenBestand + " kan niet geschreven worden.");
-    for (const std::string& r : regels) f.Regel(r);
+    for (const std::string& r : regels)
+        f.Regel(r);
     f.Sluit();
 }
 
@@ -80,16 +83,19 @@ void SchrijfInhoudKop(TekstSchrijver& f, char l) {
     f.Regel("<HEAD>");
     f.Regel("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">");
     f.Regel("<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie\">");
-    f.Regel(std::string("<META NAME=\"description\" CONTENT=\"inhoudpagina ") + l + " van Velmoran Genealogie\">");
+    f.Regel(std::string("<META NAME=\"description\" CONTENT=\"inhoudpagina ") + l +
+            " van Velmoran Genealogie\">");
     f.Regel("<META NAME=\"robots\" CONTENT=\"index, follow\">");
     f.Regel("<META NAME=\"generator\" CONTENT=\"Gedenkjes van Velmoran\">");
-    f.Regel("<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" SRC=\"" + script + "/genealogie.js\"></SCRIPT>");
+    f.Regel("<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" SRC=\"" + script +
+            "/genealogie.js\"></SCRIPT>");
     f.Regel("<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"" + script + "/genealogie.css\">");
     f.Regel(std::string("<TITLE>inhoud") + l + "</TITLE>");
     f.Regel("</HEAD>");
     f.Regel("");
     if (BeschermenTegenKopieren) {
-        for (const std::string& r : BeveiligingsScriptRegels()) f.Regel(r);
+        for (const std::string& r : BeveiligingsScriptRegels())
+            f.Regel(r);
         f.Regel("");
     }
     f.Regel("<BODY BACKGROUND=\"" + achtergrond + "/achtergrond.jpg\">");
@@ -146,7 +152,8 @@ void SchrijfTabelRij(TekstSchrijver& f, const std::vector<std::string>& v) {
     } else {
         Cel(f, "      <B>" + v[0] + "</B>");
     }
-    for (int k : {1, 2, 3, 4, 5, 6, 7, 9, 10, 11}) Cel(f, "      " + v[k]);
+    for (int k : {1, 2, 3, 4, 5, 6, 7, 9, 10, 11})
+        Cel(f, "      " + v[k]);
     f.Regel("   </TR>");
 }
 
@@ -185,7 +192,7 @@ void SchrijfLetterPagina(const SiteOpmaak& o, const std::string& siteMap, char l
     const std::string bestand = std::string("/inhoud") + l + ".htm";
     const std::string pad = siteMap + bestand;
     RijenOpPagina = 0;
-    bool kop = false;      // the head and header are on the page
+    bool kop = false; // the head and header are on the page
     bool open = false;
     int fouten = 0;
     for (std::size_t k = 0; k < rijen.size(); ++k) {
@@ -244,7 +251,9 @@ SiteOpmaak Type2Opmaak() {
     return o;
 }
 
-bool IsKleineLetter(int code) { return code >= 97 && code <= 122; }
+bool IsKleineLetter(int code) {
+    return code >= 97 && code <= 122;
+}
 
 char AfbeeldingLetter(const std::string& afbeelding) {
     const char c = afbeelding.empty() ? '\0' : afbeelding[0];
@@ -263,7 +272,8 @@ std::string MaakIndexRegel(int i, const std::string& afbeelding) {
     const std::string g = AsciiHoofdletters(p.Geslacht);
     r += g == "M" ? "man" : g == "F" ? "vrouw" : GeslachtOnbekendNietWeergeven ? "-" : "onbekend";
     r += ';';
-    r += p.GeboorteDatum + ";" + p.GeboortePlaats + ";" + p.OverlijdensDatum + ";" + p.OverlijdensPlaats + ";";
+    r +=
+        p.GeboorteDatum + ";" + p.GeboortePlaats + ";" + p.OverlijdensDatum + ";" + p.OverlijdensPlaats + ";";
     if (!IsLeeg(p.CrematieDatum) || !IsLeeg(p.CrematiePlaats))
         r += 'C';
     else if (!IsLeeg(p.BegraafDatum) || !IsLeeg(p.BegraafPlaats))
@@ -287,8 +297,8 @@ std::string MaakIndexRegel(int i, const std::string& afbeelding) {
     return r;
 }
 
-bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const std::string& n, const std::string& a,
-                             const std::string& afbeelding) {
+bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const std::string& n,
+                             const std::string& a, const std::string& afbeelding) {
     if (!fs::MapBestaat(p)) return false;
     const std::string bestand = "/" + AsciiKleineLetters(n) + ".htm";
     // The image is shown from its copy, whose name keeps the card's own extension.
@@ -312,7 +322,8 @@ bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const st
         f.Regel("</HEAD>");
         f.Regel("");
         if (BeschermenTegenKopieren) {
-            for (const std::string& r : BeveiligingsScriptRegels()) f.Regel(r);
+            for (const std::string& r : BeveiligingsScriptRegels())
+                f.Regel(r);
             f.Regel("");
         }
         f.Regel("<BODY BACKGROUND=\"../../tool/achtergrond/fotoachtergrond.jpg\">");
@@ -352,8 +363,8 @@ void SchrijfGeenGegevensPagina(const SiteOpmaak& o, const std::string& siteMap, 
         if (!Paginabestand.Open(siteMap + bestand)) throw IOFout(siteMap + bestand);
         TekstSchrijver& f = Paginabestand;
         SchrijfInhoudKop(f, letter);
-        f.Regel("   <TABLE BORDER=\"0\" CELLSPACING=\"1\" CELLPADDING=\"6\" ALIGN=\"" + o.geenGegevensUitlijning +
-                "\" width=\"60%\" height=\"60%\">");
+        f.Regel("   <TABLE BORDER=\"0\" CELLSPACING=\"1\" CELLPADDING=\"6\" ALIGN=\"" +
+                o.geenGegevensUitlijning + "\" width=\"60%\" height=\"60%\">");
         f.Regel("   <TR>");
         f.Regel("      <TD ALIGN=\"left\">");
         f.Regel("         <font face=\"Verdana\" size=\"3\">");
@@ -377,7 +388,9 @@ void SchrijfGeenGegevensPagina(const SiteOpmaak& o, const std::string& siteMap, 
 
 namespace type23 {
 
-const std::string& HuidigeSiteMap() { return huidigeSiteMap; }
+const std::string& HuidigeSiteMap() {
+    return huidigeSiteMap;
+}
 
 void SchrijfToolMappen(const std::string& siteMap) {
     TFileMan fm;
@@ -387,21 +400,24 @@ void SchrijfToolMappen(const std::string& siteMap) {
         KopieerToolBestand(fm, "Achtergrond.jpg", tool + "/achtergrond/achtergrond.jpg");
         KopieerToolBestand(fm, "fotoAchtergrond.jpg", tool + "/achtergrond/fotoachtergrond.jpg");
     }
-    if (MaakSiteMapAan(tool + "/image", 2)) KopieerToolBestand(fm, "Afbeelding.jpg", tool + "/image/afbeelding.jpg");
+    if (MaakSiteMapAan(tool + "/image", 2))
+        KopieerToolBestand(fm, "Afbeelding.jpg", tool + "/image/afbeelding.jpg");
     if (MaakSiteMapAan(tool + "/script", 2)) {
         SchrijfStijlblad(tool + "/script", "/genealogie.css");
         SchrijfScript(tool + "/script", "/genealogie.js");
     }
 }
 
-void SchrijfLetterPaginas(const SiteOpmaak& o, const std::string& siteMap, const std::vector<std::string>& regels) {
+void SchrijfLetterPaginas(const SiteOpmaak& o, const std::string& siteMap,
+                          const std::vector<std::string>& regels) {
     // Rows per letter in sorted order. Entries whose surname does not start with a letter a-z have
     // no letter page to go to and are left out here (they are counted, sorted and reported).
     std::array<std::vector<std::size_t>, 26> perLetter;
     for (std::size_t k = 0; k < regels.size(); ++k) {
         const std::string& r = regels[k];
         std::size_t b = 0;
-        while (b < r.size() && static_cast<unsigned char>(r[b]) <= 32) ++b; // field 1 is trimmed
+        while (b < r.size() && static_cast<unsigned char>(r[b]) <= 32)
+            ++b; // field 1 is trimmed
         if (b >= r.size() || r[b] == ';') continue;
         char e = r[b];
         if (e >= 'A' && e <= 'Z') e = static_cast<char>(e - 'A' + 'a');
@@ -449,7 +465,8 @@ bool Uitvoeren(const SiteOpmaak& o, const std::function<bool(const std::vector<s
                 const std::string naam = BestandsnaamDeel(p.AfbeeldingBestand);
                 const char letter = AfbeeldingLetter(naam);
                 // A name that would lead outside its folder counts as not found: no copy, no page.
-                if (IsVeiligeNaam(naam) && IsVeiligeNaam(std::string(1, letter)) && fs::BestandBestaat(bron)) {
+                if (IsVeiligeNaam(naam) && IsVeiligeNaam(std::string(1, letter)) &&
+                    fs::BestandBestaat(bron)) {
                     afbeelding = naam;
                     const std::string d = afbeeldingen + "/" + letter;
                     const std::string pm = paginas + "/" + letter;
@@ -458,12 +475,14 @@ bool Uitvoeren(const SiteOpmaak& o, const std::function<bool(const std::vector<s
                         if (!MaakSiteMapAan(d, 2) || !MaakSiteMapAan(pm, 2)) return false;
                         if (!desktopIni.empty() && !fs::BestandBestaat(d + "/desktop.ini") &&
                             !fs::Kopieer(desktopIni, d + "/desktop.ini"))
-                            throw IOFout("Het bestand " + desktopIni + " kon niet gekopieerd worden naar " + d + ".");
+                            throw IOFout("Het bestand " + desktopIni + " kon niet gekopieerd worden naar " +
+                                         d + ".");
                         letterKlaar[idx] = true;
                     }
                     const std::string doel = d + "/" + AsciiKleineLetters(naam);
                     if (!fs::Kopieer(bron, doel))
-                        throw IOFout("Het bestand " + bron + " kon niet gekopieerd worden naar " + doel + ".");
+                        throw IOFout("Het bestand " + bron + " kon niet gekopieerd worden naar " + doel +
+                                     ".");
                     const std::string zonder = ExtensieVervangen(naam, "");
                     SchrijfAfbeeldingPagina(o, pm, zonder, zonder, naam);
                 }
@@ -507,6 +526,8 @@ bool SchrijfSiteType2(const std::vector<std::string>& regels) {
     return true;
 }
 
-bool UitvoerenType2() { return type23::Uitvoeren(Type2Opmaak(), SchrijfSiteType2); }
+bool UitvoerenType2() {
+    return type23::Uitvoeren(Type2Opmaak(), SchrijfSiteType2);
+}
 
 } // namespace gdk

@@ -11,9 +11,9 @@ namespace gdk {
 // What differs between the type 2 and type 3 sites besides their root pages.
 struct SiteOpmaak {
     int type = 2;
-    std::string cellPadd, cellSpac;   // letter-page table
-    std::string hoogte, breedte;      // card image on its page
-    bool tweedeAfbeelding = false;    // a second image block below the first
+    std::string cellPadd, cellSpac;              // letter-page table
+    std::string hoogte, breedte;                 // card image on its page
+    bool tweedeAfbeelding = false;               // a second image block below the first
     std::string geenGegevensUitlijning = "left"; // table of the page of a letter without entries
 };
 SiteOpmaak Type2Opmaak(); // from the t2 settings at the time of the call
@@ -46,12 +46,14 @@ namespace type23 {
 
 // The whole export of type 2 or 3: the root check, folders, card images and their pages, entry
 // list, report lines, then `schrijfSite` with the sorted list.
-bool Uitvoeren(const SiteOpmaak& opmaak, const std::function<bool(const std::vector<std::string>&)>& schrijfSite);
+bool Uitvoeren(const SiteOpmaak& opmaak,
+               const std::function<bool(const std::vector<std::string>&)>& schrijfSite);
 
 // The tool folders with their copies and the script files (steps shared by both layouts).
 void SchrijfToolMappen(const std::string& siteMap);
 // The letter pages a-z from the sorted entry list; every letter ends with a page.
-void SchrijfLetterPaginas(const SiteOpmaak& opmaak, const std::string& siteMap, const std::vector<std::string>& regels);
+void SchrijfLetterPaginas(const SiteOpmaak& opmaak, const std::string& siteMap,
+                          const std::vector<std::string>& regels);
 
 // The site root of the export that is running (set by Uitvoeren).
 const std::string& HuidigeSiteMap();

@@ -10,8 +10,7 @@ namespace gdk {
 namespace {
 
 // Continues the root page that SchrijfIndexKop opened, as the skeleton's root pages do.
-template <class F>
-bool VervolgPagina(const std::string& map, const std::string& bestand, F schrijf) {
+template <class F> bool VervolgPagina(const std::string& map, const std::string& bestand, F schrijf) {
     if (!SchrijfIndexKop(map, bestand)) return false;
     try {
         schrijf(Paginabestand);
@@ -50,7 +49,8 @@ bool SchrijfFramesetType3(const std::string& map, const std::string& bestand) {
         f.Regel("      </FRAMESET>");
         f.Regel("   <NOFRAMES>");
         f.Regel("      <BODY>");
-        f.Regel("         <P>Op deze pagina worden frames gebruikt, maar uw browser ondersteunt geen frames.</P>");
+        f.Regel("         <P>Op deze pagina worden frames gebruikt, maar uw browser ondersteunt geen "
+                "frames.</P>");
         f.Regel("      </BODY>");
         f.Regel("   </NOFRAMES>");
         f.Regel("</FRAMESET>");
@@ -69,7 +69,8 @@ bool SchrijfKopIndexType3(const std::string& map, const std::string& bestand) {
             SchrijfBeveiligingsScript();
             f.Regel("");
         }
-        f.Regel("<BODY BACKGROUND=\"" + VervangEnVerklein("tool\\achtergrond", "\\", "/") + "/achtergrond.jpg\">");
+        f.Regel("<BODY BACKGROUND=\"" + VervangEnVerklein("tool\\achtergrond", "\\", "/") +
+                "/achtergrond.jpg\">");
         f.Regel("");
         f.Regel("   <BR>");
         f.Regel("   <P ALIGN=\"center\">");
@@ -117,6 +118,8 @@ bool SchrijfSiteType3(const std::vector<std::string>& regels) {
     return true;
 }
 
-bool UitvoerenType3() { return type23::Uitvoeren(Type3Opmaak(), SchrijfSiteType3); }
+bool UitvoerenType3() {
+    return type23::Uitvoeren(Type3Opmaak(), SchrijfSiteType3);
+}
 
 } // namespace gdk

@@ -22,8 +22,8 @@ void MeldBestaandeUitvoer(const std::string& siteMap) {
 }
 
 void MeldNietAangemaakt(const std::string& map, const std::string& bestand) {
-    UI().Melding(std::string("Verwerking afgebroken omdat het bestand") + " " + "\r" + map + "/" + bestand + "\r" +
-                 "niet aangemaakt kon worden.");
+    UI().Melding(std::string("Verwerking afgebroken omdat het bestand") + " " + "\r" + map + "/" + bestand +
+                 "\r" + "niet aangemaakt kon worden.");
 }
 
 bool SiteBestaatAl(const std::string& siteMap) {

@@ -20,7 +20,8 @@ namespace gdk::test {
 
 inline std::string Samen(const std::vector<std::string>& regels) {
     std::string s;
-    for (const auto& r : regels) s += r + "\r\n";
+    for (const auto& r : regels)
+        s += r + "\r\n";
     return s;
 }
 
@@ -114,7 +115,9 @@ class Export23 : public ::testing::Test {
     std::filesystem::path Site(int type) const {
         return map.pad() / "uit" / "kaarten" / "gedenkjes" / ("type " + std::to_string(type));
     }
-    std::string Lees(int type, const std::string& relatief) const { return LeesBestand(Site(type) / relatief); }
+    std::string Lees(int type, const std::string& relatief) const {
+        return LeesBestand(Site(type) / relatief);
+    }
 
     TijdelijkeMap map;
     OpnameGebruiker ui;

@@ -22,34 +22,70 @@ using test::TijdelijkeMap;
 
 std::string Samen(const std::vector<std::string>& regels) {
     std::string s;
-    for (const auto& r : regels) s += r + "\r\n";
+    for (const auto& r : regels)
+        s += r + "\r\n";
     return s;
 }
 
-const std::vector<std::string> Script40 = {
-    "<script>", "<!--", "if (window.Event)", "document.captureEvents(Event.MOUSEUP);", "function nocontextmenu()",
-    "{", "event.cancelBubble = true", "event.returnValue = false;", "return false;", "}", "function norightclick(e)",
-    "{", "if (window.Event)", "{", "if (e.which == 2 || e.which == 3)", "return false;", "}", "else",
-    "if (event.button == 2 || event.button == 3)", "{", "event.cancelBubble = true", "event.returnValue = false;",
-    "return false;", "}", "}", "document.oncontextmenu = nocontextmenu;", "document.onmousedown = norightclick;",
-    "function disableselect(e){", "return false", "}", "function reEnable(){", "return true", "}",
-    "document.onselectstart=new Function (\"return false\")", "if (window.sidebar){",
-    "document.onmousedown=disableselect", "document.onclick=reEnable", "}", "//-->", "</script>"};
+const std::vector<std::string> Script40 = {"<script>",
+                                           "<!--",
+                                           "if (window.Event)",
+                                           "document.captureEvents(Event.MOUSEUP);",
+                                           "function nocontextmenu()",
+                                           "{",
+                                           "event.cancelBubble = true",
+                                           "event.returnValue = false;",
+                                           "return false;",
+                                           "}",
+                                           "function norightclick(e)",
+                                           "{",
+                                           "if (window.Event)",
+                                           "{",
+                                           "if (e.which == 2 || e.which == 3)",
+                                           "return false;",
+                                           "}",
+                                           "else",
+                                           "if (event.button == 2 || event.button == 3)",
+                                           "{",
+                                           "event.cancelBubble = true",
+                                           "event.returnValue = false;",
+                                           "return false;",
+                                           "}",
+                                           "}",
+                                           "document.oncontextmenu = nocontextmenu;",
+                                           "document.onmousedown = norightclick;",
+                                           "function disableselect(e){",
+                                           "return false",
+                                           "}",
+                                           "function reEnable(){",
+                                           "return true",
+                                           "}",
+                                           "document.onselectstart=new Function (\"return false\")",
+                                           "if (window.sidebar){",
+                                           "document.onmousedown=disableselect",
+                                           "document.onclick=reEnable",
+                                           "}",
+                                           "//-->",
+                                           "</script>"};
 
 std::vector<std::string> Kop() {
-    return {"<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">",
-            "<HTML>",
-            "<HEAD>",
-            "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">",
-            "<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Software,Gedenkjes,Gedenkkaarten,Bidprentjes,"
-            "Stamboom,Familiegeschiedenis\">",
-            "<META NAME=\"description\" CONTENT=\"Velmoran voor Genealogie en Software\">",
-            "<META NAME=\"robots\" CONTENT=\"index, follow\">",
-            "<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" SRC=\"tool/script/genealogie.js\"></SCRIPT>",
-            "<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"tool/script/genealogie.css\">"};
+    return {
+        "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">",
+        "<HTML>",
+        "<HEAD>",
+        "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">",
+        "<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Software,Gedenkjes,Gedenkkaarten,Bidprentjes,"
+        "Stamboom,Familiegeschiedenis\">",
+        "<META NAME=\"description\" CONTENT=\"Velmoran voor Genealogie en Software\">",
+        "<META NAME=\"robots\" CONTENT=\"index, follow\">",
+        "<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" "
+        "SRC=\"tool/script/genealogie.js\"></SCRIPT>",
+        "<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"tool/script/genealogie.css\">"};
 }
 
-void Voeg(std::vector<std::string>& a, const std::vector<std::string>& b) { a.insert(a.end(), b.begin(), b.end()); }
+void Voeg(std::vector<std::string>& a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+}
 
 class Skelet : public ::testing::Test {
   protected:
@@ -68,9 +104,11 @@ class Skelet : public ::testing::Test {
 TEST_F(Skelet, StyleSheetHas275LinesEndingInAClosingBrace) {
     // Written out from the rule table: selector, "   {", properties, "   }", empty line between rules.
     const std::string A = "      font-family: Arial;", N = "      font-weight: normal;",
-                      L = "      font-weight: light;", B = "      font-weight: bold;", p8 = "      font-size: 8pt;",
-                      p10 = "      font-size: 10pt;", p13 = "      font-size: 13pt;", p14 = "      font-size: 14pt;",
-                      blauw = "      color: #0000FF;", rood = "      color: #FF3300;", paars = "      color: #FF00FF;";
+                      L = "      font-weight: light;", B = "      font-weight: bold;",
+                      p8 = "      font-size: 8pt;", p10 = "      font-size: 10pt;",
+                      p13 = "      font-size: 13pt;", p14 = "      font-size: 14pt;",
+                      blauw = "      color: #0000FF;", rood = "      color: #FF3300;",
+                      paars = "      color: #FF00FF;";
     const std::vector<std::string> blok = {"      word-spacing: 0;", "      line-height: 110%;",
                                            "      margin-top: 0;", "      margin-bottom: 0;"};
     struct R {
@@ -79,23 +117,36 @@ TEST_F(Skelet, StyleSheetHas275LinesEndingInAClosingBrace) {
         bool blok;
     };
     const std::vector<R> regels = {
-        {"BODY", {A, N, p10}, true},           {"H6.kop", {A, N, p14}, true},
-        {"H6.standaard", {A, N, p10}, true},   {"H6.vader", {A, N, p13}, true},
-        {"OL.vtekst", {A, N, p10}, true},      {"OL.vmhuwelijk", {A, N, p10}, true},
-        {"H6.moeder", {A, N, p13}, true},      {"OL.mtekst", {A, N, p10}, true},
-        {"H6.kinderen", {A, N, p10}, false},   {"OL.kinderen", {A, N, p10}, true},
-        {"LI.kinderen", {A, N, p10}, true},    {"LI.aantekening", {A, N, p8}, true},
-        {"H6.copyright", {A, N, p8}, true},    {"H6.foto", {A, L, p10}, false},
-        {"TD.inhoud", {A, L, p10}, false},     {"TD.medewerker", {A, L, p8}, false},
-        {"A:link", {blauw, A, B}, false},      {"A:visited", {rood, A, B}, false},
-        {"A:active", {rood, A, B}, false},     {"A:hover", {rood, A, B}, false},
-        {"A:link.1", {blauw, A, N}, true},     {"A:visited.1", {rood, A, N}, true},
+        {"BODY", {A, N, p10}, true},
+        {"H6.kop", {A, N, p14}, true},
+        {"H6.standaard", {A, N, p10}, true},
+        {"H6.vader", {A, N, p13}, true},
+        {"OL.vtekst", {A, N, p10}, true},
+        {"OL.vmhuwelijk", {A, N, p10}, true},
+        {"H6.moeder", {A, N, p13}, true},
+        {"OL.mtekst", {A, N, p10}, true},
+        {"H6.kinderen", {A, N, p10}, false},
+        {"OL.kinderen", {A, N, p10}, true},
+        {"LI.kinderen", {A, N, p10}, true},
+        {"LI.aantekening", {A, N, p8}, true},
+        {"H6.copyright", {A, N, p8}, true},
+        {"H6.foto", {A, L, p10}, false},
+        {"TD.inhoud", {A, L, p10}, false},
+        {"TD.medewerker", {A, L, p8}, false},
+        {"A:link", {blauw, A, B}, false},
+        {"A:visited", {rood, A, B}, false},
+        {"A:active", {rood, A, B}, false},
+        {"A:hover", {rood, A, B}, false},
+        {"A:link.1", {blauw, A, N}, true},
+        {"A:visited.1", {rood, A, N}, true},
         {"A:active.1",
          {rood, A, N, "      word-spacing: 0;", "      line-height: 110%;", "      margin-top: 0;",
           "      margin-bottom: 0"},
          false},
-        {"A:hover.1", {rood, A, N}, true},     {"A:link.2", {blauw, A, N}, true},
-        {"A:visited.2", {paars, A, N}, true},  {"A:active.2", {paars, A, N}, true},
+        {"A:hover.1", {rood, A, N}, true},
+        {"A:link.2", {blauw, A, N}, true},
+        {"A:visited.2", {paars, A, N}, true},
+        {"A:active.2", {paars, A, N}, true},
         {"A:hover.2", {paars, A, N}, true},
     };
     std::vector<std::string> verwacht;
@@ -128,7 +179,8 @@ TEST_F(Skelet, RedirectPageOfEachDepth) {
         int diepte;
         const char* voor;
         const char* functie;
-    } gevallen[] = {{1, "../", "indexeendir()"}, {2, "../../", "indextweedir()"}, {3, "../../../", "indexdriedir()"}};
+    } gevallen[] = {
+        {1, "../", "indexeendir()"}, {2, "../../", "indextweedir()"}, {3, "../../../", "indexdriedir()"}};
     for (const auto& g : gevallen) {
         const std::string naam = "index" + std::to_string(g.diepte) + ".htm";
         ASSERT_TRUE(SchrijfDoorverwijzing(g.diepte, map.tekst() + "/", naam));
@@ -138,8 +190,8 @@ TEST_F(Skelet, RedirectPageOfEachDepth) {
                          "<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" SRC=\"" + p +
                              "tool/script/genealogie.js\"></SCRIPT>",
                          "</HEAD>",
-                         "<BODY BACKGROUND=\"" + p + "tool/achtergrond/achtergrond.jpg\" ONLOAD=\"" + g.functie +
-                             "\">",
+                         "<BODY BACKGROUND=\"" + p + "tool/achtergrond/achtergrond.jpg\" ONLOAD=\"" +
+                             g.functie + "\">",
                          "</BODY>", "</HTML>"}))
             << "depth " << g.diepte;
     }
@@ -184,10 +236,11 @@ TEST_P(SkeletBeveiliging, Banner) {
         Voeg(verwacht, Script40);
         verwacht.push_back("");
     }
-    Voeg(verwacht, {"<BODY BACKGROUND=\"tool/achtergrond/achtergrond.jpg\">", "", "   <BR>", "   <P ALIGN=\"center\">",
-                    "   <IMG BORDER=\"0\" SRC=\"tool/image/afbeelding.jpg\" ALT=\"Gedenkjes\" HSPACE=\"30\" "
-                    "WIDTH=\"600\" HEIGHT=\"60\">",
-                    "   </P>", "", "</BODY>", "", "</HTML>"});
+    Voeg(verwacht,
+         {"<BODY BACKGROUND=\"tool/achtergrond/achtergrond.jpg\">", "", "   <BR>", "   <P ALIGN=\"center\">",
+          "   <IMG BORDER=\"0\" SRC=\"tool/image/afbeelding.jpg\" ALT=\"Gedenkjes\" HSPACE=\"30\" "
+          "WIDTH=\"600\" HEIGHT=\"60\">",
+          "   </P>", "", "</BODY>", "", "</HTML>"});
     EXPECT_EQ(verwacht.size(), GetParam() ? 9u + 14u + 41u : 9u + 14u);
     EXPECT_EQ(Lees("kopindex.htm"), Samen(verwacht));
 }
@@ -203,11 +256,12 @@ TEST_P(SkeletBeveiliging, LetterMenu) {
         Voeg(verwacht, Script40);
         verwacht.push_back("");
     }
-    Voeg(verwacht, {"<BODY BACKGROUND=\"tool/achtergrond/achtergrond.jpg\">", "",
-                    "   <TABLE BORDER=\"0\" WIDTH=\"100\" CELLSPACING=\"6\" CELLPADDING=\"0\">", "      <TR>",
-                    "         <TD WIDTH=\"100%\">",
-                    "         <A TARGET=\"inhoudindex\" HREF=\"inhoudindex.htm\">Gedenkjes</A>", "         </TD>",
-                    "      </TR>", "   </TABLE>", "   <BR><BR>", "   <TABLE BORDER=\"1\" ALIGN=\"center\">"});
+    Voeg(verwacht,
+         {"<BODY BACKGROUND=\"tool/achtergrond/achtergrond.jpg\">", "",
+          "   <TABLE BORDER=\"0\" WIDTH=\"100\" CELLSPACING=\"6\" CELLPADDING=\"0\">", "      <TR>",
+          "         <TD WIDTH=\"100%\">",
+          "         <A TARGET=\"inhoudindex\" HREF=\"inhoudindex.htm\">Gedenkjes</A>", "         </TD>",
+          "      </TR>", "   </TABLE>", "   <BR><BR>", "   <TABLE BORDER=\"1\" ALIGN=\"center\">"});
     const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     for (int rij = 0; rij < 9; ++rij) {
         verwacht.push_back("   <TR>");
@@ -218,8 +272,8 @@ TEST_P(SkeletBeveiliging, LetterMenu) {
             if (n < 26) {
                 const std::string X(1, letters[n]);
                 const std::string x(1, static_cast<char>(letters[n] + 32));
-                verwacht.push_back("      <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"inhoud" + x + ".htm\"><B>" + X +
-                                   "</B></A>");
+                verwacht.push_back("      <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"inhoud" + x +
+                                   ".htm\"><B>" + X + "</B></A>");
             } else {
                 verwacht.push_back("      ");
             }
@@ -243,13 +297,28 @@ TEST_P(SkeletBeveiliging, WelcomePageWithOverrideMarkup) {
         Voeg(verwacht, Script40);
         verwacht.push_back("");
     }
-    Voeg(verwacht, {"   <BR>",
-                    "   <TABLE BORDER=\"0\" CELLSPACING=\"1\" CELLPADDING=\"6\" ALIGN=\"center\" width=\"60%\" "
-                    "height=\"60%\">",
-                    "   <TR>", "      <TD ALIGN=\"left\">", "         <BR><BR>",
-                    "         <font face=\"Verdana\" size=\"3\">", "            <B>Inleiding</B>",
-                    "            <BR><BR>", "            <I>Welkom</I> \xEB", "         </font>", "         <BR><BR>",
-                    "      </TD>", "   </TR>", "   </TABLE>", "", "   <BR>", "", "</BODY>", "", "</HTML>"});
+    Voeg(verwacht,
+         {"   <BR>",
+          "   <TABLE BORDER=\"0\" CELLSPACING=\"1\" CELLPADDING=\"6\" ALIGN=\"center\" width=\"60%\" "
+          "height=\"60%\">",
+          "   <TR>",
+          "      <TD ALIGN=\"left\">",
+          "         <BR><BR>",
+          "         <font face=\"Verdana\" size=\"3\">",
+          "            <B>Inleiding</B>",
+          "            <BR><BR>",
+          "            <I>Welkom</I> \xEB",
+          "         </font>",
+          "         <BR><BR>",
+          "      </TD>",
+          "   </TR>",
+          "   </TABLE>",
+          "",
+          "   <BR>",
+          "",
+          "</BODY>",
+          "",
+          "</HTML>"});
     EXPECT_EQ(Lees("inhoudindex.htm"), Samen(verwacht));
 }
 
@@ -263,8 +332,8 @@ TEST_F(Skelet, AFileThatCannotBeCreatedIsReportedAndClosed) {
     EXPECT_FALSE(SchrijfKopIndex(map2, "/kopindex.htm"));
     EXPECT_FALSE(SchrijfDoorverwijzing(2, map2, "/index.htm"));
     ASSERT_EQ(ui.meldingen.size(), 3u); // the banner's failed head is reported once
-    EXPECT_EQ(ui.meldingen[0].first,
-              "Verwerking afgebroken omdat het bestand \r" + map2 + "//genealogie.css\rniet aangemaakt kon worden.");
+    EXPECT_EQ(ui.meldingen[0].first, "Verwerking afgebroken omdat het bestand \r" + map2 +
+                                         "//genealogie.css\rniet aangemaakt kon worden.");
     EXPECT_FALSE(Paginabestand.IsOpen());
 }
 
@@ -277,18 +346,25 @@ TEST(SiteMap, ComposedFromOutputFolderCollectionAndType) {
 }
 
 TEST(SiteMap, DerivedNamesThatWouldLeaveTheirFolder) {
-    for (const char* naam : {"", ".", "..", "a/b", "a\\b", "/"}) EXPECT_FALSE(IsVeiligeNaam(naam)) << naam;
+    for (const char* naam : {"", ".", "..", "a/b", "a\\b", "/"})
+        EXPECT_FALSE(IsVeiligeNaam(naam)) << naam;
     EXPECT_FALSE(IsVeiligeNaam(std::string("a\0b", 3)));
-    for (const char* naam : {"jan smit.jpg", "...jpg", "\xC9" "cole.jpg", "a"}) EXPECT_TRUE(IsVeiligeNaam(naam)) << naam;
+    for (const char* naam : {"jan smit.jpg", "...jpg",
+                             "\xC9"
+                             "cole.jpg",
+                             "a"})
+        EXPECT_TRUE(IsVeiligeNaam(naam)) << naam;
 }
 
 TEST(TFileMan, CopiesInBlocksOf8193Bytes) {
     TijdelijkeMap map;
     OpnameGebruiker ui;
     TFileMan fm;
-    for (std::size_t grootte : {std::size_t{0}, std::size_t{1}, KopieerBlok, KopieerBlok + 1, 3 * KopieerBlok + 7}) {
+    for (std::size_t grootte :
+         {std::size_t{0}, std::size_t{1}, KopieerBlok, KopieerBlok + 1, 3 * KopieerBlok + 7}) {
         std::string inhoud(grootte, '\0');
-        for (std::size_t i = 0; i < grootte; ++i) inhoud[i] = static_cast<char>(i * 31 + 7);
+        for (std::size_t i = 0; i < grootte; ++i)
+            inhoud[i] = static_cast<char>(i * 31 + 7);
         const std::string bron = map.Schrijf("bron" + std::to_string(grootte), inhoud);
         const std::string doel = map.tekst() + "/doel" + std::to_string(grootte);
         ASSERT_TRUE(fm.KopieerBestand(bron, doel));

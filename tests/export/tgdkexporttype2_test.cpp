@@ -18,10 +18,12 @@ std::vector<std::string> LetterKop(char l) {
             "<HEAD>",
             "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">",
             "<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie\">",
-            std::string("<META NAME=\"description\" CONTENT=\"inhoudpagina ") + l + " van Velmoran Genealogie\">",
+            std::string("<META NAME=\"description\" CONTENT=\"inhoudpagina ") + l +
+                " van Velmoran Genealogie\">",
             "<META NAME=\"robots\" CONTENT=\"index, follow\">",
             "<META NAME=\"generator\" CONTENT=\"Gedenkjes van Velmoran\">",
-            "<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" SRC=\"tool/script/genealogie.js\"></SCRIPT>",
+            "<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" "
+            "SRC=\"tool/script/genealogie.js\"></SCRIPT>",
             "<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"tool/script/genealogie.css\">",
             std::string("<TITLE>inhoud") + l + "</TITLE>",
             "</HEAD>",
@@ -37,9 +39,9 @@ std::vector<std::string> TabelKop(const std::string& padd, const std::string& sp
                                       "\" ALIGN=\"center\">",
                                   "   <TR>"};
     const std::pair<const char*, const char*> koppen[] = {
-        {"4%", "achternaam"}, {"4%", "voornamen"}, {"1%", "geslacht"},     {"2%", "g-datum"},
-        {"4%", "g-plaats"},   {"2%", "o-datum"},   {"4%", "o-plaats"},     {"1%", "B/C"},
-        {"4%", "p-achternaam"}, {"1%", ""},        {"1%", "foto"}};
+        {"4%", "achternaam"},   {"4%", "voornamen"}, {"1%", "geslacht"}, {"2%", "g-datum"},
+        {"4%", "g-plaats"},     {"2%", "o-datum"},   {"4%", "o-plaats"}, {"1%", "B/C"},
+        {"4%", "p-achternaam"}, {"1%", ""},          {"1%", "foto"}};
     for (const auto& [w, label] : koppen)
         Voeg(r, {std::string("      <TD WIDTH=\"") + w + "\" HEIGHT=\"25\" ALIGN=\"center\">",
                  "      <H6 CLASS=\"standaard\">", std::string("      <B>") + label + "</B>", "      </H6>",
@@ -51,15 +53,19 @@ std::vector<std::string> TabelKop(const std::string& padd, const std::string& sp
 std::vector<std::string> Rij(const std::string& eerste, const std::vector<std::string>& rest) {
     std::vector<std::string> r = {"   <TR>"};
     auto cel = [&](const std::string& w) {
-        Voeg(r, {"      <TD ALIGN=\"center\">", "      <H6 CLASS=\"standaard\">", w, "      </H6>", "      </TD>"});
+        Voeg(r, {"      <TD ALIGN=\"center\">", "      <H6 CLASS=\"standaard\">", w, "      </H6>",
+                 "      </TD>"});
     };
     cel(eerste);
-    for (const auto& w : rest) cel("      " + w);
+    for (const auto& w : rest)
+        cel("      " + w);
     r.push_back("   </TR>");
     return r;
 }
 
-std::vector<std::string> Slot() { return {"</TABLE>", "", "<BR>", "", "</BODY>", "</HTML>"}; }
+std::vector<std::string> Slot() {
+    return {"</TABLE>", "", "<BR>", "", "</BODY>", "</HTML>"};
+}
 
 std::vector<std::string> GeenGegevens(char l, const char* uitlijning) {
     std::vector<std::string> r = LetterKop(l);
@@ -68,7 +74,8 @@ std::vector<std::string> GeenGegevens(char l, const char* uitlijning) {
              "   <TR>", "      <TD ALIGN=\"left\">", "         <font face=\"Verdana\" size=\"3\">",
              std::string("            <B>Voor de letter ") + static_cast<char>(l - 32) +
                  " zijn geen gegevens aanwezig.</B>",
-             "         </font>", "      </TD>", "   </TR>", "   </TABLE>", "", "   <BR>", "", "</BODY>", "</HTML>"});
+             "         </font>", "      </TD>", "   </TR>", "   </TABLE>", "", "   <BR>", "", "</BODY>",
+             "</HTML>"});
     return r;
 }
 
@@ -77,14 +84,24 @@ class Type2 : public Export23 {
     // Jansen with a partner and the scan "Jan Smit.JPG"; de Jong whose scan is missing.
     void TweeKaarten() {
         Scan("Jan Smit.JPG", "scan van jan");
-        const int jan = Kaartje(Kaart{.voornamen = "Jan Pieter", .achternaam = "Jansen", .geslacht = "M",
-                                   .afbeelding = "Jan Smit.JPG", .metFoto = "ja", .geboorteDatum = "1-2-1900",
-                                   .geboortePlaats = "Delft", .overlijdensDatum = "3-4-1980",
-                                   .overlijdensPlaats = "Gouda", .begraafPlaats = "Gouda"});
+        const int jan = Kaartje(Kaart{.voornamen = "Jan Pieter",
+                                      .achternaam = "Jansen",
+                                      .geslacht = "M",
+                                      .afbeelding = "Jan Smit.JPG",
+                                      .metFoto = "ja",
+                                      .geboorteDatum = "1-2-1900",
+                                      .geboortePlaats = "Delft",
+                                      .overlijdensDatum = "3-4-1980",
+                                      .overlijdensPlaats = "Gouda",
+                                      .begraafPlaats = "Gouda"});
         const int maria = Kaartje(Kaart{.voornamen = "Maria Johanna", .achternaam = "Smit", .geslacht = "F"});
         Trouw(jan, maria);
-        Kaartje(Kaart{.voornamen = "Kees", .tussenvoegsel = "de", .achternaam = "Jong", .geslacht = "U",
-                   .afbeelding = "ontbreekt.jpg", .crematieDatum = "5-5-1990"});
+        Kaartje(Kaart{.voornamen = "Kees",
+                      .tussenvoegsel = "de",
+                      .achternaam = "Jong",
+                      .geslacht = "U",
+                      .afbeelding = "ontbreekt.jpg",
+                      .crematieDatum = "5-5-1990"});
     }
 };
 
@@ -115,11 +132,13 @@ TEST_F(Type2, FolderTreeAndFileNames) {
                                       "tool/script/index.htm",
                                       "tool/script/genealogie.css",
                                       "tool/script/genealogie.js"};
-    for (char c = 'a'; c <= 'z'; ++c) verwacht.insert(std::string("inhoud") + c + ".htm");
+    for (char c = 'a'; c <= 'z'; ++c)
+        verwacht.insert(std::string("inhoud") + c + ".htm");
     EXPECT_EQ(Bestanden(Site(2)), verwacht);
     EXPECT_EQ(Lees(2, "afbeeldingen/j/jan smit.jpg"), "scan van jan");
     EXPECT_EQ(Lees(2, "tool/achtergrond/fotoachtergrond.jpg"), "f");
-    EXPECT_NE(Lees(2, "afbeeldingen/j/index.htm").find("SRC=\"../../tool/script/genealogie.js\""), std::string::npos);
+    EXPECT_NE(Lees(2, "afbeeldingen/j/index.htm").find("SRC=\"../../tool/script/genealogie.js\""),
+              std::string::npos);
     EXPECT_NE(Lees(2, "paginas/index.htm").find("ONLOAD=\"indexeendir()\""), std::string::npos);
     EXPECT_TRUE(ui.meldingen.empty());
     EXPECT_EQ(ui.links.back(), "  gedenkjes : 2");
@@ -145,8 +164,9 @@ TEST_P(Type2Voet, LetterPageWithRowsLinksAndFooter) {
     ASSERT_TRUE(UitvoerenType2());
     std::vector<std::string> verwacht = LetterKop('j');
     Voeg(verwacht, TabelKop("1", "1"));
-    Voeg(verwacht, Rij("      <A HREF=\"paginas\\j\\jan smit.htm\">Jansen</A>",
-                       {"Jan Pieter", "man", "1-2-1900", "Delft", "3-4-1980", "Gouda", "B", "Smit", "M.J.", "ja"}));
+    Voeg(verwacht,
+         Rij("      <A HREF=\"paginas\\j\\jan smit.htm\">Jansen</A>",
+             {"Jan Pieter", "man", "1-2-1900", "Delft", "3-4-1980", "Gouda", "B", "Smit", "M.J.", "ja"}));
     Voeg(verwacht, Rij("      <B>Jong, de</B>", {"Kees", "onbekend", "", "", "", "", "C", "", "", "nee"}));
     Voeg(verwacht, Slot());
     if (DatumWeergeven || AantalWeergeven) {
@@ -160,8 +180,8 @@ TEST_P(Type2Voet, LetterPageWithRowsLinksAndFooter) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Voetregels, Type2Voet,
-                         ::testing::Values(std::pair{false, false}, std::pair{true, false}, std::pair{false, true},
-                                           std::pair{true, true}),
+                         ::testing::Values(std::pair{false, false}, std::pair{true, false},
+                                           std::pair{false, true}, std::pair{true, true}),
                          [](const auto& p) {
                              return std::string(p.param.first ? "Datum" : "GeenDatum") +
                                     (p.param.second ? "Aantal" : "GeenAantal");
@@ -171,31 +191,32 @@ TEST_F(Type2, ImagePageOfACard) {
     TweeKaarten();
     t3AfbeeldingHeight = "10";
     ASSERT_TRUE(UitvoerenType2());
-    EXPECT_EQ(Lees(2, "paginas/j/jan smit.htm"),
-              Samen({"<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">",
-                     "<HTML>",
-                     "<HEAD>",
-                     "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">",
-                     "<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Software\">",
-                     "<META NAME=\"description\" CONTENT=\"Velmoran Genealogie\">",
-                     "<META NAME=\"robots\" CONTENT=\"index, follow\">",
-                     "<META NAME=\"generator\" CONTENT=\"Gedenkjes van Velmoran\">",
-                     "<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" "
-                     "SRC=\"../../tool/script/genealogie.js\"></SCRIPT>",
-                     "<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"../../tool/script/genealogie.css\">",
-                     "<TITLE>Jan Smit</TITLE>",
-                     "</HEAD>",
-                     "",
-                     "<BODY BACKGROUND=\"../../tool/achtergrond/fotoachtergrond.jpg\">",
-                     "",
-                     "   <BR>",
-                     "   <H6 CLASS=\"foto\" ALIGN=\"center\">",
-                     "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"../../afbeeldingen/j/jan smit.jpg\" ALT=\"Jan "
-                     "Smit\" HEIGHT=\"69%\" WIDTH=\"69%\">",
-                     "   </H6>",
-                     "",
-                     "</BODY>",
-                     "</HTML>"}));
+    EXPECT_EQ(
+        Lees(2, "paginas/j/jan smit.htm"),
+        Samen({"<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">",
+               "<HTML>",
+               "<HEAD>",
+               "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">",
+               "<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Software\">",
+               "<META NAME=\"description\" CONTENT=\"Velmoran Genealogie\">",
+               "<META NAME=\"robots\" CONTENT=\"index, follow\">",
+               "<META NAME=\"generator\" CONTENT=\"Gedenkjes van Velmoran\">",
+               "<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" "
+               "SRC=\"../../tool/script/genealogie.js\"></SCRIPT>",
+               "<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"../../tool/script/genealogie.css\">",
+               "<TITLE>Jan Smit</TITLE>",
+               "</HEAD>",
+               "",
+               "<BODY BACKGROUND=\"../../tool/achtergrond/fotoachtergrond.jpg\">",
+               "",
+               "   <BR>",
+               "   <H6 CLASS=\"foto\" ALIGN=\"center\">",
+               "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"../../afbeeldingen/j/jan smit.jpg\" ALT=\"Jan "
+               "Smit\" HEIGHT=\"69%\" WIDTH=\"69%\">",
+               "   </H6>",
+               "",
+               "</BODY>",
+               "</HTML>"}));
 }
 
 TEST_F(Type2, ImageOfAnotherFormatIsShownUnderItsOwnName) {
@@ -222,7 +243,8 @@ TEST_F(Type2, ParticleAfterSurnameAndCaseIgnoredInTheSort) {
     Kaartje(Kaart{.achternaam = "Aalders", .afbeelding = "x4.jpg"});
     ASSERT_TRUE(UitvoerenType2());
     const std::string b = Lees(2, "inhoudb.htm");
-    const auto bakker = b.find("<B>Bakker</B>"), berg = b.find("<B>berg</B>"), vanDen = b.find("<B>Berg, van den</B>");
+    const auto bakker = b.find("<B>Bakker</B>"), berg = b.find("<B>berg</B>"),
+               vanDen = b.find("<B>Berg, van den</B>");
     ASSERT_NE(bakker, std::string::npos);
     ASSERT_NE(berg, std::string::npos);
     ASSERT_NE(vanDen, std::string::npos);
@@ -233,7 +255,8 @@ TEST_F(Type2, ParticleAfterSurnameAndCaseIgnoredInTheSort) {
 TEST_F(Type2, IdenticalCardsGiveOneReportLineAndTwoRows) {
     ControleOpDubbeleGedenkjes = true;
     AantalWeergeven = true;
-    for (int i = 0; i < 2; ++i) Kaartje(Kaart{.voornamen = "Piet", .achternaam = "Vos", .geslacht = "M", .afbeelding = "v.jpg"});
+    for (int i = 0; i < 2; ++i)
+        Kaartje(Kaart{.voornamen = "Piet", .achternaam = "Vos", .geslacht = "M", .afbeelding = "v.jpg"});
     ASSERT_TRUE(UitvoerenType2());
     EXPECT_EQ(LeesBestand(VerschillenBestand), "dubbel opgenomen: Vos;Piet;man;;;;;;;;;nee\r\n");
     const std::string v = Lees(2, "inhoudv.htm");
@@ -257,14 +280,18 @@ TEST_F(Type2, PartnerGivenNamesInFullOrAsInitials) {
         SetUp();
         VoornamenPartnerVolledigWeergeven = volledig;
         GeslachtOnbekendNietWeergeven = true;
-        const int a = Kaartje(Kaart{.voornamen = "Ida", .achternaam = "Kok", .geslacht = "F", .afbeelding = "k.jpg"});
-        const int b = Kaartje(Kaart{.voornamen = "Maria Johanna", .tussenvoegsel = "de", .achternaam = "Wit"});
+        const int a =
+            Kaartje(Kaart{.voornamen = "Ida", .achternaam = "Kok", .geslacht = "F", .afbeelding = "k.jpg"});
+        const int b =
+            Kaartje(Kaart{.voornamen = "Maria Johanna", .tussenvoegsel = "de", .achternaam = "Wit"});
         Trouw(b, a); // Ida is the family's Vrouw: the partner is its Man
         ASSERT_TRUE(UitvoerenType2());
-        EXPECT_EQ(MaakIndexRegel(a, ""),
-                  volledig ? "Kok;Ida;vrouw;;;;;;;Wit, de;Maria Johanna;nee" : "Kok;Ida;vrouw;;;;;;;Wit, de;M.J.;nee");
-        EXPECT_EQ(MaakIndexRegel(b, ""), volledig ? "Wit, de;Maria Johanna;-;;;;;;;Kok;Ida;nee" : "Wit, de;Maria Johanna;-;;;;;;;Kok;I.;nee");
-        EXPECT_NE(Lees(2, "inhoudk.htm").find(volledig ? "      Maria Johanna\r\n" : "      M.J.\r\n"), std::string::npos);
+        EXPECT_EQ(MaakIndexRegel(a, ""), volledig ? "Kok;Ida;vrouw;;;;;;;Wit, de;Maria Johanna;nee"
+                                                  : "Kok;Ida;vrouw;;;;;;;Wit, de;M.J.;nee");
+        EXPECT_EQ(MaakIndexRegel(b, ""), volledig ? "Wit, de;Maria Johanna;-;;;;;;;Kok;Ida;nee"
+                                                  : "Wit, de;Maria Johanna;-;;;;;;;Kok;I.;nee");
+        EXPECT_NE(Lees(2, "inhoudk.htm").find(volledig ? "      Maria Johanna\r\n" : "      M.J.\r\n"),
+                  std::string::npos);
     }
 }
 
@@ -277,7 +304,8 @@ TEST_F(Type2, Type3SettingsDoNotReachType2Pages) {
     t3AfbeeldingWidth = "11%";
     AfbeeldingVoorEnAchterkantWeergeven = true;
     ASSERT_TRUE(UitvoerenType2());
-    EXPECT_NE(Lees(2, "inhoudj.htm").find("<TABLE BORDER=\"1\" CELLPADDING=\"7\" CELLSPACING=\"8\" ALIGN=\"center\">"),
+    EXPECT_NE(Lees(2, "inhoudj.htm")
+                  .find("<TABLE BORDER=\"1\" CELLPADDING=\"7\" CELLSPACING=\"8\" ALIGN=\"center\">"),
               std::string::npos);
     const std::string pagina = Lees(2, "paginas/j/jan smit.htm");
     EXPECT_NE(pagina.find("HEIGHT=\"50%\" WIDTH=\"69%\""), std::string::npos);
@@ -298,9 +326,10 @@ TEST_F(Type2, ExistingSiteRootIsRefusedAndLeftUntouched) {
     EXPECT_EQ(Bestanden(Site(2)), std::set<std::string>{"index.htm"});
     EXPECT_EQ(Lees(2, "index.htm"), "oud");
     ASSERT_EQ(ui.meldingen.size(), 1u);
-    EXPECT_EQ(ui.meldingen[0].first, "De directorie " + Site(2).string() +
-                                         " bestaat al.\nDeze moet eerst verwijderd of verplaatst worden,\nvoordat "
-                                         "er weer een uitvoer kan plaatsvinden.");
+    EXPECT_EQ(ui.meldingen[0].first,
+              "De directorie " + Site(2).string() +
+                  " bestaat al.\nDeze moet eerst verwijderd of verplaatst worden,\nvoordat "
+                  "er weer een uitvoer kan plaatsvinden.");
     EXPECT_EQ(ui.meldingen[0].second, "Gedenkjes");
 }
 
@@ -318,16 +347,18 @@ TEST_F(Type2, ImageFieldsNeverLeadOutsideTheSite) {
     map.Schrijf("scans/k/k/.hidden.jpg", "verborgen");
     map.Schrijf("buiten.jpg", "buiten");
     map.Schrijf("scans/buiten.jpg", "buiten");
-    const char* velden[] = {"..",         "../buiten.jpg", "..\\buiten.jpg", "k/..",
-                            "k\\kok.jpg", "k/",            "k/.hidden.jpg",  "/"};
-    for (const char* v : velden) Kaartje(Kaart{.achternaam = std::string("Kok ") + v, .afbeelding = v});
+    const char* velden[] = {
+        "..", "../buiten.jpg", "..\\buiten.jpg", "k/..", "k\\kok.jpg", "k/", "k/.hidden.jpg", "/"};
+    for (const char* v : velden)
+        Kaartje(Kaart{.achternaam = std::string("Kok ") + v, .afbeelding = v});
     ASSERT_TRUE(UitvoerenType2());
     // Only the plain name after the last separator may become a file: k\kok.jpg -> afbeeldingen/k/kok.jpg.
     std::set<std::string> beeld;
     for (const auto& b : Bestanden(Site(2)))
         if (b.rfind("afbeeldingen/", 0) == 0 || b.rfind("paginas/", 0) == 0) beeld.insert(b);
-    EXPECT_EQ(beeld, (std::set<std::string>{"afbeeldingen/index.htm", "paginas/index.htm", "afbeeldingen/k/index.htm",
-                                            "paginas/k/index.htm", "afbeeldingen/b/index.htm", "paginas/b/index.htm",
+    EXPECT_EQ(beeld, (std::set<std::string>{"afbeeldingen/index.htm", "paginas/index.htm",
+                                            "afbeeldingen/k/index.htm", "paginas/k/index.htm",
+                                            "afbeeldingen/b/index.htm", "paginas/b/index.htm",
                                             "afbeeldingen/b/buiten.jpg", "paginas/b/buiten.htm",
                                             "afbeeldingen/k/kok.jpg", "paginas/k/kok.htm"}));
     // Nothing beside the site: the output folder holds only the collection's tree.
@@ -364,19 +395,32 @@ TEST_F(Type2, SurnamesWithoutALetterAreCountedButNotListed) {
 // Names that differ only in case keep their own folders below the site root, in UTF-8 on disk,
 // so every link still finds its file on a case-sensitive web server.
 TEST_F(Type2, AccentedNamesThatDifferInCaseKeepTheirOwnFolders) {
-    map.Schrijf("scans/\xC3\x89/\xC3\x89" "cole.jpg", "groot");
-    map.Schrijf("scans/\xC3\xA9/\xC3\xA9" "cole.jpg", "klein");
+    map.Schrijf("scans/\xC3\x89/\xC3\x89"
+                "cole.jpg",
+                "groot");
+    map.Schrijf("scans/\xC3\xA9/\xC3\xA9"
+                "cole.jpg",
+                "klein");
     map.Schrijf("programma/tool/Afbeelding.jpg", "b");
-    Kaartje(Kaart{.achternaam = "Eerst", .afbeelding = "\xC9" "cole.jpg"});
-    Kaartje(Kaart{.achternaam = "Eind", .afbeelding = "\xE9" "cole.jpg"});
+    Kaartje(Kaart{.achternaam = "Eerst",
+                  .afbeelding = "\xC9"
+                                "cole.jpg"});
+    Kaartje(Kaart{.achternaam = "Eind",
+                  .afbeelding = "\xE9"
+                                "cole.jpg"});
     ASSERT_TRUE(UitvoerenType2());
-    EXPECT_EQ(Lees(2, "afbeeldingen/\xC3\x89/\xC3\x89" "cole.jpg"), "groot");
-    EXPECT_EQ(Lees(2, "afbeeldingen/\xC3\xA9/\xC3\xA9" "cole.jpg"), "klein");
+    EXPECT_EQ(Lees(2, "afbeeldingen/\xC3\x89/\xC3\x89"
+                      "cole.jpg"),
+              "groot");
+    EXPECT_EQ(Lees(2, "afbeeldingen/\xC3\xA9/\xC3\xA9"
+                      "cole.jpg"),
+              "klein");
     EXPECT_EQ(KapotteLinks(Site(2)), std::vector<std::string>{});
 }
 
 TEST_F(Type2, ProgressStaysWithinAFewHundredUpdates) {
-    for (int i = 0; i < 3000; ++i) Kaartje(Kaart{.achternaam = "Naam" + std::to_string(i), .afbeelding = "n.jpg"});
+    for (int i = 0; i < 3000; ++i)
+        Kaartje(Kaart{.achternaam = "Naam" + std::to_string(i), .afbeelding = "n.jpg"});
     ASSERT_TRUE(UitvoerenType2());
     EXPECT_GT(ui.voortgang.size(), 10u);
     EXPECT_LE(ui.voortgang.size(), 1000u);
@@ -385,7 +429,8 @@ TEST_F(Type2, ProgressStaysWithinAFewHundredUpdates) {
 // A letter page that cannot be written to the end: the failure is reported with the entry's image
 // path, the export goes on, and every other letter still gets its page.
 TEST_F(Type2, RowThatCannotBeWrittenIsReportedAndTheExportGoesOn) {
-    for (int i = 0; i < 400; ++i) Kaartje(Kaart{.achternaam = "Groot" + std::to_string(1000 + i), .afbeelding = "g.jpg"});
+    for (int i = 0; i < 400; ++i)
+        Kaartje(Kaart{.achternaam = "Groot" + std::to_string(1000 + i), .afbeelding = "g.jpg"});
     Scan("h.jpg");
     Kaartje(Kaart{.achternaam = "Hal", .afbeelding = "h.jpg"});
     std::signal(SIGXFSZ, SIG_IGN);

@@ -7,23 +7,26 @@ namespace gdk::test {
 namespace {
 
 std::vector<std::string> Kop() {
-    return {"<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">",
-            "<HTML>",
-            "<HEAD>",
-            "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">",
-            "<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Software,Gedenkjes,Gedenkkaarten,Bidprentjes,"
-            "Stamboom,Familiegeschiedenis\">",
-            "<META NAME=\"description\" CONTENT=\"Velmoran voor Genealogie en Software\">",
-            "<META NAME=\"robots\" CONTENT=\"index, follow\">",
-            "<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" SRC=\"tool/script/genealogie.js\"></SCRIPT>",
-            "<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"tool/script/genealogie.css\">"};
+    return {
+        "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">",
+        "<HTML>",
+        "<HEAD>",
+        "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">",
+        "<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Software,Gedenkjes,Gedenkkaarten,Bidprentjes,"
+        "Stamboom,Familiegeschiedenis\">",
+        "<META NAME=\"description\" CONTENT=\"Velmoran voor Genealogie en Software\">",
+        "<META NAME=\"robots\" CONTENT=\"index, follow\">",
+        "<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" "
+        "SRC=\"tool/script/genealogie.js\"></SCRIPT>",
+        "<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"tool/script/genealogie.css\">"};
 }
 
 class Type3 : public Export23 {
   protected:
     void EenKaart() {
         Scan("Jan Smit.JPG", "scan");
-        Kaartje(Kaart{.voornamen = "Jan", .achternaam = "Smit", .geslacht = "M", .afbeelding = "Jan Smit.JPG"});
+        Kaartje(
+            Kaart{.voornamen = "Jan", .achternaam = "Smit", .geslacht = "M", .afbeelding = "Jan Smit.JPG"});
     }
 };
 
@@ -32,8 +35,9 @@ TEST_F(Type3, RootHasFramesetBannerAndWelcomeButNoMenu) {
     ASSERT_TRUE(UitvoerenType3());
     const auto bestanden = Bestanden(Site(3));
     EXPECT_EQ(bestanden.count("menuindex.htm"), 0u);
-    for (const char* b : {"index.htm", "kopindex.htm", "inhoudindex.htm", "inhouda.htm", "inhoudz.htm",
-                          "afbeeldingen/j/jan smit.jpg", "paginas/j/jan smit.htm", "tool/script/genealogie.css"})
+    for (const char* b :
+         {"index.htm", "kopindex.htm", "inhoudindex.htm", "inhouda.htm", "inhoudz.htm",
+          "afbeeldingen/j/jan smit.jpg", "paginas/j/jan smit.htm", "tool/script/genealogie.css"})
         EXPECT_EQ(bestanden.count(b), 1u) << b;
 
     std::vector<std::string> frameset = Kop();
@@ -65,16 +69,19 @@ TEST_P(Type3Banner, LetterBarInTheBanner) {
         EXPECT_NE(pagina.find("//-->\r\n</script>\r\n\r\n<BODY"), std::string::npos);
         return;
     }
-    Voeg(v, {"<BODY BACKGROUND=\"tool/achtergrond/achtergrond.jpg\">", "", "   <BR>", "   <P ALIGN=\"center\">",
-             "   <IMG BORDER=\"0\" SRC=\"tool/image/afbeelding.jpg\" ALT=\"Gedenkjes\" HSPACE=\"30\" WIDTH=\"600\" "
-             "HEIGHT=\"60\">",
-             "   </P>", "", "   <BR>", "", "   <TABLE BORDER=\"1\" ALIGN=\"center\">",
-             "   <TD WIDTH=\"90\" HEIGHT=\"33\" ALIGN=\"center\">", "      <H6 CLASS=\"standaard\">",
-             "      <A TARGET=\"inhoudindex\" HREF=\"inhoudindex.htm\">Gedenkjes</A>", "      </H6>", "   </TD>"});
+    Voeg(v,
+         {"<BODY BACKGROUND=\"tool/achtergrond/achtergrond.jpg\">", "", "   <BR>", "   <P ALIGN=\"center\">",
+          "   <IMG BORDER=\"0\" SRC=\"tool/image/afbeelding.jpg\" ALT=\"Gedenkjes\" HSPACE=\"30\" "
+          "WIDTH=\"600\" "
+          "HEIGHT=\"60\">",
+          "   </P>", "", "   <BR>", "", "   <TABLE BORDER=\"1\" ALIGN=\"center\">",
+          "   <TD WIDTH=\"90\" HEIGHT=\"33\" ALIGN=\"center\">", "      <H6 CLASS=\"standaard\">",
+          "      <A TARGET=\"inhoudindex\" HREF=\"inhoudindex.htm\">Gedenkjes</A>", "      </H6>",
+          "   </TD>"});
     for (char x = 'A'; x <= 'Z'; ++x)
         Voeg(v, {"   <TD WIDTH=\"44\" HEIGHT=\"33\" ALIGN=\"center\">", "      <H6 CLASS=\"standaard\">",
-                 std::string("      <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"inhoud") + static_cast<char>(x + 32) +
-                     ".htm\"><B>" + x + "</B></A>",
+                 std::string("      <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"inhoud") +
+                     static_cast<char>(x + 32) + ".htm\"><B>" + x + "</B></A>",
                  "      </H6>", "   </TD>"});
     Voeg(v, {"   </TABLE>", "", "   <BR><BR><BR>", "", "</BODY>", "", "</HTML>"});
     EXPECT_EQ(Lees(3, "kopindex.htm"), Samen(v));
@@ -92,23 +99,28 @@ TEST_F(Type3, OwnSettingsAndCentredEmptyLetterPages) {
     t3InhoudCellSpac = "4";
     t3AfbeeldingWidth = "11%";
     ASSERT_TRUE(UitvoerenType3());
-    EXPECT_NE(Lees(3, "inhouds.htm").find("<TABLE BORDER=\"1\" CELLPADDING=\"3\" CELLSPACING=\"4\" ALIGN=\"center\">"),
+    EXPECT_NE(Lees(3, "inhouds.htm")
+                  .find("<TABLE BORDER=\"1\" CELLPADDING=\"3\" CELLSPACING=\"4\" ALIGN=\"center\">"),
               std::string::npos);
     EXPECT_NE(Lees(3, "paginas/j/jan smit.htm").find("HEIGHT=\"69%\" WIDTH=\"11%\""), std::string::npos);
     const std::string a = Lees(3, "inhouda.htm");
-    EXPECT_NE(a.find("   <TABLE BORDER=\"0\" CELLSPACING=\"1\" CELLPADDING=\"6\" ALIGN=\"center\" width=\"60%\" "
-                     "height=\"60%\">\r\n"),
+    EXPECT_NE(
+        a.find("   <TABLE BORDER=\"0\" CELLSPACING=\"1\" CELLPADDING=\"6\" ALIGN=\"center\" width=\"60%\" "
+               "height=\"60%\">\r\n"),
+        std::string::npos);
+    EXPECT_NE(a.find("            <B>Voor de letter A zijn geen gegevens aanwezig.</B>\r\n"),
               std::string::npos);
-    EXPECT_NE(a.find("            <B>Voor de letter A zijn geen gegevens aanwezig.</B>\r\n"), std::string::npos);
 }
 
 TEST_F(Type3, SecondImageBlockWhenAsked) {
     EenKaart();
     AfbeeldingVoorEnAchterkantWeergeven = true;
     ASSERT_TRUE(UitvoerenType3());
-    const std::string img = "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"../../afbeeldingen/j/jan smit.jpg\" "
-                            "ALT=\"Jan Smit\" HEIGHT=\"69%\" WIDTH=\"69%\">";
-    const std::string blok = "   <BR>\r\n   <H6 CLASS=\"foto\" ALIGN=\"center\">\r\n" + img + "\r\n   </H6>\r\n\r\n";
+    const std::string img =
+        "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"../../afbeeldingen/j/jan smit.jpg\" "
+        "ALT=\"Jan Smit\" HEIGHT=\"69%\" WIDTH=\"69%\">";
+    const std::string blok =
+        "   <BR>\r\n   <H6 CLASS=\"foto\" ALIGN=\"center\">\r\n" + img + "\r\n   </H6>\r\n\r\n";
     const std::string pagina = Lees(3, "paginas/j/jan smit.htm");
     EXPECT_NE(pagina.find("\r\n\r\n" + blok + blok + "</BODY>\r\n</HTML>\r\n"), std::string::npos) << pagina;
 }

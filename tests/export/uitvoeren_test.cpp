@@ -42,7 +42,8 @@ TEST_F(Frame, RefusedExportShowsItsOwnMessageThenTheGeneralOneOnce) {
 
 std::string Quote(const std::string& s) {
     std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
 }
 
@@ -57,7 +58,8 @@ class Cli : public ::testing::Test {
         std::string reg = ss.str();
         for (auto [van, naar] : {std::pair<std::string, std::string>{"@EXAMPLES@", bron},
                                  {"@OUT@", (map.pad() / "uit").string()}})
-            for (std::size_t p; (p = reg.find(van)) != std::string::npos;) reg.replace(p, van.size(), naar);
+            for (std::size_t p; (p = reg.find(van)) != std::string::npos;)
+                reg.replace(p, van.size(), naar);
         register_ = map.Schrijf("HKEY_CURRENT_USER.reg", reg);
         for (const char* t : {"Achtergrond.jpg", "fotoAchtergrond.jpg", "Afbeelding.jpg", "desktop.ini"})
             map.Schrijf(std::string("programma/tool/") + t, t);
@@ -67,8 +69,8 @@ class Cli : public ::testing::Test {
         const std::string cli = std::string(GDK_BINARY_DIR) + "/gedenkjes-cli";
         if (!std::filesystem::exists(cli)) ADD_FAILURE() << cli << " is not built";
         const std::string opdracht = Quote(cli) + " --register " + Quote(register_) + " --programmamap " +
-                                     Quote((map.pad() / "programma").string()) + " " + args + " >/dev/null 2>" +
-                                     Quote((map.pad() / "stderr.txt").string());
+                                     Quote((map.pad() / "programma").string()) + " " + args +
+                                     " >/dev/null 2>" + Quote((map.pad() / "stderr.txt").string());
         const int status = std::system(opdracht.c_str());
         fout = LeesBestand(map.pad() / "stderr.txt");
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -85,7 +87,8 @@ class Cli : public ::testing::Test {
 TEST_F(Cli, SampleSitesHaveNoBrokenLinks) {
     for (int type : {2, 3}) {
         ASSERT_EQ(Voer("uitvoeren " + Gdk() + " " + std::to_string(type)), 0) << fout;
-        EXPECT_NE(fout.find("links:   Gedenkjes type " + std::to_string(type) + " schrijven...\n"), std::string::npos);
+        EXPECT_NE(fout.find("links:   Gedenkjes type " + std::to_string(type) + " schrijven...\n"),
+                  std::string::npos);
         EXPECT_EQ(KapotteLinks(Site(type)), std::vector<std::string>{}) << "type " << type;
         EXPECT_GT(AantalGecontroleerdeLinks(), 200u);
         EXPECT_TRUE(std::filesystem::exists(Site(type) / "afbeeldingen" / "b" / "desktop.ini"));
@@ -95,12 +98,14 @@ TEST_F(Cli, SampleSitesHaveNoBrokenLinks) {
 TEST_F(Cli, SecondExportFailsWithBothMessages) {
     ASSERT_EQ(Voer("uitvoeren " + Gdk() + " 2"), 0) << fout;
     EXPECT_EQ(Voer("uitvoeren " + Gdk() + " 2"), 1);
-    const std::string bestaat = "melding: De directorie " + Site(2).string() +
-                                " bestaat al.\nDeze moet eerst verwijderd of verplaatst worden,\nvoordat er weer een "
-                                "uitvoer kan plaatsvinden.\n";
+    const std::string bestaat =
+        "melding: De directorie " + Site(2).string() +
+        " bestaat al.\nDeze moet eerst verwijderd of verplaatst worden,\nvoordat er weer een "
+        "uitvoer kan plaatsvinden.\n";
     const auto p = fout.find(bestaat);
     ASSERT_NE(p, std::string::npos) << fout;
-    EXPECT_NE(fout.find("melding: Er is een onverklaarbare fout ontstaan bij de uitvoer.\n", p), std::string::npos);
+    EXPECT_NE(fout.find("melding: Er is een onverklaarbare fout ontstaan bij de uitvoer.\n", p),
+              std::string::npos);
 }
 
 TEST_F(Cli, BadUsage) {

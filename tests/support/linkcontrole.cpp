@@ -36,7 +36,8 @@ std::string ProcentDecoderen(const std::string& s) {
 std::vector<std::string> Verwijzingen(const std::string& tekst) {
     std::vector<std::string> uit;
     std::string klein = tekst;
-    for (char& c : klein) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : klein)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     for (const char* attr : {"href=\"", "src=\""}) {
         const std::string a = attr;
         for (std::size_t p = klein.find(a); p != std::string::npos; p = klein.find(a, p + 1)) {
@@ -53,9 +54,11 @@ std::vector<std::string> Verwijzingen(const std::string& tekst) {
 
 // Follows `link` from folder `map` (relative to the site) component by component; false when it
 // leaves the site or names nothing with exactly that case.
-bool Bestaat(const std::filesystem::path& site, const std::filesystem::path& paginaMap, const std::string& link) {
+bool Bestaat(const std::filesystem::path& site, const std::filesystem::path& paginaMap,
+             const std::string& link) {
     std::vector<std::string> delen;
-    for (const auto& d : paginaMap) delen.push_back(d.string());
+    for (const auto& d : paginaMap)
+        delen.push_back(d.string());
     std::string pad = link;
     std::replace(pad.begin(), pad.end(), '\\', '/');
     std::size_t begin = 0;
@@ -102,8 +105,8 @@ std::vector<std::string> KapotteLinks(const std::filesystem::path& site) {
         const std::string tekst = LeesBestand(pagina);
         for (const std::string& link1252 : Verwijzingen(tekst)) {
             std::string link = NaarUtf8(link1252);
-            if (link.empty() || link[0] == '#' || BeginMet(link, "javascript:") || BeginMet(link, "mailto:") ||
-                BeginMet(link, "http:") || BeginMet(link, "https:"))
+            if (link.empty() || link[0] == '#' || BeginMet(link, "javascript:") ||
+                BeginMet(link, "mailto:") || BeginMet(link, "http:") || BeginMet(link, "https:"))
                 continue;
             const std::size_t anker = link.find_first_of("#?");
             if (anker != std::string::npos) link.resize(anker);
@@ -115,6 +118,8 @@ std::vector<std::string> KapotteLinks(const std::filesystem::path& site) {
     return kapot;
 }
 
-std::size_t AantalGecontroleerdeLinks() { return gecontroleerd; }
+std::size_t AantalGecontroleerdeLinks() {
+    return gecontroleerd;
+}
 
 } // namespace gdk::test
