@@ -305,7 +305,10 @@ TEST_P(Knoppen, ClickOpensTheImageWindow) {
     bool geladen = false;
     gdk::test::BijModaal kaart([&](QWidget* w) {
             auto* frm = qobject_cast<TfrmAfbeelding*>(w);
-            if (!frm) return w->close();
+            if (!frm) {
+                w->close();
+                return;
+            }
             getoond = venster->AfbeeldingPersoon;
             geladen = frm->Geladen;
             // A double-click on the picture closes the window.

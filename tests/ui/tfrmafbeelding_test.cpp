@@ -202,7 +202,10 @@ TEST_F(Afbeelding, DoubleClickOnThePictureCloses) {
     auto frm = Open();
     gdk::test::BijModaal dubbelklik([](QWidget* w) {
         auto* f = qobject_cast<TfrmAfbeelding*>(w);
-        if (!f) return w->close();
+        if (!f) {
+            w->close();
+            return;
+        }
         QTest::mouseDClick(f->imgAfbeelding, Qt::LeftButton, {}, QPoint(5, 5));
     });
     EXPECT_EQ(frm->exec(), QDialog::Accepted);

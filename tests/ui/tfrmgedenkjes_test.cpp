@@ -155,7 +155,10 @@ TEST_F(VensterTest, ReadCommandUsesTheOpenDialog) {
     QString titel, filter;
     gdk::test::BijModaal open([&](QWidget* w) {
             auto* dlg = qobject_cast<QFileDialog*>(w);
-            if (!dlg) return w->close();
+            if (!dlg) {
+                w->close();
+                return;
+            }
             titel = dlg->windowTitle();
             filter = dlg->nameFilters().join("|");
             EXPECT_EQ(dlg->fileMode(), QFileDialog::ExistingFile);
