@@ -20,6 +20,21 @@ void SluitPaginabestandStil() {
     }
 }
 
+// Continues the root page that SchrijfIndexKop opened; closes it, or reports and closes.
+bool VervolgIndexPagina(const std::string& map, const std::string& bestand,
+                        const std::function<void(TekstSchrijver&)>& schrijf) {
+    if (!SchrijfIndexKop(map, bestand)) return false;
+    try {
+        schrijf(Paginabestand);
+        Paginabestand.Sluit();
+        return true;
+    } catch (const IOFout&) {
+        SluitPaginabestandStil();
+        MeldNietAangemaakt(map, bestand);
+        return false;
+    }
+}
+
 namespace {
 
 using Regels = std::function<void(TekstSchrijver&)>;
@@ -38,20 +53,6 @@ bool SchrijfBestand(TekstSchrijver& f, const std::string& map, const std::string
             f.Sluit();
         } catch (const IOFout&) {
         }
-        MeldNietAangemaakt(map, bestand);
-        return false;
-    }
-}
-
-// Continues the root page that SchrijfIndexKop opened; closes it, or reports and closes.
-bool VervolgIndexPagina(const std::string& map, const std::string& bestand, const Regels& schrijf) {
-    if (!SchrijfIndexKop(map, bestand)) return false;
-    try {
-        schrijf(Paginabestand);
-        Paginabestand.Sluit();
-        return true;
-    } catch (const IOFout&) {
-        SluitPaginabestandStil();
         MeldNietAangemaakt(map, bestand);
         return false;
     }

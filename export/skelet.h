@@ -7,6 +7,7 @@
 // on a failure they show MeldNietAangemaakt(map, bestand), close the file and return false.
 #include "platform/tekstbestand.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ bool SchrijfDoorverwijzing(int diepte, const std::string& map, const std::string
 // Creates the page in Paginabestand and writes the nine head lines of a root page; the page stays
 // open for the caller. On a failure the message is shown and the page closed.
 bool SchrijfIndexKop(const std::string& map, const std::string& bestand);
+// Writes the common head with SchrijfIndexKop, then the caller's lines, and closes the page; on a
+// write failure MeldNietAangemaakt(map, bestand) is shown, the page closed and false returned.
+bool VervolgIndexPagina(const std::string& map, const std::string& bestand,
+                        const std::function<void(TekstSchrijver&)>& schrijf);
 bool SchrijfFrameset(const std::string& map, const std::string& bestand);
 bool SchrijfKopIndex(const std::string& map, const std::string& bestand);
 bool SchrijfMenuIndex(const std::string& map, const std::string& bestand, const std::string& linktekst);

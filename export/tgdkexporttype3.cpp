@@ -3,27 +3,9 @@
 #include "data/ufuncties.h"
 #include "export/skelet.h"
 #include "export/tuitvoer.h"
-#include "platform/fout.h"
 #include "settings/instellingen.h"
 
 namespace gdk {
-namespace {
-
-// Continues the root page that SchrijfIndexKop opened, as the skeleton's root pages do.
-template <class F> bool VervolgPagina(const std::string& map, const std::string& bestand, F schrijf) {
-    if (!SchrijfIndexKop(map, bestand)) return false;
-    try {
-        schrijf(Paginabestand);
-        Paginabestand.Sluit();
-        return true;
-    } catch (const IOFout&) {
-        SluitPaginabestandStil();
-        MeldNietAangemaakt(map, bestand);
-        return false;
-    }
-}
-
-} // namespace
 
 SiteOpmaak Type3Opmaak() {
     SiteOpmaak o;
@@ -38,7 +20,7 @@ SiteOpmaak Type3Opmaak() {
 }
 
 bool SchrijfFramesetType3(const std::string& map, const std::string& bestand) {
-    return VervolgPagina(map, bestand, [](TekstSchrijver& f) {
+    return VervolgIndexPagina(map, bestand, [](TekstSchrijver& f) {
         f.Regel("<TITLE>Gedenkjes</TITLE>");
         f.Regel("</HEAD>");
         f.Regel("");
@@ -60,7 +42,7 @@ bool SchrijfFramesetType3(const std::string& map, const std::string& bestand) {
 }
 
 bool SchrijfKopIndexType3(const std::string& map, const std::string& bestand) {
-    return VervolgPagina(map, bestand, [](TekstSchrijver& f) {
+    return VervolgIndexPagina(map, bestand, [](TekstSchrijver& f) {
         f.Regel("<TITLE>KopIndex</TITLE>");
         f.Regel("<BASE TARGET=\"kopindex\">");
         f.Regel("</HEAD>");
