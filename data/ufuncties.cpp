@@ -325,6 +325,10 @@ std::string Trim(const std::string& s) {
     return s.substr(begin, eind - begin);
 }
 
+bool IsLeeg(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+}
+
 bool TekstNaarGetal(const std::string& s, std::int32_t& uit) {
     std::size_t i = 0;
     while (i < s.size() && s[i] == ' ')

@@ -2,6 +2,7 @@
 // Small stateless operations on Windows-1252 text shared by reader, composers, exports and window.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gdk {
@@ -32,6 +33,9 @@ std::string LeesInhoudMeta(const std::string& regel);
 // Shared helpers of the readings the system makes of texts:
 // trimmed = every character of code 32 and below removed at both ends.
 std::string Trim(const std::string& s);
+// True when nothing is left after trimming; checked without building the trimmed copy, as the
+// exports ask this per field and person.
+bool IsLeeg(std::string_view s);
 // Leading blanks and one sign, then decimal digits, within 32 bits; anything else fails.
 bool TekstNaarGetal(const std::string& s, std::int32_t& uit);
 // The extension starts at the last '.' after the last '\', '/' or ':'.

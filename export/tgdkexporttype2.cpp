@@ -24,10 +24,6 @@ namespace {
 
 std::string huidigeSiteMap;
 
-bool IsLeeg(const std::string& s) {
-    return Trim(s).empty();
-}
-
 // The fields of an entry line, each trimmed.
 std::vector<std::string> Velden(const std::string& regel) {
     std::vector<std::string> v;

@@ -18,7 +18,6 @@ namespace {
 // The report of the current read, open from its first finding to the end of the read.
 TekstSchrijver verslag;
 
-bool IsLeeg(const std::string& s) { return Trim(s).empty(); }
 
 } // namespace
 

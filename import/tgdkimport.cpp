@@ -27,7 +27,6 @@ std::string_view TrimZicht(std::string_view s) {
     return s.substr(b, e - b);
 }
 
-bool IsLeeg(const std::string& s) { return TrimZicht(s).empty(); }
 
 // Upper case A-Z only, compared against short fixed words: no allocation for long fields.
 bool GelijkHoofdletters(std::string_view veld, std::string_view woord) {

@@ -20,10 +20,6 @@ using namespace pagina;
 
 namespace {
 
-bool IsLeeg(const std::string& s) {
-    return Trim(s).empty();
-}
-
 // A name or place as the display settings ask; values on this page are not trimmed.
 std::string Opgemaakt(const std::string& waarde, bool hoofdletters) {
     return glAfblijven ? waarde : HoofdletterWoorden(waarde, hoofdletters);

@@ -16,10 +16,6 @@ using namespace pagina;
 
 namespace {
 
-bool IsLeeg(const std::string& s) {
-    return Trim(s).empty();
-}
-
 void Regel(std::string& html, const char* insprong, std::string_view tekst) {
     html += insprong;
     html += tekst;
