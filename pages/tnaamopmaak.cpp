@@ -12,14 +12,6 @@
 namespace gdk {
 namespace {
 
-// A field counts as empty when nothing but characters of code 32 and below is left after
-// trimming; checked without building the trimmed copy, as the exports ask this per person.
-bool IsLeeg(const std::string& s) {
-    for (const char c : s)
-        if (static_cast<unsigned char>(c) > 32) return false;
-    return true;
-}
-
 // Appends `deel` after `scheiding`, or makes it the text when the text is still empty.
 void Voeg(std::string& tekst, const char* scheiding, const std::string& deel) {
     if (!tekst.empty()) tekst += scheiding;
@@ -191,16 +183,17 @@ std::string IndexRegel(std::int32_t persoon, bool variant) {
         regel += ", " + IndexTussenvoegsel(p.Tussenvoegsel, variant);
     }
 
+    // A date that is no calendar date is shown as the card gives it (after the read's own
+    // normalisation): the translation to Dutch only serves the conversion.
     std::string datum;
     if (!IsLeeg(p.GeboorteDatum)) {
-        const std::string nederlands = DatumNaarNederlands(p.GeboorteDatum);
-        if (const auto d = TekstNaarDatum(nederlands)) {
+        if (const auto d = TekstNaarDatum(DatumNaarNederlands(p.GeboorteDatum))) {
             datum = DatumDDMMJJJJ(*d);
         } else if (variant) {
             bool mislukt = false;
-            datum = std::to_string(AlleenCijfers(nederlands, mislukt));
+            datum = std::to_string(AlleenCijfers(p.GeboorteDatum, mislukt));
         } else {
-            datum = nederlands;
+            datum = p.GeboorteDatum;
         }
     }
     const bool heeftKomma = regel.find(',') != std::string::npos;

@@ -1,5 +1,6 @@
 #include "pages/tnaamopmaak.h"
 
+#include "data/ufuncties.h"
 #include "pages/pagina_opslag.h"
 
 #include <functional>
@@ -191,8 +192,10 @@ TEST_F(NaamOpmaak, IndexRegel) {
         {"", "Jan", "", "", false, "onbekend, J."},
         {"Smit", "(Jo)", "van", "", false, "Smit, "},
         {"Smit", "Jan", "", "1.2.1900", false, "Smit, J. 01-02-1900"},
-        {"Smit", "Jan", "", "ABT 1920", false, "Smit, J. ca 1920"},
+        {"Smit", "Jan", "", "ABT 1920", false, "Smit, J. ABT 1920"},
         {"Smit", "Jan", "", "ABT 1920", true, "Smit, J. 1920"},
+        {"Smit", "Jan", "", "AFT 1935", false, "Smit, J. AFT 1935"},
+        {"Smit", "Jan", "", "13 August 1886", false, "Smit, J. 13 August 1886"},
         {"Smit", "Jan", "", "31-02-1920", false, "Smit, J. 31-02-1920"},
         {"Smit", "Jan", "", "31-02-1920", true, "Smit, J. 31021920"},
         {"Smit", "Jan", "", "onbekend", true, "Smit, J. 0"},
@@ -202,6 +205,49 @@ TEST_F(NaamOpmaak, IndexRegel) {
         Persoon(g.voornamen, g.tussenvoegsel, g.achternaam).GeboorteDatum = g.geboren;
         EXPECT_EQ(IndexRegel(1, g.variant), g.verwacht)
             << g.achternaam << '|' << g.voornamen << '|' << g.geboren;
+    }
+}
+
+// A birth date as the reader stores it: a calendar date is shown as dd-mm-yyyy, anything else as
+// the stored text (never its Dutch translation), or its digits in the variant.
+TEST_F(NaamOpmaak, IndexRegelToontDeGeboortedatumAlsOpgeslagen) {
+    struct {
+        const char* geboren;
+        const char *gewoon, *variant;
+    } const gevallen[] = {
+        {"ABT. 1854", "Aarts, Z. van ABT. 1854", "Aarts, Z. Van 1854"},
+        {"24  APR  1918", "Aarts, Z. van 24  APR  1918", "Aarts, Z. Van 241918"},
+        {"2 April 1988", "Aarts, Z. van 2 April 1988", "Aarts, Z. Van 21988"},
+        {"15-13-1953", "Aarts, Z. van 15-13-1953", "Aarts, Z. Van 15131953"},
+        {"5.3.1920", "Aarts, Z. van 05-03-1920", "Aarts, Z. Van 05-03-1920"},
+    };
+    for (const std::int32_t aanpassen : {0, 1}) {
+        adDatumAanpassen = aanpassen;
+        for (const auto& g : gevallen) {
+            LeegOpslag();
+            Persoon("Zo\xEB", "van", "aarts").GeboorteDatum = DatumNormaliseren(g.geboren);
+            EXPECT_EQ(IndexRegel(1, false), g.gewoon) << g.geboren << " aanpassen " << aanpassen;
+            EXPECT_EQ(IndexRegel(1, true), g.variant) << g.geboren << " aanpassen " << aanpassen;
+        }
+    }
+}
+
+TEST_F(NaamOpmaak, IndexRegelMetVreemdeDatumGeeftAltijdEenRegel) {
+    const std::string NulDatum = std::string("1") + '\0' + "2 mei";
+    struct {
+        std::string geboren;
+        std::string gewoon, variant;
+    } const gevallen[] = {
+        {"   ", "Smit, J.", "Smit, J."},
+        {NulDatum, "Smit, J. " + NulDatum, "Smit, J. 12"},
+        {std::string(100000, '9'), "Smit, J. " + std::string(100000, '9'), "Smit, J. 0"},
+        {std::string(100000, 'x'), "Smit, J. " + std::string(100000, 'x'), "Smit, J. 0"},
+    };
+    for (const auto& g : gevallen) {
+        LeegOpslag();
+        Persoon("Jan", "", "Smit").GeboorteDatum = g.geboren;
+        EXPECT_EQ(IndexRegel(1, false), g.gewoon) << g.geboren.size();
+        EXPECT_EQ(IndexRegel(1, true), g.variant) << g.geboren.size();
     }
 }
 
