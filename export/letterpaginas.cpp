@@ -73,6 +73,9 @@ void VoegSlotToe() {
 
 struct Ingang {
     std::string naam, rest, link;
+    // The name equals that of the entry directly before it in the sorted list, whether or not
+    // that one is on a page: an entry left out between two of one surname splits their group.
+    bool zelfdeNaamAlsVorige = false;
 };
 
 std::string BRegel(const Ingang& i) {
@@ -82,14 +85,22 @@ std::string ARegel(const Ingang& i) {
     return "         <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"" + i.link + "\">" + i.rest + "</A><BR>";
 }
 
+// The untrimmed name: the text before the first comma. A line without a comma (no person page
+// writes one) is read as a name without rest, up to the ";" before the path.
+std::string_view RuweNaam(std::string_view regel) {
+    std::size_t komma = regel.find(',');
+    const std::size_t puntkomma = regel.find(';', komma == std::string::npos ? 0 : komma + 1);
+    if (komma == std::string::npos || komma > puntkomma) komma = puntkomma;
+    return regel.substr(0, komma);
+}
+
 // Name before the first comma, rest up to the first ";" after it, link from the path after that.
-// A line without a comma (no person page writes one) is read as a name without rest.
 Ingang Ontleed(const std::string& w, const std::string& regel) {
     Ingang uit;
     std::size_t komma = regel.find(',');
     const std::size_t puntkomma = regel.find(';', komma == std::string::npos ? 0 : komma + 1);
     if (komma == std::string::npos || komma > puntkomma) komma = puntkomma;
-    uit.naam = Trim(regel.substr(0, komma));
+    uit.naam = Trim(std::string(RuweNaam(regel)));
     if (komma != std::string::npos && komma < puntkomma)
         uit.rest = Trim(regel.substr(komma + 1, puntkomma == std::string::npos ? std::string::npos
                                                                                : puntkomma - komma - 1));
@@ -153,13 +164,13 @@ bool SchrijfLetterPagina(const std::string& w, char letter, const std::vector<In
     Voeg("");
     Voeg(TdRegel);
     Voeg("");
-    const std::string* vorige = nullptr;
+    bool eerste = true;
     for (const Ingang& i : ingangen) {
-        if (vorige && i.naam == *vorige) {
+        if (!eerste && i.zelfdeNaamAlsVorige) {
             Voeg(ARegel(i));
             continue;
         }
-        if (vorige) {
+        if (!eerste) {
             Trefwoorden += ",";
             Voeg("         <BR>");
             Voeg("");
@@ -168,7 +179,7 @@ bool SchrijfLetterPagina(const std::string& w, char letter, const std::vector<In
         ++Groepen;
         Voeg(BRegel(i));
         Voeg(ARegel(i));
-        vorige = &i.naam;
+        eerste = false;
     }
     VoegSlotToe();
     if (!Trim(Trefwoorden).empty())
@@ -249,10 +260,13 @@ bool SchrijfLetterPaginas(const std::string& siteMap, const std::vector<std::str
     // The entries come sorted, so the letter only moves forward; gathering them per letter first
     // keeps every entry even if a collation ever placed a letter out of order.
     std::array<std::vector<Ingang>, 26> perLetter;
-    for (const std::string& r : regels) {
+    for (std::size_t k = 0; k < regels.size(); ++k) {
+        const std::string& r = regels[k];
         if (!Telt(r)) continue;
         Ingang i = Ontleed(siteMap, r);
         if (i.naam.empty()) continue;
+        // Against the previous entry's untrimmed name: "Jansen " before the comma never continues.
+        i.zelfdeNaamAlsVorige = k > 0 && i.naam == RuweNaam(regels[k - 1]);
         perLetter[AsciiGroot(i.naam[0]) - 'A'].push_back(std::move(i));
     }
     for (int l = 0; l < 26; ++l) {

@@ -197,6 +197,34 @@ TEST_F(LetterPaginas, TrefwoordenNoemenDeAchternamenInPaginavolgorde) {
     EXPECT_EQ(Pagina('L'), Leeg('L'));
 }
 
+// An entry left off the page still splits the group of the surname it sorts into: each entry is
+// compared with the one directly before it in the list, not with the last one on the page.
+TEST_F(LetterPaginas, IngangZonderPlaatsSplitstDeGroepWaarinHijStaat) {
+    std::vector<std::string> regels = {
+        Ingang("Jansen, A., ", "paginas/j/jansen/a.htm"),
+        Ingang("-Jansen, B., ", "paginas/j/jansen/b.htm"),
+        Ingang("Jansen, C., ", "paginas/j/jansen/c.htm"),
+        Ingang("Janssen, K., ", "paginas/j/janssen/k.htm"),
+    };
+    const std::vector<std::string> gegeven = regels;
+    SorteerRegels(regels);
+    ASSERT_EQ(regels, gegeven) << "the hyphen is ignored first, so this is already the sorted order";
+    ASSERT_TRUE(SchrijfLetterPaginas(map.tekst(), regels));
+    const std::string j = Pagina('J');
+    EXPECT_NE(j.find("\r\n<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Jansen,Jansen,Janssen\">\r\n"),
+              std::string::npos);
+    EXPECT_EQ(Cellen(map, 'J'), (std::vector<std::vector<std::string>>{{"Jansen"}, {"Jansen"}, {"Janssen"}, {}}));
+    EXPECT_EQ(j.find("b.htm"), std::string::npos);
+}
+
+// Equal names continue a group only when the name before the comma matches exactly, untrimmed.
+TEST_F(LetterPaginas, NaamMetBlancoVoorDeKommaBegintEenEigenGroep) {
+    ASSERT_TRUE(SchrijfLetterPaginas(map.tekst(), {Ingang("Kok , A., ", "paginas/k/kok/a.htm"),
+                                                   Ingang("Kok, B., ", "paginas/k/kok/b.htm"),
+                                                   Ingang("Kok, C., ", "paginas/k/kok/c.htm")}));
+    EXPECT_EQ(Cellen(map, 'K'), (std::vector<std::vector<std::string>>{{"Kok"}, {"Kok"}, {}}));
+}
+
 TEST_F(LetterPaginas, NamenZonderLetterAZOfOnbekendKrijgenGeenIngang) {
     const char* const namen[] = {"1e Kamer", "'t Hart",  "\xC9mile", "\xD6zt\xFCrk",
                                  "Onbekend", "ONBEKEND", "onBekend", "Onbekendt"};
