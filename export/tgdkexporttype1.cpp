@@ -93,9 +93,11 @@ void SchrijfAfbeeldingBlok(const recPersoon& p, const std::string& n) {
     if (!Trim(p.Tussenvoegsel).empty()) alt += " " + p.Tussenvoegsel;
     alt += " " + p.Achternaam;
     Paginabestand.Regel("");
+    // Mended: the source named the image with ".jpg" put in place of its own extension, a file
+    // that does not exist for a .png, .jpeg or extensionless card. It names the copy MaakNaamRegel
+    // made, which keeps the card's own extension.
     Paginabestand.Regel("   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"../../../afbeeldingen/" +
-                        AsciiKleineLetters(Teken(n, 1)) + "/" +
-                        AsciiKleineLetters(ExtensieVervangen(n, ".jpg")) + "\" ALT=\"" + alt +
+                        AsciiKleineLetters(Teken(n, 1)) + "/" + AsciiKleineLetters(n) + "\" ALT=\"" + alt +
                         "\" WIDTH=\"69%\" HEIGHT=\"69%\">\r\n");
 }
 

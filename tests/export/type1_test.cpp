@@ -6,6 +6,7 @@
 #include "import/woordlijsten.h"
 #include "platform/gebruiker_opname.h"
 #include "settings/instellingen.h"
+#include "support/linkcontrole.h"
 #include "support/tijdelijke_map.h"
 
 #include <gtest/gtest.h>
@@ -203,18 +204,33 @@ TEST_F(Type1, GeenEnkeleKaartGeeftOnwaarEnGeenSkelet) {
     EXPECT_EQ(ui.links.back(), "  gedenkjes : 0");
 }
 
-TEST_F(Type1, AfbeeldingInHoofdlettersWordtKleinGekopieerdEnAlsJpgGenoemd) {
-    Persoon("Frans", "van", "Dam", "DamF_v.JPG");
-    Persoon("Kees", "", "Kok", "KokK.PNG");
-    Scan("D/DamF_v.JPG");
-    Scan("K/KokK.PNG");
+// The page shows the copy under the card's own extension, lower-cased, so every image it names
+// exists in the site.
+TEST_F(Type1, AfbeeldingWordtKleinGekopieerdEnOnderZijnEigenNaamGetoond) {
+    struct {
+        const char *voornaam, *achternaam, *afbeelding, *kopie, *pagina;
+    } const gevallen[] = {
+        {"Frans", "Dam", "DamF_v.JPG", "d/damf_v.jpg", "paginas/d/dam/damf_v.htm"},
+        {"Kees", "Kok", "KokK.PNG", "k/kokk.png", "paginas/k/kok/kokk.htm"},
+        {"Bets", "Bos", "bidprent.png", "b/bidprent.png", "paginas/b/bos/bidprent.htm"},
+        {"Karel", "Kaan", "kaart_12.jpeg", "k/kaart_12.jpeg", "paginas/k/kaan/kaart_12.htm"},
+        {"Net", "Noor", "noext", "n/noext", "paginas/n/noor/noext.htm"},
+    };
+    map.Schrijf("programma/tool/Afbeelding.jpg", "JPEG banier"); // the top frame shows it
+    for (const auto& g : gevallen) {
+        Persoon(g.voornaam, "", g.achternaam, g.afbeelding);
+        Scan(std::string(1, g.afbeelding[0]) + "/" + g.afbeelding);
+    }
     ASSERT_TRUE(UitvoerenType1());
-    EXPECT_EQ(Lees("afbeeldingen/d/damf_v.jpg"), "JPEGD/DamF_v.JPG");
-    EXPECT_EQ(Lees("afbeeldingen/k/kokk.png"), "JPEGK/KokK.PNG");
-    EXPECT_NE(Lees("paginas/d/dam/damf_v.htm").find("SRC=\"../../../afbeeldingen/d/damf_v.jpg\""),
-              std::string::npos);
-    EXPECT_NE(Lees("paginas/k/kok/kokk.htm").find("SRC=\"../../../afbeeldingen/k/kokk.jpg\""),
-              std::string::npos);
+    for (const auto& g : gevallen) {
+        EXPECT_EQ(Lees(std::string("afbeeldingen/") + g.kopie), std::string("JPEG") + g.afbeelding[0] + "/" +
+                                                                    g.afbeelding);
+        EXPECT_NE(Lees(g.pagina).find(std::string("SRC=\"../../../afbeeldingen/") + g.kopie + "\""),
+                  std::string::npos)
+            << g.pagina;
+    }
+    EXPECT_EQ(KapotteLinks(Site()), std::vector<std::string>{});
+    EXPECT_GT(AantalGecontroleerdeLinks(), 5u);
 }
 
 TEST_F(Type1, NiveauEenMetAchternaamVanEenTekenKopieertMaarToontDePlaatsvervanger) {
