@@ -9,6 +9,7 @@
 #include <cstring>
 #include <iostream>
 #include <map>
+#include <new>
 
 namespace gdk::cli {
 namespace {
@@ -60,10 +61,9 @@ int GetalArgument(const std::string& tekst, const std::string& wat) {
     return static_cast<int>(waarde);
 }
 
-int Hoofd(int argc, char** argv) {
-    StderrGebruiker gebruiker;
-    ZetUI(&gebruiker);
-    std::vector<std::string> args(argv + 1, argv + argc);
+namespace {
+
+int VoerOpdrachtUit(const std::vector<std::string>& args) {
     try {
         std::size_t i = 0;
         for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
@@ -85,18 +85,33 @@ int Hoofd(int argc, char** argv) {
         const auto gevonden = Opdrachten().find(args[i]);
         if (gevonden == Opdrachten().end()) throw GebruikFout{"Onbekende opdracht '" + args[i] + "'."};
         const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
-        const int status = gevonden->second(rest);
-        ZetUI(nullptr);
-        return status;
+        return gevonden->second(rest);
     } catch (const GebruikFout& f) {
         std::cerr << "gedenkjes-cli: " << f.melding << "\n";
-        ZetUI(nullptr);
         return Fout;
     } catch (const IOFout& f) {
         std::cerr << "gedenkjes-cli: " << NaarUtf8(f.what()) << "\n";
-        ZetUI(nullptr);
+        return Fout;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "gedenkjes-cli: er is niet genoeg geheugen om deze opdracht uit te voeren.\n";
         return Fout;
     }
+}
+
+} // namespace
+
+int Hoofd(int argc, char** argv) {
+    StderrGebruiker gebruiker;
+    ZetUI(&gebruiker);
+    int status = VoerOpdrachtUit(std::vector<std::string>(argv + 1, argv + argc));
+    ZetUI(nullptr);
+    // Output that never arrived (a full disk, a closed pipe, /dev/full) is no success.
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "gedenkjes-cli: de uitvoer kan niet naar de standaarduitvoer geschreven worden.\n";
+        status = Fout;
+    }
+    return status;
 }
 
 } // namespace gdk::cli

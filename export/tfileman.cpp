@@ -4,6 +4,7 @@
 #include "platform/fout.h"
 #include "platform/gebruiker.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <vector>
 
@@ -48,12 +49,17 @@ bool TFileMan::KopieerBestand(const std::string& bron, const std::string& doel) 
             if (std::ferror(in.f)) throw IOFout("Het bestand " + bron + " kan niet gelezen worden.");
             break;
         }
-        if (std::fwrite(blok.data(), 1, gelezen, uit.f) < gelezen)
+        if (std::fwrite(blok.data(), 1, gelezen, uit.f) < gelezen) {
+            fs::ControleerWeigering(doel, errno);
             throw IOFout("Het bestand " + doel + " kan niet geschreven worden.");
+        }
     }
     std::FILE* f = uit.f;
     uit.f = nullptr;
-    if (std::fclose(f) != 0) throw IOFout("Het bestand " + doel + " kan niet geschreven worden.");
+    if (std::fclose(f) != 0) {
+        fs::ControleerWeigering(doel, errno);
+        throw IOFout("Het bestand " + doel + " kan niet geschreven worden.");
+    }
     return true;
 }
 

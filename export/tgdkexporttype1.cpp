@@ -83,7 +83,7 @@ std::string NaarSchijfpad(std::string pad) {
 // own name (the existence check differs from the copy rule in MaakNaamRegel on purpose).
 void SchrijfAfbeeldingBlok(const recPersoon& p, const std::string& n) {
     const std::string s = Bronmap(Teken(n, 1), Teken(n, 2), p.Achternaam);
-    const bool aanwezig = fs::BestandBestaat(NaarSchijfpad(s + n));
+    const bool aanwezig = fs::AfbeeldingBestaat(AfbeeldingBestanden, n, s + n);
     Paginabestand.Regel("   <BR><BR>");
     if (!aanwezig) {
         Paginabestand.Regel("   ...geen afbeelding aanwezig...");
@@ -132,7 +132,7 @@ std::string MaakNaamRegel(std::int32_t persoon) {
     const std::string n = Afbeeldingsnaam(p);
     if (!BruikbareAfbeeldingsnaam(n)) return naam;
     const std::string bron = NaarSchijfpad(s + a);
-    if (!fs::BestandBestaat(bron)) return naam;
+    if (!fs::AfbeeldingBestaat(AfbeeldingBestanden, a, s + a)) return naam;
 
     const std::string t = CollectieUitvoer() + Type1 + "/afbeeldingen/" + AsciiKleineLetters(Teken(n, 1));
     if (!fs::MapBestaat(t)) fs::MaakMappen(t);

@@ -462,7 +462,7 @@ bool Uitvoeren(const SiteOpmaak& o, const std::function<bool(const std::vector<s
                 const char letter = AfbeeldingLetter(naam);
                 // A name that would lead outside its folder counts as not found: no copy, no page.
                 if (IsVeiligeNaam(naam) && IsVeiligeNaam(std::string(1, letter)) &&
-                    fs::BestandBestaat(bron)) {
+                    fs::AfbeeldingBestaat(AfbeeldingBestanden, p.AfbeeldingBestand, bron)) {
                     afbeelding = naam;
                     const std::string d = afbeeldingen + "/" + letter;
                     const std::string pm = paginas + "/" + letter;

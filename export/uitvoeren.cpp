@@ -2,10 +2,14 @@
 
 #include "data/globalen.h"
 #include "data/ufuncties.h"
+#include "settings/instellingen.h"
 #include "export/tgdkexporttype1.h"
 #include "export/tgdkexporttype2.h"
 #include "export/tgdkexporttype3.h"
 #include "import/woordlijsten.h"
+#include "export/skelet.h"
+#include "export/tuitvoer.h"
+#include "platform/bestanden.h"
 #include "platform/gebruiker.h"
 #include "platform/klok.h"
 
@@ -13,8 +17,31 @@
 
 namespace gdk {
 
+namespace {
+
+// A site is written only where the user asked: never at the root of the file system for a blank
+// output folder, never in a folder named "", "." or ".." after a collection file so named.
+bool UitvoerPlekBekend() {
+    if (IsLeeg(UitvoerBestanden)) {
+        UI().Melding("Er is nog geen map gekozen waarin de site geschreven wordt.\n\n"
+                     "Kies die onder Opties, op het tabblad Algemeen bij \"UitvoerBestanden\", "
+                     "en voer daarna opnieuw uit.");
+        return false;
+    }
+    if (!IsVeiligeNaam(CollectieNaam)) {
+        UI().Melding("De naam van het collectiebestand \"" + CollectieBestandsnaam +
+                     "\" kan geen mapnaam worden.\n\n"
+                     "Geef het bestand een gewone naam, bijvoorbeeld kaarten.gdk, en lees het opnieuw in.");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool UitvoerenCommando(int type) {
     if (type < 1 || type > 3) return false;
+    if (!UitvoerPlekBekend()) return false;
     StatusLinks("");
     StatusRechts("");
     const std::uint32_t start = Tik();
@@ -25,18 +52,26 @@ bool UitvoerenCommando(int type) {
     bool gelukt = false;
     {
         BezigScope bezig;
-        switch (type) {
-        case 1:
-            gelukt = UitvoerenType1();
-            break;
-        case 2:
-            gelukt = UitvoerenType2();
-            break;
-        default:
-            gelukt = UitvoerenType3();
-            break;
+        // A full disk or a folder that refuses writing stops the export at its first failure,
+        // with that one message: going on would only repeat it for every file.
+        fs::WeigeringScope weigering;
+        try {
+            switch (type) {
+            case 1:
+                gelukt = UitvoerenType1();
+                break;
+            case 2:
+                gelukt = UitvoerenType2();
+                break;
+            default:
+                gelukt = UitvoerenType3();
+                break;
+            }
+            if (!gelukt) UI().Melding(UitvoerFoutMelding);
+        } catch (const fs::SchrijfWeigering& w) {
+            SluitPaginabestandStil();
+            UI().Melding(std::string(w.what()) + "\n\nDe uitvoer is afgebroken; wat al geschreven was, blijft staan.");
         }
-        if (!gelukt) UI().Melding(UitvoerFoutMelding);
         StatusRechts(DuurTekst(Tik() - start));
     }
     return gelukt;

@@ -4,9 +4,11 @@
 // general failure message.
 namespace gdk {
 
-// Runs the export of site type 1, 2 or 3. False when the driver returned false (after the message
-// "Er is een onverklaarbare fout ontstaan bij de uitvoer.") or for any other type. An IOFout from
-// the driver passes through, with the cursor restored.
+// Runs the export of site type 1, 2 or 3. False, after one message, when no output folder is set
+// or the collection name cannot be a folder name; when the disk or the output folder refuses a
+// write (the export stops there, what was written stays); when the driver returned false (the
+// message "Er is een onverklaarbare fout ontstaan bij de uitvoer."); and for any other type.
+// An IOFout from the driver passes through, with the cursor restored.
 bool UitvoerenCommando(int type);
 
 inline constexpr const char* UitvoerFoutMelding = "Er is een onverklaarbare fout ontstaan bij de uitvoer.";

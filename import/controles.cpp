@@ -126,21 +126,26 @@ void ControleAfbeeldingMap(std::int32_t n) {
     }
     // Also for an empty image name: the bare folder is then reported.
     const std::string pad = AfbeeldingMap + p.AfbeeldingBestand;
-    if (!fs::BestandBestaat(pad)) VerschilSchrijven("bestand afbeelding ontbreekt: " + pad);
+    if (!fs::AfbeeldingBestaat(AfbeeldingBestanden, p.AfbeeldingBestand, pad))
+        VerschilSchrijven("bestand afbeelding ontbreekt: " + pad);
 }
 
 void ControleFoto(std::int32_t n, const BestandsnaamCodes& codes) {
     const recPersoon& p = Personen[n];
     const std::string foto = Trim(CodeFotoosVoorkant);
-    const std::string eerste = AfbeeldingMap + codes.Naamcode + foto + ".jpg";
-    const std::string tweede = AfbeeldingMap + codes.Naamcode + codes.Overlijdenscode + foto + ".jpg";
+    const std::string eersteNaam = codes.Naamcode + foto + ".jpg";
+    const std::string tweedeNaam = codes.Naamcode + codes.Overlijdenscode + foto + ".jpg";
+    const std::string eerste = AfbeeldingMap + eersteNaam;
+    const std::string tweede = AfbeeldingMap + tweedeNaam;
+    const bool eersteBestaat = fs::AfbeeldingBestaat(AfbeeldingBestanden, eersteNaam, eerste);
+    const bool tweedeBestaat = fs::AfbeeldingBestaat(AfbeeldingBestanden, tweedeNaam, tweede);
     if (p.MetFoto == "ja") {
-        if (!fs::BestandBestaat(eerste) && !fs::BestandBestaat(tweede))
+        if (!eersteBestaat && !tweedeBestaat)
             VerschilSchrijven("afbeelding foto ontbreekt " + AfbeeldingMap + codes.Naamcode + " ... " + foto +
                               ".jpg");
-    } else if (fs::BestandBestaat(eerste)) {
+    } else if (eersteBestaat) {
         VerschilSchrijven("afbeelding aanwezig " + eerste);
-    } else if (fs::BestandBestaat(tweede)) {
+    } else if (tweedeBestaat) {
         VerschilSchrijven("afbeelding aanwezig " + tweede);
     }
 }

@@ -14,8 +14,9 @@ bool InlezenCommando(const std::string& pad) {
     CollectieNaam = ExtensieVervangen(CollectieBestandsnaam, "");
     VerschillenBestand = ExtensieVervangen(pad, "_Verschillen.txt");
     // A report belongs to one read. Should the old one resist deletion, the first finding of
-    // this read empties it anyway.
-    if (fs::BestandBestaat(VerschillenBestand)) fs::Verwijder(VerschillenBestand);
+    // this read empties it anyway. A link planted under the report's name (a collection folder
+    // from someone else) goes too, dangling or not, so the report is never written through it.
+    fs::Verwijder(VerschillenBestand);
     return LeesGedenkjes();
 }
 

@@ -105,10 +105,10 @@ std::string AfbeeldingKnop(std::int32_t persoon) {
     const std::string& bestand = Personen[persoon].AfbeeldingBestand;
     if (IsLeeg(bestand)) return {};
     // With an image folder the cards lie in subfolders named after their first character.
-    const std::string pad = IsLeeg(AfbeeldingBestanden)
-                                ? bestand
-                                : AfbeeldingBestanden + "/" + bestand.substr(0, 1) + "/" + bestand;
-    if (!fs::BestandBestaat(pad) || !fs::BestandBestaat(ProgrammaMap + KnopAfbeelding)) return {};
+    const std::string pad = AfbeeldingBestanden + "/" + bestand.substr(0, 1) + "/" + bestand;
+    if (!fs::AfbeeldingBestaat(AfbeeldingBestanden, bestand, pad) ||
+        !fs::BestandBestaat(ProgrammaMap + KnopAfbeelding))
+        return {};
     return "<A HREF=\"#" + std::to_string(persoon) + "\"><IMG BORDER=\"0\" SRC=\"" + ProgrammaMap +
            "/TOOL/btnafbeelding.gif\"></A>";
 }

@@ -444,8 +444,87 @@ bool BestandBestaat(const std::string& pad1252) {
     return s == Soort::Bestand || s == Soort::Anders;
 }
 
+namespace {
+
+bool HeeftOuderDeel(std::string_view pad) {
+    std::size_t begin = 0;
+    for (;;) {
+        const std::size_t eind = pad.find_first_of("/\\", begin);
+        if (pad.substr(begin, eind == std::string_view::npos ? std::string_view::npos : eind - begin) == "..")
+            return true;
+        if (eind == std::string_view::npos) return false;
+        begin = eind + 1;
+    }
+}
+
+bool IsBlanco(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+}
+
+
+bool IsScheidingsteken(char c) {
+    return c == '/' || c == '\\';
+}
+
+// Does `pad` begin with `map`, either separator counting as the other?
+bool BeginMetMap(std::string_view pad, std::string_view map) {
+    if (pad.size() < map.size()) return false;
+    for (std::size_t i = 0; i < map.size(); ++i)
+        if (pad[i] != map[i] && !(IsScheidingsteken(pad[i]) && IsScheidingsteken(map[i]))) return false;
+    return true;
+}
+
+} // namespace
+
+bool AfbeeldingBestaat(const std::string& scansMap, const std::string& veld, const std::string& pad) {
+    if (IsBlanco(scansMap) || veld.empty() || IsScheidingsteken(veld[0])) return false;
+    if (!BeginMetMap(pad, scansMap) || HeeftOuderDeel(veld) ||
+        HeeftOuderDeel(std::string_view(pad).substr(scansMap.size())))
+        return false;
+    return Los(pad).soort == Soort::Bestand;
+}
+
 bool MapBestaat(const std::string& pad1252) {
     return Los(pad1252).soort == Soort::Map;
+}
+
+namespace {
+
+int weigeringDiepte = 0;
+
+// The reason in the user's words, for the refusals that end an export.
+const char* Weigeringsreden(int fout) {
+    switch (fout) {
+    case ENOSPC:
+        return "de schijf is vol (geen ruimte of geen plaats voor nieuwe bestanden meer)";
+    case EDQUOT:
+        return "de schijfruimte die u mag gebruiken is op";
+    case EROFS:
+        return "de schijf is alleen te lezen";
+    case EACCES:
+    case EPERM:
+        return "u hebt geen toestemming om daar te schrijven";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+void ControleerWeigering(const std::string& pad1252, int fout, bool isMap) {
+    if (weigeringDiepte == 0) return;
+    if (const char* reden = Weigeringsreden(fout))
+        throw SchrijfWeigering((isMap ? "De map " + pad1252 + " kan niet aangemaakt worden: "
+                                      : "Het bestand " + pad1252 + " kan niet geschreven worden: ") +
+                               reden + ".");
+}
+
+WeigeringScope::WeigeringScope() {
+    ++weigeringDiepte;
+}
+
+WeigeringScope::~WeigeringScope() {
+    --weigeringDiepte;
 }
 
 bool MaakMappen(const std::string& pad1252) {
@@ -461,6 +540,7 @@ bool MaakMappen(const std::string& pad1252) {
         if (::mkdir(deel.c_str(), 0777) == 0) {
             Aangemaakt(deel, Soort::Map);
         } else if (errno != EEXIST) {
+            ControleerWeigering(VanUtf8(deel), errno, true);
             return false;
         }
         p = q + 1;
@@ -470,8 +550,8 @@ bool MaakMappen(const std::string& pad1252) {
 
 bool Verwijder(const std::string& pad1252) {
     const Resultaat r = Los(pad1252);
-    if (r.soort == Soort::Geen) return true;
-    if (::unlink(r.pad.c_str()) != 0) return errno == ENOENT;
+    // A link goes itself, never what it points to; a dangling one too.
+    if (::unlink(r.pad.c_str()) != 0) return errno == ENOENT || errno == ENOTDIR;
     MeldVerwijderd(r.pad);
     return true;
 }
@@ -494,16 +574,20 @@ bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
     }
     std::FILE* uit = std::fopen(doel.c_str(), "wb");
     if (!uit) {
+        const int fout = errno;
         std::fclose(in);
+        ControleerWeigering(doel1252, fout);
         return false;
     }
     Aangemaakt(doel, Soort::Bestand);
     std::vector<char> buf(1 << 16);
     bool goed = true;
+    int schrijfFout = 0;
     for (;;) {
         const std::size_t n = std::fread(buf.data(), 1, buf.size(), in);
         if (n > 0 && std::fwrite(buf.data(), 1, n, uit) != n) {
             goed = false;
+            schrijfFout = errno;
             break;
         }
         if (n < buf.size()) {
@@ -512,11 +596,15 @@ bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
         }
     }
     std::fclose(in);
-    if (std::fclose(uit) != 0) goed = false;
+    if (std::fclose(uit) != 0 && goed) {
+        goed = false;
+        schrijfFout = errno;
+    }
     if (!goed) {
         // No half copy left behind that looks like a good one.
         ::unlink(doel.c_str());
         MeldVerwijderd(doel);
+        ControleerWeigering(doel1252, schrijfFout);
     }
     return goed;
 }
@@ -576,6 +664,7 @@ std::FILE* OpenBestand(const std::string& pad1252, const char* modus) {
     const Resultaat r = Los(pad1252);
     std::FILE* f = std::fopen(r.pad.c_str(), modus);
     if (f && r.soort == Soort::Geen) Aangemaakt(r.pad, Soort::Bestand);
+    if (!f && modus[0] != 'r') ControleerWeigering(pad1252, errno);
     return f;
 }
 

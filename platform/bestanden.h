@@ -8,6 +8,7 @@
 // Below a folder registered with ExacteMapScope names are matched exactly only.
 #include <cstdint>
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,11 +23,20 @@ bool BestandBestaat(const std::string& pad1252); // a file (not a folder)
 bool MapBestaat(const std::string& pad1252);
 // Creates the folder with its missing parents (ForceDirectories). True when it exists afterwards.
 bool MaakMappen(const std::string& pad1252);
-// Deletes a file; true when it is gone afterwards.
+// Deletes a file, or a link (dangling or not) without touching its target; true when it is gone
+// afterwards.
 bool Verwijder(const std::string& pad1252);
 // Copies a file byte for byte; false when the source cannot be read or the target not written.
 bool Kopieer(const std::string& bron1252, const std::string& doel1252);
 std::uintmax_t Grootte(const std::string& pad1252);
+
+// A card image as the collection file names it: `veld` is the image field, `pad` the path the
+// caller composed from the scans folder `scansMap` and that field. A collection may come from
+// someone else, so an image is looked up only inside the scans folder: a scans folder is set,
+// the field does not start with a separator, neither the field nor the composed part below the
+// folder holds a ".." component, and `pad` names a regular file (no device, pipe or folder; a
+// link to one is followed). False means the image counts as missing.
+bool AfbeeldingBestaat(const std::string& scansMap, const std::string& veld, const std::string& pad);
 
 struct Item {
     std::string naam; // Windows-1252
@@ -45,6 +55,28 @@ std::FILE* OpenBestand(const std::string& pad1252, const char* modus);
 // through this unit: keeps an open CacheScope right. Harmless without one.
 void MeldAangemaakt(const std::string& opSchijf, bool isMap);
 void MeldVerwijderd(const std::string& opSchijf);
+
+// A write that the disk or the folder refuses: no space or no inodes left, a read-only file
+// system, no permission. Writing on is then pointless, so while a WeigeringScope is alive (one
+// export) the first such failure throws this, with a Dutch message naming the file and the
+// reason. It is no IOFout on purpose: the handlers that report one page and go on let it pass.
+class SchrijfWeigering : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+class WeigeringScope {
+  public:
+    WeigeringScope();
+    ~WeigeringScope();
+    WeigeringScope(const WeigeringScope&) = delete;
+    WeigeringScope& operator=(const WeigeringScope&) = delete;
+};
+
+// For writers outside this unit: after a failed write of `pad1252` (a file, or a folder being
+// made) with error number `fout`, throws SchrijfWeigering when a WeigeringScope is alive and the
+// disk or folder refused.
+void ControleerWeigering(const std::string& pad1252, int fout, bool isMap = false);
 
 // Caches directory listings while alive (one read, one export). Nested scopes share one cache.
 // The resolver keeps the cache right for entries the program itself creates or deletes; an

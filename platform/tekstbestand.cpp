@@ -16,7 +16,8 @@ constexpr std::size_t kBuffer = 1 << 16;
     throw IOFout("Het bestand " + pad + " kan niet gelezen worden.");
 }
 
-[[noreturn]] void NietGeschreven(const std::string& pad) {
+[[noreturn]] void NietGeschreven(const std::string& pad, int fout = 0) {
+    fs::ControleerWeigering(pad, fout);
     throw IOFout("Het bestand " + pad + " kan niet geschreven worden.");
 }
 
@@ -119,7 +120,7 @@ bool TekstSchrijver::Open(const std::string& pad1252, bool toevoegen) {
 void TekstSchrijver::Schrijf(std::string_view tekst) {
     if (!bestand_) NietGeschreven(pad_);
     if (!tekst.empty() && std::fwrite(tekst.data(), 1, tekst.size(), bestand_) != tekst.size())
-        NietGeschreven(pad_);
+        NietGeschreven(pad_, errno);
 }
 
 void TekstSchrijver::Regel(std::string_view regel) {
@@ -132,7 +133,7 @@ void TekstSchrijver::Sluit() {
     std::FILE* f = bestand_;
     bestand_ = nullptr;
     const bool fout = std::ferror(f) != 0;
-    if (std::fclose(f) != 0 || fout) NietGeschreven(pad_);
+    if (std::fclose(f) != 0 || fout) NietGeschreven(pad_, errno);
 }
 
 } // namespace gdk

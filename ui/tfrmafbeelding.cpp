@@ -3,6 +3,7 @@
 #include "data/tvars.h"
 #include "data/ufuncties.h"
 #include "htmlview/bestandsinhoud.h"
+#include "platform/bestanden.h"
 #include "settings/instellingen.h"
 #include "ui/jpeglezen.h"
 #include "ui/tsbrgedenkjes.h"
@@ -23,11 +24,19 @@ std::string AfbeeldingPad(std::int32_t persoon) {
     return gdk::AfbeeldingBestanden + "/" + bestand.substr(0, 1) + "/" + bestand;
 }
 
+namespace {
+
+QString OntbreektMelding(const std::string& pad1252) {
+    return QStringLiteral("Het bestand \"%1\" bestaat niet of kan niet gelezen worden.").arg(Q1252(pad1252));
+}
+
+} // namespace
+
 bool LaadAfbeelding(const std::string& pad1252, QImage& beeld, QString& fout) {
     beeld = QImage();
     QByteArray inhoud;
     if (pad1252.empty() || !LeesBestandsinhoud(pad1252, inhoud)) {
-        fout = QStringLiteral("Het bestand \"%1\" bestaat niet of kan niet gelezen worden.").arg(Q1252(pad1252));
+        fout = OntbreektMelding(pad1252);
         return false;
     }
     if (IsJpeg(inhoud)) {
@@ -104,7 +113,12 @@ void TfrmAfbeelding::FormCreate(std::int32_t persoon) {
     Pad = AfbeeldingPad(persoon);
     QImage beeld;
     QString fout;
-    if (!LaadAfbeelding(Pad, beeld, fout)) {
+    // Only a card inside the scans folder is shown: a collection from someone else must not
+    // open any file of this computer, nor a device that never ends.
+    const bool inScans =
+        gdk::fs::AfbeeldingBestaat(gdk::AfbeeldingBestanden, gdk::Personen[persoon].AfbeeldingBestand, Pad);
+    if (!inScans) fout = OntbreektMelding(Pad);
+    if (!inScans || !LaadAfbeelding(Pad, beeld, fout)) {
         QMessageBox melding(QMessageBox::Critical, QStringLiteral("Afbeelding"), fout, QMessageBox::Ok, this);
         melding.setObjectName(QStringLiteral("meldingAfbeelding"));
         melding.exec();

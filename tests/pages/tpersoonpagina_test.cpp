@@ -345,7 +345,8 @@ TEST_F(PersoonPaginaTest, AfbeeldingKnopAlleenMetKaartEnKnopAfbeelding) {
         std::string afbeeldingen, bestand, programmaMap, verwacht;
     } const gevallen[] = {
         {"kaart in de submap van de eerste letter", scans, "Berg.jpg", programma, knop},
-        {"blanco afbeeldingenmap: het kale pad", " ", map.tekst() + "/los/kaart.JPG", programma, knop},
+        {"blanco afbeeldingenmap: niet gezocht", " ", map.tekst() + "/los/kaart.JPG", programma, ""},
+        {"pad naar buiten de afbeeldingenmap", scans, "../los/Kaart.jpg", programma, ""},
         {"kaart ontbreekt", scans, "Smit.jpg", programma, ""},
         {"knopafbeelding ontbreekt", scans, "Berg.jpg", map.tekst(), ""},
         {"geen afbeeldingsbestand", scans, "  ", programma, ""},

@@ -119,16 +119,18 @@ TEST_F(Afbeelding, PathFollowsTheImageFolderRule) {
     auto frm = Open();
     EXPECT_TRUE(frm->Geladen);
 
-    // Without an image folder the name is taken relative to the current folder.
+    // Without an image folder nothing is looked up: a collection from someone else must not show
+    // a file from wherever the program happens to run.
     gdk::AfbeeldingBestanden = "  ";
     EXPECT_EQ(AfbeeldingPad(1), "Kok.jpg");
     map.Schrijf("hier/Kok.jpg", Beeld(33, 22, "JPG").toStdString());
     const auto oud = std::filesystem::current_path();
     std::filesystem::current_path(map.pad() / "hier");
-    frm = Open();
+    QString melding;
+    frm = Open(&melding);
     std::filesystem::current_path(oud);
-    ASSERT_TRUE(frm->Geladen);
-    EXPECT_EQ(frm->size(), QSize(33, 22));
+    EXPECT_FALSE(frm->Geladen);
+    EXPECT_EQ(melding, QStringLiteral("Het bestand \"Kok.jpg\" bestaat niet of kan niet gelezen worden."));
 }
 
 // Files that are no picture, or no longer one: a message, then the window at its layout size.

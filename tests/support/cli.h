@@ -1,0 +1,22 @@
+#pragma once
+// Runs the real gedenkjes-cli as a user would from a shell, with its output caught in files.
+#include <filesystem>
+#include <string>
+
+namespace gdk::test {
+
+// `s` in single quotes for the shell.
+std::string Quote(const std::string& s);
+
+struct CliUitkomst {
+    int code = -1;    // exit status; -1 when the program did not exit normally
+    std::string uit;  // standard output, bytes
+    std::string fout; // standard error, UTF-8
+};
+
+// gedenkjes-cli `args` (already quoted where needed) run in `werkmap`; its output is kept in files
+// in `werkmap`, removed afterwards. Standard output goes to `standaarduitvoer` instead when given.
+CliUitkomst VoerCli(const std::string& args, const std::filesystem::path& werkmap,
+                    const std::string& standaarduitvoer = {});
+
+} // namespace gdk::test
