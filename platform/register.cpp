@@ -9,7 +9,10 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <memory>
+#include <optional>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace gdk::reg {
@@ -36,6 +39,7 @@ struct Regel {
 struct Inhoud {
     bool leesbaar = true; // false: not a registry file; never written over
     bool heeftKop = false;
+    bool bom = false; // a UTF-8 byte-order mark, kept for the editor that wrote it
     std::string regeleinde = "\n";
     std::vector<Regel> regels;
 };
@@ -185,23 +189,25 @@ void LeesRegel(Regel& r, int& sectie, int index) {
 Inhoud Ontleed(const std::string& bytes) {
     Inhoud in;
     std::string_view s = bytes;
-    if (s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);
+    if (s.substr(0, 3) == "\xEF\xBB\xBF") {
+        s.remove_prefix(3);
+        in.bom = true;
+    }
     // Not text: a binary file or another encoding (UTF-16 has NUL bytes).
     if (s.find('\0') != std::string_view::npos) {
         in.leesbaar = false;
         return in;
     }
-    const std::size_t eersteEinde = s.find('\n');
-    if (eersteEinde != std::string_view::npos && eersteEinde > 0 && s[eersteEinde - 1] == '\r')
-        in.regeleinde = "\r\n";
+    // Lines end at LF, CR LF or a lone CR (old Mac editors); the file keeps the first one's kind.
+    const std::size_t eersteEinde = s.find_first_of("\r\n");
+    if (eersteEinde != std::string_view::npos && s[eersteEinde] == '\r')
+        in.regeleinde = s.substr(eersteEinde, 2) == "\r\n" ? "\r\n" : "\r";
     std::size_t van = 0;
     while (van < s.size()) {
-        std::size_t tot = s.find('\n', van);
+        std::size_t tot = s.find_first_of("\r\n", van);
         if (tot == std::string_view::npos) tot = s.size();
-        std::string_view regel = s.substr(van, tot - van);
-        if (!regel.empty() && regel.back() == '\r') regel.remove_suffix(1);
-        in.regels.push_back(RegelVan(std::string(regel)));
-        van = tot + 1;
+        in.regels.push_back(RegelVan(std::string(s.substr(van, tot - van))));
+        van = tot + (s.substr(tot, 2) == "\r\n" ? 2 : 1);
     }
     int sectie = -1;
     for (std::size_t i = 0; i < in.regels.size(); ++i) {
@@ -267,7 +273,8 @@ const Inhoud& Laad() {
         return geheugen.inhoud;
     geheugen = Geheugen{};
     std::string bytes;
-    if (S_ISDIR(st.st_mode) || !LeesAlles(pad, bytes)) {
+    // Only a regular file is read: opening a pipe would wait for a writer at every start.
+    if (!S_ISREG(st.st_mode) || !LeesAlles(pad, bytes)) {
         geheugen.inhoud.leesbaar = false;
         return geheugen.inhoud;
     }
@@ -311,7 +318,25 @@ bool MaakMapVoor(const std::string& pad) {
 
 // The whole file to a temporary file beside it, to disk, then renamed into place: a crash
 // leaves either the old file or the new one, never half of one.
-bool SchrijfBestand(const std::string& pad, const std::string& inhoud) {
+// The file a settings path stands for: a symbolic link (a settings file kept elsewhere, in a
+// synced folder say) is written through, so the link stays and its target gets the values.
+std::string Doelbestand(const std::string& pad) {
+    std::string doel = pad;
+    for (int stap = 0; stap < 40; ++stap) {
+        struct stat st {};
+        if (::lstat(doel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return doel;
+        std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
+        const ssize_t n = ::readlink(doel.c_str(), link.data(), link.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= link.size()) return doel;
+        link.resize(static_cast<std::size_t>(n));
+        const std::size_t p = doel.find_last_of('/');
+        doel = link[0] == '/' || p == std::string::npos ? link : doel.substr(0, p + 1) + link;
+    }
+    return doel;
+}
+
+bool SchrijfBestand(const std::string& registerPad, const std::string& inhoud) {
+    const std::string pad = Doelbestand(registerPad);
     if (!MaakMapVoor(pad)) return false;
     const std::size_t p = pad.find_last_of('/');
     const std::string map = p == std::string::npos ? "." : (p == 0 ? "/" : pad.substr(0, p));
@@ -343,21 +368,29 @@ bool SchrijfBestand(const std::string& pad, const std::string& inhoud) {
     return true;
 }
 
-bool Schrijf(const std::string& sleutel, const std::string& naam, const std::string& regelNaWaarde,
-             Soort soort, const std::string& tekst, std::uint32_t dword) {
-    const Inhoud& huidig = Laad();
-    if (!huidig.leesbaar) return false;
-    Inhoud in = huidig; // a copy: the remembered content changes only when the file did
+void ZetWaarde(Regel& r, Soort soort, const std::string& tekst, std::uint32_t dword) {
+    r.soort = soort;
+    r.waarde = soort == Soort::String ? tekst : std::string();
+    r.dword = dword;
+}
+
+// Sets one value in `in`; false when it held that value already.
+bool Wijzig(Inhoud& in, const std::string& sleutel, const std::string& naam, const std::string& regelNaWaarde,
+            Soort soort, const std::string& tekst, std::uint32_t dword) {
     const std::string s = NormaliseerSleutel(sleutel);
 
     if (const Regel* r = ZoekWaarde(in, sleutel, naam)) {
         // Nothing to do when the value is there already (the options dialog writes them all).
         if (r->soort == soort && (soort == Soort::String ? r->waarde == tekst : r->dword == dword))
-            return true;
+            return false;
         Regel& w = in.regels[static_cast<std::size_t>(r - in.regels.data())];
         w.tekst = Aanhaling(w.naam) + "=" + regelNaWaarde;
+        ZetWaarde(w, soort, tekst, dword);
     } else {
         Regel nieuw = RegelVan(Aanhaling(naam) + "=" + regelNaWaarde);
+        nieuw.naam = naam;
+        nieuw.gevouwen = KleineLetters1252(naam);
+        ZetWaarde(nieuw, soort, tekst, dword);
         std::size_t plek = in.regels.size();
         bool gevonden = false;
         for (std::size_t i = 0; i < in.regels.size() && !gevonden; ++i) {
@@ -371,25 +404,68 @@ bool Schrijf(const std::string& sleutel, const std::string& naam, const std::str
             }
             gevonden = true;
         }
+        // The parse stays right for the writes that follow in the same bundle: every line that
+        // moves keeps pointing at its own key line.
+        const auto schuif = [&in](std::size_t vanaf) {
+            for (Regel& r : in.regels)
+                if (r.sectie >= static_cast<int>(vanaf)) ++r.sectie;
+        };
         if (gevonden) {
+            nieuw.sectie = static_cast<int>(plek) - 1;
+            while (in.regels[static_cast<std::size_t>(nieuw.sectie)].soort != Soort::Sleutel)
+                --nieuw.sectie;
+            schuif(plek);
             in.regels.insert(in.regels.begin() + static_cast<std::ptrdiff_t>(plek), std::move(nieuw));
         } else {
             if (!in.heeftKop) {
+                schuif(0);
                 in.regels.insert(in.regels.begin(), RegelVan(kKop));
+                in.regels.front().soort = Soort::Kop;
                 in.heeftKop = true;
             }
             if (!Trim(in.regels.back().tekst).empty()) in.regels.push_back(RegelVan(""));
-            in.regels.push_back(
-                RegelVan("[" + NaarUtf8(std::string(kHive) + "\\" + SleutelPad(sleutel)) + "]"));
+            Regel kop = RegelVan("[" + NaarUtf8(std::string(kHive) + "\\" + SleutelPad(sleutel)) + "]");
+            kop.soort = Soort::Sleutel;
+            kop.sleutel = s;
+            in.regels.push_back(std::move(kop));
+            nieuw.sectie = static_cast<int>(in.regels.size()) - 1;
             in.regels.push_back(std::move(nieuw));
         }
     }
+    return true;
+}
+
+bool SchrijfInhoud(const Inhoud& in) {
     // A file cut short may end without a line end; every line gets one now.
-    std::string bytes;
+    std::string bytes = in.bom ? "\xEF\xBB\xBF" : "";
     for (const Regel& r : in.regels)
         bytes += r.tekst + in.regeleinde;
     geheugen.geldig = false;
     return SchrijfBestand(RegisterBestand(), bytes);
+}
+
+// The content a SchrijfBundel gathers, from its first write on.
+struct Bundel {
+    std::optional<Inhoud> inhoud;
+    bool gewijzigd = false;
+    bool mislukt = false;
+};
+Bundel* bundel = nullptr;
+
+bool Schrijf(const std::string& sleutel, const std::string& naam, const std::string& regelNaWaarde,
+             Soort soort, const std::string& tekst, std::uint32_t dword) {
+    if (bundel) {
+        if (!bundel->inhoud) bundel->inhoud = Laad();
+        if (!bundel->inhoud->leesbaar) return false;
+        if (Wijzig(*bundel->inhoud, sleutel, naam, regelNaWaarde, soort, tekst, dword))
+            bundel->gewijzigd = true;
+        return true;
+    }
+    const Inhoud& huidig = Laad();
+    if (!huidig.leesbaar) return false;
+    Inhoud in = huidig; // a copy: the remembered content changes only when the file did
+    if (!Wijzig(in, sleutel, naam, regelNaWaarde, soort, tekst, dword)) return true;
+    return SchrijfInhoud(in);
 }
 
 std::string ThuisMap() {
@@ -412,6 +488,24 @@ std::string RegisterBestand() {
 void ZetRegisterBestand(const std::string& pad) {
     vasteBestand = pad;
     geheugen.geldig = false;
+}
+
+SchrijfBundel::SchrijfBundel() {
+    if (!bundel) {
+        bundel = new Bundel;
+        eigen_ = true;
+    }
+}
+
+SchrijfBundel::~SchrijfBundel() {
+    Sluit();
+}
+
+bool SchrijfBundel::Sluit() {
+    if (!eigen_) return true;
+    eigen_ = false;
+    const std::unique_ptr<Bundel> b(std::exchange(bundel, nullptr));
+    return !b->gewijzigd || SchrijfInhoud(*b->inhoud);
 }
 
 bool SleutelBestaat(const std::string& sleutel) {

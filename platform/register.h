@@ -22,4 +22,20 @@ std::optional<std::int32_t> LeesInteger(const std::string& sleutel, const std::s
 bool SchrijfString(const std::string& sleutel, const std::string& naam, const std::string& waarde);
 bool SchrijfInteger(const std::string& sleutel, const std::string& naam, std::int32_t waarde);
 
+// While one is alive, writes gather in memory and the file is rewritten once, when it closes:
+// saving the options sets some eighty values, and each rewrite of a large file costs. Reads in
+// the meantime see the file as it was. Nested bundles join the outer one.
+class SchrijfBundel {
+  public:
+    SchrijfBundel();
+    ~SchrijfBundel();
+    SchrijfBundel(const SchrijfBundel&) = delete;
+    SchrijfBundel& operator=(const SchrijfBundel&) = delete;
+    // Writes what was gathered; false (silently) when the file cannot be written.
+    bool Sluit();
+
+  private:
+    bool eigen_ = false;
+};
+
 } // namespace gdk::reg

@@ -245,6 +245,7 @@ void LeesInstellingen() {
 }
 
 void SchrijfInstellingen() {
+    reg::SchrijfBundel bundel; // one rewrite of the settings file, not one per value
     TRegWrite schrijf;
     for (const Instelling& i : Opties()) {
         switch (i.soort) {

@@ -3,6 +3,7 @@
 #include "support/tijdelijke_map.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -208,6 +209,96 @@ TEST_F(Register, Location) {
     EXPECT_EQ(RegisterBestand(), "/elders/x.reg");
     if (oudR) ::setenv("GEDENKJES_REGISTRY", bewaarR.c_str(), 1);
     if (oudX) ::setenv("XDG_CONFIG_HOME", bewaarX.c_str(), 1);
+}
+
+// Settings files that came from elsewhere: kept behind a link, written by another editor, or
+// something other than a file under the settings name.
+TEST_F(Register, SaveThroughALinkWritesItsTargetAndKeepsTheLink) {
+    map.Schrijf("elders/echt.reg", "REGEDIT4\n\n[HKEY_CURRENT_USER\\" + kAlg + "]\n\"Niveau\"=dword:00000001\n");
+    std::filesystem::create_symlink("elders/echt.reg", pad);
+    EXPECT_TRUE(SchrijfInteger(kAlg, "Niveau", 2));
+    EXPECT_TRUE(std::filesystem::is_symlink(pad));
+    EXPECT_EQ(LeesBestand(map.pad() / "elders" / "echt.reg"),
+              "REGEDIT4\n\n[HKEY_CURRENT_USER\\" + kAlg + "]\n\"Niveau\"=dword:00000002\n");
+    EXPECT_EQ(LeesInteger(kAlg, "Niveau"), 2);
+}
+
+TEST_F(Register, ByteOrderMarkAndLoneCarriageReturnsAreKept) {
+    struct {
+        const char* naam;
+        std::string voor, na;
+    } const gevallen[] = {
+        {"BOM", "\xEF\xBB\xBFREGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + kAlg + "]\r\n\"Niveau\"=dword:00000001\r\n",
+         "\xEF\xBB\xBFREGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + kAlg + "]\r\n\"Niveau\"=dword:00000002\r\n"},
+        {"CR alleen", "REGEDIT4\r\r[HKEY_CURRENT_USER\\" + kAlg + "]\r\"Niveau\"=dword:00000001\r",
+         "REGEDIT4\r\r[HKEY_CURRENT_USER\\" + kAlg + "]\r\"Niveau\"=dword:00000002\r"},
+    };
+    for (const auto& g : gevallen) {
+        Bestand(g.voor);
+        EXPECT_EQ(LeesInteger(kAlg, "Niveau"), 1) << g.naam;
+        EXPECT_TRUE(SchrijfInteger(kAlg, "Niveau", 2)) << g.naam;
+        EXPECT_EQ(LeesBestand(pad), g.na) << g.naam;
+    }
+}
+
+TEST_F(Register, APipeOrFolderUnderTheSettingsNameIsUnreadableAtOnce) {
+    ASSERT_EQ(::mkfifo(pad.c_str(), 0600), 0);
+    // Opening the pipe would wait for a writer that never comes; the test's time limit catches that.
+    EXPECT_EQ(LeesInteger(kAlg, "Niveau"), std::nullopt);
+    EXPECT_FALSE(SchrijfInteger(kAlg, "Niveau", 2));
+    EXPECT_FALSE(SleutelBestaat(kAlg));
+    EXPECT_EQ(std::filesystem::status(pad).type(), std::filesystem::file_type::fifo);
+    ZetRegisterBestand("/dev/null");
+    EXPECT_EQ(LeesInteger(kAlg, "Niveau"), std::nullopt);
+    EXPECT_FALSE(SchrijfInteger(kAlg, "Niveau", 2));
+}
+
+TEST_F(Register, ABundleRewritesTheFileOnceWhenItCloses) {
+    Bestand("REGEDIT4\n");
+    struct stat voor {};
+    ASSERT_EQ(::stat(pad.c_str(), &voor), 0);
+    {
+        SchrijfBundel bundel;
+        for (int i = 0; i < 50; ++i)
+            EXPECT_TRUE(SchrijfInteger(kAlg, "Waarde" + std::to_string(i), i));
+        {
+            SchrijfBundel binnen; // joins the outer one
+            EXPECT_TRUE(SchrijfString(kCode, "Code", "_v"));
+        }
+        EXPECT_EQ(LeesBestand(pad), "REGEDIT4\n") << "nothing written before the bundle closes";
+    }
+    struct stat na {};
+    ASSERT_EQ(::stat(pad.c_str(), &na), 0);
+    EXPECT_NE(na.st_ino, voor.st_ino); // replaced as a whole, by rename
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(LeesInteger(kAlg, "Waarde" + std::to_string(i)), i);
+    EXPECT_EQ(LeesString(kCode, "Code"), "_v");
+}
+
+// Whatever the order of writes, a bundle leaves the file exactly as the same writes one by one.
+TEST_F(Register, ABundleWritesWhatSingleWritesWould) {
+    const std::string begin = "REGEDIT4\n\n[HKEY_CURRENT_USER\\" + kCode + "]\n\"A\"=\"1\"\n\n"
+                              "[HKEY_CURRENT_USER\\" + kAlg + "]\n\"B\"=dword:00000001\n; eigen regel\n";
+    const auto schrijf = [] {
+        SchrijfString(kCode, "A", "2");
+        SchrijfString(kCode, "Nieuw", "x");
+        SchrijfInteger(kAlg, "B", 2);
+        SchrijfInteger(kAlg, "C", 3);
+        SchrijfString(kCode, "A", "1");
+        SchrijfInteger("Software\\Velmoran\\Programma", "D", 4);
+        SchrijfInteger(kAlg, "C", 5);
+        SchrijfString("Software\\Velmoran\\Programma", "E", "e");
+    };
+    Bestand(begin);
+    schrijf();
+    const std::string los = LeesBestand(pad);
+    Bestand(begin);
+    {
+        SchrijfBundel bundel;
+        schrijf();
+    }
+    EXPECT_EQ(LeesBestand(pad), los);
+    EXPECT_EQ(LeesInteger(kAlg, "C"), 5);
 }
 
 } // namespace
