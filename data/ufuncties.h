@@ -33,6 +33,13 @@ std::string LeesInhoudMeta(const std::string& regel);
 // Shared helpers of the readings the system makes of texts:
 // trimmed = every character of code 32 and below removed at both ends.
 std::string Trim(const std::string& s);
+// Card-field text as it goes into a page line: a "<" stays only where it opens one of the simple
+// formatting tags collectors use in notes (<b>, <i>, <u>, <em>, <strong>, <sup>, <sub>, their
+// closing tags, <br>, <br/>, <br />, any letter case) and is written "&lt;" elsewhere, so no
+// script or markup from a collection runs in a page. HtmlAttribuut also writes '"' as "&quot;",
+// for a value inside a double-quoted attribute.
+std::string HtmlTekst(std::string_view veld);
+std::string HtmlAttribuut(std::string_view veld);
 // True when nothing is left after trimming; checked without building the trimmed copy, as the
 // exports ask this per field and person.
 bool IsLeeg(std::string_view s);

@@ -97,12 +97,13 @@ void SchrijfAfbeeldingBlok(const recPersoon& p, const std::string& n) {
     // that does not exist for a .png, .jpeg or extensionless card. It names the copy MaakNaamRegel
     // made, which keeps the card's own extension.
     Paginabestand.Regel("   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"../../../afbeeldingen/" +
-                        AsciiKleineLetters(Teken(n, 1)) + "/" + AsciiKleineLetters(n) + "\" ALT=\"" + alt +
-                        "\" WIDTH=\"69%\" HEIGHT=\"69%\">\r\n");
+                        HtmlAttribuut(AsciiKleineLetters(Teken(n, 1)) + "/" + AsciiKleineLetters(n)) +
+                        "\" ALT=\"" + HtmlAttribuut(alt) + "\" WIDTH=\"69%\" HEIGHT=\"69%\">\r\n");
 }
 
+// A part of the name line, as page text: card fields may hold markup.
 std::string NaamDeel(const std::string& s, bool hoofdletters) {
-    return glAfblijven ? Trim(s) : Trim(HoofdletterWoorden(s, hoofdletters));
+    return HtmlTekst(glAfblijven ? Trim(s) : Trim(HoofdletterWoorden(s, hoofdletters)));
 }
 
 } // namespace
@@ -150,8 +151,10 @@ void SchrijfPersoonKop(std::int32_t persoon) {
         Paginabestand.Regel("<HTML>");
         Paginabestand.Regel("<HEAD>");
         Paginabestand.Regel("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">");
-        Paginabestand.Regel("<META NAME=\"keywords\" CONTENT=\"" + p.Achternaam + "\">");
-        Paginabestand.Regel("<META NAME=\"oinhoud\" CONTENT=\"" + IndexRegel(persoon, false) + "\">");
+        // Card fields inside attribute values: a '"' would end the value early.
+        Paginabestand.Regel("<META NAME=\"keywords\" CONTENT=\"" + HtmlAttribuut(p.Achternaam) + "\">");
+        Paginabestand.Regel("<META NAME=\"oinhoud\" CONTENT=\"" + HtmlAttribuut(IndexRegel(persoon, false)) +
+                            "\">");
         Paginabestand.Regel("<META NAME=\"description\" CONTENT=\"Velmoran Genealogie\">");
         Paginabestand.Regel("<META NAME=\"robots\" CONTENT=\"index, follow\">");
         Paginabestand.Regel("<META NAME=\"generator\" CONTENT=\"Gedenkjes van Velmoran\">");

@@ -144,12 +144,13 @@ void SchrijfTabelRij(TekstSchrijver& f, const std::vector<std::string>& v) {
         // The link keeps its backslashes, as the pages always had them; browsers read them as '/'.
         const std::string link =
             AsciiKleineLetters("paginas\\" + naam.substr(0, 1) + "\\" + ExtensieVervangen(naam, ".htm"));
-        Cel(f, "      <A HREF=\"" + link + "\">" + v[0] + "</A>");
+        Cel(f, "      <A HREF=\"" + HtmlAttribuut(link) + "\">" + HtmlTekst(v[0]) + "</A>");
     } else {
-        Cel(f, "      <B>" + v[0] + "</B>");
+        Cel(f, "      <B>" + HtmlTekst(v[0]) + "</B>");
     }
+    // The entry keeps the raw card fields (the report lists them); the page gets them as text.
     for (int k : {1, 2, 3, 4, 5, 6, 7, 9, 10, 11})
-        Cel(f, "      " + v[k]);
+        Cel(f, "      " + HtmlTekst(v[k]));
     f.Regel("   </TR>");
 }
 
@@ -314,7 +315,7 @@ bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const st
         f.Regel("<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" "
                 "SRC=\"../../tool/script/genealogie.js\"></SCRIPT>");
         f.Regel("<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"../../tool/script/genealogie.css\">");
-        f.Regel("<TITLE>" + n + "</TITLE>");
+        f.Regel("<TITLE>" + HtmlTekst(n) + "</TITLE>");
         f.Regel("</HEAD>");
         f.Regel("");
         if (BeschermenTegenKopieren) {
@@ -324,8 +325,9 @@ bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const st
         }
         f.Regel("<BODY BACKGROUND=\"../../tool/achtergrond/fotoachtergrond.jpg\">");
         f.Regel("");
-        const std::string img = "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"" + bron + "\" ALT=\"" + a +
-                                "\" HEIGHT=\"" + o.hoogte + "\" WIDTH=\"" + o.breedte + "\">";
+        const std::string img = "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"" + HtmlAttribuut(bron) +
+                                "\" ALT=\"" + HtmlAttribuut(a) + "\" HEIGHT=\"" + o.hoogte + "\" WIDTH=\"" +
+                                o.breedte + "\">";
         f.Regel("   <BR>");
         f.Regel("   <H6 CLASS=\"foto\" ALIGN=\"center\">");
         f.Regel(img);

@@ -70,7 +70,8 @@ bool UitvoerenCommando(int type) {
             if (!gelukt) UI().Melding(UitvoerFoutMelding);
         } catch (const fs::SchrijfWeigering& w) {
             SluitPaginabestandStil();
-            UI().Melding(std::string(w.what()) + "\n\nDe uitvoer is afgebroken; wat al geschreven was, blijft staan.");
+            UI().Melding(std::string(w.what()) +
+                         "\n\nDe uitvoer is afgebroken; wat al geschreven was, blijft staan.");
         }
         StatusRechts(DuurTekst(Tik() - start));
     }

@@ -29,24 +29,25 @@ bool GebeurtenisDelen(std::string& tekst, const std::string& datum, const std::s
                       const std::string* detail, const std::string& aantekening,
                       const std::string& toevoeging) {
     bool aanwezig = false;
+    // Card fields go into pages through HtmlTekst: a collection from someone else may hold markup.
     if (!IsLeeg(datum)) {
-        tekst = UitvoerTekst[88] + " " + DatumNormaliseren(Trim(datum));
+        tekst = UitvoerTekst[88] + " " + HtmlTekst(DatumNormaliseren(Trim(datum)));
         aanwezig = true;
     }
     if (!IsLeeg(plaats)) {
-        Voeg(tekst, " ", UitvoerTekst[89] + " " + PlaatsWeergave(plaats));
+        Voeg(tekst, " ", UitvoerTekst[89] + " " + HtmlTekst(PlaatsWeergave(plaats)));
         aanwezig = true;
     }
     if (detail && !IsLeeg(*detail)) {
-        Voeg(tekst, " ", "(" + Trim(*detail) + ")");
+        Voeg(tekst, " ", "(" + HtmlTekst(Trim(*detail)) + ")");
         aanwezig = true;
     }
     if (!IsLeeg(aantekening)) {
-        Voeg(tekst, ", ", UitvoerTekst[90] + ": " + Trim(aantekening));
+        Voeg(tekst, ", ", UitvoerTekst[90] + ": " + HtmlTekst(Trim(aantekening)));
         aanwezig = true;
     }
     if (!IsLeeg(toevoeging)) {
-        Voeg(tekst, " ", "[" + Trim(toevoeging) + "]");
+        Voeg(tekst, " ", "[" + HtmlTekst(Trim(toevoeging)) + "]");
         aanwezig = true;
     }
     return aanwezig;
@@ -62,7 +63,7 @@ std::string GebeurtenisTekst(const std::string& woord, const std::string& datum,
 }
 
 std::string NotitieOpEenRegel(const std::string& aantekening) {
-    return VervangAlles(Trim(aantekening), "\r\n", ", ");
+    return HtmlTekst(VervangAlles(Trim(aantekening), "\r\n", ", "));
 }
 
 // Lower case, or with the variant each word starting with a capital.
@@ -141,7 +142,7 @@ std::string HuwelijkTekst(std::int32_t gezin, std::int32_t relatieNummer, bool t
             if (soort.empty() || GelijkZonderHoofdletters(soort, UitvoerTekst[53]))
                 voor = UitvoerTekst[53] + (toonNummer ? " (" + std::to_string(relatieNummer) + ") " : " ");
             else
-                voor = soort + " ";
+                voor = HtmlTekst(soort) + " ";
             deel = voor + deel;
         }
         if (!IsLeeg(deel)) Voeg(tekst, "; ", deel);

@@ -58,9 +58,9 @@ void Rij(std::string& html, std::string_view label, const std::string& waarde, c
 std::string PersoonLink(std::int32_t persoon) {
     if (persoon < 1 || persoon > AantalPersonen) return UitvoerTekst[57];
     const recPersoon& p = Personen[persoon];
-    std::string link = p.Voornamen + " <A HREF=\"%" + std::to_string(persoon) + "\">";
-    if (!IsLeeg(p.Tussenvoegsel)) link += " " + p.Tussenvoegsel + " ";
-    link += p.Achternaam + "</A>";
+    std::string link = HtmlTekst(p.Voornamen) + " <A HREF=\"%" + std::to_string(persoon) + "\">";
+    if (!IsLeeg(p.Tussenvoegsel)) link += " " + HtmlTekst(p.Tussenvoegsel) + " ";
+    link += HtmlTekst(p.Achternaam) + "</A>";
     return link;
 }
 
@@ -143,25 +143,26 @@ bool PersoonPagina(std::int32_t persoon) {
         html += PersoonKop();
         Regel(html, I2, "<TABLE BORDER=\"0\" WIDTH=\"100%\" CELLSPACING=\"0\" CELLPADDING=\"0\">");
         Rij(html, "volgnummer :", std::to_string(p.Nummer), {}, true);
-        Rij(html, "voornamen :", Opgemaakt(p.Voornamen, glVoornamen));
-        Rij(html, "Tussenvoegsel :", TussenvoegselOpgemaakt(p.Tussenvoegsel));
-        Rij(html, "achternaam :", Opgemaakt(p.Achternaam, glAchternaam), AfbeeldingKnop(persoon));
+        // Card fields go into the page through HtmlTekst: a collection may hold markup.
+        Rij(html, "voornamen :", HtmlTekst(Opgemaakt(p.Voornamen, glVoornamen)));
+        Rij(html, "Tussenvoegsel :", HtmlTekst(TussenvoegselOpgemaakt(p.Tussenvoegsel)));
+        Rij(html, "achternaam :", HtmlTekst(Opgemaakt(p.Achternaam, glAchternaam)), AfbeeldingKnop(persoon));
         Rij(html, "geslacht :", GeslachtTekst(persoon));
         Rij(html, "bijzonderheden :", BijzonderhedenTekst(persoon));
-        Rij(html, "geboortedatum :", p.GeboorteDatum);
-        Rij(html, "-plaats :", Opgemaakt(p.GeboortePlaats, glPlaatsnamen));
-        Rij(html, "overlijdens datum :", p.OverlijdensDatum);
-        Rij(html, "-plaats :", Opgemaakt(p.OverlijdensPlaats, glPlaatsnamen));
+        Rij(html, "geboortedatum :", HtmlTekst(p.GeboorteDatum));
+        Rij(html, "-plaats :", HtmlTekst(Opgemaakt(p.GeboortePlaats, glPlaatsnamen)));
+        Rij(html, "overlijdens datum :", HtmlTekst(p.OverlijdensDatum));
+        Rij(html, "-plaats :", HtmlTekst(Opgemaakt(p.OverlijdensPlaats, glPlaatsnamen)));
         if (!IsLeeg(p.BegraafDatum) || !IsLeeg(p.BegraafPlaats)) {
-            Rij(html, "begrafenis datum :", p.BegraafDatum);
-            Rij(html, "-plaats :", Opgemaakt(p.BegraafPlaats, glPlaatsnamen));
+            Rij(html, "begrafenis datum :", HtmlTekst(p.BegraafDatum));
+            Rij(html, "-plaats :", HtmlTekst(Opgemaakt(p.BegraafPlaats, glPlaatsnamen)));
         }
         if (!IsLeeg(p.CrematieDatum) || !IsLeeg(p.CrematiePlaats)) {
-            Rij(html, "crematie datum :", p.CrematieDatum);
-            Rij(html, "-plaats :", Opgemaakt(p.CrematiePlaats, glPlaatsnamen));
+            Rij(html, "crematie datum :", HtmlTekst(p.CrematieDatum));
+            Rij(html, "-plaats :", HtmlTekst(Opgemaakt(p.CrematiePlaats, glPlaatsnamen)));
         }
-        Rij(html, "met foto :", IsLeeg(p.MetFoto) ? std::string("nee") : p.MetFoto);
-        if (!IsLeeg(p.AfbeeldingBestand)) Rij(html, "object file :", p.AfbeeldingBestand);
+        Rij(html, "met foto :", IsLeeg(p.MetFoto) ? std::string("nee") : HtmlTekst(p.MetFoto));
+        if (!IsLeeg(p.AfbeeldingBestand)) Rij(html, "object file :", HtmlTekst(p.AfbeeldingBestand));
         if (p.OudersGezin() > 0) Rij(html, "ouders :", OudersTekst(persoon));
         if (p.Gezinnen[1] > 0) Rij(html, "partner :", PartnersTekst(persoon));
         Regel(html, I2, "</TABLE>");

@@ -54,17 +54,20 @@ std::string RelatieKop() {
 
 std::string RelatiePersoonRegel(std::int32_t persoon, std::int32_t linkGezin, bool toonLink) {
     const recPersoon& p = Personen[persoon];
-    std::string regel = Trim(glAfblijven ? p.Voornamen : HoofdletterWoorden(p.Voornamen, glVoornamen));
+    // Card fields go into the page through HtmlTekst: a collection may hold markup.
+    std::string regel =
+        HtmlTekst(Trim(glAfblijven ? p.Voornamen : HoofdletterWoorden(p.Voornamen, glVoornamen)));
     if (toonLink) regel += " <A HREF=\"" + std::to_string(linkGezin) + "\">";
     if (!IsLeeg(p.Tussenvoegsel)) {
         std::string tussenvoegsel = p.Tussenvoegsel;
         if (!glAfblijven)
             tussenvoegsel =
                 glTussenvoegsel ? HoofdletterWoorden(tussenvoegsel, true) : AsciiKleineLetters(tussenvoegsel);
-        regel += " " + Trim(tussenvoegsel);
+        regel += " " + HtmlTekst(Trim(tussenvoegsel));
     }
     if (!IsLeeg(p.Achternaam))
-        regel += " " + Trim(glAfblijven ? p.Achternaam : HoofdletterWoorden(p.Achternaam, glAchternaam));
+        regel += " " +
+                 HtmlTekst(Trim(glAfblijven ? p.Achternaam : HoofdletterWoorden(p.Achternaam, glAchternaam)));
     else
         regel += " " + UitvoerTekst[57];
     if (toonLink) regel += "</A>";

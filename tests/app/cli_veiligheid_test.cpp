@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <sys/mount.h>
@@ -233,6 +234,78 @@ TEST_F(Veiligheid, AchternaamVolHaakjes) {
     const CliUitkomst u = Voer("uitvoeren kaarten.gdk 1");
     EXPECT_EQ(u.code, 0) << u.fout.substr(0, 2000);
     EXPECT_TRUE(stdfs::exists(Site(1) / "paginas" / "k" / "kok" / "kok.htm"));
+}
+
+// What a browser would run of a page: a script element holding "alert", or an onmouseover or
+// onerror attribute. Tags are read as a browser reads them: quoted attribute values are skipped,
+// so an escaped value that merely mentions such a word is no tag of its own.
+std::vector<std::string> LevendeOpmaak(const std::string& pagina) {
+    std::string klein = pagina;
+    for (char& c : klein)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::vector<std::string> gevonden;
+    for (std::size_t i = klein.find('<'); i != std::string::npos; i = klein.find('<', i + 1)) {
+        std::size_t j = i + 1;
+        const std::size_t naamBegin = j;
+        while (j < klein.size() && std::isalpha(static_cast<unsigned char>(klein[j])))
+            ++j;
+        if (j == naamBegin) continue; // no tag: "&lt;" never gets here, a lone "<" is text
+        const std::string naam = klein.substr(naamBegin, j - naamBegin);
+        while (j < klein.size() && klein[j] != '>') {
+            if (klein[j] == '"' || klein[j] == '\'') {
+                j = klein.find(klein[j], j + 1);
+                if (j == std::string::npos) break;
+                ++j;
+                continue;
+            }
+            for (const char* attr : {"onmouseover", "onerror"})
+                if (klein.compare(j, std::strlen(attr), attr) == 0 &&
+                    std::isspace(static_cast<unsigned char>(klein[j - 1])))
+                    gevonden.push_back(naam + " " + attr);
+            ++j;
+        }
+        if (naam == "script" && j != std::string::npos) {
+            const std::size_t eind = klein.find("</script", j);
+            if (klein.substr(j, eind == std::string::npos ? std::string::npos : eind - j).find("alert") !=
+                std::string::npos)
+                gevonden.push_back("script alert");
+        }
+        if (j == std::string::npos) break;
+        i = j;
+    }
+    return gevonden;
+}
+
+// Script in card fields never runs in a page of the viewer or of any site; simple formatting stays.
+TEST_F(Veiligheid, ScriptInKaartveldenWordtTekst) {
+    const std::string regel =
+        "Jan<script>alert(1)</script>;van \"t;Xavier\" onmouseover=\"alert(2);M;<b>vet</b> <img src=x "
+        "onerror=alert(3)>;"
+        "1-1-1900;Leu<script>ven;2-2-1980;</script>;;;;;Kok.jpg;ja;Els\" onmouseover=\"x;;Kok<script>;V\r\n";
+    map.Schrijf("kaarten.gdk", regel);
+    map.Schrijf("scans/X/Xavier.jpg", "JPEG");
+    const auto gevaarlijk = [](const std::string& pagina) { return LevendeOpmaak(pagina); };
+    for (const char* opdracht : {"persoon kaarten.gdk 1", "persoon kaarten.gdk 2", "relatie kaarten.gdk 1"}) {
+        const CliUitkomst u = Voer(opdracht);
+        EXPECT_EQ(u.code, 0) << opdracht << "\n" << u.fout;
+        EXPECT_EQ(gevaarlijk(u.uit), std::vector<std::string>{}) << opdracht << "\n" << u.uit;
+    }
+    EXPECT_NE(Voer("persoon kaarten.gdk 1").uit.find("<b>vet</b> &lt;img src=x"), std::string::npos);
+    for (int type = 1; type <= 3; ++type) {
+        const CliUitkomst u = Voer("uitvoeren kaarten.gdk " + std::to_string(type));
+        EXPECT_EQ(u.code, 0) << "type " << type << "\n" << u.fout;
+        std::size_t paginas = 0;
+        for (const auto& e : stdfs::recursive_directory_iterator(Site(type))) {
+            if (e.path().extension() != ".htm") continue;
+            ++paginas;
+            const std::string pagina = LeesBestand(e.path());
+            EXPECT_EQ(gevaarlijk(pagina), std::vector<std::string>{}) << "type " << type << " " << e.path();
+        }
+        EXPECT_GT(paginas, 30u);
+    }
+    EXPECT_NE(LeesBestand(Site(1) / "paginas" / "x" / "xavieronmouseover=alert" / "kok.htm")
+                  .find("CONTENT=\"Xavier&quot; onmouseover=&quot;alert(2)\">"),
+              std::string::npos);
 }
 
 TEST_F(Veiligheid, UitvoerDieNietAankomtIsEenFout) {
