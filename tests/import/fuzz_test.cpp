@@ -6,6 +6,7 @@
 #include "data/tvars.h"
 #include "import/controles.h"
 #include "import/woordlijsten.h"
+#include "pages/tpersoonpagina.h"
 #include "platform/gebruiker_opname.h"
 #include "settings/instellingen.h"
 #include "support/tijdelijke_map.h"
@@ -22,11 +23,26 @@ namespace {
 const char* const Voorbeelden[] = {
     "Johannes Petrus;van der;Berg;M;oud-strijder;5-3-1920;Utrecht;12-11-1987;Utrecht;17-11-1987;Zuylen;;;"
     "BergJPVanDer19200305_19871112_v.jpg;ja;Maria;;Jansen;V",
-    "Zo\xEB;;Peeters;vrouw;;17-8-1931;Leuven;9.9.2004;Leuven;;;15-9-2004;Leuven;Peeters Zo\xEB.jpg;nee;Jozef;;Wouters;M",
+    "Zo\xEB;;Peeters;vrouw;;17-8-1931;Leuven;9.9.2004;Leuven;;;15-9-2004;Leuven;Peeters "
+    "Zo\xEB.jpg;nee;Jozef;;Wouters;M",
     "Anna;van 't;Hof;F;;12 MAR 1920;Tilburg;ABT 2001;;;;;;E:\\scans\\H\\Hof.JPG;x;Cornelis;;Smits;",
     ";;;;;;;;;;;;;;;;;;",
     "Jan;;Dijk;mannelijk;;1920?;;ca 1990;;;;;;;;Piet;in 't;Veld;onbekend",
+    // From someone else: fields that try to leave the scans folder or to run in a page.
+    "Jan<script>alert(1)</script>;van \"t;Xavier\" onmouseover=\"alert(2);M;<b>vet</b><img src=x "
+    "onerror=y>;;;;;;;;;"
+    "../../../../../../../etc/passwd;ja;;;;",
+    "Piet;;Pas;M;;;;;;;;;;/dev/zero;nee;Els\" onmouseover=\"x;;Kok<script>;V",
+    "((((((((((;;(((((((((((((((((((((;M;;;;;;;;;;..\\..\\geheim;;;;;",
 };
+
+// What a browser would run of a composed viewer page: a script or image tag from the data.
+bool LevendeOpmaak(const std::string& pagina) {
+    std::string klein = pagina;
+    for (char& c : klein)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return klein.find("<script") != std::string::npos || klein.find("<img src=x") != std::string::npos;
+}
 
 // The store as page composers and exports rely on it after any read.
 void ControleerOpslag() {
@@ -40,7 +56,8 @@ void ControleerOpslag() {
     for (int i = 1; i <= AantalPersonen; ++i) {
         const recPersoon& p = Personen[i];
         ASSERT_EQ(p.Nummer, i);
-        for (int slot = 2; slot <= 6; ++slot) ASSERT_EQ(p.Gezinnen[static_cast<std::size_t>(slot)], 0);
+        for (int slot = 2; slot <= 6; ++slot)
+            ASSERT_EQ(p.Gezinnen[static_cast<std::size_t>(slot)], 0);
         ASSERT_TRUE(p.Geslacht == "M" || p.Geslacht == "F" || p.Geslacht == "U" || p.Geslacht.empty());
         ASSERT_TRUE(p.MetFoto == "ja" || p.MetFoto == "nee" || p.MetFoto.empty());
         ASSERT_TRUE(p.AfbeeldingExtensie.empty() || p.AfbeeldingExtensie == "jpg");
@@ -74,7 +91,7 @@ void ControleerRapport() {
 }
 
 class Fuzz : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         StandaardUitvoerTekst();
         map.Schrijf("scans/B/BergJPVanDer19200305_19871112_v.jpg", "x");
@@ -103,6 +120,11 @@ protected:
         ASSERT_TRUE(InlezenCommando(pad));
         ControleerOpslag();
         ControleerRapport();
+        // The viewer's pages (no attribute holds a name there) show card fields as text only.
+        for (int i = 1; i <= std::min(AantalPersonen, 20); ++i) {
+            PersoonPagina(i);
+            ASSERT_FALSE(LevendeOpmaak(PaginaHtml)) << PaginaHtml;
+        }
     }
     std::string Willekeurig(std::size_t lengte) {
         std::string s(lengte, '\0');
@@ -114,15 +136,23 @@ protected:
     }
     std::string Gemuteerd() {
         std::string s;
-        for (unsigned i = 1 + r() % 6; i > 0; --i) s += std::string(Voorbeelden[r() % std::size(Voorbeelden)]) + "\r\n";
-        static const char bijzonder[] = {';', '\r', '\n', '\x1A', '\0', ' ', '\\', '/', ':', '.', '-', '\xEB'};
+        for (unsigned i = 1 + r() % 6; i > 0; --i)
+            s += std::string(Voorbeelden[r() % std::size(Voorbeelden)]) + "\r\n";
+        static const char bijzonder[] = {';',  '\r', '\n', '\x1A', '\0', ' ',
+                                         '\\', '/',  ':',  '.',    '-',  '\xEB'};
         for (unsigned i = r() % 12; i > 0 && !s.empty(); --i) {
             const std::size_t p = r() % s.size();
             const char c = r() % 2 ? bijzonder[r() % sizeof bijzonder] : static_cast<char>(r() % 256);
             switch (r() % 3) {
-            case 0: s[p] = c; break;
-            case 1: s.insert(s.begin() + static_cast<long>(p), c); break;
-            default: s.erase(p, 1 + r() % 8); break;
+            case 0:
+                s[p] = c;
+                break;
+            case 1:
+                s.insert(s.begin() + static_cast<long>(p), c);
+                break;
+            default:
+                s.erase(p, 1 + r() % 8);
+                break;
             }
         }
         return s;
@@ -170,7 +200,8 @@ TEST_F(Fuzz, ExtremeFiles) {
 
     ControleOpBestandsnaamAfbeelding = ControleOpBestandsnaamFoto = false;
     std::string veel;
-    for (int i = 0; i < 300000; ++i) veel += "Jan;;Dijk;M;;;;;;;;;;;;Truus;;Smit;V\n";
+    for (int i = 0; i < 300000; ++i)
+        veel += "Jan;;Dijk;M;;;;;;;;;;;;Truus;;Smit;V\n";
     LeesEnControleer(veel, "300000 lines with partners");
     EXPECT_EQ(AantalPersonen, 200000);
     EXPECT_EQ(AantalGezinnen, 100000);
