@@ -5,6 +5,7 @@
 #include "ui/tsbrgedenkjes.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QLineEdit>
@@ -25,6 +26,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv); // takes Qt's own options (-platform ...) out of the arguments
     QApplication::setApplicationName(QStringLiteral("Gedenkjes"));
     QApplication::setApplicationDisplayName(QStringLiteral("Gedenkjes"));
+    // Installed, the desktop entry and the icon bear this name; the desktop matches the window to them.
+    QApplication::setDesktopFileName(QStringLiteral("nl.gedenkjes.Gedenkjes"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("nl.gedenkjes.Gedenkjes")));
 
     QString bestand;
     QString schermafdruk; // --schermafdruk FILE.png: read, show person 1, save the window, stop
