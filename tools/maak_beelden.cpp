@@ -29,7 +29,7 @@ namespace {
 
 constexpr int BannerBreedte = 600;
 constexpr int BannerHoogte = 60;
-constexpr int Tegel = 128;
+constexpr int Tegel = 256;
 const char* const IcoonNaam = "nl.gedenkjes.Gedenkjes";
 const char* const Letterbestand = "/usr/share/fonts/opentype/urw-base35/P052-Roman.otf";
 
@@ -47,7 +47,7 @@ QImage Papier(QColor basis, double grof, double fijn, std::uint32_t zaad) {
         double sterkte;
         std::vector<double> knoop;
     };
-    std::vector<Rooster> roosters = {{4, grof, {}}, {16, grof * 0.6, {}}};
+    std::vector<Rooster> roosters = {{8, grof, {}}, {32, grof * 0.6, {}}};
     for (Rooster& r : roosters)
         for (int i = 0; i < r.cellen * r.cellen; ++i)
             r.knoop.push_back(willekeurig());
@@ -202,7 +202,7 @@ int main(int argc, char** argv) {
     const QString tool = QString::fromLocal8Bit(argv[1]), icoon = QString::fromLocal8Bit(argv[2]);
 
     bool goed = Bewaar(Banner(), tool + "/Afbeelding.jpg", "JPG", 90);
-    goed &= Bewaar(Papier(QColor(0xF7, 0xF4, 0xEC), 2.0, 1.5, 11), tool + "/Achtergrond.jpg", "JPG", 90);
+    goed &= Bewaar(Papier(QColor(0xF7, 0xF4, 0xEC), 1.5, 1.5, 11), tool + "/Achtergrond.jpg", "JPG", 90);
     goed &= Bewaar(Papier(QColor(0x5C, 0x58, 0x52), 3.5, 2.5, 23), tool + "/fotoAchtergrond.jpg", "JPG", 90);
 
     const QString basis = icoon + "/" + QLatin1String(IcoonNaam);
