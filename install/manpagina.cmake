@@ -1,11 +1,12 @@
-# Writes the manual page of the command-line program from its own --help text, so that the two
-# always say the same. The first line of that text ("Gedenkjes - what it does.") gives the NAME
-# section; the rest stands as written.
-#   cmake -DCLI=path/to/gedenkjes-cli -DVERSIE=4.00 -DUIT=gedenkjes-cli.1 -P manpagina.cmake
-execute_process(COMMAND ${CLI} --help OUTPUT_VARIABLE hulp RESULT_VARIABLE status)
+# Writes the manual page of a program from its own --help text, so that the two always say the
+# same. The first line of that text ("Gedenkjes - what it does.") gives the NAME section; the rest
+# stands as written.
+#   cmake -DPROGRAMMA=path/to/gedenkjes-cli -DVERSIE=4.00 -DUIT=gedenkjes-cli.1 -P manpagina.cmake
+execute_process(COMMAND ${PROGRAMMA} --help OUTPUT_VARIABLE hulp RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
-  message(FATAL_ERROR "${CLI} --help gaf status ${status}")
+  message(FATAL_ERROR "${PROGRAMMA} --help gaf status ${status}")
 endif()
+get_filename_component(naam ${PROGRAMMA} NAME)
 
 string(FIND "${hulp}" "\n" einde)
 string(SUBSTRING "${hulp}" 0 ${einde} eerste)
@@ -27,7 +28,9 @@ function(roff tekst uit)
 endfunction()
 roff("${wat}" wat)
 roff("${rest}" rest)
+roff("${naam}" naam)
+string(TOUPPER "${naam}" titel)
 
-file(WRITE ${UIT} ".TH GEDENKJES\\-CLI 1 \"\" \"Gedenkjes ${VERSIE}\" \"Gedenkjes\"\n"
-  ".SH NAAM\ngedenkjes\\-cli \\- ${wat}\n"
+file(WRITE ${UIT} ".TH ${titel} 1 \"\" \"Gedenkjes ${VERSIE}\" \"Gedenkjes\"\n"
+  ".nh\n.SH NAAM\n${naam} \\- ${wat}\n"
   ".SH BESCHRIJVING\n.nf\n${rest}.fi\n")

@@ -31,6 +31,7 @@ for regel in \
     "./usr/share/icons/hicolor/scalable/apps/nl.gedenkjes.Gedenkjes.svg" \
     "./usr/share/icons/hicolor/48x48/apps/nl.gedenkjes.Gedenkjes.png" \
     "./usr/share/icons/hicolor/256x256/apps/nl.gedenkjes.Gedenkjes.png" \
+    "./usr/share/man/man1/gedenkjes.1.gz" \
     "./usr/share/man/man1/gedenkjes-cli.1.gz"; do
     # dpkg-deb -c: permissions, owner, size, date, time, then the path (with " -> target").
     awk '{ $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }' "$werk/inhoud.txt" | grep -qxF "$regel" ||
