@@ -3,12 +3,14 @@
 #   ./build.sh run    install what is missing, build, run the program on the sample collection
 #   ./build.sh test   install what is missing, build, run every test
 #   ./build.sh build  install what is missing, build only
+#   ./build.sh pakket install what is missing, build, make the Debian package gedenkjes_4.00-1_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 here=$(pwd)
 
 packages=(g++ cmake make pkg-config qt6-base-dev libicu-dev libjpeg-dev libgtest-dev libgmock-dev
-          libbenchmark-dev xvfb xauth chromium python3 fonts-dejavu-core)
+          libbenchmark-dev xvfb xauth chromium python3 fonts-dejavu-core fonts-urw-base35
+          desktop-file-utils appstream shared-mime-info dpkg-dev file)
 
 install_missing() {
     local missing=()
@@ -58,8 +60,15 @@ test)
 build)
     build
     ;;
+pakket)
+    build
+    rm -rf build/pakket
+    cpack --config build/CPackConfig.cmake -B build/pakket >&2
+    cp build/pakket/gedenkjes_*.deb .
+    ls gedenkjes_*.deb
+    ;;
 *)
-    echo "gebruik: ./build.sh run|test|build" >&2
+    echo "gebruik: ./build.sh run|test|build|pakket" >&2
     exit 2
     ;;
 esac

@@ -14,6 +14,7 @@
 namespace gdk::cli {
 namespace {
 
+// The first line names the program and what it does; the build makes the manual page from this text.
 const char* const HulpTekst =
     "Gedenkjes - bidprentjes en gedachtenisprentjes lezen, controleren en als web site uitvoeren.\n"
     "\n"

@@ -5,6 +5,7 @@
 #include "ui/tsbrgedenkjes.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QLineEdit>
@@ -14,17 +15,34 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+// The first line names the program and what it does; the build makes the manual page from this text.
+const char* const HulpTekst =
+    "Gedenkjes - bidprentjes en gedachtenisprentjes lezen, controleren, bekijken en als web site uitvoeren.\n"
+    "\n"
+    "gebruik: gedenkjes [BESTAND.gdk]\n"
+    "\n"
+    "Opent het hoofdvenster; met een bestand begint het met die collectie ingelezen, alsof ze met\n"
+    "\"Bestand > Inlezen\" (F4) gekozen is. De instellingen staan in $GEDENKJES_REGISTRY, anders in\n"
+    "$XDG_CONFIG_HOME/gedenkjes/HKEY_CURRENT_USER.reg. Zonder venster: gedenkjes-cli --help.\n";
+
+} // namespace
+
 int main(int argc, char** argv) {
     // Usage needs no display.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs("gebruik: gedenkjes [BESTAND.gdk]\n", stdout);
+            std::fputs(HulpTekst, stdout);
             return 0;
         }
     }
     QApplication app(argc, argv); // takes Qt's own options (-platform ...) out of the arguments
     QApplication::setApplicationName(QStringLiteral("Gedenkjes"));
     QApplication::setApplicationDisplayName(QStringLiteral("Gedenkjes"));
+    // Installed, the desktop entry and the icon bear this name; the desktop matches the window to them.
+    QApplication::setDesktopFileName(QStringLiteral("nl.gedenkjes.Gedenkjes"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("nl.gedenkjes.Gedenkjes")));
 
     QString bestand;
     QString schermafdruk; // --schermafdruk FILE.png: read, show person 1, save the window, stop

@@ -2,8 +2,9 @@
 """Exports the sample collection as site type 1, 2 and 3 with the command-line program, serves
 each site over 127.0.0.1 with a small static server of its own and loads the pages in headless
 Chromium: the frame set with its three frames, a letter page with the expected surnames and
-Dutch characters decoded from windows-1252, and person and image links that load without a 404,
-also for the cards whose surname or image name holds an accented letter.
+Dutch characters decoded from windows-1252, person and image links that load without a 404,
+also for the cards whose surname or image name holds an accented letter, and the banner and
+backgrounds that the program copies from its tool folder.
 
 Exit status 0 when every check passes, 1 otherwise (with a list of what failed)."""
 
@@ -246,6 +247,14 @@ def controleer_site(args, werk, type_, fouten):
                 beeld = relatief(server.basis, volg(url, h))
                 if beeld.startswith("afbeeldingen/"):
                     fouten.controleer(200 in server.status(beeld), t + "afbeelding %s van %s niet geladen" % (beeld, paginas[0]))
+
+        # The program's own banner and backgrounds (from tool/ beside it) shown by the browser;
+        # the card pages of types 2 and 3 lie on the darker image background.
+        kunst = ["tool/image/afbeelding.jpg", "tool/achtergrond/achtergrond.jpg"]
+        if type_ != 1:
+            kunst.append("tool/achtergrond/fotoachtergrond.jpg")
+        for pad in kunst:
+            fouten.controleer(200 in server.status(pad), t + "Chromium laadde %s niet: %r" % (pad, server.status(pad)))
 
         # No page or card image the browser asked for was missing.
         for pad, status in server.log:

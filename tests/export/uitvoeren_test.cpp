@@ -69,8 +69,8 @@ class Cli : public ::testing::Test {
         const std::string cli = std::string(GDK_BINARY_DIR) + "/gedenkjes-cli";
         if (!std::filesystem::exists(cli)) ADD_FAILURE() << cli << " is not built";
         const std::string opdracht = Quote(cli) + " --register " + Quote(register_) + " --programmamap " +
-                                     Quote((map.pad() / "programma").string()) + " " + args +
-                                     " >/dev/null 2>" + Quote((map.pad() / "stderr.txt").string());
+                                     Quote(programmamap.string()) + " " + args + " >/dev/null 2>" +
+                                     Quote((map.pad() / "stderr.txt").string());
         const int status = std::system(opdracht.c_str());
         fout = LeesBestand(map.pad() / "stderr.txt");
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -81,6 +81,7 @@ class Cli : public ::testing::Test {
     std::string Gdk() const { return Quote((map.pad() / "kaarten.gdk").string()); }
 
     TijdelijkeMap map;
+    std::filesystem::path programmamap = map.pad() / "programma";
     std::string register_, fout;
 };
 
@@ -92,6 +93,41 @@ TEST_F(Cli, SampleSitesHaveNoBrokenLinks) {
         EXPECT_EQ(KapotteLinks(Site(type)), std::vector<std::string>{}) << "type " << type;
         EXPECT_GT(AantalGecontroleerdeLinks(), 200u);
         EXPECT_TRUE(std::filesystem::exists(Site(type) / "afbeeldingen" / "b" / "desktop.ini"));
+    }
+}
+
+// The build puts the program's own artwork beside the programs, as an installation does.
+TEST_F(Cli, SampleSitesShowTheProgramsOwnBannerAndBackgrounds) {
+    programmamap = GDK_BINARY_DIR;
+    const std::filesystem::path tool = std::filesystem::path(GDK_SOURCE_DIR) / "tool";
+    for (int type : {1, 2, 3}) {
+        ASSERT_EQ(Voer("uitvoeren " + Gdk() + " " + std::to_string(type)), 0) << fout;
+        EXPECT_EQ(fout.find("melding:"), std::string::npos) << fout;
+        EXPECT_EQ(KapotteLinks(Site(type)), std::vector<std::string>{}) << "type " << type;
+        EXPECT_EQ(LeesBestand(Site(type) / "tool/image/afbeelding.jpg"),
+                  LeesBestand(tool / "Afbeelding.jpg"));
+        EXPECT_EQ(LeesBestand(Site(type) / "tool/achtergrond/achtergrond.jpg"),
+                  LeesBestand(tool / "Achtergrond.jpg"));
+        EXPECT_EQ(std::filesystem::exists(Site(type) / "tool/achtergrond/fotoachtergrond.jpg"), type != 1);
+    }
+}
+
+// Without a tool folder beside the program the sites lack only the artwork, and nobody is told.
+TEST_F(Cli, ProgramFolderWithoutToolExportsSilentlyWithoutArtwork) {
+    programmamap = map.pad() / "kaal";
+    std::filesystem::create_directories(programmamap);
+    for (int type : {1, 2, 3}) {
+        ASSERT_EQ(Voer("uitvoeren " + Gdk() + " " + std::to_string(type)), 0) << fout;
+        EXPECT_EQ(fout.find("melding:"), std::string::npos) << fout;
+        EXPECT_TRUE(std::filesystem::is_directory(Site(type) / "tool/image"));
+        EXPECT_FALSE(std::filesystem::exists(Site(type) / "tool/image/afbeelding.jpg"));
+        EXPECT_FALSE(std::filesystem::exists(Site(type) / "afbeeldingen/b/desktop.ini"));
+        const std::vector<std::string> kapot = KapotteLinks(Site(type));
+        EXPECT_FALSE(kapot.empty());
+        for (const std::string& link : kapot)
+            EXPECT_TRUE(link.ends_with("/afbeelding.jpg") || link.ends_with("/achtergrond.jpg") ||
+                        link.ends_with("/fotoachtergrond.jpg"))
+                << "type " << type << ": " << link;
     }
 }
 
