@@ -1,5 +1,6 @@
 // The read command as a user runs it: the real gedenkjes-cli on files in a temporary folder.
 #include "support/tijdelijke_map.h"
+#include "support/voorbeeld.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@ namespace {
 
 using gdk::test::LeesBestand;
 using gdk::test::TijdelijkeMap;
+using gdk::test::VoorbeeldRegister;
 
 const char* const Register = "REGEDIT4\n"
                              "\n"
@@ -94,10 +96,7 @@ TEST_F(CliInlezen, WrongNumberOfArgumentsIsBadUsage) {
 TEST_F(CliInlezen, TheSampleCollection) {
     const std::filesystem::path voorbeeld = map.pad() / "examples";
     std::filesystem::copy(std::string(GDK_SOURCE_DIR) + "/examples", voorbeeld, std::filesystem::copy_options::recursive);
-    std::string reg = LeesBestand(voorbeeld / "HKEY_CURRENT_USER.reg");
-    for (std::size_t p; (p = reg.find("@EXAMPLES@")) != std::string::npos;) reg.replace(p, 10, voorbeeld.string());
-    for (std::size_t p; (p = reg.find("@OUT@")) != std::string::npos;) reg.replace(p, 5, map.tekst() + "/out");
-    register_ = map.Schrijf("register/sample.reg", reg);
+    register_ = map.Schrijf("register/sample.reg", VoorbeeldRegister(map.tekst() + "/out", voorbeeld.string()));
 
     EXPECT_EQ(Voer("inlezen examples/kaarten.gdk"), 0) << fout;
     EXPECT_NE(fout.find("links:   aantal personen : 55; aantal gezinnen : 15; ingelezen.\n"), std::string::npos)

@@ -5,6 +5,7 @@
 #include "platform/klok.h"
 #include "platform/register.h"
 #include "support/tijdelijke_map.h"
+#include "support/voorbeeld.h"
 
 #include <cstdlib>
 
@@ -21,12 +22,6 @@ class PersoonPaginaTest : public PaginaOpslag {
         // Windows disks the collections come from.
         map.Schrijf("programma/tool/btnafbeelding.GIF", "GIF89a");
         map.Schrijf("scans/b/berg.JPG", "jpeg");
-    }
-
-    static std::string Vervang(std::string tekst, const std::string& wat, const std::string& door) {
-        for (std::size_t i = tekst.find(wat); i != std::string::npos; i = tekst.find(wat, i + door.size()))
-            tekst.replace(i, wat.size(), door);
-        return tekst;
     }
 
     TijdelijkeMap map;
