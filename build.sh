@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 here=$(pwd)
 
 packages=(g++ cmake make pkg-config qt6-base-dev libicu-dev libjpeg-dev libgtest-dev libgmock-dev
-          libbenchmark-dev xvfb xauth chromium python3 fonts-dejavu-core)
+          libbenchmark-dev xvfb xauth chromium python3 fonts-dejavu-core clang-format)
 
 install_missing() {
     local missing=()
