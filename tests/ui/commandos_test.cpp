@@ -7,6 +7,7 @@
 #include "htmlview/thtmllite.h"
 #include "platform/register.h"
 #include "settings/instellingen.h"
+#include "support_qt/bureaublad.h"
 #include "ui/tfrmgedenkjes.h"
 #include "ui/tfrmopties.h"
 #include "ui/tsbrgedenkjes.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QDesktopServices>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -36,25 +36,6 @@
 
 namespace gdk::test {
 namespace {
-
-// Takes the addresses the desktop would be asked to open.
-class Bureaublad : public QObject {
-    Q_OBJECT
-
-  public:
-    Bureaublad() {
-        for (const char* schema : {"file", "mailto", "http", "https"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(schema), this, "Open");
-    }
-    ~Bureaublad() override {
-        for (const char* schema : {"file", "mailto", "http", "https"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(schema));
-    }
-    std::vector<QUrl> geopend;
-
-  public slots:
-    void Open(const QUrl& url) { geopend.push_back(url); }
-};
 
 // Every file below a folder with its contents, to see that a refused export touches nothing.
 std::map<std::string, std::string> Inhoud(const std::filesystem::path& map) {
@@ -237,5 +218,3 @@ TEST_F(CommandoTest, EmailAndHomepageGoToTheDesktop) {
 
 } // namespace
 } // namespace gdk::test
-
-#include "commandos_test.moc"
