@@ -1,4 +1,5 @@
 // The read command as a user runs it: the real gedenkjes-cli on files in a temporary folder.
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
 #include "support/voorbeeld.h"
 
@@ -12,6 +13,7 @@
 namespace {
 
 using gdk::test::LeesBestand;
+using gdk::test::Quote;
 using gdk::test::TijdelijkeMap;
 using gdk::test::VoorbeeldRegister;
 
@@ -22,12 +24,6 @@ const char* const Register = "REGEDIT4\n"
                              "\n"
                              "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesWeergave]\n"
                              "\"adDatumAanpassen\"=dword:00000001\n";
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 class CliInlezen : public ::testing::Test {
 protected:

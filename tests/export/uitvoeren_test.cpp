@@ -4,6 +4,7 @@
 
 #include "export23.h"
 #include "support/linkcontrole.h"
+#include "support/tekst.h"
 #include "support/voorbeeld.h"
 
 #include <cstdlib>
@@ -37,13 +38,6 @@ TEST_F(Frame, RefusedExportShowsItsOwnMessageThenTheGeneralOneOnce) {
     EXPECT_EQ(ui.meldingen[0].second, "Gedenkjes");
     EXPECT_EQ(ui.meldingen[1].first, "Er is een onverklaarbare fout ontstaan bij de uitvoer.");
     EXPECT_EQ(ui.bezig, (std::vector<bool>{true, false}));
-}
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
 }
 
 // The sample collection exported through the real gedenkjes-cli with the sample registry.

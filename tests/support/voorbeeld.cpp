@@ -1,5 +1,6 @@
 #include "support/voorbeeld.h"
 
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
 
 namespace gdk::test {
@@ -10,12 +11,6 @@ std::string VoorbeeldMap() {
 
 std::string Voorbeeld(const std::string& naam) {
     return VoorbeeldMap() + "/" + naam;
-}
-
-std::string Vervang(std::string s, const std::string& oud, const std::string& nieuw) {
-    for (std::size_t p = s.find(oud); p != std::string::npos; p = s.find(oud, p + nieuw.size()))
-        s.replace(p, oud.size(), nieuw);
-    return s;
 }
 
 std::string VoorbeeldRegister(const std::string& uit, const std::string& voorbeelden) {

@@ -10,9 +10,6 @@ std::string VoorbeeldMap();
 // A file in the sample folder.
 std::string Voorbeeld(const std::string& naam);
 
-// `s` with every `oud` replaced by `nieuw`, left to right; a replacement is not searched again.
-std::string Vervang(std::string s, const std::string& oud, const std::string& nieuw);
-
 // The sample's registry file with @EXAMPLES@ (where its scans are) replaced by `voorbeelden`
 // and @OUT@ (the output folder) by `uit`.
 std::string VoorbeeldRegister(const std::string& uit, const std::string& voorbeelden = VoorbeeldMap());

@@ -1,6 +1,7 @@
 #pragma once
 // The main window in a test: a registry file and a program folder of its own (the sample
 // registry with its scans, the button picture), the window shown and activated.
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
 #include "support/voorbeeld.h"
 #include "support_qt/modaal.h"
