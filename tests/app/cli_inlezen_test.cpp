@@ -1,5 +1,7 @@
 // The read command as a user runs it: the real gedenkjes-cli on files in a temporary folder.
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
+#include "support/voorbeeld.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +13,9 @@
 namespace {
 
 using gdk::test::LeesBestand;
+using gdk::test::Quote;
 using gdk::test::TijdelijkeMap;
+using gdk::test::VoorbeeldRegister;
 
 const char* const Register = "REGEDIT4\n"
                              "\n"
@@ -20,12 +24,6 @@ const char* const Register = "REGEDIT4\n"
                              "\n"
                              "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesWeergave]\n"
                              "\"adDatumAanpassen\"=dword:00000001\n";
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 class CliInlezen : public ::testing::Test {
 protected:
@@ -94,10 +92,7 @@ TEST_F(CliInlezen, WrongNumberOfArgumentsIsBadUsage) {
 TEST_F(CliInlezen, TheSampleCollection) {
     const std::filesystem::path voorbeeld = map.pad() / "examples";
     std::filesystem::copy(std::string(GDK_SOURCE_DIR) + "/examples", voorbeeld, std::filesystem::copy_options::recursive);
-    std::string reg = LeesBestand(voorbeeld / "HKEY_CURRENT_USER.reg");
-    for (std::size_t p; (p = reg.find("@EXAMPLES@")) != std::string::npos;) reg.replace(p, 10, voorbeeld.string());
-    for (std::size_t p; (p = reg.find("@OUT@")) != std::string::npos;) reg.replace(p, 5, map.tekst() + "/out");
-    register_ = map.Schrijf("register/sample.reg", reg);
+    register_ = map.Schrijf("register/sample.reg", VoorbeeldRegister(map.tekst() + "/out", voorbeeld.string()));
 
     EXPECT_EQ(Voer("inlezen examples/kaarten.gdk"), 0) << fout;
     EXPECT_NE(fout.find("links:   aantal personen : 55; aantal gezinnen : 15; ingelezen.\n"), std::string::npos)

@@ -3,6 +3,7 @@
 #include "import/woordlijsten.h"
 #include "platform/gebruiker_opname.h"
 #include "platform/sorteren.h"
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
 
 #include <gtest/gtest.h>
@@ -12,15 +13,6 @@
 
 namespace gdk::test {
 namespace {
-
-std::string MetCrLf(const std::string& tekst) {
-    std::string uit;
-    for (const char c : tekst) {
-        if (c == '\n') uit += '\r';
-        uit += c;
-    }
-    return uit;
-}
 
 // The head of a letter page as the test expects it, for the keyword line given.
 std::string Kop(char l, const std::string& trefwoorden) {

@@ -5,9 +5,9 @@
 #include "data/ufuncties.h"
 #include "import/tgdkimport.h"
 #include "import/woordlijsten.h"
-#include "platform/fout.h"
 #include "platform/gebruiker_opname.h"
 #include "settings/instellingen.h"
+#include "support/fouten.h"
 #include "support/tijdelijke_map.h"
 
 #include <gtest/gtest.h>
@@ -301,12 +301,8 @@ TEST_F(Controles, AReportThatCannotBeCreatedEndsTheRead) {
     ControleOpGeslacht = true;
     CollectiePad = map.Schrijf("kaarten.gdk", "Jan;;Dijk;M;\r\nPiet;;Smit;;\r\nKees;;Bos;;\r\n");
     VerschillenBestand = map.tekst() + "/geen-map/kaarten_Verschillen.txt";
-    try {
-        LeesGedenkjes();
-        FAIL() << "no error";
-    } catch (const IOFout& f) {
-        EXPECT_EQ(std::string(f.what()), "Het verschillenbestand " + VerschillenBestand + " kan niet aangemaakt worden.");
-    }
+    EXPECT_THAT([] { LeesGedenkjes(); }, test::GooitIOFout("Het verschillenbestand " + VerschillenBestand +
+                                                           " kan niet aangemaakt worden."));
     EXPECT_EQ(AantalPersonen, 2); // what was read before the error stays
     // The next read is not disturbed by the failed one.
     VerschillenBestand = map.tekst() + "/kaarten_Verschillen.txt";
