@@ -14,28 +14,35 @@ namespace gdk::bench {
 namespace {
 
 const char* const Achternamen[] = {
-    "Jansen", "Vries", "Bakker", "Visser", "Smit", "Meijer", "Mulder", "Bos", "Vos", "Peters", "Hendriks",
-    "Dekker", "Brouwer", "Dijk", "Berg", "Wit", "Dijkstra", "Smits", "Graaf", "Meer", "Linden", "Kok",
-    "Jacobs", "Haan", "Vermeulen", "Heuvel", "Veen", "Broek", "Bruijn", "Beek", "Leeuwen", "Janssens",
-    "Peeters", "Maes", "Willems", "Claes", "Goossens", "Wouters", "Mertens", "Desmet", "Declercq",
-    "Verhaeghe", "Vandeputte", "Claeys", "Martens", "Lemmens", "Pauwels", "Hermans", "Aerts", "Wuyts",
-    "Cools", "Michiels", "Verstraete", "Stevens", "Dubois", "Lambert", "Coppens", "Segers", "Vermeersch",
-    "Hoekstra", "Bosman", "Scholten", "Postma", "Kuipers", "Huisman", "Timmermans", "Verbeek", "Koster",
-    "Prins", "Blom", "Sanders", "Schouten", "Kramer", "Wijk", "Willemsen", "Hoek", "Verhoeven", "Wolff",
-    "Evers", "Maas", "Ooms", "Rutten", "Groot", "Veenstra", "Kuiper", "Dam", "Hofman", "Boer", "Ruiter",
-    "Molenaar", "Gerritsen", "Brink", "Wijnen", "Vink", "Goris", "Hulst", "Laan", "Horst", "Poel",
+    "Jansen",    "Vries",      "Bakker",     "Visser",   "Smit",       "Meijer",   "Mulder",  "Bos",
+    "Vos",       "Peters",     "Hendriks",   "Dekker",   "Brouwer",    "Dijk",     "Berg",    "Wit",
+    "Dijkstra",  "Smits",      "Graaf",      "Meer",     "Linden",     "Kok",      "Jacobs",  "Haan",
+    "Vermeulen", "Heuvel",     "Veen",       "Broek",    "Bruijn",     "Beek",     "Leeuwen", "Janssens",
+    "Peeters",   "Maes",       "Willems",    "Claes",    "Goossens",   "Wouters",  "Mertens", "Desmet",
+    "Declercq",  "Verhaeghe",  "Vandeputte", "Claeys",   "Martens",    "Lemmens",  "Pauwels", "Hermans",
+    "Aerts",     "Wuyts",      "Cools",      "Michiels", "Verstraete", "Stevens",  "Dubois",  "Lambert",
+    "Coppens",   "Segers",     "Vermeersch", "Hoekstra", "Bosman",     "Scholten", "Postma",  "Kuipers",
+    "Huisman",   "Timmermans", "Verbeek",    "Koster",   "Prins",      "Blom",     "Sanders", "Schouten",
+    "Kramer",    "Wijk",       "Willemsen",  "Hoek",     "Verhoeven",  "Wolff",    "Evers",   "Maas",
+    "Ooms",      "Rutten",     "Groot",      "Veenstra", "Kuiper",     "Dam",      "Hofman",  "Boer",
+    "Ruiter",    "Molenaar",   "Gerritsen",  "Brink",    "Wijnen",     "Vink",     "Goris",   "Hulst",
+    "Laan",      "Horst",      "Poel",
 };
-const char* const Tussenvoegsels[] = {"", "", "", "", "van", "de", "van der", "van den", "ter", "van 't", "den"};
-const char* const Mannen[] = {"Johannes", "Petrus", "Hendrik", "Cornelis", "Jan", "Willem", "Antonius",
-                              "Theodorus", "Gerardus", "Franciscus", "Josephus", "Achiel", "Remi",
-                              "Karel", "Jozef", "Leonardus", "Hubertus", "Dirk", "Pieter", "Bernardus"};
-const char* const Vrouwen[] = {"Maria", "Johanna", "Anna", "Catharina", "Wilhelmina", "Elisabeth",
-                               "Geertruida", "Adriana", "Hendrika", "Theresia", "Rosalie", "Jeanne",
-                               "Agnes", "Sophia", "Lucia", "Bertha", "Margaretha", "Helena", "Ida", "Alida"};
-const char* const Plaatsen[] = {"Utrecht", "Amersfoort", "Zwolle", "Deventer", "Tilburg", "Eindhoven",
-                                "Haarlem", "Leiden", "Delft", "Gouda", "Nijmegen", "Venlo", "Roermond",
-                                "Brugge", "Gent", "Kortrijk", "Ieper", "Roeselare", "Aalst", "Leuven",
-                                "Mechelen", "Hasselt", "Genk", "Turnhout", "Oostende", "Tongeren"};
+const char* const Tussenvoegsels[] = {"",        "",        "",    "",       "van", "de",
+                                      "van der", "van den", "ter", "van 't", "den"};
+const char* const Mannen[] = {"Johannes",  "Petrus",   "Hendrik",   "Cornelis", "Jan",
+                              "Willem",    "Antonius", "Theodorus", "Gerardus", "Franciscus",
+                              "Josephus",  "Achiel",   "Remi",      "Karel",    "Jozef",
+                              "Leonardus", "Hubertus", "Dirk",      "Pieter",   "Bernardus"};
+const char* const Vrouwen[] = {"Maria",     "Johanna",    "Anna",    "Catharina", "Wilhelmina",
+                               "Elisabeth", "Geertruida", "Adriana", "Hendrika",  "Theresia",
+                               "Rosalie",   "Jeanne",     "Agnes",   "Sophia",    "Lucia",
+                               "Bertha",    "Margaretha", "Helena",  "Ida",       "Alida"};
+const char* const Plaatsen[] = {"Utrecht",  "Amersfoort", "Zwolle",   "Deventer", "Tilburg",  "Eindhoven",
+                                "Haarlem",  "Leiden",     "Delft",    "Gouda",    "Nijmegen", "Venlo",
+                                "Roermond", "Brugge",     "Gent",     "Kortrijk", "Ieper",    "Roeselare",
+                                "Aalst",    "Leuven",     "Mechelen", "Hasselt",  "Genk",     "Turnhout",
+                                "Oostende", "Tongeren"};
 
 template <class T, std::size_t N> const char* Kies(const T (&lijst)[N], std::mt19937& r) {
     return lijst[r() % N];
@@ -76,9 +83,10 @@ Collectie GenereerCollectie(const std::filesystem::path& map, const GenereerOpti
     uit.reserve(static_cast<std::size_t>(c.regels) * 170);
     for (int i = 0; i < c.regels; ++i) {
         // Partners spread evenly, the last line always one, so the 200000th person is a partner.
-        const bool partner =
-            static_cast<long long>(i + 1) * c.gezinnen / c.regels > static_cast<long long>(i) * c.gezinnen / c.regels;
-        const bool afwijking = opties.afwijkingElke > 0 && i % opties.afwijkingElke == opties.afwijkingElke - 1;
+        const bool partner = static_cast<long long>(i + 1) * c.gezinnen / c.regels >
+                             static_cast<long long>(i) * c.gezinnen / c.regels;
+        const bool afwijking =
+            opties.afwijkingElke > 0 && i % opties.afwijkingElke == opties.afwijkingElke - 1;
         const int soort = afwijking ? (i / opties.afwijkingElke) % 4 : -1;
 
         recPersoon p;
@@ -104,9 +112,13 @@ Collectie GenereerCollectie(const std::filesystem::path& map, const GenereerOpti
             if (foto) SchrijfBestand(c.scans / afbeelding.substr(0, 1) / (Naamcode(p) + "_f.jpg"), beeld);
         }
 
-        uit += p.Voornamen + ";" + p.Tussenvoegsel + ";" + p.Achternaam + ";" + (soort == 0 ? "" : man ? "M" : "V") +
-               ";" + (i % 7 == 0 ? "lid van de broederschap" : "") + ";" + p.GeboorteDatum + ";" + plaats + ";" +
-               p.OverlijdensDatum + ";" + plaats + ";" + (begraven ? uitvaart + ";" + plaats + ";;;" : ";;" + uitvaart + ";" + plaats + ";") +
+        uit += p.Voornamen + ";" + p.Tussenvoegsel + ";" + p.Achternaam + ";" +
+               (soort == 0 ? ""
+                : man      ? "M"
+                           : "V") +
+               ";" + (i % 7 == 0 ? "lid van de broederschap" : "") + ";" + p.GeboorteDatum + ";" + plaats +
+               ";" + p.OverlijdensDatum + ";" + plaats + ";" +
+               (begraven ? uitvaart + ";" + plaats + ";;;" : ";;" + uitvaart + ";" + plaats + ";") +
                afbeelding + ";" + (foto ? "ja" : "nee") + ";";
         if (partner)
             uit += std::string(man ? Kies(Vrouwen, r) : Kies(Mannen, r)) + ";;" + Kies(Achternamen, r) + ";" +

@@ -9,8 +9,8 @@
 namespace gdk::bench {
 
 struct GenereerOpties {
-    int personen = 200000; // main persons and partners together (at most 200000)
-    int gezinnen = 100000; // lines with a partner (at most personen / 2 and 150000)
+    int personen = 200000;     // main persons and partners together (at most 200000)
+    int gezinnen = 100000;     // lines with a partner (at most personen / 2 and 150000)
     bool afbeeldingen = false; // write the card images (and a photo for every card "ja")
     // Every this-many-th card carries an oddity a check reports (no sex, a long date, an image
     // name in other letter case, a missing image); 0 for none.
@@ -29,14 +29,14 @@ Collectie GenereerCollectie(const std::filesystem::path& map, const GenereerOpti
 
 // A temporary folder removed again with its contents when the object goes.
 class TijdelijkeBenchMap {
-public:
+  public:
     TijdelijkeBenchMap();
     ~TijdelijkeBenchMap();
     TijdelijkeBenchMap(const TijdelijkeBenchMap&) = delete;
     TijdelijkeBenchMap& operator=(const TijdelijkeBenchMap&) = delete;
     const std::filesystem::path& pad() const { return pad_; }
 
-private:
+  private:
     std::filesystem::path pad_;
 };
 

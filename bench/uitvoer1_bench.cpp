@@ -100,9 +100,10 @@ int main() {
     const int rc = std::system(kopie.c_str());
     const double cp_s = Seconden(begin);
 
-    std::printf("type 1 %s: %.2f s (fase 1 %.2f s, fase 2 %.2f s), piek %ld MB; site %ju bestanden, %.1f MB\n",
-                gelukt ? "geschreven" : "MISLUKT", export_s, fase1_s, fase2_s, piek / 1024, bestanden,
-                bytes / 1048576.0);
+    std::printf(
+        "type 1 %s: %.2f s (fase 1 %.2f s, fase 2 %.2f s), piek %ld MB; site %ju bestanden, %.1f MB\n",
+        gelukt ? "geschreven" : "MISLUKT", export_s, fase1_s, fase2_s, piek / 1024, bestanden,
+        bytes / 1048576.0);
     std::printf("cp -r van de site: %.2f s%s; verhouding uitvoer / kopie: %.2f (doel <= 2)\n", cp_s,
                 rc == 0 ? "" : " (cp mislukt)", export_s / cp_s);
     std::printf("piek van het hele proces: %ld MB\n", PiekGeheugenKB() / 1024);

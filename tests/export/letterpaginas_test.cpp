@@ -203,9 +203,11 @@ TEST_F(LetterPaginas, IngangZonderPlaatsSplitstDeGroepWaarinHijStaat) {
     ASSERT_EQ(regels, gegeven) << "the hyphen is ignored first, so this is already the sorted order";
     ASSERT_TRUE(SchrijfLetterPaginas(map.tekst(), regels));
     const std::string j = Pagina('J');
-    EXPECT_NE(j.find("\r\n<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Jansen,Jansen,Janssen\">\r\n"),
-              std::string::npos);
-    EXPECT_EQ(Cellen(map, 'J'), (std::vector<std::vector<std::string>>{{"Jansen"}, {"Jansen"}, {"Janssen"}, {}}));
+    EXPECT_NE(
+        j.find("\r\n<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Jansen,Jansen,Janssen\">\r\n"),
+        std::string::npos);
+    EXPECT_EQ(Cellen(map, 'J'),
+              (std::vector<std::vector<std::string>>{{"Jansen"}, {"Jansen"}, {"Janssen"}, {}}));
     EXPECT_EQ(j.find("b.htm"), std::string::npos);
 }
 

@@ -215,8 +215,8 @@ TEST_F(Type1, AfbeeldingWordtKleinGekopieerdEnOnderZijnEigenNaamGetoond) {
     }
     ASSERT_TRUE(UitvoerenType1());
     for (const auto& g : gevallen) {
-        EXPECT_EQ(Lees(std::string("afbeeldingen/") + g.kopie), std::string("JPEG") + g.afbeelding[0] + "/" +
-                                                                    g.afbeelding);
+        EXPECT_EQ(Lees(std::string("afbeeldingen/") + g.kopie),
+                  std::string("JPEG") + g.afbeelding[0] + "/" + g.afbeelding);
         EXPECT_NE(Lees(g.pagina).find(std::string("SRC=\"../../../afbeeldingen/") + g.kopie + "\""),
                   std::string::npos)
             << g.pagina;

@@ -97,7 +97,8 @@ TEST(TekstLezer, MissingFileIsFalseUnreadableThrows) {
 
     const std::string submap = map.tekst() + "/een map";
     std::filesystem::create_directory(submap);
-    EXPECT_THAT([&] { lezer.Open(submap); }, GooitIOFout("Het bestand " + submap + " kan niet gelezen worden."));
+    EXPECT_THAT([&] { lezer.Open(submap); },
+                GooitIOFout("Het bestand " + submap + " kan niet gelezen worden."));
 }
 
 TEST(TekstLezer, NoPermissionThrows) {

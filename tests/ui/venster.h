@@ -22,7 +22,7 @@
 namespace gdk::test {
 
 class VensterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Registreer(VoorbeeldRegister(map.tekst() + "/out"));
         const std::string programma = map.tekst() + "/programma";
@@ -70,7 +70,9 @@ protected:
 namespace gdk::test {
 
 // Waits (processing events) until `f` holds; false after `ms` milliseconds.
-inline bool Wacht(const std::function<bool()>& f, int ms = 3000) { return QTest::qWaitFor(f, ms); }
+inline bool Wacht(const std::function<bool()>& f, int ms = 3000) {
+    return QTest::qWaitFor(f, ms);
+}
 
 // A click on a tab of the page control, as the user chooses it.
 inline void KiesTabAlsGebruiker(TfrmGedenkjes& v, int index) {
@@ -100,7 +102,8 @@ inline int Rij(QListWidget* lijst, const QString& begin) {
 
 inline QStringList Regels(QListWidget* lijst) {
     QStringList r;
-    for (int i = 0; i < lijst->count(); ++i) r << lijst->item(i)->text();
+    for (int i = 0; i < lijst->count(); ++i)
+        r << lijst->item(i)->text();
     return r;
 }
 
