@@ -44,6 +44,13 @@ const char* const Plaatsen[] = {"Utrecht",  "Amersfoort", "Zwolle",   "Deventer"
                                 "Aalst",    "Leuven",     "Mechelen", "Hasselt",  "Genk",     "Turnhout",
                                 "Oostende", "Tongeren"};
 
+const char* const GedeeldeNamen[] = {
+    "scan0001.jpg",   "scan0002.jpg",  "scan0003.jpg", "bidprent.png", "bidprent.jpg",
+    "kaart.jpeg",     "kaart_12.jpeg", "Gedenkje.JPG", "noext",        "scan",
+    "foto.png",       "img_0001.jpg",  "img_0002.jpg", "img_0003.jpg", "DSC0001.JPG",
+    "achterkant.png", "voorkant.jpeg", "prentje",      "b.jpg",        "x.png",
+};
+
 template <class T, std::size_t N> const char* Kies(const T (&lijst)[N], std::mt19937& r) {
     return lijst[r() % N];
 }
@@ -83,8 +90,11 @@ Collectie GenereerCollectie(const std::filesystem::path& map, const GenereerOpti
     uit.reserve(static_cast<std::size_t>(c.regels) * 170);
     for (int i = 0; i < c.regels; ++i) {
         // Partners spread evenly, the last line always one, so the 200000th person is a partner.
-        const bool partner = static_cast<long long>(i + 1) * c.gezinnen / c.regels >
-                             static_cast<long long>(i) * c.gezinnen / c.regels;
+        const auto metPartner = [&c](int regel) {
+            return static_cast<long long>(regel + 1) * c.gezinnen / c.regels >
+                   static_cast<long long>(regel) * c.gezinnen / c.regels;
+        };
+        const bool partner = metPartner(i);
         const bool afwijking =
             opties.afwijkingElke > 0 && i % opties.afwijkingElke == opties.afwijkingElke - 1;
         const int soort = afwijking ? (i / opties.afwijkingElke) % 4 : -1;
@@ -101,17 +111,21 @@ Collectie GenereerCollectie(const std::filesystem::path& map, const GenereerOpti
         const std::string plaats = Kies(Plaatsen, r);
         const bool foto = r() % 4 == 0;
 
-        std::string afbeelding = Naamcode(p) + Overlijdenscode(p) + "_v.jpg";
+        const bool gedeeld = opties.gedeeldeAfbeeldingen && r() % 10 == 0;
+        std::string afbeelding =
+            gedeeld ? Kies(GedeeldeNamen, r) : Naamcode(p) + Overlijdenscode(p) + "_v.jpg";
         std::string opSchijf = afbeelding;
         if (soort == 2) {
             for (char& ch : opSchijf)
                 if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
         }
-        if (opties.afbeeldingen && soort != 3) {
+        if (opties.afbeeldingen && soort != 3 &&
+            !(gedeeld && std::filesystem::exists(c.scans / afbeelding.substr(0, 1) / opSchijf))) {
             SchrijfBestand(c.scans / afbeelding.substr(0, 1) / opSchijf, beeld);
             if (foto) SchrijfBestand(c.scans / afbeelding.substr(0, 1) / (Naamcode(p) + "_f.jpg"), beeld);
         }
 
+        const std::size_t regelBegin = uit.size();
         uit += p.Voornamen + ";" + p.Tussenvoegsel + ";" + p.Achternaam + ";" +
                (soort == 0 ? ""
                 : man      ? "M"
@@ -126,6 +140,11 @@ Collectie GenereerCollectie(const std::filesystem::path& map, const GenereerOpti
         else
             uit += ";;;";
         uit += "\r\n";
+        // A second copy of a line counts as one of the lines asked for, so the counts stay.
+        if (opties.dubbeleKaarten && !partner && i + 1 < c.regels && !metPartner(i + 1) && r() % 50 == 0) {
+            uit += uit.substr(regelBegin);
+            ++i;
+        }
     }
     SchrijfBestand(c.gdk, uit);
     return c;

@@ -15,6 +15,11 @@ struct GenereerOpties {
     // Every this-many-th card carries an oddity a check reports (no sex, a long date, an image
     // name in other letter case, a missing image); 0 for none.
     int afwijkingElke = 50;
+    // As in real collections: about one card in ten takes its image from 20 common names (a
+    // scanner's scan0001.jpg, a bidprent.png; .png, .jpeg and names without extension among
+    // them), and about one in fifty is a second copy of an earlier card line.
+    bool gedeeldeAfbeeldingen = false;
+    bool dubbeleKaarten = false;
     unsigned zaad = 1;
 };
 
