@@ -7,8 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 here=$(pwd)
 
-packages=(g++ cmake make pkg-config qt6-base-dev libicu-dev libjpeg-dev libgtest-dev libgmock-dev
-          libbenchmark-dev xvfb xauth chromium python3 fonts-dejavu-core)
+packages=(g++ cmake make pkg-config qt6-base-dev qt6-translations-l10n libicu-dev libjpeg-dev libgtest-dev libgmock-dev
+          libbenchmark-dev xvfb xauth openbox xdotool imagemagick chromium python3 fonts-dejavu-core)
 
 install_missing() {
     local missing=()

@@ -1,6 +1,6 @@
 // The program: the main window and its event loop.
 //   gedenkjes [FILE.gdk]   start with that collection read, as if chosen with "Inlezen"
-#include "settings/programmagegevens.h"
+#include "ui/opstarten.h"
 #include "ui/tfrmgedenkjes.h"
 #include "ui/tsbrgedenkjes.h"
 
@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 int main(int argc, char** argv) {
     // Usage needs no display.
@@ -23,8 +24,6 @@ int main(int argc, char** argv) {
         }
     }
     QApplication app(argc, argv); // takes Qt's own options (-platform ...) out of the arguments
-    QApplication::setApplicationName(QStringLiteral("Gedenkjes"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Gedenkjes"));
 
     QString bestand;
     QString schermafdruk; // --schermafdruk FILE.png: read, show person 1, save the window, stop
@@ -40,8 +39,8 @@ int main(int argc, char** argv) {
         }
     }
 
-    TfrmGedenkjes frmGedenkjes;
-    frmGedenkjes.show();
+    const std::unique_ptr<TfrmGedenkjes> venster = Opstarten();
+    TfrmGedenkjes& frmGedenkjes = *venster;
     if (!bestand.isEmpty()) {
         // The read needs the settings and word lists that activation loads; activation has to
         // come first even when the window manager activates the window later.

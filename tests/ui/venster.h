@@ -25,13 +25,17 @@ inline std::string Vervang(std::string s, const std::string& oud, const std::str
     return s;
 }
 
+// The sample registry: the sample's scans, sites written below `uit`.
+inline std::string VoorbeeldRegister(const std::string& uit) {
+    std::string reg = LeesBestand(Voorbeeld("HKEY_CURRENT_USER.reg"));
+    reg = Vervang(reg, "@EXAMPLES@", std::string(GDK_SOURCE_DIR) + "/examples");
+    return Vervang(reg, "@OUT@", uit);
+}
+
 class VensterTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string reg = LeesBestand(Voorbeeld("HKEY_CURRENT_USER.reg"));
-        reg = Vervang(reg, "@EXAMPLES@", std::string(GDK_SOURCE_DIR) + "/examples");
-        reg = Vervang(reg, "@OUT@", map.tekst() + "/out");
-        Registreer(reg);
+        Registreer(VoorbeeldRegister(map.tekst() + "/out"));
         const std::string programma = map.tekst() + "/programma";
         std::filesystem::create_directories(programma + "/tool");
         std::filesystem::copy_file(std::string(GDK_SOURCE_DIR) + "/tool/btnAfbeelding.gif",
