@@ -98,9 +98,6 @@ public:
     QListWidget* lbxPersoon = nullptr;
     TsbrGedenkjes* sbrGedenkjes = nullptr;
 
-    // The help file the help command opens (activation looks for it beside the program).
-    QString HelpBestand = QStringLiteral("Gedenkjes.chm");
-
 signals:
     // Raised at the end of a successful read.
     void CollectieGelezen();
