@@ -5,11 +5,6 @@
 #include "ui/tsbrgedenkjes.h"
 
 #include <QApplication>
-#include <QImage>
-#include <QPixmap>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -26,17 +21,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv); // takes Qt's own options (-platform ...) out of the arguments
 
     QString bestand;
-    QString schermafdruk; // --schermafdruk FILE.png: read, show person 1, save the window, stop
     const QStringList args = QApplication::arguments();
     for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--schermafdruk") && i + 1 < args.size()) {
-            schermafdruk = args[++i];
-        } else if (bestand.isEmpty()) {
-            bestand = args[i];
-        } else {
+        if (!bestand.isEmpty()) {
             std::fputs("gebruik: gedenkjes [BESTAND.gdk]\n", stderr);
             return 2;
         }
+        bestand = args[i];
     }
 
     const std::unique_ptr<TfrmGedenkjes> venster = Opstarten();
@@ -46,16 +37,6 @@ int main(int argc, char** argv) {
         // come first even when the window manager activates the window later.
         frmGedenkjes.Activeren();
         frmGedenkjes.Inlezen(Van1252(bestand));
-    }
-    if (!schermafdruk.isEmpty()) {
-        QTimer::singleShot(300, &frmGedenkjes, [&] {
-            // As the user would: person 1 through the go-to field.
-            frmGedenkjes.edtGaNaarPersoon->setText(QStringLiteral("1"));
-            frmGedenkjes.bbtnGaNaar->click();
-            QApplication::processEvents();
-            const bool gelukt = frmGedenkjes.grab().save(schermafdruk);
-            QApplication::exit(gelukt ? 0 : 1);
-        });
     }
     return QApplication::exec();
 }

@@ -198,6 +198,9 @@ void TfrmGedenkjes::mmnuGedenkjesBestandInlezenClick() {
     odlgGedenkjes.setAcceptMode(QFileDialog::AcceptOpen);
     // Qt's own dialog speaks Dutch with the program; a desktop's dialog follows the desktop's language.
     odlgGedenkjes.setOption(QFileDialog::DontUseNativeDialog);
+    // Names only, as the classic open dialog starts: the detail columns take their dates and file
+    // types from the system's locale, not from the program's language.
+    odlgGedenkjes.setViewMode(QFileDialog::List);
     if (odlgGedenkjes.exec() != QDialog::Accepted) return;
     const QStringList gekozen = odlgGedenkjes.selectedFiles();
     if (gekozen.isEmpty()) return;
