@@ -33,7 +33,7 @@ public:
     ~TfrmGedenkjes() override;
 
     // The activation steps: the core's (word lists, presets, settings) and the window's own
-    // (help file, letter tab, view font, go-to fields). Dialogs re-run it when they close.
+    // (letter tab, view font, go-to fields). Dialogs re-run it when they close.
     void Activeren();
 
     // The read command without its dialog: `pad` is a Windows-1252 path.

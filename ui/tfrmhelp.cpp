@@ -82,7 +82,6 @@ QVariant THelpViewer::loadResource(int type, const QUrl& name) {
 TfrmHelp::TfrmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Help bij Gedenkjes"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     resize(760, 600);
 
     auto* kolom = new QVBoxLayout(this);

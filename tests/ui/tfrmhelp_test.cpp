@@ -108,6 +108,9 @@ TEST_F(Help, F1InTheOptionsDialogOpensTheOptionsTopic) {
     MaakHelp();
     QStringList paginas;
     BijModaal opties([&](QWidget* w) {
+        // A shortcut of the dialog answers only once a control of the active dialog has the focus.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+        EXPECT_TRUE(Wacht([w] { return w->isAncestorOf(QApplication::focusWidget()); }));
         QTest::keyClick(w, Qt::Key_F1);
         if (TfrmHelp* help = HelpVan(w)) {
             EXPECT_TRUE(QTest::qWaitForWindowExposed(help));
@@ -212,6 +215,9 @@ TEST_F(Help, AMissingTopicIsSaidInTheHelpWindow) {
     MaakHelp(false);
     QString tekst;
     BijModaal opties([&](QWidget* w) {
+        // A shortcut of the dialog answers only once a control of the active dialog has the focus.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+        EXPECT_TRUE(Wacht([w] { return w->isAncestorOf(QApplication::focusWidget()); }));
         QTest::keyClick(w, Qt::Key_F1);
         if (TfrmHelp* help = HelpVan(w)) tekst = help->lblHelpMelding->text();
         w->close();
