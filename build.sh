@@ -8,9 +8,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 here=$(pwd)
 
-packages=(g++ cmake make pkg-config qt6-base-dev libicu-dev libjpeg-dev libgtest-dev libgmock-dev
-          libbenchmark-dev xvfb xauth chromium python3 fonts-dejavu-core fonts-urw-base35
-          desktop-file-utils appstream shared-mime-info dpkg-dev file clang-format)
+packages=(g++ cmake make pkg-config qt6-base-dev qt6-translations-l10n libicu-dev libjpeg-dev libgtest-dev
+          libgmock-dev libbenchmark-dev xvfb xauth openbox xdotool imagemagick chromium python3
+          fonts-dejavu-core fonts-urw-base35 desktop-file-utils appstream shared-mime-info dpkg-dev file
+          clang-format)
 
 install_missing() {
     local missing=()

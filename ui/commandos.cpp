@@ -7,6 +7,7 @@
 #include "platform/fout.h"
 #include "platform/gebruiker.h"
 #include "settings/instellingen.h"
+#include "ui/tfrmhelp.h"
 #include "ui/tfrmopties.h"
 #include "ui/tsbrgedenkjes.h"
 #include "ui/vminfotool.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QEvent>
-#include <QFileInfo>
 #include <QUrl>
 
 #include <exception>
@@ -75,17 +75,7 @@ void TfrmGedenkjes::mmnuGedenkjesOptiesClick() {
 }
 
 void TfrmGedenkjes::mmnuGedenkjesHelpHelpClick() {
-    // The help file is a document beside the program; the desktop opens it with whatever viewer
-    // the user has for it. Activation found it there, else it is looked for in the working folder.
-    const QFileInfo bestand(HelpBestand);
-    if (!bestand.isFile()) {
-        gdk::UI().Melding("Het helpbestand " + Van1252(bestand.fileName()) + " is niet gevonden.\n" +
-                          "Het hoort in de programmamap " + gdk::ProgrammaMap + " te staan.");
-        return;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(bestand.absoluteFilePath())))
-        gdk::UI().Melding("Het helpbestand " + Van1252(bestand.absoluteFilePath()) +
-                          " kan niet worden geopend: er is geen programma ingesteld om het te tonen.");
+    TfrmHelp::Toon(this, HelpContextGedenkjes);
 }
 
 void TfrmGedenkjes::mmnuGedenkjesHelpEmailClick() {

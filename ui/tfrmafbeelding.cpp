@@ -120,7 +120,11 @@ void TfrmAfbeelding::FormCreate(std::int32_t persoon) {
         gdk::fs::AfbeeldingBestaat(gdk::AfbeeldingBestanden, gdk::Personen[persoon].AfbeeldingBestand, Pad);
     if (!inScans) fout = OntbreektMelding(Pad);
     if (!inScans || !LaadAfbeelding(Pad, beeld, fout)) {
-        QMessageBox melding(QMessageBox::Critical, QStringLiteral("Afbeelding"), fout, QMessageBox::Ok, this);
+        // This window is not shown yet and stands at the screen's corner: the message is centred
+        // over the window that opened it.
+        QWidget* ouder = parentWidget() ? parentWidget()->window() : nullptr;
+        QMessageBox melding(QMessageBox::Critical, QStringLiteral("Afbeelding"), fout, QMessageBox::Ok,
+                            ouder);
         melding.setObjectName(QStringLiteral("meldingAfbeelding"));
         melding.exec();
         return;

@@ -7,9 +7,9 @@
 #include "htmlview/thtmllite.h"
 #include "import/activering.h"
 #include "import/inlezen.h"
-#include "platform/bestanden.h"
 #include "platform/fout.h"
 #include "ui/lijstregels.h"
+#include "ui/tfrmhelp.h"
 #include "ui/tsbrgedenkjes.h"
 #include "ui/ttabbalk.h"
 
@@ -168,9 +168,10 @@ void TfrmGedenkjes::VensterGewisseld(QWindow* venster) {
         if (w->windowHandle() != venster) continue;
         const Qt::WindowType soort = w->windowType();
         if (soort != Qt::Window && soort != Qt::Dialog) return; // menus, tooltips
-        // Common dialogs stand for the system's own dialogs, which do not activate the window
-        // again when they close.
-        if (qobject_cast<QFileDialog*>(w) || qobject_cast<QMessageBox*>(w)) return;
+        // Common dialogs and the help window stand for the system's own dialogs and help viewer,
+        // which do not activate the window again when they close or the user comes back from them.
+        if (qobject_cast<QFileDialog*>(w) || qobject_cast<QMessageBox*>(w) || qobject_cast<TfrmHelp*>(w))
+            return;
         anderVenster_ = true;
         return;
     }
@@ -187,8 +188,6 @@ void TfrmGedenkjes::Activeren() {
         // back to its defaults; anything else that goes wrong is shown, and the window goes on.
         gdk::UI().Melding(fout.what());
     }
-    const std::string chm = gdk::ProgrammaMap + "/Gedenkjes.chm";
-    if (gdk::fs::BestandBestaat(chm)) HelpBestand = Q1252(chm);
     LetterTab = 0;
     // The stored font reaches the view only through the options command.
     htmlViewer->ZetDefFontName(QStringLiteral("Verdana"));
@@ -205,6 +204,11 @@ void TfrmGedenkjes::mmnuGedenkjesBestandInlezenClick() {
     odlgGedenkjes.setObjectName(QStringLiteral("odlgGedenkjes"));
     odlgGedenkjes.setFileMode(QFileDialog::ExistingFile);
     odlgGedenkjes.setAcceptMode(QFileDialog::AcceptOpen);
+    // Qt's own dialog speaks Dutch with the program; a desktop's dialog follows the desktop's language.
+    odlgGedenkjes.setOption(QFileDialog::DontUseNativeDialog);
+    // Names only, as the classic open dialog starts: the detail columns take their dates and file
+    // types from the system's locale, not from the program's language.
+    odlgGedenkjes.setViewMode(QFileDialog::List);
     if (odlgGedenkjes.exec() != QDialog::Accepted) return;
     const QStringList gekozen = odlgGedenkjes.selectedFiles();
     if (gekozen.isEmpty()) return;

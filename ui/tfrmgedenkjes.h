@@ -33,7 +33,7 @@ class TfrmGedenkjes : public QMainWindow {
     ~TfrmGedenkjes() override;
 
     // The activation steps: the core's (word lists, presets, settings) and the window's own
-    // (help file, letter tab, view font, go-to fields). Dialogs re-run it when they close.
+    // (letter tab, view font, go-to fields). Dialogs re-run it when they close.
     void Activeren();
 
     // The read command without its dialog: `pad` is a Windows-1252 path.
@@ -97,9 +97,6 @@ class TfrmGedenkjes : public QMainWindow {
     QListWidget* lbxRelatie = nullptr;
     QListWidget* lbxPersoon = nullptr;
     TsbrGedenkjes* sbrGedenkjes = nullptr;
-
-    // The help file the help command opens (activation looks for it beside the program).
-    QString HelpBestand = QStringLiteral("Gedenkjes.chm");
 
   signals:
     // Raised at the end of a successful read.

@@ -3,6 +3,7 @@
 
 #include "data/ufuncties.h"
 #include "settings/instellingen.h"
+#include "ui/tfrmhelp.h"
 #include "ui/tsbrgedenkjes.h"
 
 #include <QButtonGroup>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTabWidget>
@@ -120,6 +122,9 @@ TfrmOpties::TfrmOpties(QWidget* parent) : QDialog(parent) {
     connect(bbtnSluiten, &QPushButton::clicked, this, &TfrmOpties::bbtnSluitenClick);
     connect(bbtnAnnuleren, &QPushButton::clicked, this, &TfrmOpties::bbtnAnnulerenClick);
     connect(cbxWeergaveAfblijven, &QCheckBox::toggled, this, &TfrmOpties::cbxWeergaveAfblijvenClick);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setObjectName(QStringLiteral("sctOptiesHelp"));
+    connect(help, &QShortcut::activated, this, [this] { TfrmHelp::Toon(this, HelpContextOpties); });
 }
 
 TfrmOpties::~TfrmOpties() = default;

@@ -7,7 +7,17 @@ class TTabBalk : public QTabBar {
     Q_OBJECT
 
   public:
-    explicit TTabBalk(QWidget* parent = nullptr) : QTabBar(parent) {}
+    explicit TTabBalk(QWidget* parent = nullptr) : QTabBar(parent) {
+        // The styles keep a dozen pixels free on either side of a tab's text, which leaves a
+        // 28-pixel tab a sliver of its letter. These tabs hold one letter each: no side padding.
+        // A style sheet's padding counts only where the sheet draws the tab itself, hence its own
+        // border and background.
+        setStyleSheet(
+            QStringLiteral("QTabBar::tab { padding: 4px 0px; border: 1px solid palette(mid); "
+                           "border-bottom: none; background: palette(button); } "
+                           "QTabBar::tab:selected { background: palette(window); font-weight: bold; }"));
+        setElideMode(Qt::ElideNone);
+    }
 
     int TabWidth() const { return tabWidth_; }
     void ZetTabWidth(int breedte) {
@@ -30,7 +40,9 @@ class TTabBalk : public QTabBar {
         s.setWidth(tabWidth_);
         return s;
     }
-    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+    // The width follows the control, so it must not hold the control (and the window) at its
+    // present width: as a minimum a tab needs no width at all.
+    QSize minimumTabSizeHint(int index) const override { return QSize(0, tabSizeHint(index).height()); }
     void resizeEvent(QResizeEvent* e) override {
         QTabBar::resizeEvent(e);
         emit Resize();

@@ -3,7 +3,10 @@
 
 #include "import/woordlijsten.h"
 
+#include <QGuiApplication>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QRadioButton>
 
 using gdk::test::Dubbelklik;
@@ -384,3 +387,24 @@ INSTANTIATE_TEST_SUITE_P(
                       SlechteLink{"16", Blijft, 16}, SlechteLink{"99999999999", Blijft, Blijft},
                       SlechteLink{"#0", Blijft, Blijft}, SlechteLink{"#56", Blijft, Blijft},
                       SlechteLink{"#x", Blijft, Blijft}));
+
+TEST_F(Bladeren, AnImageThatCannotBeLoadedIsReportedOverTheProgram) {
+    // Away from the screen's corner, and within the screen, which would keep a message inside it.
+    venster->setGeometry(QRect(
+        QGuiApplication::primaryScreen()->availableGeometry().center() - QPoint(300, 200), QSize(600, 400)));
+    gdk::Personen.Wijzig(1).AfbeeldingBestand = "weg.jpg";
+    QRect melding;
+    std::unique_ptr<gdk::test::BijModaal> kaart;
+    gdk::test::BijModaal fout([&](QWidget* w) {
+        if (qobject_cast<QMessageBox*>(w)) melding = w->geometry();
+        w->close();
+        // The image window still opens after the message, without a picture.
+        kaart = std::make_unique<gdk::test::BijModaal>([](QWidget* frm) { frm->close(); });
+    });
+    GaNaarRelatie(QStringLiteral("#1"));
+    ASSERT_TRUE(fout.gedaan());
+    ASSERT_TRUE(kaart && kaart->gedaan());
+    ASSERT_TRUE(melding.isValid());
+    const QPoint verschil = melding.center() - venster->geometry().center();
+    EXPECT_LE(verschil.manhattanLength(), 4) << verschil.x() << "," << verschil.y();
+}

@@ -1,6 +1,6 @@
 // The export, options and help commands as the user runs them from the menu: sites written from
 // the sample collection with the elapsed time shown, the refused second export, the options
-// dialog with its font reaching the view, the help, e-mail and home-page addresses handed to the
+// dialog with its font reaching the view, the e-mail and home-page addresses handed to the
 // desktop, and the About window; after each dialog the window runs its activation again.
 #include "data/globalen.h"
 #include "export/uitvoeren.h"
@@ -176,26 +176,6 @@ TEST_F(CommandoTest, InfoShowsTheAboutWindowAndActivatesAfterwards) {
     EXPECT_EQ(venster->findChild<TfrmvmInfoTool*>(), nullptr);
     EXPECT_EQ(Links(), QStringLiteral("  berichten"));
     EXPECT_TRUE(venster->edtGaNaarPersoon->text().isEmpty());
-}
-
-TEST_F(CommandoTest, HelpOpensTheFileBesideTheProgramOrSaysItIsMissing) {
-    Bureaublad bureaublad;
-    {
-        Meldingen meldingen;
-        venster->mmnuGedenkjesHelpHelp->trigger();
-        EXPECT_EQ(
-            meldingen.teksten,
-            QStringList({"Het helpbestand Gedenkjes.chm is niet gevonden.\nHet hoort in de programmamap " +
-                         QString::fromStdString(map.tekst() + "/programma") + " te staan."}));
-        EXPECT_TRUE(bureaublad.geopend.empty());
-    }
-    const std::string chm = map.Schrijf("programma/Gedenkjes.chm", "ITSF");
-    venster->Activeren(); // activation looks for the file
-    Meldingen meldingen;
-    venster->mmnuGedenkjesHelpHelp->trigger();
-    EXPECT_EQ(meldingen.teksten, QStringList());
-    ASSERT_EQ(bureaublad.geopend.size(), 1u);
-    EXPECT_EQ(bureaublad.geopend[0], QUrl::fromLocalFile(QString::fromStdString(chm)));
 }
 
 TEST_F(CommandoTest, EmailAndHomepageGoToTheDesktop) {
