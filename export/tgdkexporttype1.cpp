@@ -19,6 +19,7 @@
 #include "settings/instellingen.h"
 
 #include <memory>
+#include <unordered_map>
 #include <optional>
 
 namespace gdk {
@@ -104,6 +105,53 @@ void SchrijfAfbeeldingBlok(const recPersoon& p, const std::string& n) {
 // A part of the name line, as page text: card fields may hold markup.
 std::string NaamDeel(const std::string& s, bool hoofdletters) {
     return HtmlTekst(glAfblijven ? Trim(s) : Trim(HoofdletterWoorden(s, hoofdletters)));
+}
+
+// The index entries as phase 1 wrote them, by page path: the META line of each page as it stands
+// at the end of phase 1 (a later page of the same path replaced an earlier one, as on disk).
+struct GeschrevenIndex {
+    std::string siteMap;
+    bool volledig = false; // false when a page failed: what it holds is known only on disk
+    std::unordered_map<std::string, std::string> pagina;
+};
+GeschrevenIndex geschrevenIndex;
+
+// Reads every page of the site back for its META line, as the index was always made.
+void IndexVanSchijf(const std::string& w, std::vector<std::string>& ingangen) {
+    std::vector<std::string> mappen, bestanden;
+    ZoekMappen(w, mappen);
+    SorteerRegels(mappen);
+    for (const std::string& map : mappen)
+        ZoekBestanden(map, "*", "htm", bestanden);
+    SorteerRegels(bestanden);
+    VoortgangMelder voortgang(static_cast<long>(bestanden.size()));
+    std::string regel;
+    long gedaan = 0;
+    for (const std::string& bestand : bestanden) {
+        voortgang.Stap(++gedaan);
+        TekstLezer lezer;
+        if (!lezer.Open(bestand)) throw IOFout("Het bestand " + bestand + " kan niet gelezen worden.");
+        while (lezer.LeesRegel(regel)) {
+            const std::string inhoud = LeesInhoudMeta(Trim(regel));
+            if (!inhoud.empty()) ingangen.push_back(inhoud + ";" + bestand);
+        }
+    }
+}
+
+// The same entries without reading 100000 pages back: phase 1 of this export just wrote them and
+// kept each page's META text under the path the scan would find it by. Used only when that gives
+// the identical list: every page of phase 1 written whole, and each path spelled the same after
+// the trip to the disk's UTF-8 and back that the scan's listing makes.
+bool IndexUitFase1(const std::string& w, std::vector<std::string>& ingangen) {
+    GeschrevenIndex index = std::move(geschrevenIndex);
+    geschrevenIndex = {};
+    if (!index.volledig || index.siteMap != w) return false;
+    for (const auto& [pad, inhoud] : index.pagina)
+        if (VanUtf8(NaarUtf8(pad)) != pad) return false;
+    ingangen.reserve(index.pagina.size());
+    for (const auto& [pad, inhoud] : index.pagina)
+        ingangen.push_back(inhoud + ";" + pad);
+    return true;
 }
 
 } // namespace
@@ -209,9 +257,11 @@ void SchrijfPersoonPagina(std::int32_t persoon) {
         Paginabestand.Regel("");
         Paginabestand.Regel(PaginaEinde());
         Paginabestand.Sluit();
+        geschrevenIndex.pagina[map + AsciiKleineLetters(bestand)] = HtmlAttribuut(IndexRegel(persoon, false));
     } catch (const IOFout&) {
         MeldNietAangemaakt(map, bestand);
         SluitPaginabestandStil();
+        geschrevenIndex.volledig = false; // what the failed page holds is known only on disk
     }
 }
 
@@ -220,6 +270,7 @@ bool SchrijfPersoonPaginas() {
     if (SiteBestaatAl(siteMap)) return false;
     fs::CacheScope cache;
     fs::ExacteMapScope exact(siteMap);
+    geschrevenIndex = GeschrevenIndex{siteMap, true, {}};
     bool resultaat = false;
     long aantal = 0;
     try {
@@ -249,7 +300,7 @@ bool SchrijfSiteType1() {
     fs::CacheScope cache;
     fs::ExacteMapScope exact(w);
     auto bestandsman = std::make_unique<TFileMan>();
-    std::vector<std::string> mappen, bestanden, ingangen;
+    std::vector<std::string> mappen, ingangen;
     const auto klaar = [&] { StatusLinks("gedenkjes : " + std::to_string(ingangen.size())); };
     try {
         const std::string basis = CollectieUitvoer() + Type1;
@@ -277,26 +328,7 @@ bool SchrijfSiteType1() {
 
         // The index comes from the pages as written, through the META line each carries.
         StatusLinks("Inhoudpagina schrijven...");
-        ZoekMappen(w, mappen);
-        SorteerRegels(mappen);
-        for (const std::string& map : mappen)
-            ZoekBestanden(map, "*", "htm", bestanden);
-        SorteerRegels(bestanden);
-        {
-            VoortgangMelder voortgang(static_cast<long>(bestanden.size()));
-            std::string regel;
-            long gedaan = 0;
-            for (const std::string& bestand : bestanden) {
-                voortgang.Stap(++gedaan);
-                TekstLezer lezer;
-                if (!lezer.Open(bestand))
-                    throw IOFout("Het bestand " + bestand + " kan niet gelezen worden.");
-                while (lezer.LeesRegel(regel)) {
-                    const std::string inhoud = LeesInhoudMeta(Trim(regel));
-                    if (!inhoud.empty()) ingangen.push_back(inhoud + ";" + bestand);
-                }
-            }
-        }
+        if (!IndexUitFase1(w, ingangen)) IndexVanSchijf(w, ingangen);
         SorteerRegels(ingangen);
         if (!ingangen.empty()) SchrijfLetterPaginas(w, ingangen);
 

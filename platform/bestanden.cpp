@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
@@ -140,6 +141,20 @@ struct MapInhoud {
         std::erase_if(n.meer, [&](const Naam& m) { return m.opSchijf == naam; });
     }
 
+    // The entry named exactly `opSchijf`; `bekend` false when the listing cannot tell (a name
+    // without a key is not filed).
+    Naam* ZoekExact(std::string_view opSchijf, bool& bekend) {
+        bekend = Vouwsleutel(opSchijf, werk);
+        if (!bekend) return nullptr;
+        auto it = namen.find(std::string_view(werk));
+        if (it == namen.end()) return nullptr;
+        Namen& n = it->second;
+        if (n.eerste.opSchijf == opSchijf) return &n.eerste;
+        for (Naam& m : n.meer)
+            if (m.opSchijf == opSchijf) return &m;
+        return nullptr;
+    }
+
     // Exact name first, then the same bytes (a name that is not UTF-8), then the first in
     // byte order that differs only in case.
     Naam* Zoek(const std::string& naam1252, const std::string& utf8) {
@@ -177,6 +192,15 @@ struct Cache {
 int cacheDiepte = 0;
 std::unique_ptr<Cache> cache;
 std::vector<std::string> exacteMappen;
+
+// What an export wrote below its own tree, while an ExacteMapScope is alive: the bytes of a text
+// file, or the on-disk source of a copy.
+struct Schrijving {
+    Inhoudsafdruk afdruk;
+    std::string bron;
+};
+std::unordered_map<std::string, Schrijving> schrijvingen;
+SchrijfTeller* teller = nullptr;
 
 Soort UitDirent(const dirent* e) {
     switch (e->d_type) {
@@ -349,6 +373,25 @@ struct Wandeling {
     }
 };
 
+std::pair<std::string, std::string> Splits(const std::string& opSchijf) {
+    const auto p = opSchijf.find_last_of('/');
+    if (p == std::string::npos) return {".", opSchijf};
+    return {opSchijf.substr(0, p), opSchijf.substr(p + 1)};
+}
+
+// Below an export's own tree names match exactly, and the export keeps the listings of its
+// folders right as it creates entries: the listing answers without asking the disk.
+Soort SoortUitLijst(const std::string& pad) {
+    const auto [map, naam] = Splits(pad);
+    MapInhoud& m = Inhoud(map);
+    bool bekend = false;
+    Naam* n = m.leesbaar ? m.ZoekExact(naam, bekend) : nullptr;
+    if (!m.leesbaar || !bekend) return StatSoort(pad);
+    if (!n) return Soort::Geen;
+    if (n->soort == Soort::Onbekend) n->soort = StatSoort(pad);
+    return n->soort;
+}
+
 Resultaat Los(const std::string& pad1252) {
     // No path names nothing (not the working folder).
     if (pad1252.empty()) return Resultaat{{}, Soort::Geen};
@@ -403,14 +446,8 @@ Resultaat Los(const std::string& pad1252) {
     }
     Resultaat& r = w.r;
     if (r.pad.empty()) r.pad.push_back('/'); // the root itself
-    if (r.soort == Soort::Onbekend) r.soort = StatSoort(r.pad);
+    if (r.soort == Soort::Onbekend) r.soort = w.exact && cache ? SoortUitLijst(r.pad) : StatSoort(r.pad);
     return std::move(r);
-}
-
-std::pair<std::string, std::string> Splits(const std::string& opSchijf) {
-    const auto p = opSchijf.find_last_of('/');
-    if (p == std::string::npos) return {".", opSchijf};
-    return {opSchijf.substr(0, p), opSchijf.substr(p + 1)};
 }
 
 void Aangemaakt(const std::string& opSchijf, Soort soort) {
@@ -418,6 +455,12 @@ void Aangemaakt(const std::string& opSchijf, Soort soort) {
     auto [map, naam] = Splits(opSchijf);
     auto it = cache->mappen.find(map);
     if (it != cache->mappen.end() && it->second.leesbaar) it->second.Voegtoe(std::move(naam), soort);
+    // A folder the program just made is empty: its listing is known without reading it.
+    if (soort == Soort::Map) {
+        MapInhoud& nieuw = cache->mappen[opSchijf];
+        nieuw = MapInhoud{};
+        nieuw.leesbaar = true;
+    }
 }
 
 // The resolved folders remembered by a cache may lie below a folder that is gone or that
@@ -555,57 +598,96 @@ bool Verwijder(const std::string& pad1252) {
     return true;
 }
 
+namespace {
+
+// The `grootte` bytes of `in` to `uit` in the kernel, else through a buffer (a file system or
+// kernel that cannot). False with errno set on a read or write error.
+bool KopieerInhoud(int in, int uit, off_t grootte) {
+    bool kernel = true;
+    off_t gedaan = 0;
+    std::vector<char> buf;
+    for (;;) {
+        if (kernel) {
+            if (gedaan >= grootte) return true; // the size is known: no call to learn the end
+            const ssize_t n =
+                ::copy_file_range(in, nullptr, uit, nullptr, static_cast<std::size_t>(grootte - gedaan), 0);
+            if (n > 0) {
+                gedaan += n;
+                continue;
+            }
+            if (n == 0) return true;
+            if (errno == EINTR) continue;
+            if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP && errno != EBADF)
+                return false;
+            kernel = false; // a call that fails copies nothing: go on by hand from here
+            buf.resize(1 << 16);
+        }
+        const ssize_t n = ::read(in, buf.data(), buf.size());
+        if (n == 0) return true;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        for (ssize_t gedaan = 0; gedaan < n;) {
+            const ssize_t w = ::write(uit, buf.data() + gedaan, static_cast<std::size_t>(n - gedaan));
+            if (w < 0 && errno == EINTR) continue;
+            if (w <= 0) return false;
+            gedaan += w;
+        }
+    }
+}
+
+} // namespace
+
 bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
-    const std::string bron = OpSchijf(bron1252);
-    const std::string doel = OpSchijf(doel1252);
-    std::FILE* in = std::fopen(bron.c_str(), "rb");
-    if (!in) return false;
-    struct stat sb {
-    }, sd{};
-    if (::fstat(fileno(in), &sb) != 0 || S_ISDIR(sb.st_mode)) {
-        std::fclose(in);
+    const Resultaat b = Los(bron1252);
+    const Resultaat d = Los(doel1252);
+    const bool eenmaal = InExacteMap(d.pad);
+    if (eenmaal) {
+        // The same source copied to the same target again in this export: already there.
+        const auto eerder = schrijvingen.find(d.pad);
+        if (eerder != schrijvingen.end() && eerder->second.bron == b.pad) return true;
+    }
+    const int in = ::open(b.pad.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) return false;
+    struct stat sb {};
+    if (::fstat(in, &sb) != 0 || S_ISDIR(sb.st_mode)) {
+        ::close(in);
         return false;
     }
     // Copying a file onto itself would truncate it first: the copy is already there.
-    if (::stat(doel.c_str(), &sd) == 0 && sd.st_dev == sb.st_dev && sd.st_ino == sb.st_ino) {
-        std::fclose(in);
+    struct stat sd {};
+    if (d.soort != Soort::Geen && ::stat(d.pad.c_str(), &sd) == 0 && sd.st_dev == sb.st_dev &&
+        sd.st_ino == sb.st_ino) {
+        ::close(in);
         return true;
     }
-    std::FILE* uit = std::fopen(doel.c_str(), "wb");
-    if (!uit) {
+    const int uit = ::open(d.pad.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (uit < 0) {
         const int fout = errno;
-        std::fclose(in);
+        ::close(in);
         ControleerWeigering(doel1252, fout);
         return false;
     }
-    Aangemaakt(doel, Soort::Bestand);
-    std::vector<char> buf(1 << 16);
-    bool goed = true;
-    int schrijfFout = 0;
-    for (;;) {
-        const std::size_t n = std::fread(buf.data(), 1, buf.size(), in);
-        if (n > 0 && std::fwrite(buf.data(), 1, n, uit) != n) {
-            goed = false;
-            schrijfFout = errno;
-            break;
-        }
-        if (n < buf.size()) {
-            if (std::ferror(in)) goed = false;
-            break;
-        }
-    }
-    std::fclose(in);
-    if (std::fclose(uit) != 0 && goed) {
+    if (d.soort == Soort::Geen) Aangemaakt(d.pad, Soort::Bestand);
+    TelSchrijving(d.pad);
+    bool goed = KopieerInhoud(in, uit, sb.st_size);
+    int schrijfFout = goed ? 0 : errno;
+    ::close(in);
+    if (::close(uit) != 0 && goed) {
         goed = false;
         schrijfFout = errno;
     }
     if (!goed) {
         // No half copy left behind that looks like a good one.
-        ::unlink(doel.c_str());
-        MeldVerwijderd(doel);
+        ::unlink(d.pad.c_str());
+        MeldVerwijderd(d.pad);
+        schrijvingen.erase(d.pad);
         ControleerWeigering(doel1252, schrijfFout);
+        return false;
     }
-    return goed;
+    if (eenmaal) schrijvingen[d.pad] = Schrijving{{}, b.pad};
+    return true;
 }
 
 std::uintmax_t Grootte(const std::string& pad1252) {
@@ -663,8 +745,55 @@ std::FILE* OpenBestand(const std::string& pad1252, const char* modus) {
     const Resultaat r = Los(pad1252);
     std::FILE* f = std::fopen(r.pad.c_str(), modus);
     if (f && r.soort == Soort::Geen) Aangemaakt(r.pad, Soort::Bestand);
+    if (f && modus[0] == 'w') TelSchrijving(r.pad);
     if (!f && modus[0] != 'r') ControleerWeigering(pad1252, errno);
     return f;
+}
+
+void Inhoudsafdruk::Voeg(std::string_view bytes) {
+    grootte += bytes.size();
+    for (const char c : bytes)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3;
+}
+
+bool InExacteMap(const std::string& opSchijf) {
+    return !exacteMappen.empty() && IsExact(opSchijf);
+}
+
+const Inhoudsafdruk* VorigeInhoud(const std::string& opSchijf) {
+    const auto it = schrijvingen.find(opSchijf);
+    return it == schrijvingen.end() || !it->second.bron.empty() ? nullptr : &it->second.afdruk;
+}
+
+void MeldGeschreven(const std::string& opSchijf, const Inhoudsafdruk& afdruk) {
+    if (InExacteMap(opSchijf)) schrijvingen[opSchijf] = Schrijving{afdruk, {}};
+}
+
+SchrijfTeller::SchrijfTeller() {
+    teller = this;
+}
+
+SchrijfTeller::~SchrijfTeller() {
+    teller = nullptr;
+}
+
+std::size_t SchrijfTeller::Aantal(const std::string& opSchijf) const {
+    const auto it = aantallen_.find(opSchijf);
+    return it == aantallen_.end() ? 0 : it->second;
+}
+
+std::vector<std::string> SchrijfTeller::Herschreven() const {
+    std::vector<std::string> uit;
+    for (const auto& [pad, n] : aantallen_)
+        if (n > 1) uit.push_back(pad);
+    std::sort(uit.begin(), uit.end());
+    return uit;
+}
+
+void TelSchrijving(const std::string& opSchijf) {
+    if (!teller) return;
+    ++teller->aantallen_[opSchijf];
+    ++teller->totaal_;
 }
 
 void MeldAangemaakt(const std::string& opSchijf, bool isMap) {
@@ -695,6 +824,7 @@ ExacteMapScope::ExacteMapScope(const std::string& map1252) {
 
 ExacteMapScope::~ExacteMapScope() {
     if (!exacteMappen.empty()) exacteMappen.pop_back();
+    if (exacteMappen.empty()) schrijvingen.clear();
     VergeetOpgeloste();
 }
 

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace gdk::fs {
@@ -90,7 +92,12 @@ class CacheScope {
 };
 
 // While alive, every path at or below `map1252` (as resolved when the scope opens) is matched
-// exactly, never case-insensitively: the tree an export writes fresh.
+// exactly, never case-insensitively: the tree an export writes fresh. Inside a CacheScope its
+// existence tests are answered from the listings the export keeps up to date, without asking the
+// disk. And every file there is written once: a copy of the same source to the same target, or a
+// text file with the same bytes as before, is skipped (a different source or different bytes
+// still overwrite). Truncating and rewriting a file costs a flush to disk on close on common
+// file systems, and collections share image names and repeat cards.
 class ExacteMapScope {
   public:
     explicit ExacteMapScope(const std::string& map1252);
@@ -98,5 +105,39 @@ class ExacteMapScope {
     ExacteMapScope(const ExacteMapScope&) = delete;
     ExacteMapScope& operator=(const ExacteMapScope&) = delete;
 };
+
+// For the text writer, which buffers what it writes below an ExacteMapScope: the bytes a file
+// got earlier in this export, by size and hash.
+struct Inhoudsafdruk {
+    std::uint64_t grootte = 0;
+    std::uint64_t hash = 0xcbf29ce484222325; // FNV-1a
+    void Voeg(std::string_view bytes);
+    bool operator==(const Inhoudsafdruk&) const = default;
+};
+// True when `opSchijf` (an on-disk path, OpSchijf) lies in an export's own tree.
+bool InExacteMap(const std::string& opSchijf);
+// The bytes `opSchijf` got earlier in this export; none when it was not written yet.
+const Inhoudsafdruk* VorigeInhoud(const std::string& opSchijf);
+void MeldGeschreven(const std::string& opSchijf, const Inhoudsafdruk& afdruk);
+
+// While alive, counts each time a file is created or rewritten, per on-disk path (for tests).
+class SchrijfTeller {
+  public:
+    SchrijfTeller();
+    ~SchrijfTeller();
+    SchrijfTeller(const SchrijfTeller&) = delete;
+    SchrijfTeller& operator=(const SchrijfTeller&) = delete;
+    std::size_t Aantal(const std::string& opSchijf) const;
+    std::size_t Totaal() const { return totaal_; }
+    std::size_t Bestanden() const { return aantallen_.size(); }
+    // Paths written more than once.
+    std::vector<std::string> Herschreven() const;
+
+  private:
+    friend void TelSchrijving(const std::string& opSchijf);
+    std::unordered_map<std::string, std::size_t> aantallen_;
+    std::size_t totaal_ = 0;
+};
+void TelSchrijving(const std::string& opSchijf);
 
 } // namespace gdk::fs

@@ -110,7 +110,20 @@ TekstSchrijver::~TekstSchrijver() {
 
 bool TekstSchrijver::Open(const std::string& pad1252, bool toevoegen) {
     if (bestand_) std::fclose(bestand_);
+    bestand_ = nullptr;
     pad_ = pad1252;
+    opSchijf_.clear();
+    uitgesteld_ = false;
+    buffer_.clear();
+    afdruk_ = {};
+    if (!toevoegen) {
+        std::string opSchijf = fs::OpSchijf(pad1252);
+        if (fs::InExacteMap(opSchijf)) opSchijf_ = std::move(opSchijf);
+    }
+    if (!opSchijf_.empty() && fs::VorigeInhoud(opSchijf_)) {
+        uitgesteld_ = true;
+        return true;
+    }
     bestand_ = fs::OpenBestand(pad1252, toevoegen ? "ab" : "wb");
     if (!bestand_) return false;
     std::setvbuf(bestand_, nullptr, _IOFBF, kBuffer);
@@ -118,6 +131,11 @@ bool TekstSchrijver::Open(const std::string& pad1252, bool toevoegen) {
 }
 
 void TekstSchrijver::Schrijf(std::string_view tekst) {
+    if (!opSchijf_.empty()) afdruk_.Voeg(tekst);
+    if (uitgesteld_) {
+        buffer_.append(tekst);
+        return;
+    }
     if (!bestand_) NietGeschreven(pad_);
     if (!tekst.empty() && std::fwrite(tekst.data(), 1, tekst.size(), bestand_) != tekst.size())
         NietGeschreven(pad_, errno);
@@ -129,11 +147,23 @@ void TekstSchrijver::Regel(std::string_view regel) {
 }
 
 void TekstSchrijver::Sluit() {
+    if (uitgesteld_) {
+        uitgesteld_ = false;
+        const fs::Inhoudsafdruk* vorige = fs::VorigeInhoud(opSchijf_);
+        // The same bytes as the file already got in this export: nothing to write.
+        if (vorige && *vorige == afdruk_) return;
+        bestand_ = fs::OpenBestand(pad_, "wb");
+        if (!bestand_) NietGeschreven(pad_, errno);
+        if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), bestand_) != buffer_.size())
+            NietGeschreven(pad_, errno);
+        buffer_.clear();
+    }
     if (!bestand_) return;
     std::FILE* f = bestand_;
     bestand_ = nullptr;
     const bool fout = std::ferror(f) != 0;
     if (std::fclose(f) != 0 || fout) NietGeschreven(pad_, errno);
+    if (!opSchijf_.empty()) fs::MeldGeschreven(opSchijf_, afdruk_);
 }
 
 } // namespace gdk

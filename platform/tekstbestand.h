@@ -4,6 +4,8 @@
 // without terminator is a line; a final terminator adds no empty line. NUL bytes are kept.
 // Writing: lines end in CR LF, buffered, the file written once sequentially.
 // Paths are Windows-1252 texts and go through the resolver (bestanden.h).
+#include "platform/bestanden.h"
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -45,8 +47,10 @@ class TekstSchrijver {
     TekstSchrijver(const TekstSchrijver&) = delete;
     TekstSchrijver& operator=(const TekstSchrijver&) = delete;
     // Creates (or truncates) the file; `toevoegen` appends instead. Returns false when it cannot.
+    // Below an export's own tree (fs::ExacteMapScope) a file written before in the same export is
+    // gathered in memory and written at Sluit only when its bytes differ.
     bool Open(const std::string& pad1252, bool toevoegen = false);
-    bool IsOpen() const { return bestand_ != nullptr; }
+    bool IsOpen() const { return bestand_ != nullptr || uitgesteld_; }
     // Writes `regel` and CR LF. Throws IOFout on a write error (disk full...).
     void Regel(std::string_view regel);
     // Writes bytes as they are, no line end.
@@ -57,6 +61,10 @@ class TekstSchrijver {
   private:
     std::FILE* bestand_ = nullptr;
     std::string pad_;
+    std::string opSchijf_;    // set when the file lies in an export's own tree
+    bool uitgesteld_ = false; // written before in this export: gathered, decided at Sluit
+    std::string buffer_;
+    fs::Inhoudsafdruk afdruk_;
 };
 
 } // namespace gdk
