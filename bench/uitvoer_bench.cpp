@@ -87,12 +87,11 @@ void Meet(int type, const stdfs::path& uit) {
                 "verhouding %.2f; belasting %.2f\n",
                 type, gelukt ? "geschreven" : "MISLUKT", bestanden, export_s, cpu_s, piek / 1024, cp_s,
                 rc == 0 ? "" : " (cp mislukt)", export_s / cp_s, Belasting());
-    stdfs::remove_all(kopie);
-    stdfs::remove_all(site);
+    // Nothing is removed until the run ends: on ext4 the files made just after a removal cost far
+    // more (recently freed inodes are passed over), which would burden whichever came next.
 }
 
-void MeetGrootte(int personen) {
-    gdk::bench::TijdelijkeBenchMap tijdelijk;
+void MeetGrootte(const stdfs::path& basis, int personen) {
     gdk::bench::GenereerOpties opties;
     opties.personen = personen;
     opties.gezinnen = personen / 4;
@@ -100,7 +99,7 @@ void MeetGrootte(int personen) {
     opties.gedeeldeAfbeeldingen = true;
     opties.dubbeleKaarten = true;
     const auto begin = std::chrono::steady_clock::now();
-    const gdk::bench::Collectie c = gdk::bench::GenereerCollectie(tijdelijk.pad() / "bron", opties);
+    const gdk::bench::Collectie c = gdk::bench::GenereerCollectie(basis / "bron", opties);
     std::printf("%d personen: %d regels, %d gezinnen gegenereerd in %.1f s\n", c.personen, c.regels,
                 c.gezinnen, Seconden(begin));
 
@@ -122,8 +121,8 @@ void MeetGrootte(int personen) {
     gdk::miWidth = "40";
     gdk::miHeight = "30";
     gdk::inCols = "250";
-    gdk::ProgrammaMap = (tijdelijk.pad() / "programma").string();
-    const stdfs::path uit = tijdelijk.pad() / "uit";
+    gdk::ProgrammaMap = (basis / "programma").string();
+    const stdfs::path uit = basis / "uit";
     gdk::UitvoerBestanden = uit.string();
     if (!gdk::InlezenCommando(c.gdk.string())) {
         std::printf("lezen mislukt\n");
@@ -131,7 +130,6 @@ void MeetGrootte(int personen) {
     }
     for (int type = 1; type <= 3; ++type)
         Meet(type, uit);
-    std::fflush(stdout); // before the slow removal of the temporary tree
 }
 
 } // namespace
@@ -145,7 +143,9 @@ int main() {
         for (std::string deel; std::getline(ss, deel, ',');)
             groottes.push_back(std::atoi(deel.c_str()));
     }
+    gdk::bench::TijdelijkeBenchMap tijdelijk;
     for (const int personen : groottes)
-        MeetGrootte(personen);
+        MeetGrootte(tijdelijk.pad() / std::to_string(personen), personen);
+    std::fflush(stdout); // before the slow removal of the temporary tree
     return 0;
 }
