@@ -7,6 +7,7 @@
 #include "export/skelet.h"
 #include "export/tfileman.h"
 #include "export/tuitvoer.h"
+#include "export/zoekindex.h"
 #include "import/woordlijsten.h"
 #include "pages/tnaamopmaak.h"
 #include "pages/tpersoonpagina.h"
@@ -206,6 +207,13 @@ void SchrijfPersoonPagina(std::int32_t persoon) {
         Paginabestand.Regel("");
         Paginabestand.Regel(PaginaEinde());
         Paginabestand.Sluit();
+        if (ZoekKaarten.Actief()) {
+            // Ordered as the letter pages order the entries read back from the pages.
+            const std::string pagina = AsciiKleineLetters(MaakPersoonMap(persoon) + bestand);
+            ZoekKaarten.VoegToe(
+                persoon, HtmlAttribuut(IndexRegel(persoon, false)) + ";" + map + AsciiKleineLetters(bestand),
+                pagina.substr(std::string(Type1).size() + 1));
+        }
     } catch (const IOFout&) {
         MeldNietAangemaakt(map, bestand);
         SluitPaginabestandStil();
@@ -217,6 +225,7 @@ bool SchrijfPersoonPaginas() {
     if (SiteBestaatAl(siteMap)) return false;
     fs::CacheScope cache;
     fs::ExacteMapScope exact(siteMap);
+    ZoekKaarten.Begin(true);
     bool resultaat = false;
     long aantal = 0;
     try {
@@ -248,6 +257,7 @@ bool SchrijfSiteType1() {
     auto bestandsman = std::make_unique<TFileMan>();
     std::vector<std::string> mappen, bestanden, ingangen;
     const auto klaar = [&] { StatusLinks("gedenkjes : " + std::to_string(ingangen.size())); };
+    bool zoekpagina = true;
     try {
         const std::string basis = CollectieUitvoer() + Type1;
         std::string r = basis + "/tool/";
@@ -302,12 +312,13 @@ bool SchrijfSiteType1() {
         SorteerRegels(mappen);
         for (const std::string& map : mappen)
             if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(2, map, "/index.htm");
+        zoekpagina = ZoekKaarten.Schrijf(w);
     } catch (...) {
         klaar();
         throw;
     }
     klaar();
-    return true;
+    return zoekpagina;
 }
 
 bool UitvoerenType1() {
