@@ -95,6 +95,7 @@ bool SchrijfZoekpagina(const std::string& map, const std::string& bestand) {
             "         <H6 CLASS=\"copyright\">Typ een of meer woorden uit de naam, de plaats van overlijden "
             "of een geboorte- of sterfjaar, bijvoorbeeld <I>van der berg</I> of <I>leuven 2004</I>. "
             "Hoofdletters en accenten maken niet uit.</H6>");
+        f.Regel("         <BR>");
         f.Regel("         <H6 CLASS=\"standaard\" ID=\"zoekaantal\"></H6>");
         f.Regel("         <OL ID=\"zoekresultaten\" CLASS=\"vtekst\"></OL>");
         f.Regel("         <NOSCRIPT>Zoeken werkt alleen als JavaScript aan staat.</NOSCRIPT>");
