@@ -10,7 +10,7 @@ here=$(pwd)
 
 packages=(g++ cmake make pkg-config qt6-base-dev libicu-dev libjpeg-dev libgtest-dev libgmock-dev
           libbenchmark-dev xvfb xauth chromium python3 fonts-dejavu-core fonts-urw-base35
-          desktop-file-utils appstream shared-mime-info dpkg-dev file)
+          desktop-file-utils appstream shared-mime-info dpkg-dev file clang-format)
 
 install_missing() {
     local missing=()

@@ -45,7 +45,7 @@ using Opdracht = int (*)(const std::vector<std::string>&);
 
 const std::map<std::string, Opdracht>& Opdrachten() {
     static const std::map<std::string, Opdracht> opdrachten = {
-        {"inlezen", Inlezen}, {"persoon", Persoon}, {"relatie", Relatie},
+        {"inlezen", Inlezen},     {"persoon", Persoon}, {"relatie", Relatie},
         {"uitvoeren", Uitvoeren}, {"opties", Opties},
     };
     return opdrachten;

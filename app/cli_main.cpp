@@ -1,3 +1,5 @@
 #include "app/cli.h"
 
-int main(int argc, char** argv) { return gdk::cli::Hoofd(argc, argv); }
+int main(int argc, char** argv) {
+    return gdk::cli::Hoofd(argc, argv);
+}

@@ -37,8 +37,7 @@ struct Meting {
     double wand = 0, cpu = 0;
 };
 
-template <class F>
-Meting Meet(F&& f) {
+template <class F> Meting Meet(F&& f) {
     const double c = CpuSeconden();
     const auto b = std::chrono::steady_clock::now();
     f();
@@ -101,7 +100,8 @@ int main(int argc, char** argv) {
     };
     for (const Keuze& k : keuzes) {
         const Meting m = Meet([&] { k.knop->click(); });
-        std::printf("sorteren %-18s: %.3f s (cpu %.3f s), %d regels\n", k.naam, m.wand, m.cpu, k.lijst->count());
+        std::printf("sorteren %-18s: %.3f s (cpu %.3f s), %d regels\n", k.naam, m.wand, m.cpu,
+                    k.lijst->count());
     }
     // Where a sort order's time goes: the lines with their sort, and the list's filling.
     std::vector<std::string> regels;

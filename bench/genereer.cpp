@@ -14,28 +14,42 @@ namespace gdk::bench {
 namespace {
 
 const char* const Achternamen[] = {
-    "Jansen", "Vries", "Bakker", "Visser", "Smit", "Meijer", "Mulder", "Bos", "Vos", "Peters", "Hendriks",
-    "Dekker", "Brouwer", "Dijk", "Berg", "Wit", "Dijkstra", "Smits", "Graaf", "Meer", "Linden", "Kok",
-    "Jacobs", "Haan", "Vermeulen", "Heuvel", "Veen", "Broek", "Bruijn", "Beek", "Leeuwen", "Janssens",
-    "Peeters", "Maes", "Willems", "Claes", "Goossens", "Wouters", "Mertens", "Desmet", "Declercq",
-    "Verhaeghe", "Vandeputte", "Claeys", "Martens", "Lemmens", "Pauwels", "Hermans", "Aerts", "Wuyts",
-    "Cools", "Michiels", "Verstraete", "Stevens", "Dubois", "Lambert", "Coppens", "Segers", "Vermeersch",
-    "Hoekstra", "Bosman", "Scholten", "Postma", "Kuipers", "Huisman", "Timmermans", "Verbeek", "Koster",
-    "Prins", "Blom", "Sanders", "Schouten", "Kramer", "Wijk", "Willemsen", "Hoek", "Verhoeven", "Wolff",
-    "Evers", "Maas", "Ooms", "Rutten", "Groot", "Veenstra", "Kuiper", "Dam", "Hofman", "Boer", "Ruiter",
-    "Molenaar", "Gerritsen", "Brink", "Wijnen", "Vink", "Goris", "Hulst", "Laan", "Horst", "Poel",
+    "Jansen",    "Vries",      "Bakker",     "Visser",   "Smit",       "Meijer",   "Mulder",  "Bos",
+    "Vos",       "Peters",     "Hendriks",   "Dekker",   "Brouwer",    "Dijk",     "Berg",    "Wit",
+    "Dijkstra",  "Smits",      "Graaf",      "Meer",     "Linden",     "Kok",      "Jacobs",  "Haan",
+    "Vermeulen", "Heuvel",     "Veen",       "Broek",    "Bruijn",     "Beek",     "Leeuwen", "Janssens",
+    "Peeters",   "Maes",       "Willems",    "Claes",    "Goossens",   "Wouters",  "Mertens", "Desmet",
+    "Declercq",  "Verhaeghe",  "Vandeputte", "Claeys",   "Martens",    "Lemmens",  "Pauwels", "Hermans",
+    "Aerts",     "Wuyts",      "Cools",      "Michiels", "Verstraete", "Stevens",  "Dubois",  "Lambert",
+    "Coppens",   "Segers",     "Vermeersch", "Hoekstra", "Bosman",     "Scholten", "Postma",  "Kuipers",
+    "Huisman",   "Timmermans", "Verbeek",    "Koster",   "Prins",      "Blom",     "Sanders", "Schouten",
+    "Kramer",    "Wijk",       "Willemsen",  "Hoek",     "Verhoeven",  "Wolff",    "Evers",   "Maas",
+    "Ooms",      "Rutten",     "Groot",      "Veenstra", "Kuiper",     "Dam",      "Hofman",  "Boer",
+    "Ruiter",    "Molenaar",   "Gerritsen",  "Brink",    "Wijnen",     "Vink",     "Goris",   "Hulst",
+    "Laan",      "Horst",      "Poel",
 };
-const char* const Tussenvoegsels[] = {"", "", "", "", "van", "de", "van der", "van den", "ter", "van 't", "den"};
-const char* const Mannen[] = {"Johannes", "Petrus", "Hendrik", "Cornelis", "Jan", "Willem", "Antonius",
-                              "Theodorus", "Gerardus", "Franciscus", "Josephus", "Achiel", "Remi",
-                              "Karel", "Jozef", "Leonardus", "Hubertus", "Dirk", "Pieter", "Bernardus"};
-const char* const Vrouwen[] = {"Maria", "Johanna", "Anna", "Catharina", "Wilhelmina", "Elisabeth",
-                               "Geertruida", "Adriana", "Hendrika", "Theresia", "Rosalie", "Jeanne",
-                               "Agnes", "Sophia", "Lucia", "Bertha", "Margaretha", "Helena", "Ida", "Alida"};
-const char* const Plaatsen[] = {"Utrecht", "Amersfoort", "Zwolle", "Deventer", "Tilburg", "Eindhoven",
-                                "Haarlem", "Leiden", "Delft", "Gouda", "Nijmegen", "Venlo", "Roermond",
-                                "Brugge", "Gent", "Kortrijk", "Ieper", "Roeselare", "Aalst", "Leuven",
-                                "Mechelen", "Hasselt", "Genk", "Turnhout", "Oostende", "Tongeren"};
+const char* const Tussenvoegsels[] = {"",        "",        "",    "",       "van", "de",
+                                      "van der", "van den", "ter", "van 't", "den"};
+const char* const Mannen[] = {"Johannes",  "Petrus",   "Hendrik",   "Cornelis", "Jan",
+                              "Willem",    "Antonius", "Theodorus", "Gerardus", "Franciscus",
+                              "Josephus",  "Achiel",   "Remi",      "Karel",    "Jozef",
+                              "Leonardus", "Hubertus", "Dirk",      "Pieter",   "Bernardus"};
+const char* const Vrouwen[] = {"Maria",     "Johanna",    "Anna",    "Catharina", "Wilhelmina",
+                               "Elisabeth", "Geertruida", "Adriana", "Hendrika",  "Theresia",
+                               "Rosalie",   "Jeanne",     "Agnes",   "Sophia",    "Lucia",
+                               "Bertha",    "Margaretha", "Helena",  "Ida",       "Alida"};
+const char* const Plaatsen[] = {"Utrecht",  "Amersfoort", "Zwolle",   "Deventer", "Tilburg",  "Eindhoven",
+                                "Haarlem",  "Leiden",     "Delft",    "Gouda",    "Nijmegen", "Venlo",
+                                "Roermond", "Brugge",     "Gent",     "Kortrijk", "Ieper",    "Roeselare",
+                                "Aalst",    "Leuven",     "Mechelen", "Hasselt",  "Genk",     "Turnhout",
+                                "Oostende", "Tongeren"};
+
+const char* const GedeeldeNamen[] = {
+    "scan0001.jpg",   "scan0002.jpg",  "scan0003.jpg", "bidprent.png", "bidprent.jpg",
+    "kaart.jpeg",     "kaart_12.jpeg", "Gedenkje.JPG", "noext",        "scan",
+    "foto.png",       "img_0001.jpg",  "img_0002.jpg", "img_0003.jpg", "DSC0001.JPG",
+    "achterkant.png", "voorkant.jpeg", "prentje",      "b.jpg",        "x.png",
+};
 
 template <class T, std::size_t N> const char* Kies(const T (&lijst)[N], std::mt19937& r) {
     return lijst[r() % N];
@@ -76,9 +90,13 @@ Collectie GenereerCollectie(const std::filesystem::path& map, const GenereerOpti
     uit.reserve(static_cast<std::size_t>(c.regels) * 170);
     for (int i = 0; i < c.regels; ++i) {
         // Partners spread evenly, the last line always one, so the 200000th person is a partner.
-        const bool partner =
-            static_cast<long long>(i + 1) * c.gezinnen / c.regels > static_cast<long long>(i) * c.gezinnen / c.regels;
-        const bool afwijking = opties.afwijkingElke > 0 && i % opties.afwijkingElke == opties.afwijkingElke - 1;
+        const auto metPartner = [&c](int regel) {
+            return static_cast<long long>(regel + 1) * c.gezinnen / c.regels >
+                   static_cast<long long>(regel) * c.gezinnen / c.regels;
+        };
+        const bool partner = metPartner(i);
+        const bool afwijking =
+            opties.afwijkingElke > 0 && i % opties.afwijkingElke == opties.afwijkingElke - 1;
         const int soort = afwijking ? (i / opties.afwijkingElke) % 4 : -1;
 
         recPersoon p;
@@ -93,20 +111,28 @@ Collectie GenereerCollectie(const std::filesystem::path& map, const GenereerOpti
         const std::string plaats = Kies(Plaatsen, r);
         const bool foto = r() % 4 == 0;
 
-        std::string afbeelding = Naamcode(p) + Overlijdenscode(p) + "_v.jpg";
+        const bool gedeeld = opties.gedeeldeAfbeeldingen && r() % 10 == 0;
+        std::string afbeelding =
+            gedeeld ? Kies(GedeeldeNamen, r) : Naamcode(p) + Overlijdenscode(p) + "_v.jpg";
         std::string opSchijf = afbeelding;
         if (soort == 2) {
             for (char& ch : opSchijf)
                 if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
         }
-        if (opties.afbeeldingen && soort != 3) {
+        if (opties.afbeeldingen && soort != 3 &&
+            !(gedeeld && std::filesystem::exists(c.scans / afbeelding.substr(0, 1) / opSchijf))) {
             SchrijfBestand(c.scans / afbeelding.substr(0, 1) / opSchijf, beeld);
             if (foto) SchrijfBestand(c.scans / afbeelding.substr(0, 1) / (Naamcode(p) + "_f.jpg"), beeld);
         }
 
-        uit += p.Voornamen + ";" + p.Tussenvoegsel + ";" + p.Achternaam + ";" + (soort == 0 ? "" : man ? "M" : "V") +
-               ";" + (i % 7 == 0 ? "lid van de broederschap" : "") + ";" + p.GeboorteDatum + ";" + plaats + ";" +
-               p.OverlijdensDatum + ";" + plaats + ";" + (begraven ? uitvaart + ";" + plaats + ";;;" : ";;" + uitvaart + ";" + plaats + ";") +
+        const std::size_t regelBegin = uit.size();
+        uit += p.Voornamen + ";" + p.Tussenvoegsel + ";" + p.Achternaam + ";" +
+               (soort == 0 ? ""
+                : man      ? "M"
+                           : "V") +
+               ";" + (i % 7 == 0 ? "lid van de broederschap" : "") + ";" + p.GeboorteDatum + ";" + plaats +
+               ";" + p.OverlijdensDatum + ";" + plaats + ";" +
+               (begraven ? uitvaart + ";" + plaats + ";;;" : ";;" + uitvaart + ";" + plaats + ";") +
                afbeelding + ";" + (foto ? "ja" : "nee") + ";";
         if (partner)
             uit += std::string(man ? Kies(Vrouwen, r) : Kies(Mannen, r)) + ";;" + Kies(Achternamen, r) + ";" +
@@ -114,6 +140,11 @@ Collectie GenereerCollectie(const std::filesystem::path& map, const GenereerOpti
         else
             uit += ";;;";
         uit += "\r\n";
+        // A second copy of a line counts as one of the lines asked for, so the counts stay.
+        if (opties.dubbeleKaarten && !partner && i + 1 < c.regels && !metPartner(i + 1) && r() % 50 == 0) {
+            uit += uit.substr(regelBegin);
+            ++i;
+        }
     }
     SchrijfBestand(c.gdk, uit);
     return c;

@@ -9,12 +9,17 @@
 namespace gdk::bench {
 
 struct GenereerOpties {
-    int personen = 200000; // main persons and partners together (at most 200000)
-    int gezinnen = 100000; // lines with a partner (at most personen / 2 and 150000)
+    int personen = 200000;     // main persons and partners together (at most 200000)
+    int gezinnen = 100000;     // lines with a partner (at most personen / 2 and 150000)
     bool afbeeldingen = false; // write the card images (and a photo for every card "ja")
     // Every this-many-th card carries an oddity a check reports (no sex, a long date, an image
     // name in other letter case, a missing image); 0 for none.
     int afwijkingElke = 50;
+    // As in real collections: about one card in ten takes its image from 20 common names (a
+    // scanner's scan0001.jpg, a bidprent.png; .png, .jpeg and names without extension among
+    // them), and about one in fifty is a second copy of an earlier card line.
+    bool gedeeldeAfbeeldingen = false;
+    bool dubbeleKaarten = false;
     unsigned zaad = 1;
 };
 
@@ -29,14 +34,14 @@ Collectie GenereerCollectie(const std::filesystem::path& map, const GenereerOpti
 
 // A temporary folder removed again with its contents when the object goes.
 class TijdelijkeBenchMap {
-public:
+  public:
     TijdelijkeBenchMap();
     ~TijdelijkeBenchMap();
     TijdelijkeBenchMap(const TijdelijkeBenchMap&) = delete;
     TijdelijkeBenchMap& operator=(const TijdelijkeBenchMap&) = delete;
     const std::filesystem::path& pad() const { return pad_; }
 
-private:
+  private:
     std::filesystem::path pad_;
 };
 

@@ -83,8 +83,8 @@ int main() {
     opties.afbeeldingen = !(vast && std::filesystem::exists(map / "scans"));
     const auto begin = std::chrono::steady_clock::now();
     const gdk::bench::Collectie c = gdk::bench::GenereerCollectie(map, opties);
-    std::printf("gegenereerd: %d regels, %d personen, %d gezinnen in %.1f s\n", c.regels, c.personen, c.gezinnen,
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
+    std::printf("gegenereerd: %d regels, %d personen, %d gezinnen in %.1f s\n", c.regels, c.personen,
+                c.gezinnen, std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
 
     gdk::StandaardUitvoerTekst();
     gdk::AfbeeldingBestanden = c.scans.string();

@@ -20,10 +20,10 @@ recPersoonExtra& recPersoon::ExtraWijzigen() {
 recPersoon::recPersoon(const recPersoon& o)
     : Nummer(o.Nummer), Voornamen(o.Voornamen), Tussenvoegsel(o.Tussenvoegsel), Achternaam(o.Achternaam),
       Geslacht(o.Geslacht), GeboorteDatum(o.GeboorteDatum), GeboortePlaats(o.GeboortePlaats),
-      Aantekening(o.Aantekening), OverlijdensDatum(o.OverlijdensDatum), OverlijdensPlaats(o.OverlijdensPlaats),
-      MetFoto(o.MetFoto), BegraafDatum(o.BegraafDatum), BegraafPlaats(o.BegraafPlaats),
-      CrematieDatum(o.CrematieDatum), CrematiePlaats(o.CrematiePlaats), AfbeeldingExtensie(o.AfbeeldingExtensie),
-      AfbeeldingBestand(o.AfbeeldingBestand), Gezinnen(o.Gezinnen),
+      Aantekening(o.Aantekening), OverlijdensDatum(o.OverlijdensDatum),
+      OverlijdensPlaats(o.OverlijdensPlaats), MetFoto(o.MetFoto), BegraafDatum(o.BegraafDatum),
+      BegraafPlaats(o.BegraafPlaats), CrematieDatum(o.CrematieDatum), CrematiePlaats(o.CrematiePlaats),
+      AfbeeldingExtensie(o.AfbeeldingExtensie), AfbeeldingBestand(o.AfbeeldingBestand), Gezinnen(o.Gezinnen),
       extra_(o.extra_ ? std::make_unique<recPersoonExtra>(*o.extra_) : nullptr) {}
 
 recPersoon& recPersoon::operator=(const recPersoon& o) {

@@ -56,7 +56,7 @@ struct recPersoon {
     recPersoon(recPersoon&&) noexcept = default;
     recPersoon& operator=(recPersoon&&) noexcept = default;
 
-private:
+  private:
     static const recPersoonExtra& Leeg();
     std::unique_ptr<recPersoonExtra> extra_;
 };
@@ -88,16 +88,15 @@ struct recFamilie {
     recFamilie(recFamilie&&) noexcept = default;
     recFamilie& operator=(recFamilie&&) noexcept = default;
 
-private:
+  private:
     static const recFamilieExtra& Leeg();
     std::unique_ptr<recFamilieExtra> extra_;
 };
 
 // A 1-based table. Reading an index outside 1..filled gives an empty record, so a reference of
 // 0 (or a stray number) never reaches past the store.
-template <class T, int Capaciteit>
-class Tabel {
-public:
+template <class T, int Capaciteit> class Tabel {
+  public:
     static constexpr int capaciteit = Capaciteit;
     const T& operator[](std::int32_t i) const {
         return (i >= 1 && i < static_cast<std::int32_t>(rijen_.size())) ? rijen_[i] : leeg_;
@@ -119,7 +118,7 @@ public:
     }
     void Reserveer(std::size_t n) { rijen_.reserve(n + 1); }
 
-private:
+  private:
     std::vector<T> rijen_ = std::vector<T>(1);
     T leeg_{};
 };

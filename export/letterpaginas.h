@@ -2,7 +2,8 @@
 // The 26 letter index pages of the type 1 site, "inhouda.htm" to "inhoudz.htm" in the site root:
 // per capital letter the surnames that start with it, each in bold and followed by one link per
 // person page, spread over a table of four columns of near-equal length. A letter without
-// surnames gets a page that says so.
+// surnames gets a page that says so. Nothing here throws: a page that cannot be written is
+// reported (or, for an empty letter, passed over) where it fails.
 #include <string>
 #include <vector>
 

@@ -12,12 +12,16 @@ namespace gdk {
 
 TekstSchrijver Paginabestand;
 
-void SluitPaginabestandStil() {
+void SluitStil(TekstSchrijver& f) {
     try {
-        Paginabestand.Sluit();
+        f.Sluit();
     } catch (const IOFout&) {
         // The writer that failed has already said so.
     }
+}
+
+void SluitPaginabestandStil() {
+    SluitStil(Paginabestand);
 }
 
 // Continues the root page that SchrijfIndexKop opened; closes it, or reports and closes.
@@ -43,19 +47,17 @@ using Regels = std::function<void(TekstSchrijver&)>;
 // every skeleton writer.
 bool SchrijfBestand(TekstSchrijver& f, const std::string& map, const std::string& bestand,
                     const Regels& schrijf) {
-    try {
-        if (!f.Open(map + bestand)) throw IOFout(map + bestand);
-        schrijf(f);
-        f.Sluit();
-        return true;
-    } catch (const IOFout&) {
+    if (f.Open(map + bestand)) {
         try {
+            schrijf(f);
             f.Sluit();
+            return true;
         } catch (const IOFout&) {
+            SluitStil(f);
         }
-        MeldNietAangemaakt(map, bestand);
-        return false;
     }
+    MeldNietAangemaakt(map, bestand);
+    return false;
 }
 
 void BeveiligingMetLegeRegel(TekstSchrijver& f) {
@@ -193,8 +195,11 @@ bool SchrijfDoorverwijzing(int diepte, const std::string& map, const std::string
 }
 
 bool SchrijfIndexKop(const std::string& map, const std::string& bestand) {
+    if (!Paginabestand.Open(map + bestand)) {
+        MeldNietAangemaakt(map, bestand);
+        return false;
+    }
     try {
-        if (!Paginabestand.Open(map + bestand)) throw IOFout(map + bestand);
         TekstSchrijver& f = Paginabestand;
         f.Regel("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">");
         f.Regel("<HTML>");

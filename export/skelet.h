@@ -5,6 +5,7 @@
 // map + bestand, so callers pass "map/" + "naam" or "map" + "/naam". All lines end in CR LF and are
 // written byte for byte (Windows-1252). Writers return true when the file was written and closed;
 // on a failure they show MeldNietAangemaakt(map, bestand), close the file and return false.
+// Nothing here throws: an IOFout of the file writer is caught and reported where it arises.
 #include "platform/tekstbestand.h"
 
 #include <functional>
@@ -16,7 +17,9 @@ namespace gdk {
 // The one open output page of an export. Only one page is open at a time; the redirect pages and
 // the image pages use handles of their own so they can be written while a page is open here.
 extern TekstSchrijver Paginabestand;
-// Closes Paginabestand without throwing (after a failure, or to abandon a page).
+// Closes `f` without throwing (after a failure, or to abandon a page).
+void SluitStil(TekstSchrijver& f);
+// SluitStil(Paginabestand).
 void SluitPaginabestandStil();
 
 bool SchrijfStijlblad(const std::string& map, const std::string& bestand);

@@ -1,7 +1,7 @@
 #pragma once
 // The file copier of the site writers: copies the program's own files (backgrounds, banner,
 // desktop.ini) into a site, in blocks, with a message when the source or the target folder is
-// missing.
+// missing. May throw IOFout (KopieerBestand).
 #include <string>
 
 namespace gdk {

@@ -190,8 +190,11 @@ void SchrijfPersoonPagina(std::int32_t persoon) {
     if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(3, map, "/index.htm");
 
     const std::string bestand = "/" + ExtensieVervangen(n, ".htm");
+    if (!Paginabestand.Open(map + AsciiKleineLetters(bestand))) {
+        MeldNietAangemaakt(map, bestand);
+        return;
+    }
     try {
-        if (!Paginabestand.Open(map + AsciiKleineLetters(bestand))) throw IOFout("");
         SchrijfPersoonKop(persoon);
         Paginabestand.Regel("   <H6 CLASS=\"vader\"><B>");
         Paginabestand.Regel("   " + MaakNaamRegel(persoon));

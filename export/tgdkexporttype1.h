@@ -3,6 +3,8 @@
 // images copied beside them, and 26 letter index pages built from the pages written. The export
 // runs in two phases: the person pages (with the image copies), then the skeleton, the scan of
 // the written pages and the letter pages. The second phase runs only when the first succeeded.
+// May throw IOFout: UitvoerenType1 and SchrijfSiteType1, when a copy of the program's files fails
+// or a written page cannot be read back. A page that cannot be written is reported and skipped.
 #include <cstdint>
 #include <string>
 
@@ -17,7 +19,7 @@ bool UitvoerenType1();
 bool SchrijfPersoonPaginas();
 // Phase 2: the skeleton, the scan of the person pages, the letter pages and the redirect pages
 // of the letter folders. True when it ran to the end; a page that cannot be read back ends it
-// with an IOFout.
+// with an IOFout, as does a failed copy of the program's files.
 bool SchrijfSiteType1();
 
 // One person page; a person without surname or without a usable image name gets none.

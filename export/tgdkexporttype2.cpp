@@ -185,6 +185,22 @@ void SchrijfVoetregels(TekstSchrijver& f) {
     f.Regel("   </H6>");
 }
 
+// Into the open letter page: its head and table header when it has none yet (`kop`), then the
+// row. False when a line could not be written.
+bool SchrijfRijOpPagina(const SiteOpmaak& o, char l, const std::vector<std::string>& v, bool& kop) {
+    try {
+        if (!kop) {
+            SchrijfInhoudKop(Paginabestand, l);
+            SchrijfTabelKop(Paginabestand, o);
+            kop = true;
+        }
+        SchrijfTabelRij(Paginabestand, v);
+        return true;
+    } catch (const IOFout&) {
+        return false;
+    }
+}
+
 void MeldRijFout(const std::string& veld9) {
     UI().Melding(std::string("Verschillen in bestand :") + "\n\n" + veld9, "Html Afbeelding");
 }
@@ -210,19 +226,10 @@ void SchrijfLetterPagina(const SiteOpmaak& o, const std::string& siteMap, char l
         std::vector<std::string> v = Velden(regel);
         const std::string veld9 = v[8];
         v[8] = Trim(BestandsnaamDeel(v[8]));
-        try {
-            if (!open) {
-                if (!Paginabestand.Open(pad, kop)) throw IOFout(pad);
-                open = true;
-            }
-            if (!kop) {
-                SchrijfInhoudKop(Paginabestand, l);
-                SchrijfTabelKop(Paginabestand, o);
-                kop = true;
-            }
-            SchrijfTabelRij(Paginabestand, v);
+        if (!open) open = Paginabestand.Open(pad, kop);
+        if (open && SchrijfRijOpPagina(o, l, v, kop)) {
             ++RijenOpPagina;
-        } catch (const IOFout&) {
+        } else {
             MeldRijFout(veld9);
             SluitPaginabestandStil();
             open = false;
@@ -235,15 +242,18 @@ void SchrijfLetterPagina(const SiteOpmaak& o, const std::string& siteMap, char l
         if (!fs::BestandBestaat(pad)) SchrijfGeenGegevensPagina(o, siteMap, l);
         return;
     }
-    try {
-        if (!open && !Paginabestand.Open(pad, true)) throw IOFout(pad);
-        SchrijfInhoudSlot(Paginabestand);
-        SchrijfVoetregels(Paginabestand);
-        Paginabestand.Sluit();
-    } catch (const IOFout&) {
-        SluitPaginabestandStil();
-        MeldNietAangemaakt(siteMap, bestand);
+    bool gesloten = false;
+    if (open || Paginabestand.Open(pad, true)) {
+        try {
+            SchrijfInhoudSlot(Paginabestand);
+            SchrijfVoetregels(Paginabestand);
+            Paginabestand.Sluit();
+            gesloten = true;
+        } catch (const IOFout&) {
+            SluitPaginabestandStil();
+        }
     }
+    if (!gesloten) MeldNietAangemaakt(siteMap, bestand);
     RijenOpPagina = 0;
 }
 
@@ -315,8 +325,11 @@ bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const st
     const std::string bron =
         AsciiKleineLetters("../../Afbeeldingen/" + afbeelding.substr(0, 1) + "/" + afbeelding);
     TekstSchrijver f; // its own handle: a letter page may be open meanwhile
+    if (!f.Open(p + bestand)) {
+        MeldNietAangemaakt(p, bestand);
+        return false;
+    }
     try {
-        if (!f.Open(p + bestand)) throw IOFout(p + bestand);
         f.Regel("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">");
         f.Regel("<HTML>");
         f.Regel("<HEAD>");
@@ -359,10 +372,7 @@ bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const st
         f.Sluit();
         return true;
     } catch (const IOFout&) {
-        try {
-            f.Sluit();
-        } catch (const IOFout&) {
-        }
+        SluitStil(f);
         MeldNietAangemaakt(p, bestand);
         return false;
     }
@@ -370,8 +380,11 @@ bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const st
 
 void SchrijfGeenGegevensPagina(const SiteOpmaak& o, const std::string& siteMap, char letter) {
     const std::string bestand = std::string("/inhoud") + letter + ".htm";
+    if (!Paginabestand.Open(siteMap + bestand)) {
+        MeldNietAangemaakt(siteMap, bestand);
+        return;
+    }
     try {
-        if (!Paginabestand.Open(siteMap + bestand)) throw IOFout(siteMap + bestand);
         TekstSchrijver& f = Paginabestand;
         SchrijfInhoudKop(f, letter);
         f.Regel("   <TABLE BORDER=\"0\" CELLSPACING=\"1\" CELLPADDING=\"6\" ALIGN=\"" +

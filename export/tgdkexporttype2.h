@@ -2,6 +2,10 @@
 // The type 2 site: a letter menu, one table page per initial letter a-z with a row per person
 // who has a card image, and one page per card image. Type 3 shares all of it except its root
 // pages and a few settings (tgdkexporttype3.h); the shared steps take a SiteOpmaak.
+// May throw IOFout: UitvoerenType2, SchrijfSiteType2, type23::Uitvoeren and
+// type23::SchrijfToolMappen, when a card image or a program file cannot be copied or the report
+// file cannot be written; the export ends there. The page writers report a page that cannot be
+// written and go on.
 #include <functional>
 #include <string>
 #include <vector>

@@ -1,6 +1,7 @@
 #pragma once
 // The type 3 site: the content of the type 2 site under a tall banner that carries the letter
 // links, with one content frame below it, and its own table and image settings.
+// May throw IOFout: UitvoerenType3 and SchrijfSiteType3, as their type 2 counterparts do.
 #include "export/tgdkexporttype2.h"
 
 #include <string>

@@ -28,7 +28,8 @@ bool MaakSiteMapAan(const std::string& map, int diepte);
 // ProgrammaMap + "/tool/" + naam, when that file exists; else empty.
 std::string ToolBestand(const std::string& naam);
 // Copies the tool file `naam` to `doel` with the file copier when the program has it; skipped
-// silently when it does not. True when a copy was made.
+// silently when it does not. True when a copy was made. May throw IOFout (from the copier): a
+// failed copy ends the export.
 bool KopieerToolBestand(TFileMan& fm, const std::string& naam, const std::string& doel);
 
 // A name derived from data may become a file or folder name of the site only when it is not

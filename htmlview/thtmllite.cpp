@@ -24,7 +24,8 @@ void ThtmlLite::StijlToepassen() {
     QFont font(defFontName_);
     font.setPointSize(defFontSize_);
     document()->setDefaultFont(font);
-    document()->setDefaultStyleSheet(QStringLiteral("pre, code, tt { font-family: \"%1\"; }").arg(defPreFontName_));
+    document()->setDefaultStyleSheet(
+        QStringLiteral("pre, code, tt { font-family: \"%1\"; }").arg(defPreFontName_));
     QPalette p = palette();
     p.setColor(QPalette::Base, defBackground_);
     setPalette(p);
@@ -53,8 +54,9 @@ void ThtmlLite::ZetDefBackground(const QColor& kleur) {
 void ThtmlLite::LaadHtml(const std::string& html1252) {
     const QString html = QString::fromUtf8(gdk::NaarUtf8(html1252));
     bronnen_.clear();
-    static const QRegularExpression src(QStringLiteral("\\bSRC\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"),
-                                        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression src(
+        QStringLiteral("\\bSRC\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"),
+        QRegularExpression::CaseInsensitiveOption);
     for (auto it = src.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         QString tekst = m.captured(1);

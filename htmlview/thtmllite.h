@@ -13,7 +13,7 @@
 class ThtmlLite : public QTextBrowser {
     Q_OBJECT
 
-public:
+  public:
     explicit ThtmlLite(QWidget* parent = nullptr);
 
     // Shows the document of `html1252` (with an empty base reference).
@@ -30,15 +30,15 @@ public:
     void ZetDefBackground(const QColor& kleur);
     QColor DefBackground() const { return defBackground_; }
 
-signals:
+  signals:
     // A click on a link; `link` is the HREF text as written in the page (entities decoded).
     void HotSpotClick(const QString& link);
 
-protected:
+  protected:
     QVariant loadResource(int type, const QUrl& name) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+  private:
     void AnkerGekozen(const QUrl& url);
     void StijlToepassen();
 

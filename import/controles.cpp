@@ -18,7 +18,6 @@ namespace {
 // The report of the current read, open from its first finding to the end of the read.
 TekstSchrijver verslag;
 
-
 } // namespace
 
 std::string PersoonSleutel(std::int32_t n) {
@@ -71,20 +70,31 @@ void VerschillenAfsluiten() {
     verslag.Sluit();
 }
 
-void ControleGeslacht(std::int32_t n) { VerschilSchrijven(UitvoerTekst[113] + PersoonSleutel(n)); }
+void ControleGeslacht(std::int32_t n) {
+    VerschilSchrijven(UitvoerTekst[113] + PersoonSleutel(n));
+}
 
 void ControleDatum(std::int32_t n, DatumSoort soort) {
     const recPersoon& p = Personen[n];
     const std::string* datum = nullptr;
     const char* tekst = nullptr;
     switch (soort) {
-    case DatumSoort::Geboorte: datum = &p.GeboorteDatum, tekst = "afwijking in g-datum van "; break;
-    case DatumSoort::Overlijden: datum = &p.OverlijdensDatum, tekst = "afwijking in o-datum van "; break;
-    case DatumSoort::Begraaf: datum = &p.BegraafDatum, tekst = "afwijking in b-datum van "; break;
-    case DatumSoort::Crematie: datum = &p.CrematieDatum, tekst = "afwijking in c-datum van "; break;
+    case DatumSoort::Geboorte:
+        datum = &p.GeboorteDatum, tekst = "afwijking in g-datum van ";
+        break;
+    case DatumSoort::Overlijden:
+        datum = &p.OverlijdensDatum, tekst = "afwijking in o-datum van ";
+        break;
+    case DatumSoort::Begraaf:
+        datum = &p.BegraafDatum, tekst = "afwijking in b-datum van ";
+        break;
+    case DatumSoort::Crematie:
+        datum = &p.CrematieDatum, tekst = "afwijking in c-datum van ";
+        break;
     }
     if (datum->size() <= 10) return;
-    VerschilSchrijven(tekst + p.Voornamen + " " + Trim(p.Tussenvoegsel) + " " + p.Achternaam + " : " + *datum);
+    VerschilSchrijven(tekst + p.Voornamen + " " + Trim(p.Tussenvoegsel) + " " + p.Achternaam + " : " +
+                      *datum);
 }
 
 void ControleBestandsnaam(std::int32_t n, const BestandsnaamCodes& codes) {
@@ -114,14 +124,19 @@ void ControleAfbeeldingMap(std::int32_t n) {
     AfbeeldingMap.clear();
     if (!IsLeeg(s)) {
         switch (NiveauAfbeeldingBestanden) {
-        case 0: AfbeeldingMap = s + "/" + c1 + "/"; break;
+        case 0:
+            AfbeeldingMap = s + "/" + c1 + "/";
+            break;
         case 1: {
             const std::string achternaam = BestandsnaamSchoon(p.Achternaam);
             AfbeeldingMap = s + "/" + c1 + "/" + (achternaam.size() == 1 ? achternaam : c2) + "/";
             break;
         }
-        case 2: AfbeeldingMap = s + "/" + c1 + "/" + BestandsnaamSchoon(p.Achternaam) + "/"; break;
-        default: break;
+        case 2:
+            AfbeeldingMap = s + "/" + c1 + "/" + BestandsnaamSchoon(p.Achternaam) + "/";
+            break;
+        default:
+            break;
         }
     }
     // Also for an empty image name: the bare folder is then reported.

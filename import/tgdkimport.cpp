@@ -22,11 +22,12 @@ namespace {
 // Trimmed = every character of code 32 and below removed at both ends.
 std::string_view TrimZicht(std::string_view s) {
     std::size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
+    while (b < e && static_cast<unsigned char>(s[b]) <= 32)
+        ++b;
+    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32)
+        --e;
     return s.substr(b, e - b);
 }
-
 
 // Upper case A-Z only, compared against short fixed words: no allocation for long fields.
 bool GelijkHoofdletters(std::string_view veld, std::string_view woord) {
@@ -41,10 +42,10 @@ bool GelijkHoofdletters(std::string_view veld, std::string_view woord) {
 
 // Everything the reader does for one line; false when a capacity stop ends the reading.
 class RegelLezer {
-public:
+  public:
     bool Lees(std::string_view regel);
 
-private:
+  private:
     bool Partner(std::int32_t n, const std::string& voornamen, const std::string& tussenvoegsel,
                  const std::string& achternaam, const std::string& geslacht);
 };
@@ -91,8 +92,8 @@ bool RegelLezer::Lees(std::string_view regel) {
 
     const std::string afbeelding = VeldNemen(rest);
     // The codes are needed only for a derived name or a name check; skip them otherwise.
-    const bool codesNodig = (afbeelding.empty() && BestandsnaamToevoegen) || ControleOpBestandsnaam ||
-                            ControleOpBestandsnaamFoto;
+    const bool codesNodig =
+        (afbeelding.empty() && BestandsnaamToevoegen) || ControleOpBestandsnaam || ControleOpBestandsnaamFoto;
     const BestandsnaamCodes codes = codesNodig ? Codes(Personen[n]) : BestandsnaamCodes{};
     {
         recPersoon& p = Personen.Wijzig(n);
@@ -207,7 +208,9 @@ std::string MetStreep(const std::string& datum) {
 }
 } // namespace
 
-std::string Overlijdenscode(const recPersoon& p) { return MetStreep(p.OverlijdensDatum); }
+std::string Overlijdenscode(const recPersoon& p) {
+    return MetStreep(p.OverlijdensDatum);
+}
 
 std::string Uitvaartcode(const recPersoon& p) {
     if (!IsLeeg(p.BegraafDatum)) return MetStreep(p.BegraafDatum);
@@ -215,7 +218,9 @@ std::string Uitvaartcode(const recPersoon& p) {
     return "_00000000";
 }
 
-BestandsnaamCodes Codes(const recPersoon& p) { return {Naamcode(p), Overlijdenscode(p), Uitvaartcode(p)}; }
+BestandsnaamCodes Codes(const recPersoon& p) {
+    return {Naamcode(p), Overlijdenscode(p), Uitvaartcode(p)};
+}
 
 bool LeesGedenkjes() {
     // Cleared before the file test, so a failed read leaves an empty store.

@@ -461,7 +461,6 @@ bool IsBlanco(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
-
 bool IsScheidingsteken(char c) {
     return c == '/' || c == '\\';
 }

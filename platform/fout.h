@@ -7,7 +7,7 @@
 namespace gdk {
 
 class IOFout : public std::runtime_error {
-public:
+  public:
     explicit IOFout(const std::string& melding) : std::runtime_error(melding) {}
 };
 

@@ -6,7 +6,7 @@ namespace gdk {
 namespace {
 
 class StilleGebruiker : public Gebruiker {
-public:
+  public:
     void ToonLinks(const std::string&) override {}
     void ToonRechts(const std::string&) override {}
     void Melding(const std::string&, const std::string&) override {}
@@ -20,8 +20,12 @@ Gebruiker* huidige = &stil;
 
 } // namespace
 
-Gebruiker& UI() { return *huidige; }
-void ZetUI(Gebruiker* ui) { huidige = ui ? ui : &stil; }
+Gebruiker& UI() {
+    return *huidige;
+}
+void ZetUI(Gebruiker* ui) {
+    huidige = ui ? ui : &stil;
+}
 
 VoortgangMelder::VoortgangMelder(long totaal)
     : totaal_(totaal), stap_(std::max(1L, totaal / 300)), volgende_(0) {}

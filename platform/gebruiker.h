@@ -7,7 +7,7 @@
 namespace gdk {
 
 class Gebruiker {
-public:
+  public:
     virtual ~Gebruiker() = default;
     // The full panel text as it is shown (the two leading blanks included).
     virtual void ToonLinks(const std::string& tekst) = 0;
@@ -28,18 +28,18 @@ void ZetUI(Gebruiker* ui); // nullptr: back to the silent sink
 
 // Reports progress to UI() no more often than every 1/300 of the total.
 class VoortgangMelder {
-public:
+  public:
     explicit VoortgangMelder(long totaal);
     ~VoortgangMelder(); // reports the end
     void Stap(long gedaan);
 
-private:
+  private:
     long totaal_, stap_, volgende_;
 };
 
 // Busy cursor on for a scope.
 class BezigScope {
-public:
+  public:
     BezigScope() { UI().BezigCursor(true); }
     ~BezigScope() { UI().BezigCursor(false); }
     BezigScope(const BezigScope&) = delete;

@@ -9,12 +9,14 @@
 namespace gdk {
 
 class OpnameGebruiker : public Gebruiker {
-public:
+  public:
     OpnameGebruiker() { ZetUI(this); }
     ~OpnameGebruiker() override { ZetUI(nullptr); }
     void ToonLinks(const std::string& t) override { links.push_back(t); }
     void ToonRechts(const std::string& t) override { rechts.push_back(t); }
-    void Melding(const std::string& t, const std::string& titel) override { meldingen.emplace_back(t, titel); }
+    void Melding(const std::string& t, const std::string& titel) override {
+        meldingen.emplace_back(t, titel);
+    }
     void BezigCursor(bool aan) override { bezig.push_back(aan); }
     void Herteken() override { ++hertekend; }
     void Voortgang(long gedaan, long totaal) override { voortgang.emplace_back(gedaan, totaal); }

@@ -7,7 +7,7 @@
 namespace gdk {
 
 class StderrGebruiker : public Gebruiker {
-public:
+  public:
     StderrGebruiker();
     void ToonLinks(const std::string& t) override;
     void ToonRechts(const std::string& t) override;
@@ -16,7 +16,7 @@ public:
     void Herteken() override {}
     void Voortgang(long gedaan, long totaal) override;
 
-private:
+  private:
     bool terminal_;
     bool voortgangZichtbaar_ = false;
 };

@@ -20,7 +20,8 @@ constexpr int Hoogte = 180;
 
 std::uint32_t Hash(const std::string& s) {
     std::uint32_t h = 2166136261u;
-    for (unsigned char c : s) h = (h ^ c) * 16777619u;
+    for (unsigned char c : s)
+        h = (h ^ c) * 16777619u;
     return h;
 }
 
@@ -31,7 +32,8 @@ std::vector<unsigned char> Teken(const std::string& naam) {
     };
     auto blok = [&](int x0, int y0, int x1, int y1, unsigned char v) {
         for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x) zet(x, y, v);
+            for (int x = x0; x < x1; ++x)
+                zet(x, y, v);
     };
     // The dark mourning frame of a memorial card.
     blok(5, 5, Breedte - 5, 9, 0x28);
@@ -47,7 +49,8 @@ std::vector<unsigned char> Teken(const std::string& naam) {
         for (int y = 0; y < Hoogte; ++y)
             for (int x = 0; x < Breedte; ++x) {
                 const double dx = (x - cx) / rx, dy = (y - cy) / ry;
-                if (dx * dx + dy * dy <= 1.0) zet(x, y, static_cast<unsigned char>(0x40 + (y * 0x50) / Hoogte));
+                if (dx * dx + dy * dy <= 1.0)
+                    zet(x, y, static_cast<unsigned char>(0x40 + (y * 0x50) / Hoogte));
             }
         return beeld;
     }

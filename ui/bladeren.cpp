@@ -56,12 +56,12 @@ void TfrmGedenkjes::MaakPaginas() {
     gaNaarLayout->addWidget(MaakGaNaar());
     splGaNaar = new QSplitter(Qt::Horizontal, tshGaNaar);
     splGaNaar->setObjectName(QStringLiteral("splGaNaar"));
-    splGaNaar->addWidget(MaakSorteerGroep("rgrpSorterenRelatie", " sorteren Relatie ", rgrpSorterenRelatieKeuze,
-                                          rgrpSorterenRelatieVoornamen, rgrpSorterenRelatieAchternaam,
-                                          lbxSorterenRelatie, "lbxSorterenRelatie"));
-    splGaNaar->addWidget(MaakSorteerGroep("rgrpSorterenPersoon", " sorteren Persoon ", rgrpSorterenPersoonKeuze,
-                                          rgrpSorterenPersoonVoornamen, rgrpSorterenPersoonAchternaam,
-                                          lbxSorterenPersoon, "lbxSorterenPersoon"));
+    splGaNaar->addWidget(MaakSorteerGroep(
+        "rgrpSorterenRelatie", " sorteren Relatie ", rgrpSorterenRelatieKeuze, rgrpSorterenRelatieVoornamen,
+        rgrpSorterenRelatieAchternaam, lbxSorterenRelatie, "lbxSorterenRelatie"));
+    splGaNaar->addWidget(MaakSorteerGroep(
+        "rgrpSorterenPersoon", " sorteren Persoon ", rgrpSorterenPersoonKeuze, rgrpSorterenPersoonVoornamen,
+        rgrpSorterenPersoonAchternaam, lbxSorterenPersoon, "lbxSorterenPersoon"));
     rgrpSorterenRelatie = qobject_cast<QGroupBox*>(splGaNaar->widget(0));
     rgrpSorterenPersoon = qobject_cast<QGroupBox*>(splGaNaar->widget(1));
     gaNaarLayout->addWidget(splGaNaar, 1);
@@ -91,10 +91,14 @@ void TfrmGedenkjes::MaakPaginas() {
     connect(tcPersoon, &TTabBalk::Resize, this, &TfrmGedenkjes::tcPersoonResize);
     connect(lbxRelatie, &QListWidget::itemDoubleClicked, this, &TfrmGedenkjes::lbxRelatieDblClick);
     connect(lbxPersoon, &QListWidget::itemDoubleClicked, this, &TfrmGedenkjes::lbxPersoonDblClick);
-    connect(lbxSorterenRelatie, &QListWidget::itemDoubleClicked, this, &TfrmGedenkjes::lbxSorterenRelatieDblClick);
-    connect(lbxSorterenPersoon, &QListWidget::itemDoubleClicked, this, &TfrmGedenkjes::lbxSorterenPersoonDblClick);
-    connect(rgrpSorterenRelatieKeuze, &QButtonGroup::idClicked, this, &TfrmGedenkjes::rgrpSorterenRelatieClick);
-    connect(rgrpSorterenPersoonKeuze, &QButtonGroup::idClicked, this, &TfrmGedenkjes::rgrpSorterenPersoonClick);
+    connect(lbxSorterenRelatie, &QListWidget::itemDoubleClicked, this,
+            &TfrmGedenkjes::lbxSorterenRelatieDblClick);
+    connect(lbxSorterenPersoon, &QListWidget::itemDoubleClicked, this,
+            &TfrmGedenkjes::lbxSorterenPersoonDblClick);
+    connect(rgrpSorterenRelatieKeuze, &QButtonGroup::idClicked, this,
+            &TfrmGedenkjes::rgrpSorterenRelatieClick);
+    connect(rgrpSorterenPersoonKeuze, &QButtonGroup::idClicked, this,
+            &TfrmGedenkjes::rgrpSorterenPersoonClick);
     connect(bbtnGaNaar, &QPushButton::clicked, this, &TfrmGedenkjes::bbtnGaNaarClick);
     connect(edtGaNaarRelatie, &QLineEdit::returnPressed, this, &TfrmGedenkjes::edtGaNaarRelatieKeyPress);
     connect(edtGaNaarPersoon, &QLineEdit::returnPressed, this, &TfrmGedenkjes::edtGaNaarRelatieKeyPress);
@@ -141,7 +145,8 @@ QWidget* TfrmGedenkjes::MaakLetterTabs(TTabBalk*& tabs, QListWidget*& lijst, con
     {
         // Filling the 26 tabs must not count as the user choosing one.
         const QSignalBlocker stil(tabs);
-        for (char c = 'A'; c <= 'Z'; ++c) tabs->addTab(QString(QLatin1Char(c)));
+        for (char c = 'A'; c <= 'Z'; ++c)
+            tabs->addTab(QString(QLatin1Char(c)));
         tabs->setCurrentIndex(0);
     }
     lijst = new QListWidget(houder);
@@ -154,8 +159,8 @@ QWidget* TfrmGedenkjes::MaakLetterTabs(TTabBalk*& tabs, QListWidget*& lijst, con
 }
 
 QGroupBox* TfrmGedenkjes::MaakSorteerGroep(const char* naam, const char* titel, QButtonGroup*& keuze,
-                                           QRadioButton*& voornamen, QRadioButton*& achternaam, QListWidget*& lijst,
-                                           const char* lijstNaam) {
+                                           QRadioButton*& voornamen, QRadioButton*& achternaam,
+                                           QListWidget*& lijst, const char* lijstNaam) {
     auto* groep = new QGroupBox(QString::fromLatin1(titel), this);
     groep->setObjectName(QString::fromLatin1(naam));
     auto* kolom = new QVBoxLayout(groep);
@@ -244,7 +249,8 @@ void TfrmGedenkjes::pctrViewerChange(int index) {
         for (QButtonGroup* keuze : {rgrpSorterenRelatieKeuze, rgrpSorterenPersoonKeuze}) {
             // An exclusive group keeps one button checked; "no choice" needs it lifted briefly.
             keuze->setExclusive(false);
-            for (QAbstractButton* b : keuze->buttons()) b->setChecked(false);
+            for (QAbstractButton* b : keuze->buttons())
+                b->setChecked(false);
             keuze->setExclusive(true);
         }
         break;
@@ -314,11 +320,17 @@ void TfrmGedenkjes::tcRelatieChange(int index) {
     LetterTab = index;
 }
 
-void TfrmGedenkjes::tcPersoonChange(int index) { tcRelatieChange(index); }
+void TfrmGedenkjes::tcPersoonChange(int index) {
+    tcRelatieChange(index);
+}
 
-void TfrmGedenkjes::tcRelatieResize() { tcRelatie->ZetTabWidth(tcRelatie->width() / 27); }
+void TfrmGedenkjes::tcRelatieResize() {
+    tcRelatie->ZetTabWidth(tcRelatie->width() / 27);
+}
 
-void TfrmGedenkjes::tcPersoonResize() { tcPersoon->ZetTabWidth(tcPersoon->width() / 27); }
+void TfrmGedenkjes::tcPersoonResize() {
+    tcPersoon->ZetTabWidth(tcPersoon->width() / 27);
+}
 
 void TfrmGedenkjes::SorteerLijst(QButtonGroup* keuze, QListWidget* lijst, bool relaties) {
     lijst->clear();
@@ -328,9 +340,13 @@ void TfrmGedenkjes::SorteerLijst(QButtonGroup* keuze, QListWidget* lijst, bool r
     VulLijst(lijst, AlleRegels(relaties, gekozen == 1));
 }
 
-void TfrmGedenkjes::rgrpSorterenRelatieClick() { SorteerLijst(rgrpSorterenRelatieKeuze, lbxSorterenRelatie, true); }
+void TfrmGedenkjes::rgrpSorterenRelatieClick() {
+    SorteerLijst(rgrpSorterenRelatieKeuze, lbxSorterenRelatie, true);
+}
 
-void TfrmGedenkjes::rgrpSorterenPersoonClick() { SorteerLijst(rgrpSorterenPersoonKeuze, lbxSorterenPersoon, false); }
+void TfrmGedenkjes::rgrpSorterenPersoonClick() {
+    SorteerLijst(rgrpSorterenPersoonKeuze, lbxSorterenPersoon, false);
+}
 
 // ---------------------------------------------------------------- double-clicks
 
@@ -354,10 +370,18 @@ void TfrmGedenkjes::PersoonDubbelklik(QListWidget* lijst) {
     PersoonStatus(n);
 }
 
-void TfrmGedenkjes::lbxRelatieDblClick() { RelatieDubbelklik(lbxRelatie); }
-void TfrmGedenkjes::lbxSorterenRelatieDblClick() { RelatieDubbelklik(lbxSorterenRelatie); }
-void TfrmGedenkjes::lbxPersoonDblClick() { PersoonDubbelklik(lbxPersoon); }
-void TfrmGedenkjes::lbxSorterenPersoonDblClick() { PersoonDubbelklik(lbxSorterenPersoon); }
+void TfrmGedenkjes::lbxRelatieDblClick() {
+    RelatieDubbelklik(lbxRelatie);
+}
+void TfrmGedenkjes::lbxSorterenRelatieDblClick() {
+    RelatieDubbelklik(lbxSorterenRelatie);
+}
+void TfrmGedenkjes::lbxPersoonDblClick() {
+    PersoonDubbelklik(lbxPersoon);
+}
+void TfrmGedenkjes::lbxSorterenPersoonDblClick() {
+    PersoonDubbelklik(lbxSorterenPersoon);
+}
 
 // ---------------------------------------------------------------- go-to fields
 
@@ -371,7 +395,8 @@ void TfrmGedenkjes::bbtnGaNaarClick() {
             // person status rather than a relation status it has no number for.
             if (gdk::TekstNaarGetal(relatie, n)) {
                 RelatieStatus(n);
-            } else if ((relatie[0] == '%' || relatie[0] == '@') && gdk::TekstNaarGetal(relatie.substr(1), n)) {
+            } else if ((relatie[0] == '%' || relatie[0] == '@') &&
+                       gdk::TekstNaarGetal(relatie.substr(1), n)) {
                 PersoonStatus(n);
             }
         } else {
@@ -390,4 +415,6 @@ void TfrmGedenkjes::bbtnGaNaarClick() {
     }
 }
 
-void TfrmGedenkjes::edtGaNaarRelatieKeyPress() { bbtnGaNaarClick(); }
+void TfrmGedenkjes::edtGaNaarRelatieKeyPress() {
+    bbtnGaNaarClick();
+}

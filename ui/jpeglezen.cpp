@@ -54,7 +54,8 @@ bool Decodeer(Decodeerwerk& w, const QByteArray& inhoud) {
     // A header may claim any size up to 65500 by 65500; far beyond a card scan we refuse
     // rather than ask for gigabytes.
     constexpr long long MaxBeeldpunten = 120LL * 1000 * 1000;
-    if (static_cast<long long>(breedte) * hoogte <= MaxBeeldpunten) w.beeld = QImage(breedte, hoogte, QImage::Format_RGB32);
+    if (static_cast<long long>(breedte) * hoogte <= MaxBeeldpunten)
+        w.beeld = QImage(breedte, hoogte, QImage::Format_RGB32);
     if (w.beeld.isNull() || (kanalen != 3 && kanalen != 4)) {
         // Too large to hold, or a colour layout we cannot show.
         std::snprintf(w.fout.melding, sizeof w.fout.melding, "%s",

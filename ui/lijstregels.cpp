@@ -43,7 +43,9 @@ bool InPersoonLijst(std::int32_t persoon) {
     return !p.Voornamen.empty() && !p.Achternaam.empty();
 }
 
-bool InRelatieLijst(std::int32_t persoon) { return InPersoonLijst(persoon) && gdk::Personen[persoon].Gezinnen[1] > 0; }
+bool InRelatieLijst(std::int32_t persoon) {
+    return InPersoonLijst(persoon) && gdk::Personen[persoon].Gezinnen[1] > 0;
+}
 
 std::vector<std::string> LetterRegels(char letter, bool relaties) {
     std::vector<std::string> regels;
@@ -72,7 +74,8 @@ std::vector<std::string> AlleRegels(bool relaties, bool achternaamEerst) {
 void VulLijst(QListWidget* lijst, const std::vector<std::string>& regels) {
     QStringList teksten;
     teksten.reserve(static_cast<qsizetype>(regels.size()));
-    for (const std::string& r : regels) teksten.append(QString::fromUtf8(gdk::NaarUtf8(r)));
+    for (const std::string& r : regels)
+        teksten.append(QString::fromUtf8(gdk::NaarUtf8(r)));
     lijst->setUpdatesEnabled(false);
     lijst->clear();
     lijst->addItems(teksten);

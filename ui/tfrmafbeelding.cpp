@@ -49,7 +49,8 @@ bool LaadAfbeelding(const std::string& pad1252, QImage& beeld, QString& fout) {
         beeld = lezer.read();
     }
     if (beeld.isNull()) {
-        fout = QStringLiteral("Het bestand \"%1\" is geen afbeelding die getoond kan worden.").arg(Q1252(pad1252));
+        fout = QStringLiteral("Het bestand \"%1\" is geen afbeelding die getoond kan worden.")
+                   .arg(Q1252(pad1252));
         return false;
     }
     return true;
@@ -134,4 +135,6 @@ void TfrmAfbeelding::FormCreate(std::int32_t persoon) {
     setFixedSize(std::min(w, beeld.width()), std::min(h, beeld.height()));
 }
 
-void TfrmAfbeelding::bbtnSluitenClick() { accept(); }
+void TfrmAfbeelding::bbtnSluitenClick() {
+    accept();
+}

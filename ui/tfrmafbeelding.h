@@ -14,28 +14,28 @@ class QFrame;
 class TimgAfbeelding : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     explicit TimgAfbeelding(QWidget* parent = nullptr);
     void ZetBeeld(const QImage& beeld);
     const QImage& Beeld() const { return beeld_; }
     // The part of the control the picture covers.
     QRect Beeldvlak() const;
 
-signals:
+  signals:
     void DblClick();
 
-protected:
+  protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
-private:
+  private:
     QImage beeld_;
 };
 
 class TfrmAfbeelding : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // Creates the window for the card of `persoon` (FormCreate: load and size).
     explicit TfrmAfbeelding(std::int32_t persoon, QWidget* parent = nullptr);
 
@@ -49,10 +49,10 @@ public:
     std::string Pad;
     bool Geladen = false;
 
-public slots:
+  public slots:
     void bbtnSluitenClick();
 
-private:
+  private:
     void FormCreate(std::int32_t persoon);
 };
 

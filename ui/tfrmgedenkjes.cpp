@@ -100,13 +100,17 @@ void TfrmGedenkjes::MaakMenu() {
     mmnuGedenkjesBestandUitvoeren->setObjectName(QStringLiteral("mmnuGedenkjesBestandUitvoeren"));
     mmnuGedenkjesBestandUitvoeren->setEnabled(false);
     mmnuGedenkjesBestandUitvoerenType1 =
-        actie(mmnuGedenkjesBestandUitvoeren, "mmnuGedenkjesBestandUitvoerenType1", QStringLiteral("Type 1"), Qt::Key_F5);
+        actie(mmnuGedenkjesBestandUitvoeren, "mmnuGedenkjesBestandUitvoerenType1", QStringLiteral("Type 1"),
+              Qt::Key_F5);
     mmnuGedenkjesBestandUitvoerenType2 =
-        actie(mmnuGedenkjesBestandUitvoeren, "mmnuGedenkjesBestandUitvoerenType2", QStringLiteral("Type 2"), Qt::Key_F6);
+        actie(mmnuGedenkjesBestandUitvoeren, "mmnuGedenkjesBestandUitvoerenType2", QStringLiteral("Type 2"),
+              Qt::Key_F6);
     mmnuGedenkjesBestandUitvoerenType3 =
-        actie(mmnuGedenkjesBestandUitvoeren, "mmnuGedenkjesBestandUitvoerenType3", QStringLiteral("Type 3"), Qt::Key_F7);
+        actie(mmnuGedenkjesBestandUitvoeren, "mmnuGedenkjesBestandUitvoerenType3", QStringLiteral("Type 3"),
+              Qt::Key_F7);
     // A disabled submenu must also keep its shortcuts from running an export on no collection.
-    for (QAction* a : mmnuGedenkjesBestandUitvoeren->actions()) a->setEnabled(false);
+    for (QAction* a : mmnuGedenkjesBestandUitvoeren->actions())
+        a->setEnabled(false);
     mmnuGedenkjesBestand->addSeparator();
     mmnuGedenkjesBestandAfsluiten = actie(mmnuGedenkjesBestand, "mmnuGedenkjesBestandAfsluiten",
                                           QStringLiteral("Afsluiten"), QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -116,15 +120,19 @@ void TfrmGedenkjes::MaakMenu() {
 
     mmnuGedenkjesHelp = mmnuGedenkjes->addMenu(QStringLiteral("Help"));
     mmnuGedenkjesHelp->setObjectName(QStringLiteral("mmnuGedenkjesHelp"));
-    mmnuGedenkjesHelpHelp = actie(mmnuGedenkjesHelp, "mmnuGedenkjesHelpHelp", QStringLiteral("Help"), Qt::Key_F1);
+    mmnuGedenkjesHelpHelp =
+        actie(mmnuGedenkjesHelp, "mmnuGedenkjesHelpHelp", QStringLiteral("Help"), Qt::Key_F1);
     mmnuGedenkjesHelp->addSeparator();
-    mmnuGedenkjesHelpEmail = actie(mmnuGedenkjesHelp, "mmnuGedenkjesHelpEmail", QStringLiteral("Email"), Qt::Key_F10);
+    mmnuGedenkjesHelpEmail =
+        actie(mmnuGedenkjesHelp, "mmnuGedenkjesHelpEmail", QStringLiteral("Email"), Qt::Key_F10);
     mmnuGedenkjesHelpHomepagina =
         actie(mmnuGedenkjesHelp, "mmnuGedenkjesHelpHomepagina", QStringLiteral("Homepagina"), Qt::Key_F11);
     mmnuGedenkjesHelp->addSeparator();
-    mmnuGedenkjesHelpInfo = actie(mmnuGedenkjesHelp, "mmnuGedenkjesHelpInfo", QStringLiteral("Info"), Qt::Key_F12);
+    mmnuGedenkjesHelpInfo =
+        actie(mmnuGedenkjesHelp, "mmnuGedenkjesHelpInfo", QStringLiteral("Info"), Qt::Key_F12);
 
-    connect(mmnuGedenkjesBestandInlezen, &QAction::triggered, this, &TfrmGedenkjes::mmnuGedenkjesBestandInlezenClick);
+    connect(mmnuGedenkjesBestandInlezen, &QAction::triggered, this,
+            &TfrmGedenkjes::mmnuGedenkjesBestandInlezenClick);
     connect(mmnuGedenkjesBestandUitvoerenType1, &QAction::triggered, this,
             &TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType1Click);
     connect(mmnuGedenkjesBestandUitvoerenType2, &QAction::triggered, this,
@@ -234,8 +242,11 @@ bool TfrmGedenkjes::Inlezen(const std::string& pad) {
     pctrViewer->show();
     edtGaNaarPersoon->setFocus();
     mmnuGedenkjesBestandUitvoeren->setEnabled(true);
-    for (QAction* a : mmnuGedenkjesBestandUitvoeren->actions()) a->setEnabled(true);
+    for (QAction* a : mmnuGedenkjesBestandUitvoeren->actions())
+        a->setEnabled(true);
     return true;
 }
 
-void TfrmGedenkjes::mmnuGedenkjesBestandAfsluitenClick() { close(); }
+void TfrmGedenkjes::mmnuGedenkjesBestandAfsluitenClick() {
+    close();
+}

@@ -28,7 +28,7 @@ class QSplitter;
 class TfrmGedenkjes : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmGedenkjes(QWidget* parent = nullptr);
     ~TfrmGedenkjes() override;
 
@@ -101,11 +101,11 @@ public:
     // The help file the help command opens (activation looks for it beside the program).
     QString HelpBestand = QStringLiteral("Gedenkjes.chm");
 
-signals:
+  signals:
     // Raised at the end of a successful read.
     void CollectieGelezen();
 
-public slots:
+  public slots:
     void mmnuGedenkjesBestandInlezenClick();
     void mmnuGedenkjesBestandAfsluitenClick();
     // The export, options and help commands live in commandos.cpp.
@@ -134,16 +134,17 @@ public slots:
     void tcRelatieResize();
     void tcPersoonResize();
 
-protected:
+  protected:
     bool event(QEvent* e) override;
 
-private:
+  private:
     void MaakMenu();
     void MaakPaginas();
     QWidget* MaakGaNaar();
     QWidget* MaakLetterTabs(TTabBalk*& tabs, QListWidget*& lijst, const char* tabNaam, const char* lijstNaam);
-    QGroupBox* MaakSorteerGroep(const char* naam, const char* titel, QButtonGroup*& keuze, QRadioButton*& voornamen,
-                                QRadioButton*& achternaam, QListWidget*& lijst, const char* lijstNaam);
+    QGroupBox* MaakSorteerGroep(const char* naam, const char* titel, QButtonGroup*& keuze,
+                                QRadioButton*& voornamen, QRadioButton*& achternaam, QListWidget*& lijst,
+                                const char* lijstNaam);
     void BijCollectieGelezen();
     void VensterGewisseld(QWindow* venster);
     // Selects a tab of the page control as the program does: without its change handler.

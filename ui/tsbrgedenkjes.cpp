@@ -7,9 +7,13 @@
 #include <QMessageBox>
 #include <QProgressBar>
 
-QString Q1252(const std::string& tekst1252) { return QString::fromUtf8(gdk::NaarUtf8(tekst1252)); }
+QString Q1252(const std::string& tekst1252) {
+    return QString::fromUtf8(gdk::NaarUtf8(tekst1252));
+}
 
-std::string Van1252(const QString& tekst) { return gdk::VanUtf8(tekst.toUtf8().toStdString()); }
+std::string Van1252(const QString& tekst) {
+    return gdk::VanUtf8(tekst.toUtf8().toStdString());
+}
 
 TsbrGedenkjes::TsbrGedenkjes(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("sbrGedenkjes"));
@@ -39,13 +43,21 @@ TsbrGedenkjes::~TsbrGedenkjes() {
     }
 }
 
-void TsbrGedenkjes::ToonLinks(const std::string& tekst) { pnlLinks->setText(Q1252(tekst)); }
+void TsbrGedenkjes::ToonLinks(const std::string& tekst) {
+    pnlLinks->setText(Q1252(tekst));
+}
 
-void TsbrGedenkjes::ToonRechts(const std::string& tekst) { pnlRechts->setText(Q1252(tekst)); }
+void TsbrGedenkjes::ToonRechts(const std::string& tekst) {
+    pnlRechts->setText(Q1252(tekst));
+}
 
-QString TsbrGedenkjes::Links() const { return pnlLinks->text(); }
+QString TsbrGedenkjes::Links() const {
+    return pnlLinks->text();
+}
 
-QString TsbrGedenkjes::Rechts() const { return pnlRechts->text(); }
+QString TsbrGedenkjes::Rechts() const {
+    return pnlRechts->text();
+}
 
 void TsbrGedenkjes::Melding(const std::string& tekst, const std::string& titel) {
     QString t = Q1252(tekst);
@@ -55,9 +67,11 @@ void TsbrGedenkjes::Melding(const std::string& tekst, const std::string& titel) 
     box.setObjectName(QStringLiteral("meldingGedenkjes"));
     // A message during a long operation must not leave the user with an hourglass over it.
     const int bezig = bezig_;
-    for (int i = 0; i < bezig; ++i) QApplication::restoreOverrideCursor();
+    for (int i = 0; i < bezig; ++i)
+        QApplication::restoreOverrideCursor();
     box.exec();
-    for (int i = 0; i < bezig; ++i) QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (int i = 0; i < bezig; ++i)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void TsbrGedenkjes::BezigCursor(bool aan) {
@@ -88,7 +102,9 @@ void TsbrGedenkjes::Voortgang(long gedaan, long totaal) {
     if (isVisible()) repaint();
 }
 
-void TsbrGedenkjes::StatusbalkIndelen() { pnlRechts->setFixedWidth(150); }
+void TsbrGedenkjes::StatusbalkIndelen() {
+    pnlRechts->setFixedWidth(150);
+}
 
 void TsbrGedenkjes::resizeEvent(QResizeEvent* e) {
     QStatusBar::resizeEvent(e);

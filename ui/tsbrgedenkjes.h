@@ -12,7 +12,7 @@ class QProgressBar;
 class TsbrGedenkjes : public QStatusBar, public gdk::Gebruiker {
     Q_OBJECT
 
-public:
+  public:
     explicit TsbrGedenkjes(QWidget* parent = nullptr);
     ~TsbrGedenkjes() override;
 
@@ -32,10 +32,10 @@ public:
     QLabel* pnlRechts = nullptr;
     QProgressBar* pbrVoortgang = nullptr;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* e) override;
 
-private:
+  private:
     int bezig_ = 0; // override cursors this sink has set and not yet restored
 };
 

@@ -6,7 +6,7 @@
 class TTabBalk : public QTabBar {
     Q_OBJECT
 
-public:
+  public:
     explicit TTabBalk(QWidget* parent = nullptr) : QTabBar(parent) {}
 
     int TabWidth() const { return tabWidth_; }
@@ -21,10 +21,10 @@ public:
         setTabText(0, tabText(0));
     }
 
-signals:
+  signals:
     void Resize();
 
-protected:
+  protected:
     QSize tabSizeHint(int index) const override {
         QSize s = QTabBar::tabSizeHint(index);
         s.setWidth(tabWidth_);
@@ -36,6 +36,6 @@ protected:
         emit Resize();
     }
 
-private:
+  private:
     int tabWidth_ = 28;
 };

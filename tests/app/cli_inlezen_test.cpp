@@ -1,5 +1,7 @@
 // The read command as a user runs it: the real gedenkjes-cli on files in a temporary folder.
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
+#include "support/voorbeeld.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +13,9 @@
 namespace {
 
 using gdk::test::LeesBestand;
+using gdk::test::Quote;
 using gdk::test::TijdelijkeMap;
+using gdk::test::VoorbeeldRegister;
 
 const char* const Register = "REGEDIT4\n"
                              "\n"
@@ -21,14 +25,8 @@ const char* const Register = "REGEDIT4\n"
                              "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesWeergave]\n"
                              "\"adDatumAanpassen\"=dword:00000001\n";
 
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 class CliInlezen : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         register_ = map.Schrijf("register/HKEY_CURRENT_USER.reg", Register);
         std::filesystem::create_directories(map.pad() / "programma");
@@ -37,8 +35,8 @@ protected:
     int Voer(const std::string& args, const std::filesystem::path& werkmap = {}) {
         const std::string cli = std::string(GDK_BINARY_DIR) + "/gedenkjes-cli";
         if (!std::filesystem::exists(cli)) ADD_FAILURE() << cli << " is not built";
-        std::string opdracht = "cd " + Quote((werkmap.empty() ? map.pad() : werkmap).string()) + " && " + Quote(cli) +
-                               " --register " + Quote(register_) + " --programmamap " +
+        std::string opdracht = "cd " + Quote((werkmap.empty() ? map.pad() : werkmap).string()) + " && " +
+                               Quote(cli) + " --register " + Quote(register_) + " --programmamap " +
                                Quote((map.pad() / "programma").string()) + " " + args + " >/dev/null 2>" +
                                Quote((map.pad() / "stderr.txt").string());
         const int status = std::system(opdracht.c_str());
@@ -52,10 +50,12 @@ protected:
 };
 
 TEST_F(CliInlezen, ReadsAndPrintsTheStatusTexts) {
-    const std::string pad = map.Schrijf("kaarten.gdk", "Jan;van;Dijk;M;;;;;;;;;;;;Truus;;Smit;\r\nPiet;;Bos;M;\r\n");
+    const std::string pad =
+        map.Schrijf("kaarten.gdk", "Jan;van;Dijk;M;;;;;;;;;;;;Truus;;Smit;\r\nPiet;;Bos;M;\r\n");
     EXPECT_EQ(Voer("inlezen " + Quote(pad)), 0) << fout;
     EXPECT_NE(fout.find("links:   GDK bestand inlezen...\n"), std::string::npos) << fout;
-    EXPECT_NE(fout.find("links:   aantal personen : 3; aantal gezinnen : 1; ingelezen.\n"), std::string::npos) << fout;
+    EXPECT_NE(fout.find("links:   aantal personen : 3; aantal gezinnen : 1; ingelezen.\n"), std::string::npos)
+        << fout;
     EXPECT_EQ(LeesBestand(map.pad() / "kaarten_Verschillen.txt"),
               "geslacht ontbreekt bij:Truus;;Smit\r\naantal verschillen = 00001\r\n");
 }
@@ -93,14 +93,14 @@ TEST_F(CliInlezen, WrongNumberOfArgumentsIsBadUsage) {
 // their files.
 TEST_F(CliInlezen, TheSampleCollection) {
     const std::filesystem::path voorbeeld = map.pad() / "examples";
-    std::filesystem::copy(std::string(GDK_SOURCE_DIR) + "/examples", voorbeeld, std::filesystem::copy_options::recursive);
-    std::string reg = LeesBestand(voorbeeld / "HKEY_CURRENT_USER.reg");
-    for (std::size_t p; (p = reg.find("@EXAMPLES@")) != std::string::npos;) reg.replace(p, 10, voorbeeld.string());
-    for (std::size_t p; (p = reg.find("@OUT@")) != std::string::npos;) reg.replace(p, 5, map.tekst() + "/out");
-    register_ = map.Schrijf("register/sample.reg", reg);
+    std::filesystem::copy(std::string(GDK_SOURCE_DIR) + "/examples", voorbeeld,
+                          std::filesystem::copy_options::recursive);
+    register_ =
+        map.Schrijf("register/sample.reg", VoorbeeldRegister(map.tekst() + "/out", voorbeeld.string()));
 
     EXPECT_EQ(Voer("inlezen examples/kaarten.gdk"), 0) << fout;
-    EXPECT_NE(fout.find("links:   aantal personen : 55; aantal gezinnen : 15; ingelezen.\n"), std::string::npos)
+    EXPECT_NE(fout.find("links:   aantal personen : 55; aantal gezinnen : 15; ingelezen.\n"),
+              std::string::npos)
         << fout;
     const std::string s = voorbeeld.string() + "/scans";
     EXPECT_EQ(LeesBestand(voorbeeld / "kaarten_Verschillen.txt"),
@@ -112,11 +112,15 @@ TEST_F(CliInlezen, TheSampleCollection) {
               "afwijking in o-datum van Alo\xEFs  D'Hondt : 1 januari 1970\r\n"
               "samengesteld HermansR19300119_20150402_v.jpg - opgenomen: HermansR19300119_20150402_v.JPG\r\n"
               "samengesteld DamFVan19150303_19921224_v.jpg - opgenomen: DamFVan19150303_19921224_v.JPG\r\n"
-              "bestand afbeelding ontbreekt: " + s + "/V/VisserC19250501_20030602_v.jpg\r\n"
-              "geslacht ontbreekt bij:Karel;;Goossens\r\n"
-              "beiden hebben hetzelfde geslacht:Lucia;;Desmet\r\n"
-              "afbeelding foto ontbreekt " + s + "/C/ClaessensH19141109 ... _f.jpg\r\n"
-              "aantal verschillen = 00012\r\n");
+              "bestand afbeelding ontbreekt: " +
+                  s +
+                  "/V/VisserC19250501_20030602_v.jpg\r\n"
+                  "geslacht ontbreekt bij:Karel;;Goossens\r\n"
+                  "beiden hebben hetzelfde geslacht:Lucia;;Desmet\r\n"
+                  "afbeelding foto ontbreekt " +
+                  s +
+                  "/C/ClaessensH19141109 ... _f.jpg\r\n"
+                  "aantal verschillen = 00012\r\n");
 }
 
 } // namespace

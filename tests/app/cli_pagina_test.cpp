@@ -1,5 +1,7 @@
 // The page commands as a user runs them: the real gedenkjes-cli on a collection in a temporary
 // folder, the page on standard output as its exact bytes.
+#include "pages/pagina_rij.h"
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
 
 #include <gtest/gtest.h>
@@ -14,23 +16,10 @@
 namespace {
 
 using gdk::test::LeesBestand;
+using gdk::test::MetCrLf;
+using gdk::test::Quote;
+using gdk::test::Rij;
 using gdk::test::TijdelijkeMap;
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string MetCrLf(const std::string& tekst) {
-    std::string uit;
-    for (const char c : tekst) {
-        if (c == '\n') uit += '\r';
-        uit += c;
-    }
-    return uit;
-}
 
 // The footer shows the export time, which activation sets to now.
 std::string Vandaag() {
@@ -83,22 +72,6 @@ class CliPagina : public ::testing::Test {
     std::string register_, programma, gdk;
     std::string uit, fout;
 };
-
-std::string Rij(const std::string& label, const std::string& waarde) {
-    return "         <TR>\n"
-           "            <TD ALIGN=\"right\">\n"
-           "               " +
-           label +
-           "\n"
-           "            </TD>\n"
-           "            <TD ALIGN=\"center\"></TD>\n"
-           "            <TD ALIGN=\"left\">\n"
-           "               " +
-           waarde +
-           "\n"
-           "            </TD>\n"
-           "         </TR>\n";
-}
 
 TEST_F(CliPagina, PersoonSchrijftDePagina) {
     ASSERT_EQ(Voer("persoon " + Quote(gdk) + " 1"), 0) << fout;

@@ -3,6 +3,7 @@
 #include "import/woordlijsten.h"
 #include "platform/gebruiker_opname.h"
 #include "platform/sorteren.h"
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
 
 #include <gtest/gtest.h>
@@ -12,15 +13,6 @@
 
 namespace gdk::test {
 namespace {
-
-std::string MetCrLf(const std::string& tekst) {
-    std::string uit;
-    for (const char c : tekst) {
-        if (c == '\n') uit += '\r';
-        uit += c;
-    }
-    return uit;
-}
 
 // The head of a letter page as the test expects it, for the keyword line given.
 std::string Kop(char l, const std::string& trefwoorden) {
@@ -211,9 +203,11 @@ TEST_F(LetterPaginas, IngangZonderPlaatsSplitstDeGroepWaarinHijStaat) {
     ASSERT_EQ(regels, gegeven) << "the hyphen is ignored first, so this is already the sorted order";
     ASSERT_TRUE(SchrijfLetterPaginas(map.tekst(), regels));
     const std::string j = Pagina('J');
-    EXPECT_NE(j.find("\r\n<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Jansen,Jansen,Janssen\">\r\n"),
-              std::string::npos);
-    EXPECT_EQ(Cellen(map, 'J'), (std::vector<std::vector<std::string>>{{"Jansen"}, {"Jansen"}, {"Janssen"}, {}}));
+    EXPECT_NE(
+        j.find("\r\n<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Jansen,Jansen,Janssen\">\r\n"),
+        std::string::npos);
+    EXPECT_EQ(Cellen(map, 'J'),
+              (std::vector<std::vector<std::string>>{{"Jansen"}, {"Jansen"}, {"Janssen"}, {}}));
     EXPECT_EQ(j.find("b.htm"), std::string::npos);
 }
 

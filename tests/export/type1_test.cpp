@@ -7,6 +7,7 @@
 #include "platform/gebruiker_opname.h"
 #include "settings/instellingen.h"
 #include "support/linkcontrole.h"
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
 
 #include <gtest/gtest.h>
@@ -18,15 +19,6 @@ namespace gdk::test {
 namespace {
 
 namespace stdfs = std::filesystem;
-
-std::string MetCrLf(const std::string& tekst) {
-    std::string uit;
-    for (const char c : tekst) {
-        if (c == '\n') uit += '\r';
-        uit += c;
-    }
-    return uit;
-}
 
 // Every file and folder below `map`, relative, with the bytes of each file.
 std::set<std::string> Boom(const stdfs::path& map) {
@@ -223,8 +215,8 @@ TEST_F(Type1, AfbeeldingWordtKleinGekopieerdEnOnderZijnEigenNaamGetoond) {
     }
     ASSERT_TRUE(UitvoerenType1());
     for (const auto& g : gevallen) {
-        EXPECT_EQ(Lees(std::string("afbeeldingen/") + g.kopie), std::string("JPEG") + g.afbeelding[0] + "/" +
-                                                                    g.afbeelding);
+        EXPECT_EQ(Lees(std::string("afbeeldingen/") + g.kopie),
+                  std::string("JPEG") + g.afbeelding[0] + "/" + g.afbeelding);
         EXPECT_NE(Lees(g.pagina).find(std::string("SRC=\"../../../afbeeldingen/") + g.kopie + "\""),
                   std::string::npos)
             << g.pagina;

@@ -10,6 +10,7 @@
 #include "platform/register.h"
 #include "support/linkcontrole.h"
 #include "support/tijdelijke_map.h"
+#include "support/voorbeeld.h"
 
 #include <gtest/gtest.h>
 
@@ -20,20 +21,11 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-std::string Vervang(std::string s, const std::string& oud, const std::string& nieuw) {
-    for (std::size_t p = 0; (p = s.find(oud, p)) != std::string::npos; p += nieuw.size())
-        s.replace(p, oud.size(), nieuw);
-    return s;
-}
-
 class Type1Voorbeeld : public ::testing::Test {
   protected:
     void SetUp() override {
-        const std::string voorbeelden = std::string(GDK_SOURCE_DIR) + "/examples";
-        std::string reg = LeesBestand(voorbeelden + "/HKEY_CURRENT_USER.reg");
-        reg = Vervang(Vervang(reg, "@EXAMPLES@", voorbeelden), "@OUT@", map.tekst() + "/uit");
-        map.Schrijf("HKEY_CURRENT_USER.reg", reg);
-        map.Schrijf("collectie/kaarten.gdk", LeesBestand(voorbeelden + "/kaarten.gdk"));
+        map.Schrijf("HKEY_CURRENT_USER.reg", VoorbeeldRegister(map.tekst() + "/uit"));
+        map.Schrijf("collectie/kaarten.gdk", LeesBestand(Voorbeeld("kaarten.gdk")));
         reg::ZetRegisterBestand(map.tekst() + "/HKEY_CURRENT_USER.reg");
         Activering();
         // The program's optional files, so that every background and banner link has its file.

@@ -4,10 +4,10 @@
 
 #include "export23.h"
 #include "support/linkcontrole.h"
+#include "support/tekst.h"
+#include "support/voorbeeld.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <sys/wait.h>
 
 namespace gdk::test {
@@ -40,30 +40,14 @@ TEST_F(Frame, RefusedExportShowsItsOwnMessageThenTheGeneralOneOnce) {
     EXPECT_EQ(ui.bezig, (std::vector<bool>{true, false}));
 }
 
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 // The sample collection exported through the real gedenkjes-cli with the sample registry.
 class Cli : public ::testing::Test {
   protected:
     void SetUp() override {
-        const std::string bron = std::string(GDK_SOURCE_DIR) + "/examples";
-        std::ifstream in(bron + "/HKEY_CURRENT_USER.reg", std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        std::string reg = ss.str();
-        for (auto [van, naar] : {std::pair<std::string, std::string>{"@EXAMPLES@", bron},
-                                 {"@OUT@", (map.pad() / "uit").string()}})
-            for (std::size_t p; (p = reg.find(van)) != std::string::npos;)
-                reg.replace(p, van.size(), naar);
-        register_ = map.Schrijf("HKEY_CURRENT_USER.reg", reg);
+        register_ = map.Schrijf("HKEY_CURRENT_USER.reg", VoorbeeldRegister((map.pad() / "uit").string()));
         for (const char* t : {"Achtergrond.jpg", "fotoAchtergrond.jpg", "Afbeelding.jpg", "desktop.ini"})
             map.Schrijf(std::string("programma/tool/") + t, t);
-        std::filesystem::copy_file(bron + "/kaarten.gdk", map.pad() / "kaarten.gdk");
+        std::filesystem::copy_file(Voorbeeld("kaarten.gdk"), map.pad() / "kaarten.gdk");
     }
     int Voer(const std::string& args) {
         const std::string cli = std::string(GDK_BINARY_DIR) + "/gedenkjes-cli";

@@ -14,7 +14,9 @@
 #include "platform/tekst1252.h"
 #include "settings/instellingen.h"
 #include "support/linkcontrole.h"
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
+#include "support/voorbeeld.h"
 #include "zoekdelen.h"
 
 #include <gtest/gtest.h>
@@ -27,12 +29,6 @@ namespace gdk::test {
 namespace {
 
 namespace stdfs = std::filesystem;
-
-std::string Vervang(std::string s, const std::string& oud, const std::string& nieuw) {
-    for (std::size_t p = 0; (p = s.find(oud, p)) != std::string::npos; p += nieuw.size())
-        s.replace(p, oud.size(), nieuw);
-    return s;
-}
 
 bool Uitvoeren(int type) {
     return type == 1 ? UitvoerenType1() : type == 2 ? UitvoerenType2() : UitvoerenType3();
@@ -62,11 +58,8 @@ std::map<std::string, std::string> AlleBestanden(const stdfs::path& map) {
 class ZoekVoorbeeld : public ::testing::Test {
   protected:
     void SetUp() override {
-        const std::string voorbeelden = std::string(GDK_SOURCE_DIR) + "/examples";
-        std::string reg = LeesBestand(voorbeelden + "/HKEY_CURRENT_USER.reg");
-        reg = Vervang(Vervang(reg, "@EXAMPLES@", voorbeelden), "@OUT@", map.tekst() + "/uit");
-        map.Schrijf("HKEY_CURRENT_USER.reg", reg);
-        map.Schrijf("collectie/kaarten.gdk", LeesBestand(voorbeelden + "/kaarten.gdk"));
+        map.Schrijf("HKEY_CURRENT_USER.reg", VoorbeeldRegister(map.tekst() + "/uit"));
+        map.Schrijf("collectie/kaarten.gdk", LeesBestand(Voorbeeld("kaarten.gdk")));
         reg::ZetRegisterBestand(map.tekst() + "/HKEY_CURRENT_USER.reg");
         Activering();
         for (const char* f : {"Achtergrond.jpg", "fotoAchtergrond.jpg", "Afbeelding.jpg", "desktop.ini"})

@@ -20,14 +20,18 @@ struct GetoondeView {
     }
 };
 
-std::string Pagina(const std::string& body) { return "<HTML><BODY>\r\n" + body + "\r\n</BODY></HTML>\r\n"; }
+std::string Pagina(const std::string& body) {
+    return "<HTML><BODY>\r\n" + body + "\r\n</BODY></HTML>\r\n";
+}
 
 } // namespace
 
 TEST(ThtmlLite, ShowsWindows1252TextAsWritten) {
     GetoondeView v;
-    v.view.LaadHtml(Pagina("Zo\xEB van \x80 en \x93" "Bo\xEBt\x94"));
-    EXPECT_EQ(v.view.toPlainText().trimmed(), QString::fromUtf8("Zo\xC3\xAB van \xE2\x82\xAC en \xE2\x80\x9C" "Bo\xC3\xABt\xE2\x80\x9D"));
+    v.view.LaadHtml(Pagina("Zo\xEB van \x80 en \x93"
+                           "Bo\xEBt\x94"));
+    EXPECT_EQ(v.view.toPlainText().trimmed(), QString::fromUtf8("Zo\xC3\xAB van \xE2\x82\xAC en \xE2\x80\x9C"
+                                                                "Bo\xC3\xABt\xE2\x80\x9D"));
     v.view.Wissen();
     EXPECT_TRUE(v.view.toPlainText().isEmpty());
 }
@@ -66,7 +70,8 @@ TEST_P(ThtmlLiteLink, ClickReportsHrefAsWrittenAndStaysOnPage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Vormen, ThtmlLiteLink,
-                         ::testing::Values("%7", "%41", "%123456", "#3", "#41", "12", "@17", "%2F", "abc def", "%"));
+                         ::testing::Values("%7", "%41", "%123456", "#3", "#41", "12", "@17", "%2F", "abc def",
+                                           "%"));
 
 TEST(ThtmlLite, ClickOutsideALinkReportsNothing) {
     GetoondeView v;
@@ -90,9 +95,12 @@ TEST(ThtmlLite, PictureLoadsThroughTheResolverAndItsButtonIsALink) {
     const std::string src2 = map.tekst() + "/a%41b/knop.png";
 
     GetoondeView v;
-    v.view.LaadHtml(Pagina("<A HREF=\"#5\"><IMG BORDER=\"0\" SRC=\"" + src1 + "\"></A> en <IMG SRC=\"" + src2 + "\">"));
-    const QVariant bron1 = v.view.document()->resource(QTextDocument::ImageResource, QUrl(QString::fromStdString(src1)));
-    const QVariant bron2 = v.view.document()->resource(QTextDocument::ImageResource, QUrl(QString::fromStdString(src2)));
+    v.view.LaadHtml(
+        Pagina("<A HREF=\"#5\"><IMG BORDER=\"0\" SRC=\"" + src1 + "\"></A> en <IMG SRC=\"" + src2 + "\">"));
+    const QVariant bron1 =
+        v.view.document()->resource(QTextDocument::ImageResource, QUrl(QString::fromStdString(src1)));
+    const QVariant bron2 =
+        v.view.document()->resource(QTextDocument::ImageResource, QUrl(QString::fromStdString(src2)));
     ASSERT_TRUE(bron1.canConvert<QImage>());
     EXPECT_EQ(bron1.value<QImage>().size(), QSize(24, 20));
     ASSERT_TRUE(bron2.canConvert<QImage>());

@@ -5,9 +5,9 @@
 #include "data/ufuncties.h"
 #include "import/tgdkimport.h"
 #include "import/woordlijsten.h"
-#include "platform/fout.h"
 #include "platform/gebruiker_opname.h"
 #include "settings/instellingen.h"
+#include "support/fouten.h"
 #include "support/tijdelijke_map.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,8 @@ namespace {
 std::string Kaart(std::vector<std::string> velden) {
     velden.resize(19);
     std::string regel;
-    for (int i = 0; i < 18; ++i) regel += velden[static_cast<std::size_t>(i)] + ";";
+    for (int i = 0; i < 18; ++i)
+        regel += velden[static_cast<std::size_t>(i)] + ";";
     return regel + velden[18];
 }
 
@@ -39,7 +40,7 @@ std::vector<std::string> Regels(const std::filesystem::path& pad) {
 }
 
 class Controles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         StandaardUitvoerTekst();
         ControleOpGeslacht = ControleOpDatum = ControleOpBestandsnaam = false;
@@ -80,8 +81,8 @@ using Regelset = std::vector<std::string>;
 
 // Johannes Petrus van der Berg, born 5-3-1920, died 12-11-1987: BergJPVanDer19200305.
 std::string Berg(const std::string& afbeelding, const std::string& foto = "nee") {
-    return Kaart({"Johannes Petrus", "van der", "Berg", "M", "", "5-3-1920", "", "12-11-1987", "", "17-11-1987", "",
-                  "", "", afbeelding, foto});
+    return Kaart({"Johannes Petrus", "van der", "Berg", "M", "", "5-3-1920", "", "12-11-1987", "",
+                  "17-11-1987", "", "", "", afbeelding, foto});
 }
 
 TEST(PersoonSleutelTest, NamesJoinedBySemicolons) {
@@ -106,8 +107,8 @@ TEST(PersoonSleutelTest, NamesJoinedBySemicolons) {
 }
 
 TEST_F(Controles, AllChecksOffWriteNoReportWhateverTheData) {
-    const std::string inhoud = Kaart({"Jan", "", "Dijk", "X", "", "1 januari 1920", "", "", "", "", "", "", "",
-                                      "ontbreekt.jpg", "ja", "Piet", "", "Smit", "?"}) +
+    const std::string inhoud = Kaart({"Jan", "", "Dijk", "X", "", "1 januari 1920", "", "", "", "", "", "",
+                                      "", "ontbreekt.jpg", "ja", "Piet", "", "Smit", "?"}) +
                                "\r\n\r\n";
     EXPECT_TRUE(Lees(inhoud).empty());
     EXPECT_FALSE(std::filesystem::exists(rapport()));
@@ -116,8 +117,8 @@ TEST_F(Controles, AllChecksOffWriteNoReportWhateverTheData) {
 
 TEST_F(Controles, NoFindingsMeansNoReport) {
     ControleOpGeslacht = ControleOpDatum = true;
-    EXPECT_TRUE(Lees(Kaart({"Jan", "", "Dijk", "M", "", "1-1-1920", "", "", "", "", "", "", "", "", "", "Truus",
-                            "", "Smit", "V"}))
+    EXPECT_TRUE(Lees(Kaart({"Jan", "", "Dijk", "M", "", "1-1-1920", "", "", "", "", "", "", "", "", "",
+                            "Truus", "", "Smit", "V"}))
                     .empty());
     EXPECT_FALSE(std::filesystem::exists(rapport()));
 }
@@ -143,8 +144,8 @@ TEST_F(Controles, PartnersSex) {
         {"vrouw", "man", {}},
     };
     for (const auto& g : gevallen)
-        EXPECT_EQ(Lees(Kaart({"Jan", "van", "Dijk", g.hoofd, "", "", "", "", "", "", "", "", "", "", "", "Truus", "",
-                              "Smit", g.partner})),
+        EXPECT_EQ(Lees(Kaart({"Jan", "van", "Dijk", g.hoofd, "", "", "", "", "", "", "", "", "", "", "",
+                              "Truus", "", "Smit", g.partner})),
                   g.regels)
             << g.hoofd << "+" << g.partner;
 }
@@ -181,7 +182,8 @@ TEST_F(Controles, ImageFileNameAgainstTheExpectedNames) {
          {"samengesteld BergJPVanDer19200305_19871112_v.jpg - opgenomen: BergJPVanDer19200305_v.JPG"}},
         {"", {"bestandsnaam van de afbeelding ontbreekt BergJPVanDer19200305_v.jpg"}},
     };
-    for (const auto& g : gevallen) EXPECT_EQ(Lees(Berg(g.afbeelding)), g.regels) << g.afbeelding;
+    for (const auto& g : gevallen)
+        EXPECT_EQ(Lees(Berg(g.afbeelding)), g.regels) << g.afbeelding;
 }
 
 TEST_F(Controles, DerivedImageNameMatchesItsOwnExpectation) {
@@ -207,9 +209,11 @@ TEST_F(Controles, ImageFolderByLevel) {
     };
     for (const auto& g : gevallen) {
         NiveauAfbeeldingBestanden = g.niveau;
-        const std::string kaart = Kaart({"Jan", "", g.achternaam, "M", "", "", "", "", "", "", "", "", "", g.afbeelding});
+        const std::string kaart =
+            Kaart({"Jan", "", g.achternaam, "M", "", "", "", "", "", "", "", "", "", g.afbeelding});
         if (!g.ontbreekt.empty()) {
-            EXPECT_EQ(Lees(kaart), (Regelset{"bestand afbeelding ontbreekt: " + S() + g.ontbreekt})) << g.opSchijf;
+            EXPECT_EQ(Lees(kaart), (Regelset{"bestand afbeelding ontbreekt: " + S() + g.ontbreekt}))
+                << g.opSchijf;
         }
         if (g.opSchijf.empty()) continue;
         Afbeelding(g.opSchijf);
@@ -247,38 +251,45 @@ TEST_F(Controles, PhotoOfTheDeceased) {
          "_f",
          {"BergJPVanDer19200305_f.jpg", "BergJPVanDer19200305_19871112_f.jpg"},
          {"afbeelding aanwezig " + m + "BergJPVanDer19200305_f.jpg"}},
-        {"nee", "_f", {"BergJPVanDer19200305_19871112_f.jpg"},
+        {"nee",
+         "_f",
+         {"BergJPVanDer19200305_19871112_f.jpg"},
          {"afbeelding aanwezig " + m + "BergJPVanDer19200305_19871112_f.jpg"}},
     };
     for (const auto& g : gevallen) {
         CodeFotoosVoorkant = g.code;
-        for (const auto& b : g.bestanden) Afbeelding("B/" + b);
+        for (const auto& b : g.bestanden)
+            Afbeelding("B/" + b);
         EXPECT_EQ(Lees(Berg("Berg.jpg", g.foto)), g.regels) << g.foto << " " << g.bestanden.size();
-        for (const auto& b : g.bestanden) std::filesystem::remove(map.pad() / "scans/B" / b);
+        for (const auto& b : g.bestanden)
+            std::filesystem::remove(map.pad() / "scans/B" / b);
     }
 }
 
 TEST_F(Controles, PhotoCheckWithoutTheFolderCheckTakesTheBareNames) {
     ControleOpBestandsnaamFoto = true;
-    EXPECT_EQ(Lees(Berg("Berg.jpg", "ja")), (Regelset{"afbeelding foto ontbreekt BergJPVanDer19200305 ... _f.jpg"}));
+    EXPECT_EQ(Lees(Berg("Berg.jpg", "ja")),
+              (Regelset{"afbeelding foto ontbreekt BergJPVanDer19200305 ... _f.jpg"}));
 }
 
 TEST_F(Controles, FindingsInReadingOrderEndWithTheirCount) {
     ControleOpGeslacht = ControleOpDatum = ControleOpBestandsnaam = true;
-    CollectiePad = map.Schrijf("kaarten.gdk", Kaart({"Jan", "", "Dijk", "", "", "1 januari 1920", "", "", "", "", "",
-                                                      "", "", "Dijk.jpg"}));
+    CollectiePad = map.Schrijf("kaarten.gdk", Kaart({"Jan", "", "Dijk", "", "", "1 januari 1920", "", "", "",
+                                                     "", "", "", "", "Dijk.jpg"}));
     VerschillenBestand = map.tekst() + "/kaarten_Verschillen.txt";
     ASSERT_TRUE(LeesGedenkjes());
-    EXPECT_EQ(test::LeesBestand(rapport()), "geslacht ontbreekt bij:Jan;;Dijk\r\n"
-                                            "afwijking in g-datum van Jan  Dijk : 1 januari 1920\r\n"
-                                            "samengesteld DijkJ19200000_00000000_v.jpg - opgenomen: Dijk.jpg\r\n"
-                                            "aantal verschillen = 00003\r\n");
+    EXPECT_EQ(test::LeesBestand(rapport()),
+              "geslacht ontbreekt bij:Jan;;Dijk\r\n"
+              "afwijking in g-datum van Jan  Dijk : 1 januari 1920\r\n"
+              "samengesteld DijkJ19200000_00000000_v.jpg - opgenomen: Dijk.jpg\r\n"
+              "aantal verschillen = 00003\r\n");
 }
 
 TEST_F(Controles, ACountOfSixDigitsIsWrittenWhole) {
     ControleOpGeslacht = true;
     std::string inhoud;
-    for (int i = 0; i < 100000; ++i) inhoud += "a;\n";
+    for (int i = 0; i < 100000; ++i)
+        inhoud += "a;\n";
     CollectiePad = map.Schrijf("kaarten.gdk", inhoud);
     VerschillenBestand = map.tekst() + "/kaarten_Verschillen.txt";
     ASSERT_TRUE(LeesGedenkjes());
@@ -294,19 +305,16 @@ TEST_F(Controles, EachReadStartsANewReport) {
     CollectiePad = map.Schrijf("kaarten.gdk", "Jan;;Dijk;;\r\n");
     VerschillenBestand = map.tekst() + "/kaarten_Verschillen.txt";
     ASSERT_TRUE(LeesGedenkjes());
-    EXPECT_EQ(test::LeesBestand(rapport()), "geslacht ontbreekt bij:Jan;;Dijk\r\naantal verschillen = 00001\r\n");
+    EXPECT_EQ(test::LeesBestand(rapport()),
+              "geslacht ontbreekt bij:Jan;;Dijk\r\naantal verschillen = 00001\r\n");
 }
 
 TEST_F(Controles, AReportThatCannotBeCreatedEndsTheRead) {
     ControleOpGeslacht = true;
     CollectiePad = map.Schrijf("kaarten.gdk", "Jan;;Dijk;M;\r\nPiet;;Smit;;\r\nKees;;Bos;;\r\n");
     VerschillenBestand = map.tekst() + "/geen-map/kaarten_Verschillen.txt";
-    try {
-        LeesGedenkjes();
-        FAIL() << "no error";
-    } catch (const IOFout& f) {
-        EXPECT_EQ(std::string(f.what()), "Het verschillenbestand " + VerschillenBestand + " kan niet aangemaakt worden.");
-    }
+    EXPECT_THAT([] { LeesGedenkjes(); }, test::GooitIOFout("Het verschillenbestand " + VerschillenBestand +
+                                                           " kan niet aangemaakt worden."));
     EXPECT_EQ(AantalPersonen, 2); // what was read before the error stays
     // The next read is not disturbed by the failed one.
     VerschillenBestand = map.tekst() + "/kaarten_Verschillen.txt";

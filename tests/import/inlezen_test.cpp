@@ -17,7 +17,7 @@ namespace gdk {
 namespace {
 
 class Inlezen : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         StandaardUitvoerTekst();
         ControleOpGeslacht = true;
@@ -49,7 +49,8 @@ TEST_F(Inlezen, TheOldReportGoesAndComesBackOnlyWithNewFindings) {
 
     map.Schrijf("kaarten.gdk", "Jan;;Dijk;;\r\n");
     ASSERT_TRUE(InlezenCommando(pad));
-    EXPECT_EQ(test::LeesBestand(rapport), "geslacht ontbreekt bij:Jan;;Dijk\r\naantal verschillen = 00001\r\n");
+    EXPECT_EQ(test::LeesBestand(rapport),
+              "geslacht ontbreekt bij:Jan;;Dijk\r\naantal verschillen = 00001\r\n");
 }
 
 TEST_F(Inlezen, AMissingFileStillLosesTheOldReport) {
@@ -62,7 +63,8 @@ TEST_F(Inlezen, AMissingFileStillLosesTheOldReport) {
 
 TEST_F(Inlezen, ProgressOfALargeFileInAFewHundredSteps) {
     std::string inhoud;
-    for (int i = 0; i < 20000; ++i) inhoud += "Jan;;Dijk;M;;1-1-1920;Utrecht;\r\n";
+    for (int i = 0; i < 20000; ++i)
+        inhoud += "Jan;;Dijk;M;;1-1-1920;Utrecht;\r\n";
     ASSERT_TRUE(InlezenCommando(map.Schrijf("groot.gdk", inhoud)));
     ASSERT_GE(ui.voortgang.size(), 100u);
     EXPECT_LE(ui.voortgang.size(), 302u);

@@ -6,6 +6,7 @@
 #include "import/woordlijsten.h"
 #include "pages/tpersoonpagina.h"
 #include "settings/instellingen.h"
+#include "support/tekst.h"
 
 #include <gtest/gtest.h>
 
@@ -60,15 +61,5 @@ class PaginaOpslag : public ::testing::Test {
         return f;
     }
 };
-
-// Expected pages are written in the tests with LF line ends; the pages end lines in CR LF.
-inline std::string MetCrLf(const std::string& tekst) {
-    std::string uit;
-    for (const char c : tekst) {
-        if (c == '\n') uit += '\r';
-        uit += c;
-    }
-    return uit;
-}
 
 } // namespace gdk::test

@@ -2,9 +2,11 @@
 
 #include "import/activering.h"
 #include "pages/pagina_opslag.h"
+#include "pages/pagina_rij.h"
 #include "platform/klok.h"
 #include "platform/register.h"
 #include "support/tijdelijke_map.h"
+#include "support/tekst.h"
 
 #include <cstdlib>
 
@@ -23,32 +25,9 @@ class PersoonPaginaTest : public PaginaOpslag {
         map.Schrijf("scans/b/berg.JPG", "jpeg");
     }
 
-    static std::string Vervang(std::string tekst, const std::string& wat, const std::string& door) {
-        for (std::size_t i = tekst.find(wat); i != std::string::npos; i = tekst.find(wat, i + door.size()))
-            tekst.replace(i, wat.size(), door);
-        return tekst;
-    }
-
     TijdelijkeMap map;
     std::string programma, scans;
 };
-
-// One further table row as the page writes it, for the expected pages below.
-std::string Rij(const std::string& label, const std::string& waarde) {
-    return "         <TR>\n"
-           "            <TD ALIGN=\"right\">\n"
-           "               " +
-           label +
-           "\n"
-           "            </TD>\n"
-           "            <TD ALIGN=\"center\"></TD>\n"
-           "            <TD ALIGN=\"left\">\n"
-           "               " +
-           waarde +
-           "\n"
-           "            </TD>\n"
-           "         </TR>\n";
-}
 
 const std::string PaginaBegin =
     "<HTML>\n"

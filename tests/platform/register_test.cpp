@@ -214,7 +214,8 @@ TEST_F(Register, Location) {
 // Settings files that came from elsewhere: kept behind a link, written by another editor, or
 // something other than a file under the settings name.
 TEST_F(Register, SaveThroughALinkWritesItsTargetAndKeepsTheLink) {
-    map.Schrijf("elders/echt.reg", "REGEDIT4\n\n[HKEY_CURRENT_USER\\" + kAlg + "]\n\"Niveau\"=dword:00000001\n");
+    map.Schrijf("elders/echt.reg",
+                "REGEDIT4\n\n[HKEY_CURRENT_USER\\" + kAlg + "]\n\"Niveau\"=dword:00000001\n");
     std::filesystem::create_symlink("elders/echt.reg", pad);
     EXPECT_TRUE(SchrijfInteger(kAlg, "Niveau", 2));
     EXPECT_TRUE(std::filesystem::is_symlink(pad));
@@ -228,7 +229,8 @@ TEST_F(Register, ByteOrderMarkAndLoneCarriageReturnsAreKept) {
         const char* naam;
         std::string voor, na;
     } const gevallen[] = {
-        {"BOM", "\xEF\xBB\xBFREGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + kAlg + "]\r\n\"Niveau\"=dword:00000001\r\n",
+        {"BOM",
+         "\xEF\xBB\xBFREGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + kAlg + "]\r\n\"Niveau\"=dword:00000001\r\n",
          "\xEF\xBB\xBFREGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + kAlg + "]\r\n\"Niveau\"=dword:00000002\r\n"},
         {"CR alleen", "REGEDIT4\r\r[HKEY_CURRENT_USER\\" + kAlg + "]\r\"Niveau\"=dword:00000001\r",
          "REGEDIT4\r\r[HKEY_CURRENT_USER\\" + kAlg + "]\r\"Niveau\"=dword:00000002\r"},
@@ -277,8 +279,10 @@ TEST_F(Register, ABundleRewritesTheFileOnceWhenItCloses) {
 
 // Whatever the order of writes, a bundle leaves the file exactly as the same writes one by one.
 TEST_F(Register, ABundleWritesWhatSingleWritesWould) {
-    const std::string begin = "REGEDIT4\n\n[HKEY_CURRENT_USER\\" + kCode + "]\n\"A\"=\"1\"\n\n"
-                              "[HKEY_CURRENT_USER\\" + kAlg + "]\n\"B\"=dword:00000001\n; eigen regel\n";
+    const std::string begin = "REGEDIT4\n\n[HKEY_CURRENT_USER\\" + kCode +
+                              "]\n\"A\"=\"1\"\n\n"
+                              "[HKEY_CURRENT_USER\\" +
+                              kAlg + "]\n\"B\"=dword:00000001\n; eigen regel\n";
     const auto schrijf = [] {
         SchrijfString(kCode, "A", "2");
         SchrijfString(kCode, "Nieuw", "x");

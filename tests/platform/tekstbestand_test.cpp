@@ -1,6 +1,6 @@
 #include "platform/tekstbestand.h"
 
-#include "platform/fout.h"
+#include "support/fouten.h"
 #include "support/tijdelijke_map.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 namespace gdk {
 namespace {
 
+using test::GooitIOFout;
 using test::LeesBestand;
 using test::TijdelijkeMap;
 
@@ -96,12 +97,8 @@ TEST(TekstLezer, MissingFileIsFalseUnreadableThrows) {
 
     const std::string submap = map.tekst() + "/een map";
     std::filesystem::create_directory(submap);
-    try {
-        lezer.Open(submap);
-        FAIL() << "a folder opened as a text file";
-    } catch (const IOFout& f) {
-        EXPECT_EQ(std::string(f.what()), "Het bestand " + submap + " kan niet gelezen worden.");
-    }
+    EXPECT_THAT([&] { lezer.Open(submap); },
+                GooitIOFout("Het bestand " + submap + " kan niet gelezen worden."));
 }
 
 TEST(TekstLezer, NoPermissionThrows) {
@@ -110,7 +107,7 @@ TEST(TekstLezer, NoPermissionThrows) {
     const std::string pad = map.Schrijf("geheim.txt", "x");
     ::chmod(pad.c_str(), 0);
     TekstLezer lezer;
-    EXPECT_THROW(lezer.Open(pad), IOFout);
+    EXPECT_THAT([&] { lezer.Open(pad); }, GooitIOFout("Het bestand " + pad + " kan niet gelezen worden."));
 }
 
 TEST(TekstLezer, FindsTheFileInAnotherCase) {
@@ -165,14 +162,13 @@ TEST(TekstSchrijver, WriteErrorThrowsDutchMessage) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     TekstSchrijver s;
     ASSERT_TRUE(s.Open("/dev/full"));
-    try {
-        for (int i = 0; i < 100000; ++i)
-            s.Regel("een regel die niet past");
-        s.Sluit();
-        FAIL() << "disk full went unnoticed";
-    } catch (const IOFout& f) {
-        EXPECT_EQ(std::string(f.what()), "Het bestand /dev/full kan niet geschreven worden.");
-    }
+    EXPECT_THAT(
+        [&] {
+            for (int i = 0; i < 100000; ++i)
+                s.Regel("een regel die niet past");
+            s.Sluit();
+        },
+        GooitIOFout("Het bestand /dev/full kan niet geschreven worden."));
 }
 
 TEST(TekstSchrijver, WhatItWritesReadsBack) {

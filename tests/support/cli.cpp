@@ -9,13 +9,6 @@
 
 namespace gdk::test {
 
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 CliUitkomst VoerCli(const std::string& args, const std::filesystem::path& werkmap,
                     const std::string& standaarduitvoer) {
     const std::string cli = std::string(GDK_BINARY_DIR) + "/gedenkjes-cli";

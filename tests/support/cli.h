@@ -1,12 +1,11 @@
 #pragma once
 // Runs the real gedenkjes-cli as a user would from a shell, with its output caught in files.
+#include "support/tekst.h"
+
 #include <filesystem>
 #include <string>
 
 namespace gdk::test {
-
-// `s` in single quotes for the shell.
-std::string Quote(const std::string& s);
 
 struct CliUitkomst {
     int code = -1;    // exit status; -1 when the program did not exit normally

@@ -17,7 +17,8 @@ TijdelijkeMap::TijdelijkeMap() {
 
 TijdelijkeMap::~TijdelijkeMap() {
     std::error_code ec;
-    std::filesystem::permissions(pad_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    std::filesystem::permissions(pad_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                 ec);
     std::filesystem::remove_all(pad_, ec);
 }
 

@@ -6,7 +6,7 @@
 namespace gdk::test {
 
 class TijdelijkeMap {
-public:
+  public:
     TijdelijkeMap();
     ~TijdelijkeMap();
     TijdelijkeMap(const TijdelijkeMap&) = delete;
@@ -18,7 +18,7 @@ public:
     // Writes `inhoud` byte for byte to `relatief` (parents created); returns the full path.
     std::string Schrijf(const std::string& relatief, const std::string& inhoud) const;
 
-private:
+  private:
     std::filesystem::path pad_;
 };
 

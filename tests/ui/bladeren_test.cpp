@@ -15,7 +15,7 @@ using gdk::test::VensterTest;
 namespace {
 
 class Bladeren : public VensterTest {
-protected:
+  protected:
     void SetUp() override {
         VensterTest::SetUp();
         if (HasFatalFailure()) return;
@@ -26,16 +26,19 @@ protected:
     // without first names (person 211): numbers of three digits.
     void LeesGroteCollectie() {
         std::string gdk;
-        for (int i = 1; i <= 105; ++i) gdk += "Jan;;Kaart;M;;1-1-1900;Oss;;;;;;;kaart.jpg;nee;Mien;;Kaart;V\r\n";
+        for (int i = 1; i <= 105; ++i)
+            gdk += "Jan;;Kaart;M;;1-1-1900;Oss;;;;;;;kaart.jpg;nee;Mien;;Kaart;V\r\n";
         gdk += ";;Zondervoornaam;M;;2-2-1902;Ede;;;;;;;;nee;;;;\r\n";
         const std::string pad = map.Schrijf("groot/groot.gdk", gdk);
         QImage beeld(40, 30, QImage::Format_RGB32);
         beeld.fill(Qt::gray);
         std::filesystem::create_directories(map.pad() / "scans" / "k");
-        ASSERT_TRUE(beeld.save(QString::fromStdString((map.pad() / "scans" / "k" / "kaart.jpg").string()), "JPG"));
-        Registreer("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen]\r\n"
-                   "\"AfbeeldingBestanden\"=\"" +
-                   map.tekst() + "/scans\"\r\n");
+        ASSERT_TRUE(
+            beeld.save(QString::fromStdString((map.pad() / "scans" / "k" / "kaart.jpg").string()), "JPG"));
+        Registreer(
+            "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen]\r\n"
+            "\"AfbeeldingBestanden\"=\"" +
+            map.tekst() + "/scans\"\r\n");
         venster->Activeren();
         ASSERT_TRUE(venster->Inlezen(pad));
         ASSERT_EQ(gdk::AantalPersonen, 211);
@@ -66,7 +69,8 @@ void KiesKeuze(QRadioButton* knop) {
 TEST_F(Bladeren, LetterOnPersonTabRefillsBothListsAndRelationTabFollows) {
     KiesTabAlsGebruiker(*venster, 5);
     ASSERT_EQ(venster->pctrViewer->currentIndex(), 5);
-    QTest::mouseClick(venster->tcPersoon, Qt::LeftButton, {}, venster->tcPersoon->tabRect('K' - 'A').center());
+    QTest::mouseClick(venster->tcPersoon, Qt::LeftButton, {},
+                      venster->tcPersoon->tabRect('K' - 'A').center());
     EXPECT_EQ(venster->tcPersoon->currentIndex(), 10);
     EXPECT_EQ(venster->LetterTab, 10);
     EXPECT_EQ(Regels(venster->lbxPersoon), QStringList({"Kok, Willem * 14-02-1919 Enkhuizen %46"}));
@@ -84,8 +88,9 @@ TEST_F(Bladeren, LetterListsAreSortedWithoutRegardToCaseOrApostrophe) {
     venster->VulRelatieLijst('D');
     EXPECT_EQ(Regels(venster->lbxPersoon),
               QStringList({"Dam, Frans * 03-03-1915 Delft %30", "de Boer, Aaltje  %47",
-                           "Declercq, Marie-Louise * 03-05-1912 Roeselare %8", "Desmet, Lucia * 07-07-1947 Ieper %42",
-                           "Desmet, Marc  %43", QString::fromUtf8("D'Hondt, Alo\xC3\xAFs * 26-03-1899 Aalst %21"),
+                           "Declercq, Marie-Louise * 03-05-1912 Roeselare %8",
+                           "Desmet, Lucia * 07-07-1947 Ieper %42", "Desmet, Marc  %43",
+                           QString::fromUtf8("D'Hondt, Alo\xC3\xAFs * 26-03-1899 Aalst %21"),
                            "Dijkstra, Jan * ABT 1888 Leeuwarden %18"}));
     EXPECT_EQ(Regels(venster->lbxRelatie),
               QStringList({"de Boer, Aaltje  #14", "Declercq, Marie-Louise * 03-05-1912 Roeselare #3",
@@ -105,7 +110,8 @@ TEST_F(Bladeren, DoubleClickOnALineShowsItsPage) {
     EXPECT_EQ(venster->HuidigePersoon, 1);
 
     KiesTabAlsGebruiker(*venster, 2);
-    QTest::mouseClick(venster->tcRelatie, Qt::LeftButton, {}, venster->tcRelatie->tabRect('K' - 'A').center());
+    QTest::mouseClick(venster->tcRelatie, Qt::LeftButton, {},
+                      venster->tcRelatie->tabRect('K' - 'A').center());
     ASSERT_EQ(venster->lbxRelatie->count(), 1);
     Dubbelklik(venster->lbxRelatie, 0);
     EXPECT_EQ(venster->pctrViewer->currentIndex(), 0);
@@ -246,8 +252,8 @@ struct LinkGeval {
     const char* relatie; // the page shown: a relation (else a person)
     const char* pagina;
     const char* link;
-    const char* status;  // the right panel afterwards
-    const char* inhoud;  // a text of the page shown afterwards
+    const char* status; // the right panel afterwards
+    const char* inhoud; // a text of the page shown afterwards
 };
 
 class Links : public Bladeren, public ::testing::WithParamInterface<LinkGeval> {};
@@ -255,8 +261,10 @@ class Links : public Bladeren, public ::testing::WithParamInterface<LinkGeval> {
 TEST_P(Links, ClickFollowsTheLink) {
     const LinkGeval& g = GetParam();
     if (g.groot) LeesGroteCollectie();
-    if (g.relatie[0] == 'j') GaNaarRelatie(g.pagina);
-    else GaNaarPersoon(g.pagina);
+    if (g.relatie[0] == 'j')
+        GaNaarRelatie(g.pagina);
+    else
+        GaNaarPersoon(g.pagina);
     ASSERT_EQ(venster->pctrViewer->currentIndex(), 0);
     const int persoon = venster->HuidigePersoon;
     const int relatie = venster->HuidigeRelatie;
@@ -304,16 +312,16 @@ TEST_P(Knoppen, ClickOpensTheImageWindow) {
     int getoond = -1;
     bool geladen = false;
     gdk::test::BijModaal kaart([&](QWidget* w) {
-            auto* frm = qobject_cast<TfrmAfbeelding*>(w);
-            if (!frm) {
-                w->close();
-                return;
-            }
-            getoond = venster->AfbeeldingPersoon;
-            geladen = frm->Geladen;
-            // A double-click on the picture closes the window.
-            QTest::mouseDClick(frm->imgAfbeelding, Qt::LeftButton, {}, frm->imgAfbeelding->rect().center());
-        });
+        auto* frm = qobject_cast<TfrmAfbeelding*>(w);
+        if (!frm) {
+            w->close();
+            return;
+        }
+        getoond = venster->AfbeeldingPersoon;
+        geladen = frm->Geladen;
+        // A double-click on the picture closes the window.
+        QTest::mouseDClick(frm->imgAfbeelding, Qt::LeftButton, {}, frm->imgAfbeelding->rect().center());
+    });
     ASSERT_TRUE(gdk::test::KlikLink(*venster, g.link, QPoint(4, 0)));
     ASSERT_TRUE(kaart.gedaan());
     EXPECT_EQ(getoond, g.nummer);
@@ -371,7 +379,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SlechteLink{"", Blijft, Blijft}, SlechteLink{"abc", Blijft, Blijft},
                       SlechteLink{"5 ", Blijft, Blijft}, SlechteLink{"0x5", Blijft, Blijft},
                       SlechteLink{"%", Blijft, Blijft}, SlechteLink{"%abc", Blijft, Blijft},
-                      SlechteLink{"%0", 0, Blijft}, SlechteLink{"%56", 56, Blijft}, SlechteLink{"@-1", -1, Blijft},
-                      SlechteLink{"0", Blijft, 0}, SlechteLink{"16", Blijft, 16},
-                      SlechteLink{"99999999999", Blijft, Blijft}, SlechteLink{"#0", Blijft, Blijft},
-                      SlechteLink{"#56", Blijft, Blijft}, SlechteLink{"#x", Blijft, Blijft}));
+                      SlechteLink{"%0", 0, Blijft}, SlechteLink{"%56", 56, Blijft},
+                      SlechteLink{"@-1", -1, Blijft}, SlechteLink{"0", Blijft, 0},
+                      SlechteLink{"16", Blijft, 16}, SlechteLink{"99999999999", Blijft, Blijft},
+                      SlechteLink{"#0", Blijft, Blijft}, SlechteLink{"#56", Blijft, Blijft},
+                      SlechteLink{"#x", Blijft, Blijft}));

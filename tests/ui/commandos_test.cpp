@@ -7,23 +7,21 @@
 #include "htmlview/thtmllite.h"
 #include "platform/register.h"
 #include "settings/instellingen.h"
-#include "support/tijdelijke_map.h"
+#include "support_qt/bureaublad.h"
 #include "ui/tfrmgedenkjes.h"
 #include "ui/tfrmopties.h"
 #include "ui/tsbrgedenkjes.h"
+#include "ui/venster.h"
 #include "ui/vminfotool.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QDesktopServices>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 #include <QUrl>
 
 #include <cstdlib>
@@ -36,111 +34,8 @@
 
 #include <gtest/gtest.h>
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& l, std::ostream* os) {
-    *os << "{";
-    for (const QString& s : l)
-        *os << "\n  \"" << s.toStdString() << '"';
-    *os << " }";
-}
-
 namespace gdk::test {
 namespace {
-
-std::string Vervang(std::string s, const std::string& oud, const std::string& nieuw) {
-    for (std::size_t p = s.find(oud); p != std::string::npos; p = s.find(oud, p + nieuw.size()))
-        s.replace(p, oud.size(), nieuw);
-    return s;
-}
-
-// The main window on the sample registry (its scans, its output below the temporary folder), with
-// a program folder of its own.
-class VensterMetVoorbeeld : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::string reg = LeesBestand(std::string(GDK_SOURCE_DIR) + "/examples/HKEY_CURRENT_USER.reg");
-        reg = Vervang(reg, "@EXAMPLES@", std::string(GDK_SOURCE_DIR) + "/examples");
-        reg = Vervang(reg, "@OUT@", map.tekst() + "/out");
-        setenv("GEDENKJES_REGISTRY", map.Schrijf("HKEY_CURRENT_USER.reg", reg).c_str(), 1);
-        const std::string programma = map.tekst() + "/programma";
-        std::filesystem::create_directories(programma + "/tool");
-        std::filesystem::copy_file(std::string(GDK_SOURCE_DIR) + "/tool/btnAfbeelding.gif",
-                                   programma + "/tool/btnAfbeelding.gif");
-        setenv("GEDENKJES_PROGRAMMAMAP", programma.c_str(), 1);
-        venster = std::make_unique<TfrmGedenkjes>();
-        venster->resize(900, 650);
-        venster->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(venster.get()));
-    }
-    void TearDown() override {
-        venster.reset();
-        unsetenv("GEDENKJES_PROGRAMMAMAP");
-        unsetenv("GEDENKJES_REGISTRY");
-    }
-    bool LeesVoorbeeld() { return venster->Inlezen(std::string(GDK_SOURCE_DIR) + "/examples/kaarten.gdk"); }
-    QString Links() const { return venster->sbrGedenkjes->Links(); }
-    QString Rechts() const { return venster->sbrGedenkjes->Rechts(); }
-    bool Wacht(const std::function<bool()>& f) { return QTest::qWaitFor(f, 3000); }
-
-    TijdelijkeMap map;
-    std::unique_ptr<TfrmGedenkjes> venster;
-};
-
-// Runs `wat` on the next modal window that opens (looked for every few milliseconds); `wat`
-// closes it.
-void BijModaal(std::function<void(QWidget*)> wat, bool* gedaan) {
-    auto* zoeker = new QTimer();
-    zoeker->setInterval(5);
-    QObject::connect(zoeker, &QTimer::timeout, [zoeker, wat, gedaan] {
-        QWidget* modaal = QApplication::activeModalWidget();
-        if (!modaal) return;
-        zoeker->stop();
-        zoeker->deleteLater();
-        wat(modaal);
-        *gedaan = true;
-    });
-    zoeker->start();
-}
-
-// Takes the addresses the desktop would be asked to open.
-class Bureaublad : public QObject {
-    Q_OBJECT
-
-  public:
-    Bureaublad() {
-        for (const char* schema : {"file", "mailto", "http", "https"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(schema), this, "Open");
-    }
-    ~Bureaublad() override {
-        for (const char* schema : {"file", "mailto", "http", "https"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(schema));
-    }
-    std::vector<QUrl> geopend;
-
-  public slots:
-    void Open(const QUrl& url) { geopend.push_back(url); }
-};
-
-// Answers every message box that turns up with OK, keeping its text, until it goes out of scope.
-class Meldingen {
-  public:
-    Meldingen() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                teksten << box->text();
-                box->accept();
-            }
-        });
-        timer_.start();
-    }
-    QStringList teksten;
-
-  private:
-    QTimer timer_;
-};
 
 // Every file below a folder with its contents, to see that a refused export touches nothing.
 std::map<std::string, std::string> Inhoud(const std::filesystem::path& map) {
@@ -152,7 +47,7 @@ std::map<std::string, std::string> Inhoud(const std::filesystem::path& map) {
 
 const QRegularExpression Duur(QStringLiteral("^  \\d\\d:\\d\\d:\\d\\d:\\d\\d$"));
 
-class CommandoTest : public VensterMetVoorbeeld {
+class CommandoTest : public VensterTest {
   protected:
     std::filesystem::path Site(int type) const {
         return map.pad() / "out" / "kaarten" / "gedenkjes" / ("type " + std::to_string(type));
@@ -164,20 +59,17 @@ class CommandoTest : public VensterMetVoorbeeld {
     }
     // Opens the options dialog from the menu, lets `wat` work on it, then closes it with `knop`.
     void Opties(const std::function<void(TfrmOpties&)>& wat, const char* knop) {
-        bool gedaan = false;
-        BijModaal(
-            [&](QWidget* w) {
-                auto* opties = qobject_cast<TfrmOpties*>(w);
-                ASSERT_NE(opties, nullptr);
-                wat(*opties);
-                if (knop)
-                    QTest::mouseClick(opties->findChild<QPushButton*>(knop), Qt::LeftButton);
-                else
-                    opties->close();
-            },
-            &gedaan);
+        BijModaal dialoog([&](QWidget* w) {
+            auto* opties = qobject_cast<TfrmOpties*>(w);
+            ASSERT_NE(opties, nullptr);
+            wat(*opties);
+            if (knop)
+                QTest::mouseClick(opties->findChild<QPushButton*>(knop), Qt::LeftButton);
+            else
+                opties->close();
+        });
         venster->mmnuGedenkjesOpties->trigger();
-        ASSERT_TRUE(gedaan);
+        ASSERT_TRUE(dialoog.gedaan());
         EXPECT_EQ(venster->findChild<TfrmOpties*>(), nullptr); // released
     }
 };
@@ -266,22 +158,19 @@ TEST_F(CommandoTest, CancelledOptionsStillApplyTheStoredFont) {
 TEST_F(CommandoTest, InfoShowsTheAboutWindowAndActivatesAfterwards) {
     ASSERT_TRUE(LeesVoorbeeld());
     venster->edtGaNaarPersoon->setText(QStringLiteral("3"));
-    bool gedaan = false;
     QString versie, titel;
-    BijModaal(
-        [&](QWidget* w) {
-            auto* info = qobject_cast<TfrmvmInfoTool*>(w);
-            ASSERT_NE(info, nullptr);
-            titel = info->windowTitle();
-            // The texts are read when the window becomes active.
-            EXPECT_TRUE(QTest::qWaitFor(
-                [&] { return info->lblVersieNummer->text() != QStringLiteral("Versie nummer"); }, 3000));
-            versie = info->lblVersieNummer->text();
-            QTest::mouseClick(info->bbtnSluiten, Qt::LeftButton);
-        },
-        &gedaan);
+    BijModaal about([&](QWidget* w) {
+        auto* info = qobject_cast<TfrmvmInfoTool*>(w);
+        ASSERT_NE(info, nullptr);
+        titel = info->windowTitle();
+        // The texts are read when the window becomes active.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return info->lblVersieNummer->text() != QStringLiteral("Versie nummer"); }, 3000));
+        versie = info->lblVersieNummer->text();
+        QTest::mouseClick(info->bbtnSluiten, Qt::LeftButton);
+    });
     venster->mmnuGedenkjesHelpInfo->trigger();
-    ASSERT_TRUE(gedaan);
+    ASSERT_TRUE(about.gedaan());
     EXPECT_EQ(titel, QStringLiteral("Informatie"));
     EXPECT_EQ(versie, QStringLiteral("versie ")); // the sample registry holds no program values
     EXPECT_EQ(venster->findChild<TfrmvmInfoTool*>(), nullptr);
@@ -329,5 +218,3 @@ TEST_F(CommandoTest, EmailAndHomepageGoToTheDesktop) {
 
 } // namespace
 } // namespace gdk::test
-
-#include "commandos_test.moc"

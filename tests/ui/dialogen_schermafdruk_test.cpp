@@ -5,6 +5,7 @@
 #include "settings/instellingen.h"
 #include "settings/programmagegevens.h"
 #include "support/tijdelijke_map.h"
+#include "support/voorbeeld.h"
 #include "ui/tfrmopties.h"
 #include "ui/vminfotool.h"
 
@@ -22,12 +23,6 @@
 namespace gdk::test {
 namespace {
 
-std::string Vervang(std::string s, const std::string& oud, const std::string& nieuw) {
-    for (std::size_t p = s.find(oud); p != std::string::npos; p = s.find(oud, p + nieuw.size()))
-        s.replace(p, oud.size(), nieuw);
-    return s;
-}
-
 TEST(DialogenSchermafdruk, OptionsPagesAndAboutWindow) {
     const char* doel = std::getenv("GDK_SCHERMAFDRUK_MAP");
     if (!doel || !*doel) GTEST_SKIP() << "GDK_SCHERMAFDRUK_MAP is not set";
@@ -35,10 +30,8 @@ TEST(DialogenSchermafdruk, OptionsPagesAndAboutWindow) {
     ASSERT_TRUE(map.mkpath(QStringLiteral(".")));
 
     TijdelijkeMap tijdelijk;
-    std::string reg = LeesBestand(std::string(GDK_SOURCE_DIR) + "/examples/HKEY_CURRENT_USER.reg");
-    reg = Vervang(reg, "@EXAMPLES@", std::string(GDK_SOURCE_DIR) + "/examples");
-    reg = Vervang(reg, "@OUT@", "/home/gebruiker/gedenkjes");
-    reg::ZetRegisterBestand(tijdelijk.Schrijf("HKEY_CURRENT_USER.reg", reg));
+    reg::ZetRegisterBestand(
+        tijdelijk.Schrijf("HKEY_CURRENT_USER.reg", VoorbeeldRegister("/home/gebruiker/gedenkjes")));
     ProgrammagegevensInstalleren();
     InstellingenVoorinstellen();
     LeesInstellingen();

@@ -8,12 +8,13 @@
 namespace {
 
 gdk::recPersoon& NieuwePersoon(int n) {
-    while (gdk::Personen.Gevuld() < n) gdk::Personen.Nieuw();
+    while (gdk::Personen.Gevuld() < n)
+        gdk::Personen.Nieuw();
     return gdk::Personen.Wijzig(n);
 }
 
 class Lijstregels : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { gdk::LeegOpslag(); }
     void TearDown() override { gdk::LeegOpslag(); }
 };
@@ -44,12 +45,13 @@ TEST_P(LijstDatumGevallen, FirstDateThereIs) {
 
 INSTANTIATE_TEST_SUITE_P(
     Data, LijstDatumGevallen,
-    ::testing::Values(DatumGeval{"Geboorte", {"12-03-1901", "Venlo"}, {"1-1-1980", "Oss"}, {"", ""}, "* 12-03-1901 Venlo"},
-                      DatumGeval{"GeboorteZonderPlaats", {"1901", ""}, {"", "Oss"}, {"", ""}, "* 1901"},
-                      DatumGeval{"Overlijden", {"", "Venlo"}, {"1-1-1980", "Oss"}, {"5-1-1980", "Ede"}, "+ 1-1-1980 Oss"},
-                      DatumGeval{"Begrafenis", {"", ""}, {"", ""}, {"5-1-1980", "Ede"}, "[] 5-1-1980 Ede"},
-                      DatumGeval{"AlsOpgeslagen", {" ca 1900 ", " Venlo"}, {"", ""}, {"", ""}, "*  ca 1900   Venlo"},
-                      DatumGeval{"Geen", {"", "Venlo"}, {"", "Oss"}, {"", "Ede"}, ""}),
+    ::testing::Values(
+        DatumGeval{"Geboorte", {"12-03-1901", "Venlo"}, {"1-1-1980", "Oss"}, {"", ""}, "* 12-03-1901 Venlo"},
+        DatumGeval{"GeboorteZonderPlaats", {"1901", ""}, {"", "Oss"}, {"", ""}, "* 1901"},
+        DatumGeval{"Overlijden", {"", "Venlo"}, {"1-1-1980", "Oss"}, {"5-1-1980", "Ede"}, "+ 1-1-1980 Oss"},
+        DatumGeval{"Begrafenis", {"", ""}, {"", ""}, {"5-1-1980", "Ede"}, "[] 5-1-1980 Ede"},
+        DatumGeval{"AlsOpgeslagen", {" ca 1900 ", " Venlo"}, {"", ""}, {"", ""}, "*  ca 1900   Venlo"},
+        DatumGeval{"Geen", {"", "Venlo"}, {"", "Oss"}, {"", "Ede"}, ""}),
     [](const auto& info) { return std::string(info.param.naam); });
 
 TEST_F(Lijstregels, PersonAndRelationLines) {
@@ -72,12 +74,12 @@ TEST_F(Lijstregels, WhoIsListedUnderWhichLetter) {
         const char* achternaam;
         int gezin;
     } personen[] = {
-        {"Jan", "kok", 1},       // small letter: under K
-        {"", "Klaver", 2},       // no first names: in no list
-        {"Piet", "", 0},         // no surname: in no list
-        {"Kees", "Kuiper", 0},   // no relation: persons only
-        {"Els", "\xC9loy", 3},   // accented capital: no letter tab
-        {"Ada", "'t Kind", 4},   // apostrophe first: no letter tab
+        {"Jan", "kok", 1},     // small letter: under K
+        {"", "Klaver", 2},     // no first names: in no list
+        {"Piet", "", 0},       // no surname: in no list
+        {"Kees", "Kuiper", 0}, // no relation: persons only
+        {"Els", "\xC9loy", 3}, // accented capital: no letter tab
+        {"Ada", "'t Kind", 4}, // apostrophe first: no letter tab
     };
     for (int i = 0; i < 6; ++i) {
         gdk::recPersoon& p = NieuwePersoon(i + 1);

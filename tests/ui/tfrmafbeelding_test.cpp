@@ -15,7 +15,7 @@
 namespace {
 
 class Afbeelding : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         gdk::LeegOpslag();
         ASSERT_TRUE(gdk::Personen.Nieuw());
@@ -145,9 +145,12 @@ class AfbeeldingKapot : public Afbeelding, public ::testing::WithParamInterface<
 
 TEST_P(AfbeeldingKapot, MessageAndLayoutSize) {
     const Kapot& k = GetParam();
-    if (k.afkappen > 0) Kaart(k.bestand, Beeld(300, 200, "JPG").left(k.afkappen));
-    else if (k.inhoud) Kaart(k.bestand, QByteArray(k.inhoud));
-    else gdk::Personen.Wijzig(1).AfbeeldingBestand = k.bestand;
+    if (k.afkappen > 0)
+        Kaart(k.bestand, Beeld(300, 200, "JPG").left(k.afkappen));
+    else if (k.inhoud)
+        Kaart(k.bestand, QByteArray(k.inhoud));
+    else
+        gdk::Personen.Wijzig(1).AfbeeldingBestand = k.bestand;
     QString melding;
     auto frm = Open(&melding);
     EXPECT_FALSE(frm->Geladen);
@@ -159,13 +162,15 @@ TEST_P(AfbeeldingKapot, MessageAndLayoutSize) {
         EXPECT_EQ(melding, "Het bestand \"" + pad + "\" is geen afbeelding die getoond kan worden.");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bestanden, AfbeeldingKapot,
-    ::testing::Values(Kapot{"Tekst", "kaart.jpg", 0, "dit is geen afbeelding"}, Kapot{"Leeg", "kaart.jpg", 0, ""},
-                      Kapot{"AlleenBegin", "kaart.jpg", 2, nullptr}, Kapot{"KopAfgekapt", "kaart.jpg", 100, nullptr},
-                      Kapot{"KapotteGif", "kaart.gif", 0, "GIF89a\x01\x02"}, Kapot{"Ontbreekt", "weg.jpg", 0, nullptr},
-                      Kapot{"GeenNaam", "", 0, nullptr}),
-    [](const auto& info) { return std::string(info.param.naam); });
+INSTANTIATE_TEST_SUITE_P(Bestanden, AfbeeldingKapot,
+                         ::testing::Values(Kapot{"Tekst", "kaart.jpg", 0, "dit is geen afbeelding"},
+                                           Kapot{"Leeg", "kaart.jpg", 0, ""},
+                                           Kapot{"AlleenBegin", "kaart.jpg", 2, nullptr},
+                                           Kapot{"KopAfgekapt", "kaart.jpg", 100, nullptr},
+                                           Kapot{"KapotteGif", "kaart.gif", 0, "GIF89a\x01\x02"},
+                                           Kapot{"Ontbreekt", "weg.jpg", 0, nullptr},
+                                           Kapot{"GeenNaam", "", 0, nullptr}),
+                         [](const auto& info) { return std::string(info.param.naam); });
 
 TEST_F(Afbeelding, JpegCutShortAfterItsHeaderShowsWhatIsThere) {
     const QByteArray heel = Beeld(300, 200, "JPG");
@@ -189,7 +194,8 @@ TEST(JpegLezen, DamagedBytesNeverEndTheProgram) {
         LeesJpeg(heel.left(n), uit, fout);
     }
     QByteArray rommel = heel;
-    for (int i = 20; i < rommel.size() - 2; i += 3) rommel[i] = static_cast<char>(rommel[i] ^ 0x5A);
+    for (int i = 20; i < rommel.size() - 2; i += 3)
+        rommel[i] = static_cast<char>(rommel[i] ^ 0x5A);
     QImage uit;
     QString fout;
     LeesJpeg(rommel, uit, fout);

@@ -29,14 +29,16 @@ TEST_F(VensterTest, BeforeTheFirstReadOnlyTheTitleShows) {
     EXPECT_FALSE(venster->mmnuGedenkjesBestandUitvoerenType2->isEnabled());
 
     QStringList tabs;
-    for (int i = 0; i < pctrViewer->count(); ++i) tabs << pctrViewer->tabText(i);
-    EXPECT_EQ(tabs, QStringList({"Viewer", "Ga naar", "Relatie", "Volgend Relatie", "Vorig Relatie", "Persoon",
-                                 "Volgend Persoon", "Vorig Persoon"}));
-    for (const char* naam : {"tshViewer", "tshGaNaar", "tshRelatie", "tshVolgendRelatie", "tshVorigRelatie",
-                             "tshPersoon", "tshVolgendPersoon", "tshVorigPersoon", "edtGaNaarRelatie",
-                             "edtGaNaarPersoon", "bbtnGaNaar", "rgrpSorterenRelatie", "rgrpSorterenPersoon",
-                             "lbxSorterenRelatie", "lbxSorterenPersoon", "tcRelatie", "tcPersoon", "lbxRelatie",
-                             "lbxPersoon", "sbrGedenkjes"})
+    for (int i = 0; i < pctrViewer->count(); ++i)
+        tabs << pctrViewer->tabText(i);
+    EXPECT_EQ(tabs, QStringList({"Viewer", "Ga naar", "Relatie", "Volgend Relatie", "Vorig Relatie",
+                                 "Persoon", "Volgend Persoon", "Vorig Persoon"}));
+    for (const char* naam :
+         {"tshViewer",           "tshGaNaar",          "tshRelatie",         "tshVolgendRelatie",
+          "tshVorigRelatie",     "tshPersoon",         "tshVolgendPersoon",  "tshVorigPersoon",
+          "edtGaNaarRelatie",    "edtGaNaarPersoon",   "bbtnGaNaar",         "rgrpSorterenRelatie",
+          "rgrpSorterenPersoon", "lbxSorterenRelatie", "lbxSorterenPersoon", "tcRelatie",
+          "tcPersoon",           "lbxRelatie",         "lbxPersoon",         "sbrGedenkjes"})
         EXPECT_NE(venster->findChild<QWidget*>(naam), nullptr) << naam;
     EXPECT_EQ(venster->findChild<QPushButton*>("bbtnGaNaar")->text(), "Uitvoeren");
     EXPECT_EQ(venster->findChild<QGroupBox*>("rgrpSorterenRelatie")->title(), " sorteren Relatie ");
@@ -69,13 +71,16 @@ TEST_F(VensterTest, MenuCaptionsAndShortcuts) {
         EXPECT_EQ(i.actie->shortcut(), i.toets) << i.titel;
     }
     QStringList balk;
-    for (QAction* a : venster->menuBar()->actions()) balk << a->text();
+    for (QAction* a : venster->menuBar()->actions())
+        balk << a->text();
     EXPECT_EQ(balk, QStringList({"Bestand", "Opties", "Help"}));
     QStringList bestand;
-    for (QAction* a : venster->mmnuGedenkjesBestand->actions()) bestand << (a->isSeparator() ? "-" : a->text());
+    for (QAction* a : venster->mmnuGedenkjesBestand->actions())
+        bestand << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(bestand, QStringList({"Inlezen", "-", "Uitvoeren", "-", "Afsluiten"}));
     QStringList help;
-    for (QAction* a : venster->mmnuGedenkjesHelp->actions()) help << (a->isSeparator() ? "-" : a->text());
+    for (QAction* a : venster->mmnuGedenkjesHelp->actions())
+        help << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(help, QStringList({"Help", "-", "Email", "Homepagina", "-", "Info"}));
 }
 
@@ -154,17 +159,17 @@ TEST_F(VensterTest, ReadCommandUsesTheOpenDialog) {
     const std::string rapport = kopie.Schrijf("mijn kaarten_Verschillen.txt", "oud rapport\r\n");
     QString titel, filter;
     gdk::test::BijModaal open([&](QWidget* w) {
-            auto* dlg = qobject_cast<QFileDialog*>(w);
-            if (!dlg) {
-                w->close();
-                return;
-            }
-            titel = dlg->windowTitle();
-            filter = dlg->nameFilters().join("|");
-            EXPECT_EQ(dlg->fileMode(), QFileDialog::ExistingFile);
-            dlg->selectFile(QString::fromStdString(pad));
-            static_cast<QDialog*>(dlg)->accept();
-        });
+        auto* dlg = qobject_cast<QFileDialog*>(w);
+        if (!dlg) {
+            w->close();
+            return;
+        }
+        titel = dlg->windowTitle();
+        filter = dlg->nameFilters().join("|");
+        EXPECT_EQ(dlg->fileMode(), QFileDialog::ExistingFile);
+        dlg->selectFile(QString::fromStdString(pad));
+        static_cast<QDialog*>(dlg)->accept();
+    });
     venster->mmnuGedenkjesBestandInlezen->trigger();
     ASSERT_TRUE(open.gedaan());
     EXPECT_EQ(titel, "Gedenkjes bestand ");
@@ -202,7 +207,8 @@ TEST_F(VensterTest, FailedReadsLeaveTheWindowUsable) {
     gdk::test::SluitMelding melding;
     EXPECT_FALSE(venster->Inlezen(map.tekst() + "/map.gdk"));
     EXPECT_TRUE(melding.gedaan());
-    EXPECT_EQ(melding.tekst().toStdString(), "Het bestand " + map.tekst() + "/map.gdk kan niet gelezen worden.");
+    EXPECT_EQ(melding.tekst().toStdString(),
+              "Het bestand " + map.tekst() + "/map.gdk kan niet gelezen worden.");
 
     // And the next read works.
     ASSERT_TRUE(LeesVoorbeeld());

@@ -1,7 +1,11 @@
 #pragma once
 // The main window in a test: a registry file and a program folder of its own (the sample
 // registry with its scans, the button picture), the window shown and activated.
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
+#include "support/voorbeeld.h"
+#include "support_qt/modaal.h"
+#include "support_qt/qt_afdruk.h"
 #include "ui/tfrmgedenkjes.h"
 #include "ui/tsbrgedenkjes.h"
 
@@ -17,21 +21,10 @@
 
 namespace gdk::test {
 
-inline std::string Voorbeeld(const std::string& naam) { return std::string(GDK_SOURCE_DIR) + "/examples/" + naam; }
-
-inline std::string Vervang(std::string s, const std::string& oud, const std::string& nieuw) {
-    for (std::size_t p = s.find(oud); p != std::string::npos; p = s.find(oud, p + nieuw.size()))
-        s.replace(p, oud.size(), nieuw);
-    return s;
-}
-
 class VensterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        std::string reg = LeesBestand(Voorbeeld("HKEY_CURRENT_USER.reg"));
-        reg = Vervang(reg, "@EXAMPLES@", std::string(GDK_SOURCE_DIR) + "/examples");
-        reg = Vervang(reg, "@OUT@", map.tekst() + "/out");
-        Registreer(reg);
+        Registreer(VoorbeeldRegister(map.tekst() + "/out"));
         const std::string programma = map.tekst() + "/programma";
         std::filesystem::create_directories(programma + "/tool");
         std::filesystem::copy_file(std::string(GDK_SOURCE_DIR) + "/tool/btnAfbeelding.gif",
@@ -70,24 +63,16 @@ protected:
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <functional>
-
-// Readable failure messages for Qt texts.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList& l, std::ostream* os) {
-    *os << "{";
-    for (const QString& s : l) *os << "\n  \"" << s.toStdString() << '"';
-    *os << " }";
-}
 
 namespace gdk::test {
 
 // Waits (processing events) until `f` holds; false after `ms` milliseconds.
-inline bool Wacht(const std::function<bool()>& f, int ms = 3000) { return QTest::qWaitFor(f, ms); }
+inline bool Wacht(const std::function<bool()>& f, int ms = 3000) {
+    return QTest::qWaitFor(f, ms);
+}
 
 // A click on a tab of the page control, as the user chooses it.
 inline void KiesTabAlsGebruiker(TfrmGedenkjes& v, int index) {
@@ -117,7 +102,8 @@ inline int Rij(QListWidget* lijst, const QString& begin) {
 
 inline QStringList Regels(QListWidget* lijst) {
     QStringList r;
-    for (int i = 0; i < lijst->count(); ++i) r << lijst->item(i)->text();
+    for (int i = 0; i < lijst->count(); ++i)
+        r << lijst->item(i)->text();
     return r;
 }
 
@@ -128,42 +114,5 @@ inline bool KlikLink(TfrmGedenkjes& v, const QString& href, QPoint verschuiving 
     QTest::mouseClick(v.htmlViewer->viewport(), Qt::LeftButton, {}, plek + verschuiving);
     return true;
 }
-
-// While alive: runs `wat` on the next modal window that opens (looked for every few
-// milliseconds), once; `wat` must close it.
-class BijModaal {
-public:
-    explicit BijModaal(std::function<void(QWidget*)> wat) : wat_(std::move(wat)) {
-        zoeker_.setInterval(5);
-        QObject::connect(&zoeker_, &QTimer::timeout, [this] {
-            QWidget* modaal = QApplication::activeModalWidget();
-            if (!modaal) return;
-            zoeker_.stop();
-            gedaan_ = true;
-            wat_(modaal);
-        });
-        zoeker_.start();
-    }
-    bool gedaan() const { return gedaan_; }
-
-private:
-    std::function<void(QWidget*)> wat_;
-    QTimer zoeker_;
-    bool gedaan_ = false;
-};
-
-// Closes the next message box with OK and keeps its text.
-class SluitMelding : public BijModaal {
-public:
-    SluitMelding()
-        : BijModaal([this](QWidget* w) {
-              if (auto* box = qobject_cast<QMessageBox*>(w)) tekst_ = box->text();
-              w->close();
-          }) {}
-    const QString& tekst() const { return tekst_; }
-
-private:
-    QString tekst_;
-};
 
 } // namespace gdk::test

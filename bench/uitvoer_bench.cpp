@@ -1,0 +1,151 @@
+// Exporting generated collections as each of the three site types, beside `cp -r` of the
+// finished site tree in the same run, on the same disk: an export can do no better than writing
+// its files. As in real collections some cards share an image name and some appear twice.
+// For each size (30000 and 200000 persons; $GDK_BENCH_PERSONEN names others, comma-separated)
+// and type: wall and CPU time, peak memory, files in the site, the copy and the ratio.
+// Target: a ratio of at most 1.2.
+#include "genereer.h"
+
+#include "data/globalen.h"
+#include "data/tvars.h"
+#include "export/tgdkexporttype1.h"
+#include "export/tgdkexporttype2.h"
+#include "export/tgdkexporttype3.h"
+#include "import/inlezen.h"
+#include "import/woordlijsten.h"
+#include "settings/instellingen.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+namespace stdfs = std::filesystem;
+
+void PiekOpnieuw() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+long PiekSindsOpnieuwKB() {
+    std::ifstream status("/proc/self/status");
+    for (std::string regel; std::getline(status, regel);)
+        if (regel.rfind("VmHWM:", 0) == 0) return std::stol(regel.substr(6));
+    return -1;
+}
+
+double Seconden(std::chrono::steady_clock::time_point begin) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+}
+
+double CpuSeconden() {
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
+           static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+}
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+double Belasting() {
+    double b = -1;
+    std::ifstream("/proc/loadavg") >> b;
+    return b;
+}
+
+void Meet(int type, const stdfs::path& uit) {
+    const stdfs::path site = uit / gdk::CollectieNaam / "gedenkjes" / ("type " + std::to_string(type));
+    std::system("sync");
+    PiekOpnieuw();
+    const double cpu = CpuSeconden();
+    const auto begin = std::chrono::steady_clock::now();
+    const bool gelukt = type == 1   ? gdk::UitvoerenType1()
+                        : type == 2 ? gdk::UitvoerenType2()
+                                    : gdk::UitvoerenType3();
+    const double export_s = Seconden(begin);
+    const double cpu_s = CpuSeconden() - cpu;
+    const long piek = PiekSindsOpnieuwKB();
+    std::size_t bestanden = 0;
+    for (const auto& e : stdfs::recursive_directory_iterator(site))
+        if (e.is_regular_file()) ++bestanden;
+    std::system("sync");
+    const stdfs::path kopie = uit / ("kopie " + std::to_string(type));
+    const auto cpBegin = std::chrono::steady_clock::now();
+    const int rc = std::system(("cp -r " + Quote(site.string()) + " " + Quote(kopie.string())).c_str());
+    const double cp_s = Seconden(cpBegin);
+    std::printf("  type %d: %s, %zu bestanden; uitvoer %.2f s (cpu %.2f s), piek %ld MB; cp -r %.2f s%s; "
+                "verhouding %.2f; belasting %.2f\n",
+                type, gelukt ? "geschreven" : "MISLUKT", bestanden, export_s, cpu_s, piek / 1024, cp_s,
+                rc == 0 ? "" : " (cp mislukt)", export_s / cp_s, Belasting());
+    stdfs::remove_all(kopie);
+    stdfs::remove_all(site);
+}
+
+void MeetGrootte(int personen) {
+    gdk::bench::TijdelijkeBenchMap tijdelijk;
+    gdk::bench::GenereerOpties opties;
+    opties.personen = personen;
+    opties.gezinnen = personen / 4;
+    opties.afbeeldingen = true;
+    opties.gedeeldeAfbeeldingen = true;
+    opties.dubbeleKaarten = true;
+    const auto begin = std::chrono::steady_clock::now();
+    const gdk::bench::Collectie c = gdk::bench::GenereerCollectie(tijdelijk.pad() / "bron", opties);
+    std::printf("%d personen: %d regels, %d gezinnen gegenereerd in %.1f s\n", c.personen, c.regels,
+                c.gezinnen, Seconden(begin));
+
+    gdk::StandaardUitvoerTekst();
+    gdk::StandaardTussenvoegsels();
+    gdk::InstellingenVoorinstellen();
+    gdk::ControleOpGeslacht = gdk::ControleOpDatum = gdk::ControleOpBestandsnaam = false;
+    gdk::ControleOpBestandsnaamAfbeelding = gdk::ControleOpBestandsnaamFoto = false;
+    gdk::AfbeeldingBestanden = c.scans.string();
+    gdk::NiveauAfbeeldingBestanden = 0;
+    gdk::adDatumAanpassen = 1;
+    gdk::CodeGedenkjeVoorkant = "_v";
+    gdk::CodeFotoosVoorkant = "_f";
+    gdk::ControleOpDubbeleGedenkjes = true;
+    gdk::DatumWeergeven = gdk::AantalWeergeven = true;
+    gdk::t2InhoudCellPadd = gdk::t2InhoudCellSpac = gdk::t3InhoudCellPadd = gdk::t3InhoudCellSpac = "1";
+    gdk::t2AfbeeldingHeight = gdk::t2AfbeeldingWidth = gdk::t3AfbeeldingHeight = gdk::t3AfbeeldingWidth =
+        "69%";
+    gdk::miWidth = "40";
+    gdk::miHeight = "30";
+    gdk::inCols = "250";
+    gdk::ProgrammaMap = (tijdelijk.pad() / "programma").string();
+    const stdfs::path uit = tijdelijk.pad() / "uit";
+    gdk::UitvoerBestanden = uit.string();
+    if (!gdk::InlezenCommando(c.gdk.string())) {
+        std::printf("lezen mislukt\n");
+        return;
+    }
+    for (int type = 1; type <= 3; ++type)
+        Meet(type, uit);
+    std::fflush(stdout); // before the slow removal of the temporary tree
+}
+
+} // namespace
+
+int main() {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    std::vector<int> groottes = {30000, 200000};
+    if (const char* e = std::getenv("GDK_BENCH_PERSONEN")) {
+        groottes.clear();
+        std::stringstream ss(e);
+        for (std::string deel; std::getline(ss, deel, ',');)
+            groottes.push_back(std::atoi(deel.c_str()));
+    }
+    for (const int personen : groottes)
+        MeetGrootte(personen);
+    return 0;
+}
