@@ -74,7 +74,9 @@ TEST(ZoekIndex, ShardsStayUnderTheLimitAndHoldEveryCardAndWord) {
             EXPECT_TRUE(bestanden.emplace(naam, inhoud).second) << "two shards named " << naam;
             volgorde.push_back(naam);
             // (The table of contents lists every shard: only a toy limit lets it pass the limit.)
-            if (naam != "inhoud" || limiet == ZoekDeelLimiet) EXPECT_LE(inhoud.size() + 2, limiet) << naam;
+            if (naam != "inhoud" || limiet == ZoekDeelLimiet) {
+                EXPECT_LE(inhoud.size() + 2, limiet) << naam;
+            }
             for (char c : inhoud)
                 ASSERT_TRUE(c >= 0x20 && c < 0x7F) << naam;
             for (char c : naam)
@@ -91,8 +93,9 @@ TEST(ZoekIndex, ShardsStayUnderTheLimitAndHoldEveryCardAndWord) {
             const std::size_t eerste = static_cast<std::size_t>(k.lijst[1].getal);
             EXPECT_EQ(k.lijst[0].tekst.substr(0, 3), "k-" + kaarten[eerste].achternaam.substr(0, 1));
         }
-        if (limiet == ZoekDeelLimiet)
+        if (limiet == ZoekDeelLimiet) {
             EXPECT_EQ(z.inhoud.velden.at("kaarten").lijst.size(), 9u) << "one a letter";
+        }
 
         std::map<std::string, std::vector<int>> verwacht;
         for (std::size_t r = 0; r < kaarten.size(); ++r)

@@ -111,7 +111,9 @@ TEST_F(ZoekVoorbeeld, EveryTypeGetsTheSearchPageItsLinkAndWorkingLinks) {
         const ZoekIndexInhoud z = LeesZoekIndex(ZoekBestandenVan(site));
         EXPECT_GT(z.kaarten.size(), 30u);
         for (const auto& k : z.kaarten)
-            if (!k[4].empty()) EXPECT_TRUE(stdfs::is_regular_file(site / Ontcijfer(k[4]))) << k[4];
+            if (!k[4].empty()) {
+                EXPECT_TRUE(stdfs::is_regular_file(site / Ontcijfer(k[4]))) << k[4];
+            }
         EXPECT_TRUE(z.woorden.count("zoe") && z.woorden.count("1931") && z.woorden.count("leuven"));
     }
 }
@@ -128,7 +130,9 @@ TEST_F(ZoekVoorbeeld, OffLeavesEveryFileAsItWasOnlyTheMenuGainsALink) {
             EXPECT_EQ(pad.find("zoek"), std::string::npos) << pad;
             EXPECT_EQ(inhoud.find("zoeken"), std::string::npos) << pad;
             ASSERT_TRUE(aan.count(pad)) << pad;
-            if (pad != menu) EXPECT_TRUE(aan.at(pad) == inhoud) << pad << " differs with the option on";
+            if (pad != menu) {
+                EXPECT_TRUE(aan.at(pad) == inhoud) << pad << " differs with the option on";
+            }
         }
         // The menu with the option on is the menu without it plus the five lines of the link.
         std::string zonderLink = aan.at(menu);

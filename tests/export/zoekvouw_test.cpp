@@ -68,7 +68,9 @@ TEST(ZoekVouw, EveryWindows1252LetterFoldsToPlainLetters) {
         for (char ch : v)
             EXPECT_TRUE(ch >= 'a' && ch <= 'z') << std::hex << c;
         // Capital and small letter fold alike.
-        if (c < 0xDF && c != 0xD7) EXPECT_EQ(v, VouwTeken(static_cast<unsigned char>(c + 0x20)));
+        if (c < 0xDF && c != 0xD7) {
+            EXPECT_EQ(v, VouwTeken(static_cast<unsigned char>(c + 0x20)));
+        }
     }
 }
 
