@@ -385,7 +385,7 @@ def controleer_zoeken(args, werk, type_, fouten):
         getypt = json.loads(html.unescape(m.group(1))) if m and m.group(1) else []
         fouten.controleer(len(getypt) == len(ZOEKVRAGEN), t + "getypte zoekvragen niet alle beantwoord: %r" % getypt)
         for (vraag, verwacht), (_, dom) in zip(ZOEKVRAGEN, getypt):
-            controleer_zoekuitkomst(t + "getypt ", vraag, verwacht, dom.replace("<OL", "<ol"), scriptfouten, fouten)
+            controleer_zoekuitkomst(t + "getypt ", vraag, verwacht, dom, scriptfouten, fouten)
 
         for pad, status in server.log:
             if pad.endswith((".htm", ".js", ".jpg")):
