@@ -278,6 +278,13 @@ bool SchrijfMenuIndex(const std::string& map, const std::string& bestand, const 
         f.Regel("         <A TARGET=\"inhoudindex\" HREF=\"inhoudindex.htm\">" + linktekst + "</A>");
         f.Regel("         </TD>");
         f.Regel("      </TR>");
+        if (ZoekpaginaMaken) {
+            f.Regel("      <TR>");
+            f.Regel("         <TD WIDTH=\"100%\">");
+            f.Regel("         <A TARGET=\"inhoudindex\" HREF=\"zoeken.htm\">Zoeken</A>");
+            f.Regel("         </TD>");
+            f.Regel("      </TR>");
+        }
         f.Regel("   </TABLE>");
         f.Regel("   <BR><BR>");
         f.Regel("   <TABLE BORDER=\"1\" ALIGN=\"center\">");

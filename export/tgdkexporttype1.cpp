@@ -7,6 +7,7 @@
 #include "export/skelet.h"
 #include "export/tfileman.h"
 #include "export/tuitvoer.h"
+#include "export/zoekindex.h"
 #include "import/woordlijsten.h"
 #include "pages/tnaamopmaak.h"
 #include "pages/tpersoonpagina.h"
@@ -257,7 +258,14 @@ void SchrijfPersoonPagina(std::int32_t persoon) {
         Paginabestand.Regel("");
         Paginabestand.Regel(PaginaEinde());
         Paginabestand.Sluit();
-        geschrevenIndex.pagina[map + AsciiKleineLetters(bestand)] = HtmlAttribuut(IndexRegel(persoon, false));
+        const std::string oinhoud = HtmlAttribuut(IndexRegel(persoon, false));
+        geschrevenIndex.pagina[map + AsciiKleineLetters(bestand)] = oinhoud;
+        if (ZoekKaarten.Actief()) {
+            // Ordered as the letter pages order the entries read back from the pages.
+            const std::string pagina = AsciiKleineLetters(MaakPersoonMap(persoon) + bestand);
+            ZoekKaarten.VoegToe(persoon, oinhoud + ";" + map + AsciiKleineLetters(bestand),
+                                pagina.substr(std::string(Type1).size() + 1));
+        }
     } catch (const IOFout&) {
         MeldNietAangemaakt(map, bestand);
         SluitPaginabestandStil();
@@ -271,6 +279,7 @@ bool SchrijfPersoonPaginas() {
     fs::CacheScope cache;
     fs::ExacteMapScope exact(siteMap);
     geschrevenIndex = GeschrevenIndex{siteMap, true, {}};
+    ZoekKaarten.Begin(true);
     bool resultaat = false;
     long aantal = 0;
     try {
@@ -302,6 +311,7 @@ bool SchrijfSiteType1() {
     auto bestandsman = std::make_unique<TFileMan>();
     std::vector<std::string> mappen, ingangen;
     const auto klaar = [&] { StatusLinks("gedenkjes : " + std::to_string(ingangen.size())); };
+    bool zoekpagina = true;
     try {
         const std::string basis = CollectieUitvoer() + Type1;
         std::string r = basis + "/tool/";
@@ -337,12 +347,13 @@ bool SchrijfSiteType1() {
         SorteerRegels(mappen);
         for (const std::string& map : mappen)
             if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(2, map, "/index.htm");
+        zoekpagina = ZoekKaarten.Schrijf(w);
     } catch (...) {
         klaar();
         throw;
     }
     klaar();
-    return true;
+    return zoekpagina;
 }
 
 bool UitvoerenType1() {

@@ -17,9 +17,11 @@ bool UitvoerenType1();
 // Phase 1: checks the site root, writes "paginas" and "afbeeldingen" and one page per person
 // with a card image. True when at least one person qualified for a page.
 bool SchrijfPersoonPaginas();
-// Phase 2: the skeleton, the scan of the person pages, the letter pages and the redirect pages
-// of the letter folders. True when it ran to the end; a page that cannot be read back ends it
-// with an IOFout, as does a failed copy of the program's files.
+// Phase 2: the skeleton, the scan of the person pages, the letter pages, the redirect pages of
+// the letter folders and, with ZoekpaginaMaken on, the search page with the index that phase 1
+// collected. True when it ran to the end (false after the message of a search index that could
+// not be written); a page that cannot be read back ends it with an IOFout, as does a failed copy
+// of the program's files.
 bool SchrijfSiteType1();
 
 // One person page; a person without surname or without a usable image name gets none.

@@ -6,6 +6,7 @@
 #include "export/skelet.h"
 #include "export/tfileman.h"
 #include "export/tuitvoer.h"
+#include "export/zoekindex.h"
 #include "platform/bestanden.h"
 #include "platform/fout.h"
 #include "platform/gebruiker.h"
@@ -23,6 +24,18 @@ int RijenOpPagina = 0;
 namespace {
 
 std::string huidigeSiteMap;
+
+// The lower-case letter a-z with which the (trimmed) surname field of an entry line starts, or 0:
+// the letter page the entry is listed on.
+char RegelLetter(const std::string& r) {
+    std::size_t b = 0;
+    while (b < r.size() && static_cast<unsigned char>(r[b]) <= 32)
+        ++b;
+    if (b >= r.size() || r[b] == ';') return 0;
+    char e = r[b];
+    if (e >= 'A' && e <= 'Z') e = static_cast<char>(e - 'A' + 'a');
+    return IsKleineLetter(static_cast<unsigned char>(e)) ? e : 0;
+}
 
 // The fields of an entry line, each trimmed.
 std::vector<std::string> Velden(const std::string& regel) {
@@ -425,15 +438,8 @@ void SchrijfLetterPaginas(const SiteOpmaak& o, const std::string& siteMap,
     // no letter page to go to and are left out here (they are counted, sorted and reported).
     std::array<std::vector<std::size_t>, 26> perLetter;
     for (std::size_t k = 0; k < regels.size(); ++k) {
-        const std::string& r = regels[k];
-        std::size_t b = 0;
-        while (b < r.size() && static_cast<unsigned char>(r[b]) <= 32)
-            ++b; // field 1 is trimmed
-        if (b >= r.size() || r[b] == ';') continue;
-        char e = r[b];
-        if (e >= 'A' && e <= 'Z') e = static_cast<char>(e - 'A' + 'a');
-        if (!IsKleineLetter(static_cast<unsigned char>(e))) continue;
-        perLetter[e - 'a'].push_back(k);
+        const char e = RegelLetter(regels[k]);
+        if (e != 0) perLetter[e - 'a'].push_back(k);
     }
     const long totaal = static_cast<long>(regels.size());
     VoortgangMelder melder(totaal);
@@ -456,6 +462,7 @@ bool Uitvoeren(const SiteOpmaak& o, const std::function<bool(const std::vector<s
     // case-sensitive), never case-insensitively.
     fs::ExacteMapScope exact(siteMap);
     huidigeSiteMap = siteMap;
+    ZoekKaarten.Begin(false);
     const std::string paginas = siteMap + "/paginas";
     const std::string afbeeldingen = siteMap + "/afbeeldingen";
     if (!MaakSiteMapAan(paginas, 1) || !MaakSiteMapAan(afbeeldingen, 1)) return false;
@@ -469,7 +476,7 @@ bool Uitvoeren(const SiteOpmaak& o, const std::function<bool(const std::vector<s
         VoortgangMelder melder(AantalPersonen);
         for (int i = 1; i <= AantalPersonen; ++i) {
             const recPersoon& p = Personen[i];
-            std::string afbeelding;
+            std::string afbeelding, pagina;
             if (!IsLeeg(AfbeeldingBestanden)) BronMap(p, s);
             if (p.Nummer > 0 && !IsLeeg(p.AfbeeldingBestand)) {
                 const std::string bron = s + p.AfbeeldingBestand;
@@ -495,10 +502,18 @@ bool Uitvoeren(const SiteOpmaak& o, const std::function<bool(const std::vector<s
                         throw IOFout("Het bestand " + bron + " kon niet gekopieerd worden naar " + doel +
                                      ".");
                     const std::string zonder = ExtensieVervangen(naam, "");
-                    SchrijfAfbeeldingPagina(o, pm, zonder, zonder, naam);
+                    if (SchrijfAfbeeldingPagina(o, pm, zonder, zonder, naam))
+                        pagina =
+                            "paginas/" + std::string(1, letter) + "/" + AsciiKleineLetters(zonder) + ".htm";
                 }
                 ++n;
                 lijst.push_back(MaakIndexRegel(i, afbeelding));
+                if (ZoekKaarten.Actief()) {
+                    // A card without an image page is found on its letter page.
+                    const char l = RegelLetter(lijst.back());
+                    if (pagina.empty() && l != 0) pagina = std::string("inhoud") + l + ".htm";
+                    ZoekKaarten.VoegToe(i, lijst.back(), pagina);
+                }
             }
             melder.Stap(i);
         }
@@ -513,7 +528,7 @@ bool Uitvoeren(const SiteOpmaak& o, const std::function<bool(const std::vector<s
             VoegToeAanVerschillen(dubbel);
         }
         if (LijstNamenGedenkje) VoegToeAanVerschillen(lijst);
-        resultaat = schrijfSite(lijst);
+        resultaat = schrijfSite(lijst) && ZoekKaarten.Schrijf(siteMap);
     }
     lijst.clear();
     lijst.shrink_to_fit();

@@ -49,7 +49,8 @@ void SchrijfGeenGegevensPagina(const SiteOpmaak& opmaak, const std::string& site
 namespace type23 {
 
 // The whole export of type 2 or 3: the root check, folders, card images and their pages, entry
-// list, report lines, then `schrijfSite` with the sorted list.
+// list, report lines, then `schrijfSite` with the sorted list and, with ZoekpaginaMaken on, the
+// search page with the index collected while the image pages were written.
 bool Uitvoeren(const SiteOpmaak& opmaak,
                const std::function<bool(const std::vector<std::string>&)>& schrijfSite);
 

@@ -77,6 +77,13 @@ bool SchrijfKopIndexType3(const std::string& map, const std::string& bestand) {
             f.Regel("      </H6>");
             f.Regel("   </TD>");
         }
+        if (ZoekpaginaMaken) {
+            f.Regel("   <TD WIDTH=\"90\" HEIGHT=\"" + miHeight + "\" ALIGN=\"center\">");
+            f.Regel("      <H6 CLASS=\"standaard\">");
+            f.Regel("      <A TARGET=\"inhoudindex\" HREF=\"zoeken.htm\">Zoeken</A>");
+            f.Regel("      </H6>");
+            f.Regel("   </TD>");
+        }
         f.Regel("   </TABLE>");
         f.Regel("");
         f.Regel("   <BR><BR><BR>");

@@ -29,7 +29,7 @@ bool ControleOpGeslacht = false, ControleOpDatum = false, ControleOpBestandsnaam
 
 bool VoornamenPartnerVolledigWeergeven = false, GeslachtOnbekendNietWeergeven = false,
      ControleOpDubbeleGedenkjes = false, BeschermenTegenKopieren = false, DatumWeergeven = false,
-     AantalWeergeven = false, AfbeeldingVoorEnAchterkantWeergeven = false;
+     AantalWeergeven = false, AfbeeldingVoorEnAchterkantWeergeven = false, ZoekpaginaMaken = false;
 
 std::string alLettertype;
 std::int32_t adDatumAanpassen = -1;
@@ -125,6 +125,7 @@ const std::vector<Instelling>& Opties() {
         S("OptiesBijUitvoeren", "DatumWeergeven", DatumWeergeven),
         S("OptiesBijUitvoeren", "AantalWeergeven", AantalWeergeven),
         S("OptiesBijUitvoeren", "AfbeeldingVoorEnAchterkantWeergeven", AfbeeldingVoorEnAchterkantWeergeven),
+        S("OptiesBijUitvoeren", "ZoekpaginaMaken", ZoekpaginaMaken),
 
         T("OptiesWeergave", "alLettertype", alLettertype),
         G("OptiesWeergave", "adDatumAanpassen", adDatumAanpassen),

@@ -32,7 +32,8 @@ extern bool ControleOpGeslacht, ControleOpDatum, ControleOpBestandsnaam, Control
 
 // OptiesBijUitvoeren
 extern bool VoornamenPartnerVolledigWeergeven, GeslachtOnbekendNietWeergeven, ControleOpDubbeleGedenkjes,
-    BeschermenTegenKopieren, DatumWeergeven, AantalWeergeven, AfbeeldingVoorEnAchterkantWeergeven;
+    BeschermenTegenKopieren, DatumWeergeven, AantalWeergeven, AfbeeldingVoorEnAchterkantWeergeven,
+    ZoekpaginaMaken;
 
 // OptiesWeergave
 extern std::string alLettertype;

@@ -293,11 +293,13 @@ QWidget* TfrmOpties::MaakBijUitvoeren() {
     cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven =
         Vink(p, "cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven",
              QStringLiteral("Afbeelding voor- en achterkant weergeven"), AfbeeldingVoorEnAchterkantWeergeven);
+    cbxBijUitvoerenZoekpaginaMaken =
+        Vink(p, "cbxBijUitvoerenZoekpaginaMaken", QStringLiteral("Zoekpagina toevoegen"), ZoekpaginaMaken);
     for (QCheckBox* box :
          {cbxBijUitvoerenControleOpDubbeleGedenkjes, cbxBijUitvoerenDatumWeergeven,
           cbxBijUitvoerenAantalWeergeven, cbxBijUitvoerenBeschermenTegenKopieren,
           cbxBijUitvoerenVoornamenPartnerVolledigWeergeven, cbxBijUitvoerenGeslachtOnbekendNietWeergeven,
-          cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven})
+          cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven, cbxBijUitvoerenZoekpaginaMaken})
         kolom->addWidget(box);
     cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven->hide();
     kolom->addStretch(1);

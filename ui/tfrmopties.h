@@ -98,6 +98,7 @@ class TfrmOpties : public QDialog {
     QCheckBox* cbxBijUitvoerenVoornamenPartnerVolledigWeergeven = nullptr;
     QCheckBox* cbxBijUitvoerenGeslachtOnbekendNietWeergeven = nullptr;
     QCheckBox* cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven = nullptr;
+    QCheckBox* cbxBijUitvoerenZoekpaginaMaken = nullptr;
 
     // Weergave
     QComboBox* cbxWeergaveLettertype = nullptr;

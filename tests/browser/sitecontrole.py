@@ -6,11 +6,18 @@ Dutch characters decoded from windows-1252, person and image links that load wit
 also for the cards whose surname or image name holds an accented letter, and the banner and
 backgrounds that the program copies from its tool folder.
 
+The sample is exported a second time with the search page switched on (ZoekpaginaMaken); each
+site's zoeken.htm is loaded over loopback and as file:// with searches given as "?q=" and typed
+into the field: the expected cards are found, "xyzzy", symbols and a 200-character query find
+nothing without a script error, and every result link loads a page.
+
 Exit status 0 when every check passes, 1 otherwise (with a list of what failed)."""
 
 import argparse
 import functools
+import html
 import html.parser
+import json
 import http.server
 import os
 import re
@@ -110,9 +117,11 @@ class Server:
         return [s for p, s in self.log if p == "/" + pad]
 
 
-def chromium_dom(chromium, url, profielen):
+def chromium_dom(chromium, url, profielen, fouten_uit=None):
+    """The DOM after loading; with `fouten_uit` (a list) the page's uncaught script errors too."""
     profiel = tempfile.mkdtemp(prefix="profiel-", dir=profielen)
-    opdracht = [chromium] + CHROMIUM_VLAGGEN + ["--user-data-dir=" + profiel, "--dump-dom", kodeer(url)]
+    vlaggen = ["--enable-logging=stderr", "--v=0"] if fouten_uit is not None else []
+    opdracht = [chromium] + CHROMIUM_VLAGGEN + vlaggen + ["--user-data-dir=" + profiel, "--dump-dom", kodeer(url)]
     try:
         r = subprocess.run(opdracht, capture_output=True, timeout=90)
     except subprocess.TimeoutExpired:
@@ -122,6 +131,8 @@ def chromium_dom(chromium, url, profielen):
     if r.returncode != 0:
         sys.stderr.write(r.stderr.decode("utf-8", "replace")[-2000:])
         return None
+    if fouten_uit is not None:
+        fouten_uit.extend(l for l in r.stderr.decode("utf-8", "replace").splitlines() if "Uncaught" in l)
     return r.stdout.decode("utf-8", "replace")
 
 
@@ -156,10 +167,10 @@ def relatief(basis, url):
     return urllib.parse.unquote(pad)[len(urllib.parse.urlsplit(basis).path):]
 
 
-def exporteer(args, werk, type_, fouten):
+def exporteer(args, werk, type_, fouten, register="HKEY_CURRENT_USER.reg"):
     opdracht = [
         args.cli,
-        "--register", os.path.join(werk, "HKEY_CURRENT_USER.reg"),
+        "--register", os.path.join(werk, register),
         "--programmamap", args.programmamap,
         "uitvoeren", os.path.join(werk, "collectie", "kaarten.gdk"), str(type_),
     ]
@@ -264,6 +275,125 @@ def controleer_site(args, werk, type_, fouten):
         server.stop()
 
 
+# The searches of the search page: query, expected names in the result list ("Zoë Peeters" is the
+# sample's one card of 1931 and its one card that died in Leuven), or None for "finds nothing".
+ZOEKVRAGEN = [
+    ("zoe", ["Zo\u00eb Peeters"]),
+    ("van der berg", ["Johannes Petrus van der Berg"]),
+    ("berg", ["Johannes Petrus van der Berg"]),
+    ("1931", ["Zo\u00eb Peeters"]),
+    ("leuven", ["Zo\u00eb Peeters"]),
+    ("xyzzy", None),
+    ("!? ;-- %%", None),
+    ("<img src=x onerror=alert(1)>\"'\\</script>", None),
+    ("q" * 200, None),
+]
+
+
+def zoek_uitkomst(dom):
+    """The line with the number found and the result list (href, text) of a search page's DOM."""
+    aantal = re.search(r'id="zoekaantal"[^>]*>([^<]*)<', dom or "")
+    lijst = re.search(r'<ol id="zoekresultaten"[^>]*>(.*?)</ol>', dom or "", re.S)
+    return (aantal.group(1) if aantal else None), (ontleed(lijst.group(1)).ankers if lijst else [])
+
+
+def controleer_zoekuitkomst(t, vraag, verwacht, dom, scriptfouten, fouten):
+    aantal, ankers = zoek_uitkomst(dom)
+    namen = [tekst for _, tekst in ankers]
+    if verwacht is None:
+        fouten.controleer(aantal == "Geen gedenkjes gevonden." and not ankers,
+                          t + "%r vond %r (%r) in plaats van niets" % (vraag[:40], namen, aantal))
+    else:
+        fouten.controleer(namen == verwacht, t + "%r vond %r in plaats van %r (%r)" % (vraag, namen, verwacht, aantal))
+        fouten.controleer(aantal == ("1 gedenkje gevonden." if len(verwacht) == 1 else "%d gedenkjes gevonden." % len(verwacht)),
+                          t + "%r meldt %r" % (vraag, aantal))
+    fouten.controleer(not scriptfouten, t + "%r gaf scriptfouten: %r" % (vraag[:40], scriptfouten))
+    return ankers
+
+
+TYPEN = """<!DOCTYPE html><html><head><meta charset="utf-8"></head><body><pre id="uit"></pre>
+<iframe id="f" src="zoeken.htm"></iframe>
+<script>
+var vragen = %s, uit = [];
+document.getElementById("f").onload = function () {
+  var w = this.contentWindow, d = w.document, veld = d.getElementById("zoekveld"), i = 0;
+  function volgende() {
+    if (i >= vragen.length) { document.getElementById("uit").textContent = JSON.stringify(uit); return; }
+    var vraag = vragen[i++];
+    for (var n = 1; n <= vraag.length; n++) {  // one input event per typed character
+      veld.value = vraag.substring(0, n);
+      veld.dispatchEvent(new w.Event("input"));
+    }
+    (function wacht() {
+      var a = d.getElementById("zoekaantal").textContent;
+      if (a === "" || a === "Bezig met zoeken...") { setTimeout(wacht, 20); return; }
+      uit.push([vraag, d.getElementById("zoekaantal").outerHTML + d.getElementById("zoekresultaten").outerHTML]);
+      volgende();
+    })();
+  }
+  volgende();
+};
+</script></body></html>"""
+
+
+def controleer_zoeken(args, werk, type_, fouten):
+    site = os.path.join(werk, "uit-zoeken", "kaarten", "gedenkjes", "type %d" % type_)
+    t = "type %d zoeken: " % type_
+    if not fouten.controleer(os.path.isfile(os.path.join(site, "zoeken.htm")), t + "geen zoeken.htm in " + site):
+        return
+    server = Server(site)
+    try:
+        # The link in the menu frame (types 1 and 2) or in the letter bar (type 3) opens the page
+        # in the content frame.
+        menu = "kopindex.htm" if type_ == 3 else "menuindex.htm"
+        mdom = chromium_dom(args.chromium, server.basis + menu, werk)
+        links = [h for h, tekst in ontleed(mdom or "").ankers if tekst == "Zoeken"]
+        fouten.controleer(links == ["zoeken.htm"], t + "%s linkt Zoeken naar %r" % (menu, links))
+        fouten.controleer(re.search(r'<a target="inhoudindex" href="zoeken.htm">Zoeken</a>', mdom or "", re.I)
+                          is not None, t + "de link Zoeken opent niet in het inhoudsframe")
+
+        for soort, basis in (("loopback", server.basis),
+                             ("file://", "file://" + urllib.parse.quote(site) + "/")):
+            for vraag, verwacht in ZOEKVRAGEN:
+                scriptfouten = []
+                url = basis + "zoeken.htm?q=" + urllib.parse.quote(vraag)
+                dom = chromium_dom(args.chromium, url, werk, scriptfouten)
+                ankers = controleer_zoekuitkomst(t + soort + " ", vraag, verwacht, dom, scriptfouten, fouten)
+                # Clicking a result loads the card's page.
+                for h, _ in ankers:
+                    doel = volg(basis + "zoeken.htm", h)
+                    if soort == "loopback":
+                        fouten.controleer(haal(doel) == 200, t + "resultaat %s geeft geen pagina" % h)
+                    else:
+                        pad = urllib.parse.unquote(urllib.parse.urlsplit(doel).path)
+                        fouten.controleer(os.path.isfile(pad), t + "resultaat %s ligt niet op schijf" % h)
+                    pdom = chromium_dom(args.chromium, doel, werk)
+                    fouten.controleer(pdom is not None and "<body" in pdom.lower(), t + "resultaat %s niet geladen" % h)
+
+        # Typed into the field, one input event per character, over loopback.
+        with open(os.path.join(site, "typen-test.htm"), "w", encoding="utf-8") as f:
+            f.write(TYPEN % json.dumps([v for v, _ in ZOEKVRAGEN]).replace("</", "<\\/"))
+        scriptfouten = []
+        profiel = tempfile.mkdtemp(prefix="profiel-", dir=werk)
+        r = subprocess.run([args.chromium] + CHROMIUM_VLAGGEN +
+                           ["--enable-logging=stderr", "--v=0", "--virtual-time-budget=20000",
+                            "--user-data-dir=" + profiel, "--dump-dom", server.basis + "typen-test.htm"],
+                           capture_output=True, timeout=120)
+        shutil.rmtree(profiel, ignore_errors=True)
+        scriptfouten = [l for l in r.stderr.decode("utf-8", "replace").splitlines() if "Uncaught" in l]
+        m = re.search(r'<pre id="uit">(.*?)</pre>', r.stdout.decode("utf-8", "replace"), re.S)
+        getypt = json.loads(html.unescape(m.group(1))) if m and m.group(1) else []
+        fouten.controleer(len(getypt) == len(ZOEKVRAGEN), t + "getypte zoekvragen niet alle beantwoord: %r" % getypt)
+        for (vraag, verwacht), (_, dom) in zip(ZOEKVRAGEN, getypt):
+            controleer_zoekuitkomst(t + "getypt ", vraag, verwacht, dom, scriptfouten, fouten)
+
+        for pad, status in server.log:
+            if pad.endswith((".htm", ".js", ".jpg")):
+                fouten.controleer(status == 200, t + "%s gaf status %s" % (pad, status))
+    finally:
+        server.stop()
+
+
 def main():
     a = argparse.ArgumentParser()
     a.add_argument("--cli", required=True)
@@ -288,10 +418,19 @@ def main():
         register = register.replace("@EXAMPLES@", voorbeelden).replace("@OUT@", os.path.join(werk, "uit"))
         with open(os.path.join(werk, "HKEY_CURRENT_USER.reg"), "w", encoding="utf-8") as f:
             f.write(register)
+        # The same settings with the search page on, written into a folder of its own.
+        zoekregister = register.replace(os.path.join(werk, "uit"), os.path.join(werk, "uit-zoeken")) + (
+            "\n[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren]\n"
+            "\"ZoekpaginaMaken\"=dword:00000001\n")
+        with open(os.path.join(werk, "zoeken.reg"), "w", encoding="utf-8") as f:
+            f.write(zoekregister)
         for type_ in [int(x) for x in args.types.split(",")]:
             print("type %d" % type_, flush=True)
             if exporteer(args, werk, type_, fouten):
                 controleer_site(args, werk, type_, fouten)
+            print("type %d met zoekpagina" % type_, flush=True)
+            if exporteer(args, werk, type_, fouten, "zoeken.reg"):
+                controleer_zoeken(args, werk, type_, fouten)
     finally:
         shutil.rmtree(werk, ignore_errors=True)
     if fouten.lijst:

@@ -71,6 +71,7 @@ class Export23 : public ::testing::Test {
         DatumWeergeven = false;
         AantalWeergeven = false;
         AfbeeldingVoorEnAchterkantWeergeven = false;
+        ZoekpaginaMaken = false;
         ZetVasteTijd(DatumTijd{2026, 12, 8, 10, 30, 0});
         LeegOpslag();
     }

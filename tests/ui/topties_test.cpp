@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -51,6 +52,7 @@ const char* const VolRegister = R"(REGEDIT4
 [HKEY_CURRENT_USER\Software\Velmoran\Gedenkje\4.00\OptiesBijUitvoeren]
 "BeschermenTegenKopieren"=dword:00000001
 "AfbeeldingVoorEnAchterkantWeergeven"=dword:00000001
+"ZoekpaginaMaken"=dword:00000001
 
 [HKEY_CURRENT_USER\Software\Velmoran\Gedenkje\4.00\OptiesWeergave]
 "alLettertype"="Tahoma"
@@ -106,6 +108,7 @@ TEST_F(OptiesTest, OpeningShowsEveryGlobalOnTheFirstPage) {
     EXPECT_FALSE(d.cbxBijInlezenControleOpGeslacht->isChecked());
     EXPECT_TRUE(d.cbxBijUitvoerenBeschermenTegenKopieren->isChecked());
     EXPECT_TRUE(d.cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven->isChecked());
+    EXPECT_TRUE(d.cbxBijUitvoerenZoekpaginaMaken->isChecked());
     EXPECT_EQ(d.cbxWeergaveLettertype->currentText(), QStringLiteral("Tahoma"));
     EXPECT_EQ(d.rgrpWeergaveDatumAanpassen->ItemIndex(), 2);
     // "afblijven" greys the five boxes; a stored tick still shows.
@@ -171,6 +174,7 @@ TEST_F(OptiesTest, CaptionsItemsAndHiddenControls) {
         {"cbxBijUitvoerenVoornamenPartnerVolledigWeergeven", "Voornamen partner volledig weergeven"},
         {"cbxBijUitvoerenGeslachtOnbekendNietWeergeven", "Geslacht 'onbekend' niet weergeven"},
         {"cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven", "Afbeelding voor- en achterkant weergeven"},
+        {"cbxBijUitvoerenZoekpaginaMaken", "Zoekpagina toevoegen"},
         {"cbxWeergaveAfblijven", "afblijven"},
         {"cbxWeergaveRoepnaam", "roepnaam"},
         {"cbxWeergaveVoornamen", "voornamen"},
@@ -218,6 +222,10 @@ TEST_F(OptiesTest, CaptionsItemsAndHiddenControls) {
     EXPECT_FALSE(d.edtCodeFotoosAchterkant->isVisibleTo(d.tshCode));
     EXPECT_FALSE(Zoek<QLabel>("lblCodeGenealogie")->isVisibleTo(d.tshCode));
     EXPECT_FALSE(d.cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven->isVisibleTo(d.tshBijUitvoeren));
+    // The search page box stands visible below the other boxes of its page.
+    EXPECT_TRUE(d.cbxBijUitvoerenZoekpaginaMaken->isVisibleTo(d.tshBijUitvoeren));
+    auto* kolom = d.tshBijUitvoeren->layout();
+    EXPECT_EQ(kolom->indexOf(d.cbxBijUitvoerenZoekpaginaMaken), kolom->count() - 2); // before the stretch
 }
 
 TEST_F(OptiesTest, SluitenPutsAnUnderscoreBeforeEveryNonBlankCode) {
@@ -264,6 +272,7 @@ TEST_F(OptiesTest, SluitenSavesEveryControlIntoItsValue) {
     d.rgrpWeergaveDatumAanpassen->Item(1)->click();
     d.cbxBijInlezenControleOpGeslacht->click();
     d.cbxBijUitvoerenBeschermenTegenKopieren->click();
+    d.cbxBijUitvoerenZoekpaginaMaken->click();
     Sluiten();
     const std::string algemeen = "Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen";
     // Folders are taken as typed, blanks and all.
@@ -277,6 +286,8 @@ TEST_F(OptiesTest, SluitenSavesEveryControlIntoItsValue) {
     EXPECT_EQ(
         reg::LeesInteger("Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren", "BeschermenTegenKopieren"),
         std::optional<std::int32_t>(0));
+    EXPECT_EQ(reg::LeesInteger("Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren", "ZoekpaginaMaken"),
+              std::optional<std::int32_t>(0));
     // The hidden box keeps its stored tick, and a greyed stored tick is saved as it shows.
     EXPECT_TRUE(AfbeeldingVoorEnAchterkantWeergeven);
     EXPECT_TRUE(glVoornamen);
