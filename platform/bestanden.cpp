@@ -194,12 +194,19 @@ std::unique_ptr<Cache> cache;
 std::vector<std::string> exacteMappen;
 
 // What an export wrote below its own tree, while an ExacteMapScope is alive: the bytes of a text
-// file, or the on-disk source of a copy.
+// file, or the on-disk source of a copy (0 for text). Paths are kept as 64-bit hashes: a site
+// of 270000 files would otherwise hold every path twice more; a write is skipped only when
+// both the target's and the content's (or source's) hashes agree.
 struct Schrijving {
     Inhoudsafdruk afdruk;
-    std::string bron;
+    std::size_t bron = 0;
 };
-std::unordered_map<std::string, Schrijving> schrijvingen;
+std::unordered_map<std::size_t, Schrijving> schrijvingen;
+
+std::size_t PadHash(const std::string& opSchijf) {
+    // Never 0, which marks text files in Schrijving::bron.
+    return std::hash<std::string>{}(opSchijf) | 1;
+}
 SchrijfTeller* teller = nullptr;
 
 Soort UitDirent(const dirent* e) {
@@ -645,8 +652,8 @@ bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
     const bool eenmaal = InExacteMap(d.pad);
     if (eenmaal) {
         // The same source copied to the same target again in this export: already there.
-        const auto eerder = schrijvingen.find(d.pad);
-        if (eerder != schrijvingen.end() && eerder->second.bron == b.pad) return true;
+        const auto eerder = schrijvingen.find(PadHash(d.pad));
+        if (eerder != schrijvingen.end() && eerder->second.bron == PadHash(b.pad)) return true;
     }
     const int in = ::open(b.pad.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) return false;
@@ -682,11 +689,11 @@ bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
         // No half copy left behind that looks like a good one.
         ::unlink(d.pad.c_str());
         MeldVerwijderd(d.pad);
-        schrijvingen.erase(d.pad);
+        schrijvingen.erase(PadHash(d.pad));
         ControleerWeigering(doel1252, schrijfFout);
         return false;
     }
-    if (eenmaal) schrijvingen[d.pad] = Schrijving{{}, b.pad};
+    if (eenmaal) schrijvingen[PadHash(d.pad)] = Schrijving{{}, PadHash(b.pad)};
     return true;
 }
 
@@ -761,12 +768,12 @@ bool InExacteMap(const std::string& opSchijf) {
 }
 
 const Inhoudsafdruk* VorigeInhoud(const std::string& opSchijf) {
-    const auto it = schrijvingen.find(opSchijf);
-    return it == schrijvingen.end() || !it->second.bron.empty() ? nullptr : &it->second.afdruk;
+    const auto it = schrijvingen.find(PadHash(opSchijf));
+    return it == schrijvingen.end() || it->second.bron != 0 ? nullptr : &it->second.afdruk;
 }
 
 void MeldGeschreven(const std::string& opSchijf, const Inhoudsafdruk& afdruk) {
-    if (InExacteMap(opSchijf)) schrijvingen[opSchijf] = Schrijving{afdruk, {}};
+    if (InExacteMap(opSchijf)) schrijvingen[PadHash(opSchijf)] = Schrijving{afdruk, 0};
 }
 
 SchrijfTeller::SchrijfTeller() {
