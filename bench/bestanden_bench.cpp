@@ -1,6 +1,7 @@
 // The resolver under the load of the largest collection: a folder of 200000 card images and
 // 200000 existence tests inside one operation, half of them in another letter case than on
 // disk. Also reads a 200000-line text file. Reports wall time and peak memory.
+#include "bench_util.h"
 #include "platform/bestanden.h"
 #include "platform/tekst1252.h"
 #include "platform/tekstbestand.h"
@@ -14,9 +15,9 @@
 #include <string>
 #include <unistd.h>
 
-long PiekGeheugenKB();
-
 namespace {
+
+using namespace gdk::bench;
 
 constexpr int kAantal = 200000;
 

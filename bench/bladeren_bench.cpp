@@ -2,6 +2,7 @@
 // chosen on the "Persoon" tab (each fills both letter lists) and every sort order chosen on
 // the "Ga naar" tab (each fills one sorted list of up to 200000 lines).
 // Targets: a letter < 0.3 s, a sort order < 1 s. Runs offscreen; a plain main.
+#include "bench_util.h"
 #include "genereer.h"
 
 #include "data/tvars.h"
@@ -23,15 +24,9 @@
 #include <fstream>
 #include <vector>
 
-long PiekGeheugenKB();
-
 namespace {
 
-double CpuSeconden() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
+using namespace gdk::bench;
 
 struct Meting {
     double wand = 0, cpu = 0;

@@ -2,6 +2,7 @@
 // 100000 families, once with every check off and once with all five on (images present, so
 // the image checks test 100000 card images and their photos through the listing cache).
 // Targets: checks off < 1 s, checks on < 2 s, peak memory < 250 MB.
+#include "bench_util.h"
 #include "genereer.h"
 
 #include "data/globalen.h"
@@ -21,31 +22,13 @@
 #include <string>
 #include <vector>
 
-long PiekGeheugenKB();
-
 namespace {
 
-// The peak resident size since the last reset (VmHWM), so each run is measured on its own.
-void PiekOpnieuw() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-long PiekSindsOpnieuwKB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string regel; std::getline(status, regel);)
-        if (regel.rfind("VmHWM:", 0) == 0) return std::stol(regel.substr(6));
-    return -1;
-}
+using namespace gdk::bench;
 
 void Checks(bool aan) {
     gdk::ControleOpGeslacht = gdk::ControleOpDatum = gdk::ControleOpBestandsnaam = aan;
     gdk::ControleOpBestandsnaamAfbeelding = gdk::ControleOpBestandsnaamFoto = aan;
-}
-
-// CPU time of the process: on a busy machine wall time also counts the waiting for a core.
-double CpuSeconden() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
 }
 
 void Meet(const char* naam, const std::string& pad, int keren) {

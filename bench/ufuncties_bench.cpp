@@ -1,6 +1,7 @@
 // The text utilities at the load of the largest collection: per card the reader and the
 // exports derive file-name codes, capitalise names, take initials and normalise dates.
 // 200000 cards; reports processor time per operation and peak memory.
+#include "bench_util.h"
 #include "data/ufuncties.h"
 #include "settings/instellingen.h"
 
@@ -9,9 +10,9 @@
 #include <string>
 #include <vector>
 
-long PiekGeheugenKB();
-
 namespace {
+
+using namespace gdk::bench;
 
 constexpr int kAantal = 200000;
 

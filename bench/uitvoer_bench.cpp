@@ -4,6 +4,7 @@
 // For each size (30000 and 200000 persons; $GDK_BENCH_PERSONEN names others, comma-separated)
 // and type: wall and CPU time, peak memory, files in the site, the copy and the ratio.
 // Target: a ratio of at most 1.2.
+#include "bench_util.h"
 #include "genereer.h"
 
 #include "data/globalen.h"
@@ -27,28 +28,9 @@
 
 namespace {
 
+using namespace gdk::bench;
+
 namespace stdfs = std::filesystem;
-
-void PiekOpnieuw() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-long PiekSindsOpnieuwKB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string regel; std::getline(status, regel);)
-        if (regel.rfind("VmHWM:", 0) == 0) return std::stol(regel.substr(6));
-    return -1;
-}
-
-double Seconden(std::chrono::steady_clock::time_point begin) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-}
-
-double CpuSeconden() {
-    rusage r{};
-    getrusage(RUSAGE_SELF, &r);
-    return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
-           static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
-}
 
 std::string Quote(const std::string& s) {
     std::string q = "'";

@@ -4,6 +4,7 @@
 // largest shard (limit 300 KB) and, in headless Chromium over loopback, the time from typing a
 // surname to the shown result once its shards are loaded (target: under 100 ms).
 //   zoeken_bench [TYPES]   TYPES as "2" (default) or "1,2,3"
+#include "bench_util.h"
 #include "genereer.h"
 
 #include "data/globalen.h"
@@ -27,11 +28,9 @@
 
 namespace {
 
-namespace stdfs = std::filesystem;
+using namespace gdk::bench;
 
-double Seconden(std::chrono::steady_clock::time_point begin) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-}
+namespace stdfs = std::filesystem;
 
 void Belasting(const char* wanneer) {
     double l[3] = {0, 0, 0};
