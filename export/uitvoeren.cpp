@@ -2,16 +2,16 @@
 
 #include "data/globalen.h"
 #include "data/ufuncties.h"
-#include "settings/instellingen.h"
+#include "export/skelet.h"
 #include "export/tgdkexporttype1.h"
 #include "export/tgdkexporttype2.h"
 #include "export/tgdkexporttype3.h"
-#include "import/woordlijsten.h"
-#include "export/skelet.h"
 #include "export/tuitvoer.h"
+#include "import/woordlijsten.h"
 #include "platform/bestanden.h"
 #include "platform/gebruiker.h"
 #include "platform/klok.h"
+#include "settings/instellingen.h"
 
 #include <string>
 
