@@ -178,7 +178,8 @@ struct MapInhoud {
 
 struct OpgelostMap {
     std::string pad;
-    MapInhoud* inhoud;
+    MapInhoud* inhoud; // null below an export's own folder, where names match exactly
+    bool exact = false;
 };
 
 struct Cache {
@@ -429,9 +430,13 @@ Resultaat Los(const std::string& pad1252) {
             auto it = cache->opgelost.find(sleutel);
             if (it == cache->opgelost.end()) {
                 w.Stappen(pad1252, 0, begin);
-                if (!w.ontbreekt && !w.exact && w.r.soort == Soort::Map) {
-                    MapInhoud* m = &Inhoud(w.r.pad);
-                    it = cache->opgelost.emplace(sleutel, OpgelostMap{w.r.pad, m}).first;
+                // An export's own folder is remembered too, once its parent's listing shows it:
+                // every page of the export would otherwise walk its whole path again.
+                if (!w.ontbreekt && w.exact && w.r.soort == Soort::Onbekend)
+                    w.r.soort = SoortUitLijst(w.r.pad);
+                if (!w.ontbreekt && w.r.soort == Soort::Map) {
+                    MapInhoud* m = w.exact ? nullptr : &Inhoud(w.r.pad);
+                    it = cache->opgelost.emplace(sleutel, OpgelostMap{w.r.pad, m, w.exact}).first;
                 }
             }
             if (it != cache->opgelost.end()) {
@@ -443,7 +448,7 @@ Resultaat Los(const std::string& pad1252) {
         if (op) {
             w.r.pad = op->pad;
             w.r.soort = Soort::Map;
-            w.exact = false;
+            w.exact = op->exact;
             w.inhoud = op->inhoud;
             w.ontbreekt = false;
         }
