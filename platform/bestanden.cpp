@@ -640,11 +640,11 @@ bool KopieerInhoud(int in, int uit, off_t grootte) {
             if (errno == EINTR) continue;
             return false;
         }
-        for (ssize_t gedaan = 0; gedaan < n;) {
-            const ssize_t w = ::write(uit, buf.data() + gedaan, static_cast<std::size_t>(n - gedaan));
+        for (ssize_t geschreven = 0; geschreven < n;) {
+            const ssize_t w = ::write(uit, buf.data() + geschreven, static_cast<std::size_t>(n - geschreven));
             if (w < 0 && errno == EINTR) continue;
             if (w <= 0) return false;
-            gedaan += w;
+            geschreven += w;
         }
     }
 }

@@ -407,8 +407,8 @@ bool Wijzig(Inhoud& in, const std::string& sleutel, const std::string& naam, con
         // The parse stays right for the writes that follow in the same bundle: every line that
         // moves keeps pointing at its own key line.
         const auto schuif = [&in](std::size_t vanaf) {
-            for (Regel& r : in.regels)
-                if (r.sectie >= static_cast<int>(vanaf)) ++r.sectie;
+            for (Regel& regel : in.regels)
+                if (regel.sectie >= static_cast<int>(vanaf)) ++regel.sectie;
         };
         if (gevonden) {
             nieuw.sectie = static_cast<int>(plek) - 1;

@@ -110,8 +110,8 @@ TEST_F(LetterPaginas, DrieAchternamenGevenVierCellen) {
     ASSERT_TRUE(SchrijfLetterPaginas(map.tekst(), {Ingang("Maas, A., ", "paginas/m/maas/m1.htm"),
                                                    Ingang("Mol, B., ", "paginas/m/mol/m2.htm"),
                                                    Ingang("Mulder, C., 1900", "paginas/m/mulder/m3.htm")}));
-    const auto a = [](const std::string& map, const std::string& rest) {
-        return "         <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"paginas/m/" + map + "\">" + rest +
+    const auto a = [](const std::string& pagina, const std::string& rest) {
+        return "         <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"paginas/m/" + pagina + "\">" + rest +
                "</A><BR>\n";
     };
     EXPECT_EQ(Pagina('M'),
