@@ -1,20 +1,21 @@
 // The read command as a user runs it: the real gedenkjes-cli on files in a temporary folder.
+#include "support/cli.h"
 #include "support/tekst.h"
 #include "support/tijdelijke_map.h"
 #include "support/voorbeeld.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
+using gdk::test::CliUitkomst;
 using gdk::test::LeesBestand;
 using gdk::test::Quote;
 using gdk::test::TijdelijkeMap;
+using gdk::test::VoerCli;
 using gdk::test::VoorbeeldRegister;
 
 const char* const Register = "REGEDIT4\n"
@@ -33,15 +34,11 @@ class CliInlezen : public ::testing::Test {
     }
     // Runs gedenkjes-cli in `werkmap` with the given arguments; standard error lands in `fout`.
     int Voer(const std::string& args, const std::filesystem::path& werkmap = {}) {
-        const std::string cli = std::string(GDK_BINARY_DIR) + "/gedenkjes-cli";
-        if (!std::filesystem::exists(cli)) ADD_FAILURE() << cli << " is not built";
-        std::string opdracht = "cd " + Quote((werkmap.empty() ? map.pad() : werkmap).string()) + " && " +
-                               Quote(cli) + " --register " + Quote(register_) + " --programmamap " +
-                               Quote((map.pad() / "programma").string()) + " " + args + " >/dev/null 2>" +
-                               Quote((map.pad() / "stderr.txt").string());
-        const int status = std::system(opdracht.c_str());
-        fout = LeesBestand(map.pad() / "stderr.txt");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        CliUitkomst u = VoerCli("--register " + Quote(register_) + " --programmamap " +
+                                    Quote((map.pad() / "programma").string()) + " " + args,
+                                werkmap.empty() ? map.pad() : werkmap);
+        fout = std::move(u.fout);
+        return u.code;
     }
 
     TijdelijkeMap map;

@@ -1,25 +1,26 @@
 // The page commands as a user runs them: the real gedenkjes-cli on a collection in a temporary
 // folder, the page on standard output as its exact bytes.
 #include "pages/pagina_rij.h"
+#include "support/cli.h"
 #include "support/tekst.h"
 #include "support/tijdelijke_map.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
+using gdk::test::CliUitkomst;
 using gdk::test::LeesBestand;
 using gdk::test::MetCrLf;
 using gdk::test::Quote;
 using gdk::test::Rij;
 using gdk::test::TijdelijkeMap;
+using gdk::test::VoerCli;
 
 // The footer shows the export time, which activation sets to now.
 std::string Vandaag() {
@@ -56,16 +57,11 @@ class CliPagina : public ::testing::Test {
 
     // Runs gedenkjes-cli; standard output lands in `uit`, standard error in `fout`.
     int Voer(const std::string& args) {
-        const std::string cli = std::string(GDK_BINARY_DIR) + "/gedenkjes-cli";
-        if (!std::filesystem::exists(cli)) ADD_FAILURE() << cli << " is not built";
-        const std::string opdracht = "cd " + Quote(map.tekst()) + " && " + Quote(cli) + " --register " +
-                                     Quote(register_) + " --programmamap " + Quote(programma) + " " + args +
-                                     " >" + Quote(map.tekst() + "/stdout.bin") + " 2>" +
-                                     Quote(map.tekst() + "/stderr.txt");
-        const int status = std::system(opdracht.c_str());
-        uit = LeesBestand(map.pad() / "stdout.bin");
-        fout = LeesBestand(map.pad() / "stderr.txt");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        CliUitkomst u = VoerCli(
+            "--register " + Quote(register_) + " --programmamap " + Quote(programma) + " " + args, map.pad());
+        uit = std::move(u.uit);
+        fout = std::move(u.fout);
+        return u.code;
     }
 
     TijdelijkeMap map;

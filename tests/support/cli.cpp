@@ -13,7 +13,8 @@ CliUitkomst VoerCli(const std::string& args, const std::filesystem::path& werkma
                     const std::string& standaarduitvoer) {
     const std::string cli = std::string(GDK_BINARY_DIR) + "/gedenkjes-cli";
     if (!std::filesystem::exists(cli)) ADD_FAILURE() << cli << " is not built";
-    const std::filesystem::path uit = werkmap / ".cli-uit", fout = werkmap / ".cli-fout";
+    const TijdelijkeMap opvang; // the output lands beside, never in, the folder under test
+    const std::filesystem::path uit = opvang.pad() / "uit", fout = opvang.pad() / "fout";
     const std::string opdracht = "cd " + Quote(werkmap.string()) + " && " + Quote(cli) + " " + args + " >" +
                                  Quote(standaarduitvoer.empty() ? uit.string() : standaarduitvoer) + " 2>" +
                                  Quote(fout.string()) + " </dev/null";
@@ -22,8 +23,6 @@ CliUitkomst VoerCli(const std::string& args, const std::filesystem::path& werkma
     u.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     u.uit = LeesBestand(uit);
     u.fout = LeesBestand(fout);
-    std::filesystem::remove(uit);
-    std::filesystem::remove(fout);
     return u;
 }
 

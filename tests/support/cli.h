@@ -13,8 +13,8 @@ struct CliUitkomst {
     std::string fout; // standard error, UTF-8
 };
 
-// gedenkjes-cli `args` (already quoted where needed) run in `werkmap`; its output is kept in files
-// in `werkmap`, removed afterwards. Standard output goes to `standaarduitvoer` instead when given.
+// gedenkjes-cli `args` (already quoted where needed) run in `werkmap`, its output caught in a
+// temporary folder of its own. Standard output goes to `standaarduitvoer` instead when given.
 CliUitkomst VoerCli(const std::string& args, const std::filesystem::path& werkmap,
                     const std::string& standaarduitvoer = {});
 
