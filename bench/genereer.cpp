@@ -1,7 +1,10 @@
 #include "genereer.h"
 
 #include "data/tvars.h"
+#include "data/globalen.h"
 #include "import/tgdkimport.h"
+#include "import/woordlijsten.h"
+#include "settings/instellingen.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -148,6 +151,17 @@ Collectie GenereerCollectie(const std::filesystem::path& map, const GenereerOpti
     }
     SchrijfBestand(c.gdk, uit);
     return c;
+}
+
+void ExportInstellingen(const Collectie& c, const std::filesystem::path& programmaMap) {
+    StandaardUitvoerTekst();
+    InstellingenVoorinstellen();
+    ControleOpGeslacht = ControleOpDatum = ControleOpBestandsnaam = false;
+    ControleOpBestandsnaamAfbeelding = ControleOpBestandsnaamFoto = false;
+    AfbeeldingBestanden = c.scans.string();
+    NiveauAfbeeldingBestanden = 0;
+    DatumWeergeven = AantalWeergeven = true;
+    ProgrammaMap = programmaMap.string();
 }
 
 TijdelijkeBenchMap::TijdelijkeBenchMap() {

@@ -32,6 +32,10 @@ struct Collectie {
 // Writes the collection into `map` (created when missing). Code page: Windows-1252, CR LF.
 Collectie GenereerCollectie(const std::filesystem::path& map, const GenereerOpties& opties = {});
 
+// The settings the export benchmarks share: a fresh installation's, no checks while reading, the
+// collection's scans at level 0, date and count under the letter pages, the program folder.
+void ExportInstellingen(const Collectie& c, const std::filesystem::path& programmaMap);
+
 // A temporary folder removed again with its contents when the object goes.
 class TijdelijkeBenchMap {
   public:

@@ -104,25 +104,18 @@ void MeetGrootte(const stdfs::path& basis, int personen) {
     std::printf("%d personen: %d regels, %d gezinnen gegenereerd in %.1f s\n", c.personen, c.regels,
                 c.gezinnen, Seconden(begin));
 
-    gdk::StandaardUitvoerTekst();
+    ExportInstellingen(c, basis / "programma");
     gdk::StandaardTussenvoegsels();
-    gdk::InstellingenVoorinstellen();
-    gdk::ControleOpGeslacht = gdk::ControleOpDatum = gdk::ControleOpBestandsnaam = false;
-    gdk::ControleOpBestandsnaamAfbeelding = gdk::ControleOpBestandsnaamFoto = false;
-    gdk::AfbeeldingBestanden = c.scans.string();
-    gdk::NiveauAfbeeldingBestanden = 0;
     gdk::adDatumAanpassen = 1;
     gdk::CodeGedenkjeVoorkant = "_v";
     gdk::CodeFotoosVoorkant = "_f";
     gdk::ControleOpDubbeleGedenkjes = true;
-    gdk::DatumWeergeven = gdk::AantalWeergeven = true;
     gdk::t2InhoudCellPadd = gdk::t2InhoudCellSpac = gdk::t3InhoudCellPadd = gdk::t3InhoudCellSpac = "1";
     gdk::t2AfbeeldingHeight = gdk::t2AfbeeldingWidth = gdk::t3AfbeeldingHeight = gdk::t3AfbeeldingWidth =
         "69%";
     gdk::miWidth = "40";
     gdk::miHeight = "30";
     gdk::inCols = "250";
-    gdk::ProgrammaMap = (basis / "programma").string();
     const stdfs::path uit = basis / "uit";
     if (!gdk::InlezenCommando(c.gdk.string())) {
         std::printf("lezen mislukt\n");

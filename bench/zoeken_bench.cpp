@@ -89,14 +89,7 @@ int main(int argc, char** argv) {
     const gdk::bench::Collectie c = gdk::bench::GenereerCollectie(tijdelijk.pad(), opties);
     std::printf("gegenereerd: %d regels, %d personen, %d gezinnen\n", c.regels, c.personen, c.gezinnen);
 
-    gdk::StandaardUitvoerTekst();
-    gdk::InstellingenVoorinstellen();
-    gdk::ControleOpGeslacht = gdk::ControleOpDatum = gdk::ControleOpBestandsnaam = false;
-    gdk::ControleOpBestandsnaamAfbeelding = gdk::ControleOpBestandsnaamFoto = false;
-    gdk::AfbeeldingBestanden = c.scans.string();
-    gdk::NiveauAfbeeldingBestanden = 0;
-    gdk::DatumWeergeven = gdk::AantalWeergeven = true;
-    gdk::ProgrammaMap = (tijdelijk.pad() / "programma").string();
+    ExportInstellingen(c, tijdelijk.pad() / "programma");
     if (!gdk::InlezenCommando(c.gdk.string())) {
         std::printf("lezen mislukt\n");
         return 1;

@@ -85,22 +85,27 @@ std::string ARegel(const Ingang& i) {
     return "         <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"" + i.link + "\">" + i.rest + "</A><BR>";
 }
 
-// The untrimmed name: the text before the first comma. A line without a comma (no person page
-// writes one) is read as a name without rest, up to the ";" before the path.
+// Where an entry's parts end: the first comma, and the first ";" after it (before the path). A
+// line without a comma (no person page writes one) is read as a name without rest, up to the ";".
+struct Grenzen {
+    std::size_t komma, puntkomma;
+    explicit Grenzen(std::string_view regel) {
+        komma = regel.find(',');
+        puntkomma = regel.find(';', komma == std::string_view::npos ? 0 : komma + 1);
+        if (komma == std::string_view::npos || komma > puntkomma) komma = puntkomma;
+    }
+};
+
+// The untrimmed name: the text before the first comma.
 std::string_view RuweNaam(std::string_view regel) {
-    std::size_t komma = regel.find(',');
-    const std::size_t puntkomma = regel.find(';', komma == std::string::npos ? 0 : komma + 1);
-    if (komma == std::string::npos || komma > puntkomma) komma = puntkomma;
-    return regel.substr(0, komma);
+    return regel.substr(0, Grenzen(regel).komma);
 }
 
 // Name before the first comma, rest up to the first ";" after it, link from the path after that.
 Ingang Ontleed(const std::string& w, const std::string& regel) {
     Ingang uit;
-    std::size_t komma = regel.find(',');
-    const std::size_t puntkomma = regel.find(';', komma == std::string::npos ? 0 : komma + 1);
-    if (komma == std::string::npos || komma > puntkomma) komma = puntkomma;
-    uit.naam = Trim(std::string(RuweNaam(regel)));
+    const auto [komma, puntkomma] = Grenzen(regel);
+    uit.naam = Trim(regel.substr(0, komma));
     if (komma != std::string::npos && komma < puntkomma)
         uit.rest = Trim(regel.substr(komma + 1, puntkomma == std::string::npos ? std::string::npos
                                                                                : puntkomma - komma - 1));

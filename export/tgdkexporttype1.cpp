@@ -193,7 +193,7 @@ std::string MaakNaamRegel(std::int32_t persoon) {
     return naam;
 }
 
-void SchrijfPersoonKop(std::int32_t persoon) {
+void SchrijfPersoonKop(std::int32_t persoon, const std::string& oinhoud) {
     const recPersoon& p = Personen[persoon];
     try {
         Paginabestand.Regel("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">");
@@ -202,8 +202,7 @@ void SchrijfPersoonKop(std::int32_t persoon) {
         Paginabestand.Regel("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">");
         // Card fields inside attribute values: a '"' would end the value early.
         Paginabestand.Regel("<META NAME=\"keywords\" CONTENT=\"" + HtmlAttribuut(p.Achternaam) + "\">");
-        Paginabestand.Regel("<META NAME=\"oinhoud\" CONTENT=\"" + HtmlAttribuut(IndexRegel(persoon, false)) +
-                            "\">");
+        Paginabestand.Regel("<META NAME=\"oinhoud\" CONTENT=\"" + oinhoud + "\">");
         Paginabestand.Regel("<META NAME=\"description\" CONTENT=\"Velmoran Genealogie\">");
         Paginabestand.Regel("<META NAME=\"robots\" CONTENT=\"index, follow\">");
         Paginabestand.Regel("<META NAME=\"generator\" CONTENT=\"Gedenkjes van Velmoran\">");
@@ -238,12 +237,15 @@ void SchrijfPersoonPagina(std::int32_t persoon) {
     if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(3, map, "/index.htm");
 
     const std::string bestand = "/" + ExtensieVervangen(n, ".htm");
-    if (!Paginabestand.Open(map + AsciiKleineLetters(bestand))) {
+    const std::string pad = map + AsciiKleineLetters(bestand);
+    if (!Paginabestand.Open(pad)) {
         MeldNietAangemaakt(map, bestand);
         return;
     }
+    // The index line goes into the page, into the index kept for phase 2 and into the search.
+    const std::string oinhoud = HtmlAttribuut(IndexRegel(persoon, false));
     try {
-        SchrijfPersoonKop(persoon);
+        SchrijfPersoonKop(persoon, oinhoud);
         Paginabestand.Regel("   <H6 CLASS=\"vader\"><B>");
         Paginabestand.Regel("   " + MaakNaamRegel(persoon));
         Paginabestand.Regel("   </B></H6>");
@@ -258,13 +260,11 @@ void SchrijfPersoonPagina(std::int32_t persoon) {
         Paginabestand.Regel("");
         Paginabestand.Regel(PaginaEinde());
         Paginabestand.Sluit();
-        const std::string oinhoud = HtmlAttribuut(IndexRegel(persoon, false));
-        geschrevenIndex.pagina[map + AsciiKleineLetters(bestand)] = oinhoud;
+        geschrevenIndex.pagina[pad] = oinhoud;
         if (ZoekKaarten.Actief()) {
             // Ordered as the letter pages order the entries read back from the pages.
             const std::string pagina = AsciiKleineLetters(MaakPersoonMap(persoon) + bestand);
-            ZoekKaarten.VoegToe(persoon, oinhoud + ";" + map + AsciiKleineLetters(bestand),
-                                pagina.substr(std::string(Type1).size() + 1));
+            ZoekKaarten.VoegToe(persoon, oinhoud + ";" + pad, pagina.substr(std::string(Type1).size() + 1));
         }
     } catch (const IOFout&) {
         MeldNietAangemaakt(map, bestand);

@@ -26,8 +26,9 @@ bool SchrijfSiteType1();
 
 // One person page; a person without surname or without a usable image name gets none.
 void SchrijfPersoonPagina(std::int32_t persoon);
-// The head lines of the person page into the open page file; failures are swallowed.
-void SchrijfPersoonKop(std::int32_t persoon);
+// The head lines of the person page into the open page file, with `oinhoud` (the index line as
+// an attribute value) in its META line; failures are swallowed.
+void SchrijfPersoonKop(std::int32_t persoon, const std::string& oinhoud);
 // The page title: the index line without blanks or punctuation, or "Onbekend".
 std::string MaakPaginaTitel(std::int32_t persoon);
 // "gedenkjes/type 1/paginas/" + letter + "/" + surname folder, relative to the collection's

@@ -754,10 +754,18 @@ bool PastOpMasker(const std::string& naam, const std::string& masker) {
 }
 
 std::FILE* OpenBestand(const std::string& pad1252, const char* modus) {
-    const Resultaat r = Los(pad1252);
-    std::FILE* f = std::fopen(r.pad.c_str(), modus);
-    if (f && r.soort == Soort::Geen) Aangemaakt(r.pad, Soort::Bestand);
-    if (f && modus[0] == 'w') TelSchrijving(r.pad);
+    return OpenDoel(LosDoel(pad1252), pad1252, modus);
+}
+
+Doel LosDoel(const std::string& pad1252) {
+    Resultaat r = Los(pad1252);
+    return Doel{std::move(r.pad), r.soort != Soort::Geen};
+}
+
+std::FILE* OpenDoel(const Doel& doel, const std::string& pad1252, const char* modus) {
+    std::FILE* f = std::fopen(doel.opSchijf.c_str(), modus);
+    if (f && !doel.bestaat) Aangemaakt(doel.opSchijf, Soort::Bestand);
+    if (f && modus[0] == 'w') TelSchrijving(doel.opSchijf);
     if (!f && modus[0] != 'r') ControleerWeigering(pad1252, errno);
     return f;
 }

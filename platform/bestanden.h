@@ -53,6 +53,14 @@ bool PastOpMasker(const std::string& naam, const std::string& masker);
 // creates is entered into the listing cache. nullptr (errno set) when it cannot.
 std::FILE* OpenBestand(const std::string& pad1252, const char* modus);
 
+// The same in two steps, for a writer that decides between them by where the file lies.
+struct Doel {
+    std::string opSchijf; // as OpSchijf gives it
+    bool bestaat = false;
+};
+Doel LosDoel(const std::string& pad1252);
+std::FILE* OpenDoel(const Doel& doel, const std::string& pad1252, const char* modus);
+
 // For code that creates or removes entries by their on-disk path (OpSchijf) without going
 // through this unit: keeps an open CacheScope right. Harmless without one.
 void MeldAangemaakt(const std::string& opSchijf, bool isMap);

@@ -116,15 +116,13 @@ bool TekstSchrijver::Open(const std::string& pad1252, bool toevoegen) {
     uitgesteld_ = false;
     buffer_.clear();
     afdruk_ = {};
-    if (!toevoegen) {
-        std::string opSchijf = fs::OpSchijf(pad1252);
-        if (fs::InExacteMap(opSchijf)) opSchijf_ = std::move(opSchijf);
-    }
+    const fs::Doel doel = fs::LosDoel(pad1252);
+    if (!toevoegen && fs::InExacteMap(doel.opSchijf)) opSchijf_ = doel.opSchijf;
     if (!opSchijf_.empty() && fs::VorigeInhoud(opSchijf_)) {
         uitgesteld_ = true;
         return true;
     }
-    bestand_ = fs::OpenBestand(pad1252, toevoegen ? "ab" : "wb");
+    bestand_ = fs::OpenDoel(doel, pad1252, toevoegen ? "ab" : "wb");
     if (!bestand_) return false;
     std::setvbuf(bestand_, nullptr, _IOFBF, kBuffer);
     return true;
