@@ -16,7 +16,7 @@ packages=(g++ cmake make pkg-config qt6-base-dev qt6-translations-l10n libicu-de
 install_missing() {
     local missing=()
     for p in "${packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+        [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "build.sh: installing ${missing[*]}" >&2

@@ -16,6 +16,8 @@ deb="$werk/gedenkjes_4.00-1_amd64.deb"
 [ -f "$deb" ] || { ls "$werk"; echo "FOUT: gedenkjes_4.00-1_amd64.deb ontbreekt"; exit 1; }
 
 dpkg-deb -c "$deb" >"$werk/inhoud.txt" || fout "dpkg-deb -c mislukte"
+# dpkg-deb -c: permissions, owner, size, date, time, then the path (with " -> target").
+awk '{ $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }' "$werk/inhoud.txt" >"$werk/paden.txt"
 for regel in \
     "./usr/bin/gedenkjes -> ../lib/gedenkjes/gedenkjes" \
     "./usr/bin/gedenkjes-cli -> ../lib/gedenkjes/gedenkjes-cli" \
@@ -33,9 +35,7 @@ for regel in \
     "./usr/share/icons/hicolor/256x256/apps/nl.gedenkjes.Gedenkjes.png" \
     "./usr/share/man/man1/gedenkjes.1.gz" \
     "./usr/share/man/man1/gedenkjes-cli.1.gz"; do
-    # dpkg-deb -c: permissions, owner, size, date, time, then the path (with " -> target").
-    awk '{ $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }' "$werk/inhoud.txt" | grep -qxF "$regel" ||
-        fout "het pakket mist $regel"
+    grep -qxF "$regel" "$werk/paden.txt" || fout "het pakket mist $regel"
 done
 grep -q "^-rwxr-xr-x root/root .* ./usr/lib/gedenkjes/gedenkjes-cli$" "$werk/inhoud.txt" ||
     fout "gedenkjes-cli is niet uitvoerbaar of niet van root"
@@ -52,7 +52,9 @@ namen=$(tr ',' '\n' <<<"$hangt" | awk '{ print $1 }')
 for pakket in libc6 libstdc++6 libicu72 libjpeg62-turbo libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
     grep -qxF "$pakket" <<<"$namen" || fout "Depends noemt $pakket niet: $hangt"
 done
-veld Description | grep -q "bidprentjes" || fout "geen Nederlandse beschrijving: $(veld Description)"
+# Captured first: under pipefail, grep -q leaving early would kill dpkg-deb with SIGPIPE.
+beschrijving=$(veld Description)
+grep -q "bidprentjes" <<<"$beschrijving" || fout "geen Nederlandse beschrijving: $beschrijving"
 
 [ "$fouten" -eq 0 ] && { echo "pakket: alle controles geslaagd"; exit 0; }
 echo "pakket: $fouten controles mislukt"
