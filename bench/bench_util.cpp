@@ -30,6 +30,15 @@ double CpuSeconden() {
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
 }
 
+Rusage Gebruik(bool kinderen) {
+    rusage r{};
+    getrusage(kinderen ? RUSAGE_CHILDREN : RUSAGE_SELF, &r);
+    const auto s = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return {s(r.ru_utime), s(r.ru_stime)};
+}
+
 double Seconden(std::chrono::steady_clock::time_point begin) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
 }

@@ -2,8 +2,8 @@
 // finished site tree in the same run, on the same disk: an export can do no better than writing
 // its files. As in real collections some cards share an image name and some appear twice.
 // For each size (30000 and 200000 persons; $GDK_BENCH_PERSONEN names others, comma-separated)
-// and type: wall and CPU time, peak memory, files in the site, the copy and the ratio.
-// Target: a ratio of at most 1.2.
+// and type ($GDK_BENCH_TYPEN picks some): wall and CPU time, peak memory, files in the site, the copy and the
+// ratio. Target: a ratio of at most 1.2.
 #include "bench_util.h"
 #include "genereer.h"
 
@@ -25,6 +25,7 @@
 #include <sstream>
 #include <string>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -40,6 +41,14 @@ std::string Quote(const std::string& s) {
     return q + "'";
 }
 
+std::vector<int> Getallen(const std::string& lijst) {
+    std::vector<int> getallen;
+    std::stringstream ss(lijst);
+    for (std::string deel; std::getline(ss, deel, ',');)
+        getallen.push_back(std::atoi(deel.c_str()));
+    return getallen;
+}
+
 double Belasting() {
     double b = -1;
     std::ifstream("/proc/loadavg") >> b;
@@ -48,10 +57,60 @@ double Belasting() {
 
 struct Ronde {
     bool gelukt = false;
-    double export_s = 0, cpu_s = 0, cp_s = 0;
+    double export_s = 0, cp_s = 0;
+    Rusage cpu, cpCpu;
     long piek = 0;
     std::size_t bestanden = 0;
 };
+
+Rusage Verschil(const Rusage& na, const Rusage& voor) {
+    return {na.user - voor.user, na.sys - voor.sys};
+}
+
+// A new, empty ext4 file system in an image file, mounted for the exports of one size. On the
+// shared disk the file system's state swings both sides of the ratio: creating files within
+// minutes of a large removal (another run's, or this benchmark's previous size) costs up to ten
+// times more, as ext4 passes over recently freed inodes, and whichever of export and copy comes
+// right after pays for it. On its own file system neither is burdened and nothing is removed
+// file by file. Needs root (mount); otherwise, or with $GDK_BENCH_EIGEN_FS=0, the temporary
+// folder itself is used.
+class EigenBestandssysteem {
+  public:
+    explicit EigenBestandssysteem(const stdfs::path& basis) : beeld_(basis / "fs.img"), map_(basis / "fs") {
+        const char* e = std::getenv("GDK_BENCH_EIGEN_FS");
+        if (geteuid() != 0 || (e && std::string(e) == "0")) return;
+        stdfs::create_directories(map_);
+        // Inode tables written by mkfs, not by the kernel in the background during the runs.
+        const std::string maak = "truncate -s 64G " + Quote(beeld_.string()) +
+                                 " && mkfs.ext4 -q -F -E lazy_itable_init=0,lazy_journal_init=0 " +
+                                 Quote(beeld_.string()) + " && mount -o loop " + Quote(beeld_.string()) +
+                                 " " + Quote(map_.string());
+        aangekoppeld_ = std::system(maak.c_str()) == 0;
+        if (!aangekoppeld_) std::printf("eigen bestandssysteem mislukt: de tijdelijke map wordt gebruikt\n");
+    }
+    ~EigenBestandssysteem() {
+        if (aangekoppeld_) std::system(("umount " + Quote(map_.string())).c_str());
+        std::error_code ec;
+        stdfs::remove(beeld_, ec);
+    }
+    EigenBestandssysteem(const EigenBestandssysteem&) = delete;
+    EigenBestandssysteem& operator=(const EigenBestandssysteem&) = delete;
+    // Where the exports go.
+    stdfs::path Uit(const stdfs::path& anders) const { return aangekoppeld_ ? map_ : anders; }
+    const char* Soort() const {
+        return aangekoppeld_ ? "een nieuw ext4-bestandssysteem" : "de tijdelijke map";
+    }
+
+  private:
+    stdfs::path beeld_, map_;
+    bool aangekoppeld_ = false;
+};
+
+// With $GDK_BENCH_PERF naming the control fifo of `perf record -D -1 --control fifo:...`, the
+// profile covers the exports only, not the generating and reading before them.
+void Perf(const char* opdracht) {
+    if (const char* fifo = std::getenv("GDK_BENCH_PERF")) std::ofstream(fifo) << opdracht << std::endl;
+}
 
 // One export of `type` into `uit`, then `cp -r` of its site beside it.
 Ronde EenRonde(int type, const stdfs::path& uit) {
@@ -60,20 +119,24 @@ Ronde EenRonde(int type, const stdfs::path& uit) {
     const stdfs::path site = uit / gdk::CollectieNaam / "gedenkjes" / ("type " + std::to_string(type));
     std::system("sync");
     PiekOpnieuw();
-    const double cpu = CpuSeconden();
+    const Rusage cpu = Gebruik();
     const auto begin = std::chrono::steady_clock::now();
+    Perf("enable");
     r.gelukt = type == 1 ? gdk::UitvoerenType1() : type == 2 ? gdk::UitvoerenType2() : gdk::UitvoerenType3();
+    Perf("disable");
     r.export_s = Seconden(begin);
-    r.cpu_s = CpuSeconden() - cpu;
+    r.cpu = Verschil(Gebruik(), cpu);
     r.piek = PiekSindsOpnieuwKB();
     for (const auto& e : stdfs::recursive_directory_iterator(site))
         if (e.is_regular_file()) ++r.bestanden;
     std::system("sync");
+    const Rusage cpCpu = Gebruik(true);
     const auto cpBegin = std::chrono::steady_clock::now();
     const stdfs::path kopie = uit / ("kopie " + std::to_string(type));
     r.gelukt =
         r.gelukt && std::system(("cp -r " + Quote(site.string()) + " " + Quote(kopie.string())).c_str()) == 0;
     r.cp_s = Seconden(cpBegin);
+    r.cpCpu = Verschil(Gebruik(true), cpCpu);
     return r;
 }
 
@@ -85,11 +148,18 @@ void Meet(int type, const stdfs::path& uit) {
     const Ronde a = EenRonde(type, uit / "ronde 1");
     const Ronde b = EenRonde(type, uit / "ronde 2");
     const double export_s = std::min(a.export_s, b.export_s), cp_s = std::min(a.cp_s, b.cp_s);
-    std::printf("  type %d: %s, %zu bestanden; uitvoer %.2f / %.2f s (cpu %.2f / %.2f s), piek %ld MB; "
-                "cp -r %.2f / %.2f s; verhouding van de snelste %.2f; belasting %.2f\n",
+    std::printf("  type %d: %s, %zu bestanden; uitvoer %.2f / %.2f s (user+sys %.2f+%.2f / %.2f+%.2f s), "
+                "piek %ld MB; cp -r %.2f / %.2f s (user+sys %.2f+%.2f / %.2f+%.2f s); verhouding van de "
+                "snelste %.2f; belasting %.2f\n",
                 type, a.gelukt && b.gelukt ? "geschreven" : "MISLUKT", a.bestanden, a.export_s, b.export_s,
-                a.cpu_s, b.cpu_s, std::max(a.piek, b.piek) / 1024, a.cp_s, b.cp_s, export_s / cp_s,
-                Belasting());
+                a.cpu.user, a.cpu.sys, b.cpu.user, b.cpu.sys, std::max(a.piek, b.piek) / 1024, a.cp_s, b.cp_s,
+                a.cpCpu.user, a.cpCpu.sys, b.cpCpu.user, b.cpCpu.sys, export_s / cp_s, Belasting());
+}
+
+// The site types to measure: all three, or those $GDK_BENCH_TYPEN names (such as "1" or "2,3").
+std::vector<int> Typen() {
+    const char* e = std::getenv("GDK_BENCH_TYPEN");
+    return e ? Getallen(e) : std::vector<int>{1, 2, 3};
 }
 
 void MeetGrootte(const stdfs::path& basis, int personen) {
@@ -116,12 +186,14 @@ void MeetGrootte(const stdfs::path& basis, int personen) {
     gdk::miWidth = "40";
     gdk::miHeight = "30";
     gdk::inCols = "250";
-    const stdfs::path uit = basis / "uit";
     if (!gdk::InlezenCommando(c.gdk.string())) {
         std::printf("lezen mislukt\n");
         return;
     }
-    for (int type = 1; type <= 3; ++type)
+    const EigenBestandssysteem fs(basis);
+    const stdfs::path uit = fs.Uit(basis / "uit");
+    std::printf("uitvoer naar %s\n", fs.Soort());
+    for (const int type : Typen())
         Meet(type, uit);
 }
 
@@ -129,13 +201,8 @@ void MeetGrootte(const stdfs::path& basis, int personen) {
 
 int main() {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    std::vector<int> groottes = {30000, 200000};
-    if (const char* e = std::getenv("GDK_BENCH_PERSONEN")) {
-        groottes.clear();
-        std::stringstream ss(e);
-        for (std::string deel; std::getline(ss, deel, ',');)
-            groottes.push_back(std::atoi(deel.c_str()));
-    }
+    const char* e = std::getenv("GDK_BENCH_PERSONEN");
+    const std::vector<int> groottes = e ? Getallen(e) : std::vector<int>{30000, 200000};
     gdk::bench::TijdelijkeBenchMap tijdelijk;
     for (const int personen : groottes)
         MeetGrootte(tijdelijk.pad() / std::to_string(personen), personen);

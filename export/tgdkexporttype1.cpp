@@ -20,8 +20,9 @@
 #include "settings/instellingen.h"
 
 #include <memory>
-#include <unordered_map>
 #include <optional>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace gdk {
 namespace {
@@ -117,6 +118,23 @@ struct GeschrevenIndex {
 };
 GeschrevenIndex geschrevenIndex;
 
+// The folders phase 1 already made ready in this export, with their redirect page (and the
+// image folders with their desktop.ini): the thousands of later pages and copies in the same
+// folder need not ask again what this export itself made. Empty outside phase 1.
+std::unordered_set<std::string> klaarMappen;
+
+struct KlaarMappenScope {
+    KlaarMappenScope() { klaarMappen.clear(); }
+    ~KlaarMappenScope() { klaarMappen.clear(); }
+};
+
+// Once per folder and export: `maak` makes it ready (always, outside phase 1).
+template <typename Maak> void EenmaalPerMap(const std::string& map, Maak&& maak) {
+    if (klaarMappen.contains(map)) return;
+    maak();
+    klaarMappen.insert(map);
+}
+
 // Reads every page of the site back for its META line, as the index was always made.
 void IndexVanSchijf(const std::string& w, std::vector<std::string>& ingangen) {
     std::vector<std::string> mappen, bestanden;
@@ -185,10 +203,12 @@ std::string MaakNaamRegel(std::int32_t persoon) {
     if (!fs::AfbeeldingBestaat(AfbeeldingBestanden, a, s + a)) return naam;
 
     const std::string t = CollectieUitvoer() + Type1 + "/afbeeldingen/" + AsciiKleineLetters(Teken(n, 1));
-    if (!fs::MapBestaat(t)) fs::MaakMappen(t);
-    if (!fs::BestandBestaat(t + "/index.htm")) SchrijfDoorverwijzing(2, t, "/index.htm");
-    const std::string ini = ToolBestand("desktop.ini");
-    if (!ini.empty() && !fs::BestandBestaat(t + "/desktop.ini")) fs::Kopieer(ini, t + "/desktop.ini");
+    EenmaalPerMap(t, [&] {
+        if (!fs::MapBestaat(t)) fs::MaakMappen(t);
+        if (!fs::BestandBestaat(t + "/index.htm")) SchrijfDoorverwijzing(2, t, "/index.htm");
+        const std::string ini = ToolBestand("desktop.ini");
+        if (!ini.empty() && !fs::BestandBestaat(t + "/desktop.ini")) fs::Kopieer(ini, t + "/desktop.ini");
+    });
     fs::Kopieer(bron, t + "/" + AsciiKleineLetters(n));
     return naam;
 }
@@ -233,8 +253,10 @@ void SchrijfPersoonPagina(std::int32_t persoon) {
     // Only the part below the collection's folder is put in small letters: the output folder
     // the user chose keeps its own case.
     const std::string map = CollectieUitvoer() + AsciiKleineLetters(MaakPersoonMap(persoon));
-    if (!fs::MapBestaat(map)) fs::MaakMappen(map);
-    if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(3, map, "/index.htm");
+    EenmaalPerMap(map, [&] {
+        if (!fs::MapBestaat(map)) fs::MaakMappen(map);
+        if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(3, map, "/index.htm");
+    });
 
     const std::string bestand = "/" + ExtensieVervangen(n, ".htm");
     const std::string pad = map + AsciiKleineLetters(bestand);
@@ -279,6 +301,7 @@ bool SchrijfPersoonPaginas() {
     fs::CacheScope cache;
     fs::ExacteMapScope exact(siteMap);
     geschrevenIndex = GeschrevenIndex{siteMap, true, {}};
+    const KlaarMappenScope klaar;
     ZoekKaarten.Begin(true);
     bool resultaat = false;
     long aantal = 0;

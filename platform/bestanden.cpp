@@ -612,6 +612,17 @@ bool Verwijder(const std::string& pad1252) {
 
 namespace {
 
+// Closes a file descriptor it owns when it goes.
+struct Descriptor {
+    int fd;
+    explicit Descriptor(int f) : fd(f) {}
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+};
+
 // The `grootte` bytes of `in` to `uit` in the kernel, else through a buffer (a file system or
 // kernel that cannot). False with errno set on a read or write error.
 bool KopieerInhoud(int in, int uit, off_t grootte) {
@@ -640,16 +651,21 @@ bool KopieerInhoud(int in, int uit, off_t grootte) {
             if (errno == EINTR) continue;
             return false;
         }
-        for (ssize_t geschreven = 0; geschreven < n;) {
-            const ssize_t w = ::write(uit, buf.data() + geschreven, static_cast<std::size_t>(n - geschreven));
-            if (w < 0 && errno == EINTR) continue;
-            if (w <= 0) return false;
-            geschreven += w;
-        }
+        if (!SchrijfAlles(uit, std::string_view(buf.data(), static_cast<std::size_t>(n)))) return false;
     }
 }
 
 } // namespace
+
+bool SchrijfAlles(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t w = ::write(fd, bytes.data(), bytes.size());
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(w));
+    }
+    return true;
+}
 
 bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
     const Resultaat b = Los(bron1252);
@@ -660,32 +676,19 @@ bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
         const auto eerder = schrijvingen.find(PadHash(d.pad));
         if (eerder != schrijvingen.end() && eerder->second.bron == PadHash(b.pad)) return true;
     }
-    const int in = ::open(b.pad.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) return false;
+    const Descriptor in(::open(b.pad.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.fd < 0) return false;
     struct stat sb {};
-    if (::fstat(in, &sb) != 0 || S_ISDIR(sb.st_mode)) {
-        ::close(in);
-        return false;
-    }
+    if (::fstat(in.fd, &sb) != 0 || S_ISDIR(sb.st_mode)) return false;
     // Copying a file onto itself would truncate it first: the copy is already there.
     struct stat sd {};
     if (d.soort != Soort::Geen && ::stat(d.pad.c_str(), &sd) == 0 && sd.st_dev == sb.st_dev &&
-        sd.st_ino == sb.st_ino) {
-        ::close(in);
+        sd.st_ino == sb.st_ino)
         return true;
-    }
-    const int uit = ::open(d.pad.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (uit < 0) {
-        const int fout = errno;
-        ::close(in);
-        ControleerWeigering(doel1252, fout);
-        return false;
-    }
-    if (d.soort == Soort::Geen) Aangemaakt(d.pad, Soort::Bestand);
-    TelSchrijving(d.pad);
-    bool goed = KopieerInhoud(in, uit, sb.st_size);
+    const int uit = MaakDoel(Doel{d.pad, d.soort != Soort::Geen}, doel1252);
+    if (uit < 0) return false;
+    bool goed = KopieerInhoud(in.fd, uit, sb.st_size);
     int schrijfFout = goed ? 0 : errno;
-    ::close(in);
     if (::close(uit) != 0 && goed) {
         goed = false;
         schrijfFout = errno;
@@ -770,10 +773,22 @@ std::FILE* OpenDoel(const Doel& doel, const std::string& pad1252, const char* mo
     return f;
 }
 
-void Inhoudsafdruk::Voeg(std::string_view bytes) {
-    grootte += bytes.size();
-    for (const char c : bytes)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3;
+int MaakDoel(const Doel& doel, const std::string& pad1252) {
+    const int fd = ::open(doel.opSchijf.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        const int fout = errno;
+        ControleerWeigering(pad1252, fout);
+        errno = fout;
+        return -1;
+    }
+    if (!doel.bestaat) Aangemaakt(doel.opSchijf, Soort::Bestand);
+    TelSchrijving(doel.opSchijf);
+    return fd;
+}
+
+void Inhoudsafdruk::VoegBlok(std::string_view blok) {
+    grootte += blok.size();
+    hash = (hash ^ std::hash<std::string_view>{}(blok)) * 0x100000001b3;
 }
 
 bool InExacteMap(const std::string& opSchijf) {

@@ -60,6 +60,10 @@ struct Doel {
 };
 Doel LosDoel(const std::string& pad1252);
 std::FILE* OpenDoel(const Doel& doel, const std::string& pad1252, const char* modus);
+// Creates or truncates the file for writing without stdio: a file descriptor, or -1 (errno set).
+int MaakDoel(const Doel& doel, const std::string& pad1252);
+// Writes all of `bytes` to `fd`; false (errno set) when the disk takes less.
+bool SchrijfAlles(int fd, std::string_view bytes);
 
 // For code that creates or removes entries by their on-disk path (OpSchijf) without going
 // through this unit: keeps an open CacheScope right. Harmless without one.
@@ -116,10 +120,12 @@ class ExacteMapScope {
 
 // For the text writer, which buffers what it writes below an ExacteMapScope: the bytes a file
 // got earlier in this export, by size and hash.
+// The bytes are fed in blocks of one fixed size (the last may be shorter), so that the same bytes
+// give the same print however they were written.
 struct Inhoudsafdruk {
     std::uint64_t grootte = 0;
-    std::uint64_t hash = 0xcbf29ce484222325; // FNV-1a
-    void Voeg(std::string_view bytes);
+    std::uint64_t hash = 0;
+    void VoegBlok(std::string_view blok);
     bool operator==(const Inhoudsafdruk&) const = default;
 };
 // True when `opSchijf` (an on-disk path, OpSchijf) lies in an export's own tree.

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace gdk {
 namespace {
@@ -106,21 +107,34 @@ bool TekstLezer::LeesRegel(std::string& regel) {
 
 TekstSchrijver::~TekstSchrijver() {
     if (bestand_) std::fclose(bestand_);
+    // What was gathered goes to the file as stdio would have flushed it; a rewrite not decided
+    // at Sluit is dropped, as before it was only in memory.
+    if (fd_ >= 0) {
+        SchrijfBlokken(true);
+        ::close(fd_);
+    }
 }
 
 bool TekstSchrijver::Open(const std::string& pad1252, bool toevoegen) {
     if (bestand_) std::fclose(bestand_);
     bestand_ = nullptr;
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
     pad_ = pad1252;
     opSchijf_.clear();
-    uitgesteld_ = false;
+    verzamelen_ = false;
     buffer_.clear();
     afdruk_ = {};
     const fs::Doel doel = fs::LosDoel(pad1252);
-    if (!toevoegen && fs::InExacteMap(doel.opSchijf)) opSchijf_ = doel.opSchijf;
-    if (!opSchijf_.empty() && fs::VorigeInhoud(opSchijf_)) {
-        uitgesteld_ = true;
-        return true;
+    if (!toevoegen && fs::InExacteMap(doel.opSchijf)) {
+        opSchijf_ = doel.opSchijf;
+        verzamelen_ = true;
+        // Written before in this export: whether to write again is decided at Sluit.
+        if (fs::VorigeInhoud(opSchijf_)) return true;
+        // Created now, so that a file that cannot be made fails here as any other would.
+        fd_ = fs::MaakDoel(doel, pad1252);
+        verzamelen_ = fd_ >= 0;
+        return verzamelen_;
     }
     bestand_ = fs::OpenDoel(doel, pad1252, toevoegen ? "ab" : "wb");
     if (!bestand_) return false;
@@ -128,10 +142,30 @@ bool TekstSchrijver::Open(const std::string& pad1252, bool toevoegen) {
     return true;
 }
 
+bool TekstSchrijver::SchrijfBlokken(bool totEinde) {
+    const std::size_t n = totEinde ? buffer_.size() : buffer_.size() / kBuffer * kBuffer;
+    if (n == 0) return true;
+    const std::string_view klaar(buffer_.data(), n);
+    for (std::size_t b = 0; b < n; b += kBuffer)
+        afdruk_.VoegBlok(klaar.substr(b, kBuffer));
+    const bool goed = fs::SchrijfAlles(fd_, klaar);
+    const int fout = errno;
+    buffer_.erase(0, n);
+    errno = fout;
+    return goed;
+}
+
+void TekstSchrijver::DrukAf(fs::Inhoudsafdruk& afdruk) const {
+    const std::string_view rest(buffer_);
+    for (std::size_t b = 0; b < rest.size(); b += kBuffer)
+        afdruk.VoegBlok(rest.substr(b, kBuffer));
+}
+
 void TekstSchrijver::Schrijf(std::string_view tekst) {
-    if (!opSchijf_.empty()) afdruk_.Voeg(tekst);
-    if (uitgesteld_) {
+    if (verzamelen_) {
         buffer_.append(tekst);
+        // A large file goes out a block at a time, as through stdio.
+        if (fd_ >= 0 && buffer_.size() >= kBuffer && !SchrijfBlokken(false)) NietGeschreven(pad_, errno);
         return;
     }
     if (!bestand_) NietGeschreven(pad_);
@@ -145,23 +179,36 @@ void TekstSchrijver::Regel(std::string_view regel) {
 }
 
 void TekstSchrijver::Sluit() {
-    if (uitgesteld_) {
-        uitgesteld_ = false;
-        const fs::Inhoudsafdruk* vorige = fs::VorigeInhoud(opSchijf_);
-        // The same bytes as the file already got in this export: nothing to write.
-        if (vorige && *vorige == afdruk_) return;
-        bestand_ = fs::OpenBestand(pad_, "wb");
-        if (!bestand_) NietGeschreven(pad_, errno);
-        if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), bestand_) != buffer_.size())
-            NietGeschreven(pad_, errno);
-        buffer_.clear();
+    if (verzamelen_) {
+        verzamelen_ = false;
+        if (fd_ < 0) {
+            fs::Inhoudsafdruk afdruk;
+            DrukAf(afdruk);
+            const fs::Inhoudsafdruk* vorige = fs::VorigeInhoud(opSchijf_);
+            // The same bytes as the file already got in this export: nothing to write.
+            if (vorige && *vorige == afdruk) {
+                buffer_.clear();
+                return;
+            }
+            fd_ = fs::MaakDoel(fs::LosDoel(pad_), pad_);
+            if (fd_ < 0) NietGeschreven(pad_, errno);
+        }
+        bool goed = SchrijfBlokken(true);
+        int fout = errno;
+        if (::close(fd_) != 0 && goed) {
+            goed = false;
+            fout = errno;
+        }
+        fd_ = -1;
+        if (!goed) NietGeschreven(pad_, fout);
+        fs::MeldGeschreven(opSchijf_, afdruk_);
+        return;
     }
     if (!bestand_) return;
     std::FILE* f = bestand_;
     bestand_ = nullptr;
     const bool fout = std::ferror(f) != 0;
     if (std::fclose(f) != 0 || fout) NietGeschreven(pad_, errno);
-    if (!opSchijf_.empty()) fs::MeldGeschreven(opSchijf_, afdruk_);
 }
 
 } // namespace gdk

@@ -47,10 +47,10 @@ class TekstSchrijver {
     TekstSchrijver(const TekstSchrijver&) = delete;
     TekstSchrijver& operator=(const TekstSchrijver&) = delete;
     // Creates (or truncates) the file; `toevoegen` appends instead. Returns false when it cannot.
-    // Below an export's own tree (fs::ExacteMapScope) a file written before in the same export is
-    // gathered in memory and written at Sluit only when its bytes differ.
+    // Below an export's own tree (fs::ExacteMapScope) the text is gathered in memory and written
+    // at Sluit in one call; a file written before in the same export only when its bytes differ.
     bool Open(const std::string& pad1252, bool toevoegen = false);
-    bool IsOpen() const { return bestand_ != nullptr || uitgesteld_; }
+    bool IsOpen() const { return bestand_ != nullptr || verzamelen_; }
     // Writes `regel` and CR LF. Throws IOFout on a write error (disk full...).
     void Regel(std::string_view regel);
     // Writes bytes as they are, no line end.
@@ -59,12 +59,19 @@ class TekstSchrijver {
     void Sluit();
 
   private:
+    // Writes the whole blocks gathered so far (`totEinde`: all of it) to fd_ and records them in
+    // the print; false (errno set) when the disk takes less. What failed is dropped, as stdio would.
+    bool SchrijfBlokken(bool totEinde);
+    // The print of the blocks still gathered, without writing them.
+    void DrukAf(fs::Inhoudsafdruk& afdruk) const;
+
     std::FILE* bestand_ = nullptr;
     std::string pad_;
     std::string opSchijf_;    // set when the file lies in an export's own tree
-    bool uitgesteld_ = false; // written before in this export: gathered, decided at Sluit
+    bool verzamelen_ = false; // gathering in `buffer_` (in an export's own tree)
+    int fd_ = -1;             // the file created at Open; -1 while a rewrite waits for Sluit
     std::string buffer_;
-    fs::Inhoudsafdruk afdruk_;
+    fs::Inhoudsafdruk afdruk_; // of what went to fd_ already
 };
 
 } // namespace gdk

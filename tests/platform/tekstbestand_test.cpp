@@ -3,7 +3,10 @@
 #include "support/fouten.h"
 #include "support/tijdelijke_map.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -181,6 +184,77 @@ TEST(TekstSchrijver, WhatItWritesReadsBack) {
         s.Regel(r);
     s.Sluit();
     EXPECT_EQ(AlleRegels(pad), regels);
+}
+
+// Below an export's own tree the writer gathers a file in memory and writes it a block at a time.
+class TekstSchrijverInExport : public testing::Test {
+  protected:
+    TijdelijkeMap map;
+    fs::CacheScope cache;
+    std::unique_ptr<fs::ExacteMapScope> exact;
+    void SetUp() override { exact = std::make_unique<fs::ExacteMapScope>(map.tekst()); }
+    std::string Pad(const char* naam) const { return map.tekst() + "/" + naam; }
+};
+
+TEST_F(TekstSchrijverInExport, WritesEveryByteOfSmallAndLargeFiles) {
+    for (const std::size_t lengte :
+         {std::size_t{0}, std::size_t{10}, std::size_t{65534}, std::size_t{65536}, std::size_t{200000}}) {
+        SCOPED_TRACE(lengte);
+        const std::string naam = std::to_string(lengte) + ".htm";
+        const std::string regel(lengte, 'x');
+        TekstSchrijver s;
+        ASSERT_TRUE(s.Open(Pad(naam.c_str())));
+        s.Regel("kop");
+        s.Regel(regel);
+        s.Sluit();
+        std::string verwacht = "kop\r\n";
+        verwacht.append(regel).append("\r\n");
+        EXPECT_EQ(LeesBestand(map.pad() / naam), verwacht);
+    }
+}
+
+TEST_F(TekstSchrijverInExport, TheSameBytesAreNotWrittenAgainHoweverTheyCame) {
+    const std::string groot(150000, 'g');
+    fs::SchrijfTeller teller;
+    TekstSchrijver s;
+    ASSERT_TRUE(s.Open(Pad("p.htm")));
+    s.Regel(groot);
+    s.Sluit();
+    // The same bytes in many small pieces.
+    ASSERT_TRUE(s.Open(Pad("p.htm")));
+    for (std::size_t i = 0; i < groot.size(); i += 7)
+        s.Schrijf(groot.substr(i, 7));
+    s.Schrijf("\r\n");
+    s.Sluit();
+    EXPECT_EQ(teller.Aantal(map.tekst() + "/p.htm"), 1u);
+    // One byte different at the very end: written again, whole.
+    ASSERT_TRUE(s.Open(Pad("p.htm")));
+    s.Regel(groot + "!");
+    s.Sluit();
+    EXPECT_EQ(teller.Aantal(map.tekst() + "/p.htm"), 2u);
+    EXPECT_EQ(LeesBestand(map.pad() / "p.htm"), groot + "!\r\n");
+}
+
+TEST_F(TekstSchrijverInExport, AFileThatOutgrowsTheDiskFailsWhileItIsWritten) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit oud{};
+    getrlimit(RLIMIT_FSIZE, &oud);
+    rlimit klein = oud;
+    klein.rlim_cur = 100000;
+    setrlimit(RLIMIT_FSIZE, &klein);
+    TekstSchrijver s;
+    ASSERT_TRUE(s.Open(Pad("groot.htm")));
+    int regels = 0;
+    EXPECT_THAT(
+        [&] {
+            for (; regels < 10000; ++regels)
+                s.Regel(std::string(99, 'r'));
+        },
+        GooitIOFout("Het bestand " + Pad("groot.htm") + " kan niet geschreven worden."));
+    setrlimit(RLIMIT_FSIZE, &oud);
+    // Not at Sluit but as the second block went out, as a row of a page reports it.
+    EXPECT_LT(regels, 1400);
+    s.Sluit();
 }
 
 } // namespace
