@@ -65,13 +65,15 @@ struct Namen {
     std::vector<Naam> meer;
 };
 
-// Names and keys of one listing in a few large blocks: a folder of 200000 names then costs
-// one allocation per name (the table's node), not three, to build and to free.
+// Names and keys of one listing in a few blocks: a folder of 200000 names then costs one
+// allocation per name (the table's node), not three, to build and to free. Blocks grow with the
+// listing, so the thousands of small folders of an export stay small and close together.
 class Opslag {
   public:
     std::string_view Bewaar(std::string_view s) {
         if (s.size() > vrij_) {
-            const std::size_t n = std::max<std::size_t>(1 << 16, s.size());
+            const std::size_t n =
+                std::max(std::min<std::size_t>(std::size_t{256} << blokken_.size(), 1 << 16), s.size());
             blokken_.emplace_back(new char[n]);
             plek_ = blokken_.back().get();
             vrij_ = n;
@@ -176,9 +178,14 @@ struct MapInhoud {
     }
 };
 
+struct Resultaat {
+    std::string pad;               // on disk, absolute, '/' separated
+    Soort soort = Soort::Onbekend; // Geen when a component is missing
+};
+
 struct OpgelostMap {
     std::string pad;
-    MapInhoud* inhoud; // null below an export's own folder, where names match exactly
+    MapInhoud* inhoud; // its listing
     bool exact = false;
 };
 
@@ -188,6 +195,10 @@ struct Cache {
     // The folder of the previous path: loops over one folder ask for it again and again.
     std::string laatsteSleutel;
     const OpgelostMap* laatste = nullptr;
+    // The last path resolved outside an export's own tree, with its result: an export asks for
+    // a card's image several times in a row (shown? copy it; the page's image block).
+    std::string vorigPad;
+    std::optional<Resultaat> vorig;
 };
 
 int cacheDiepte = 0;
@@ -307,11 +318,6 @@ bool IsExact(const std::string& pad) {
     return false;
 }
 
-struct Resultaat {
-    std::string pad;               // on disk, absolute, '/' separated
-    Soort soort = Soort::Onbekend; // Geen when a component is missing
-};
-
 inline bool IsScheiding(char c) {
     return c == '/' || c == '\\';
 }
@@ -389,9 +395,7 @@ std::pair<std::string, std::string> Splits(const std::string& opSchijf) {
 
 // Below an export's own tree names match exactly, and the export keeps the listings of its
 // folders right as it creates entries: the listing answers without asking the disk.
-Soort SoortUitLijst(const std::string& pad) {
-    const auto [map, naam] = Splits(pad);
-    MapInhoud& m = Inhoud(map);
+Soort SoortInLijst(MapInhoud& m, std::string_view naam, const std::string& pad) {
     bool bekend = false;
     Naam* n = m.leesbaar ? m.ZoekExact(naam, bekend) : nullptr;
     if (!m.leesbaar || !bekend) return StatSoort(pad);
@@ -400,7 +404,25 @@ Soort SoortUitLijst(const std::string& pad) {
     return n->soort;
 }
 
+Soort SoortUitLijst(const std::string& pad) {
+    const auto [map, naam] = Splits(pad);
+    return SoortInLijst(Inhoud(map), naam, pad);
+}
+
+Resultaat LosOpnieuw(const std::string& pad1252);
+
 Resultaat Los(const std::string& pad1252) {
+    if (!cache) return LosOpnieuw(pad1252);
+    if (cache->vorig && cache->vorigPad == pad1252) return *cache->vorig;
+    Resultaat r = LosOpnieuw(pad1252);
+    if (!InExacteMap(r.pad)) {
+        cache->vorigPad = pad1252;
+        cache->vorig = r;
+    }
+    return r;
+}
+
+Resultaat LosOpnieuw(const std::string& pad1252) {
     // No path names nothing (not the working folder).
     if (pad1252.empty()) return Resultaat{{}, Soort::Geen};
     const bool absoluut = !pad1252.empty() && IsScheiding(pad1252[0]);
@@ -434,10 +456,9 @@ Resultaat Los(const std::string& pad1252) {
                 // every page of the export would otherwise walk its whole path again.
                 if (!w.ontbreekt && w.exact && w.r.soort == Soort::Onbekend)
                     w.r.soort = SoortUitLijst(w.r.pad);
-                if (!w.ontbreekt && w.r.soort == Soort::Map) {
-                    MapInhoud* m = w.exact ? nullptr : &Inhoud(w.r.pad);
-                    it = cache->opgelost.emplace(sleutel, OpgelostMap{w.r.pad, m, w.exact}).first;
-                }
+                if (!w.ontbreekt && w.r.soort == Soort::Map)
+                    it = cache->opgelost.emplace(sleutel, OpgelostMap{w.r.pad, &Inhoud(w.r.pad), w.exact})
+                             .first;
             }
             if (it != cache->opgelost.end()) {
                 op = &it->second;
@@ -453,6 +474,12 @@ Resultaat Los(const std::string& pad1252) {
             w.ontbreekt = false;
         }
         w.Stappen(pad1252, begin, eind);
+        // A name in an export's own folder: its listing, already at hand, tells.
+        if (op && op->exact && w.r.soort == Soort::Onbekend && w.r.pad.size() > op->pad.size() &&
+            w.r.pad.find('/', op->pad.size() + 1) == std::string::npos) {
+            const std::string_view naam = std::string_view(w.r.pad).substr(op->pad.size() + 1);
+            if (naam != "." && naam != "..") w.r.soort = SoortInLijst(*op->inhoud, naam, w.r.pad);
+        }
     } else {
         w.Stappen(pad1252, 0, eind);
     }
@@ -464,6 +491,7 @@ Resultaat Los(const std::string& pad1252) {
 
 void Aangemaakt(const std::string& opSchijf, Soort soort) {
     if (!cache) return;
+    if (!InExacteMap(opSchijf)) cache->vorig.reset();
     auto [map, naam] = Splits(opSchijf);
     auto it = cache->mappen.find(map);
     if (it != cache->mappen.end() && it->second.leesbaar) it->second.Voegtoe(std::move(naam), soort);
@@ -479,6 +507,7 @@ void Aangemaakt(const std::string& opSchijf, Soort soort) {
 // changes its matching rule.
 void VergeetOpgeloste() {
     if (!cache) return;
+    cache->vorig.reset();
     cache->opgelost.clear();
     cache->laatste = nullptr;
     cache->laatsteSleutel.clear();
@@ -837,6 +866,7 @@ void MeldAangemaakt(const std::string& opSchijf, bool isMap) {
 
 void MeldVerwijderd(const std::string& opSchijf) {
     if (!cache) return;
+    cache->vorig.reset();
     auto [map, naam] = Splits(opSchijf);
     auto it = cache->mappen.find(map);
     if (it != cache->mappen.end()) it->second.Verwijder(naam);

@@ -138,6 +138,7 @@ TEST_P(Resolver, CreatedEntriesAreFoundInAnyCase) {
     s.Regel("x");
     s.Sluit();
     EXPECT_TRUE(BestandBestaat(Onder("NIEUW/INDEX.HTM")));
+    EXPECT_TRUE(BestandBestaat(Onder("Nieuw/Index.htm"))); // the very path first asked for
     EXPECT_TRUE(Kopieer(Onder("nieuw/index.htm"), Onder("Nieuw/Kopie.htm")));
     EXPECT_TRUE(BestandBestaat(Onder("nieuw/kopie.HTM")));
     std::FILE* f = OpenBestand(Onder("nieuw/Los.bin"), "wb");
@@ -212,9 +213,11 @@ TEST(Bestanden, CacheSeesWhatTheProgramReportsNotWhatOthersDoMeanwhile) {
         const std::string pad = map.Schrijf("later.txt", "x");
         EXPECT_FALSE(Bestaat(map.tekst() + "/later.txt")); // the listing of this operation
         MeldAangemaakt(pad, false);
+        EXPECT_TRUE(Bestaat(map.tekst() + "/later.txt"));
         EXPECT_TRUE(Bestaat(map.tekst() + "/LATER.txt"));
         std::filesystem::remove(pad);
         MeldVerwijderd(pad);
+        EXPECT_FALSE(Bestaat(map.tekst() + "/LATER.txt"));
         EXPECT_FALSE(Bestaat(map.tekst() + "/later.txt"));
         map.Schrijf("nog later.txt", "x");
     }
