@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <optional>
+#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -652,35 +653,43 @@ struct Descriptor {
     Descriptor& operator=(const Descriptor&) = delete;
 };
 
-// The `grootte` bytes of `in` to `uit` in the kernel, else through a buffer (a file system or
-// kernel that cannot). False with errno set on a read or write error.
+// The `grootte` bytes of `in` to `uit` in the kernel: copy_file_range within one file system,
+// sendfile across two (where copy_file_range refuses), else through a buffer. False with errno
+// set on a read or write error.
 bool KopieerInhoud(int in, int uit, off_t grootte) {
-    bool kernel = true;
     off_t gedaan = 0;
-    std::vector<char> buf;
-    for (;;) {
-        if (kernel) {
-            if (gedaan >= grootte) return true; // the size is known: no call to learn the end
-            const ssize_t n =
-                ::copy_file_range(in, nullptr, uit, nullptr, static_cast<std::size_t>(grootte - gedaan), 0);
-            if (n > 0) {
-                gedaan += n;
-                continue;
-            }
-            if (n == 0) return true;
-            if (errno == EINTR) continue;
-            if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP && errno != EBADF)
-                return false;
-            kernel = false; // a call that fails copies nothing: go on by hand from here
-            buf.resize(1 << 16);
+    // A call that fails before copying anything copies nothing: the next way goes on from there.
+    bool viaBereik = true, viaSendfile = true;
+    while (gedaan < grootte) { // the size is known: no call to learn the end
+        const auto rest = static_cast<std::size_t>(grootte - gedaan);
+        const ssize_t n = viaBereik ? ::copy_file_range(in, nullptr, uit, nullptr, rest, 0)
+                                    : ::sendfile(uit, in, nullptr, rest);
+        if (n > 0) {
+            gedaan += n;
+            continue;
         }
-        const ssize_t n = ::read(in, buf.data(), buf.size());
+        if (n == 0) return true; // the file became shorter meanwhile
+        if (errno == EINTR) continue;
+        if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP && errno != EBADF)
+            return false;
+        if (viaBereik) {
+            viaBereik = false;
+            continue;
+        }
+        viaSendfile = false;
+        break;
+    }
+    if (viaSendfile) return true;
+    // Neither kernel way: through one buffer, kept for the next copy.
+    static const std::unique_ptr<char[]> buf(new char[1 << 16]);
+    for (;;) {
+        const ssize_t n = ::read(in, buf.get(), 1 << 16);
         if (n == 0) return true;
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
         }
-        if (!SchrijfAlles(uit, std::string_view(buf.data(), static_cast<std::size_t>(n)))) return false;
+        if (!SchrijfAlles(uit, std::string_view(buf.get(), static_cast<std::size_t>(n)))) return false;
     }
 }
 

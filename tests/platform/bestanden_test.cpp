@@ -3,6 +3,7 @@
 #include "platform/tekstbestand.h"
 #include "support/tijdelijke_map.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <unistd.h>
@@ -166,6 +167,21 @@ TEST_P(Resolver, KopieerByteForByte) {
     // Onto itself (in another case): the file stays whole.
     EXPECT_TRUE(Kopieer(Onder("bron/groot.jpg"), Onder("BRON/GROOT.JPG")));
     EXPECT_EQ(LeesBestand(map.pad() / "Bron/Groot.jpg"), groot);
+}
+
+TEST_P(Resolver, KopieerFromAnotherFileSystem) {
+    // Scans on another disk than the site: the kernel copies across file systems another way.
+    if (!std::filesystem::is_directory("/dev/shm")) GTEST_SKIP() << "no /dev/shm";
+    const std::filesystem::path bron = std::filesystem::path("/dev/shm") / map.pad().filename();
+    std::filesystem::create_directory(bron);
+    std::string groot(200001, '\0');
+    for (std::size_t i = 0; i < groot.size(); ++i)
+        groot[i] = static_cast<char>(i * 13);
+    { std::ofstream(bron / "scan.jpg", std::ios::binary) << groot; }
+    const bool gelukt = Kopieer(bron.string() + "/SCAN.jpg", Onder("scan.jpg"));
+    std::filesystem::remove_all(bron);
+    EXPECT_TRUE(gelukt);
+    EXPECT_EQ(LeesBestand(map.pad() / "scan.jpg"), groot);
 }
 
 TEST_P(Resolver, ExacteMapScopeMatchesExactlyBelowItsFolderOnly) {
