@@ -1,5 +1,6 @@
 #include "platform/bestanden.h"
 
+#include "platform/naamtabel.h"
 #include "platform/tekst1252.h"
 
 #include <algorithm>
@@ -97,20 +98,20 @@ class Opslag {
 struct MapInhoud {
     bool leesbaar = false;
     Opslag opslag;
-    std::unordered_map<std::string_view, Namen> namen;
+    NaamTabel<Namen> namen;
     std::string werk; // the key being built
 
     // `bewaard`: naam already lies in `opslag`.
     void Voegtoe(std::string_view naam, Soort soort, bool bewaard = false) {
         if (!Vouwsleutel(naam, werk)) return;
-        auto it = namen.find(std::string_view(werk));
-        if (it == namen.end()) {
+        Namen* gevonden = namen.Zoek(werk);
+        if (!gevonden) {
             const std::string_view n = bewaard ? naam : opslag.Bewaar(naam);
             const std::string_view sleutel = werk == n ? n : opslag.Bewaar(werk);
-            namen.emplace(sleutel, Namen{Naam{n, soort}, {}});
+            namen.Voeg(sleutel, Namen{Naam{n, soort}, {}});
             return;
         }
-        Namen& n = it->second;
+        Namen& n = *gevonden;
         if (n.eerste.opSchijf == naam) {
             n.eerste.soort = soort;
             return;
@@ -129,12 +130,12 @@ struct MapInhoud {
 
     void Verwijder(const std::string& naam) {
         if (!Vouwsleutel(naam, werk)) return;
-        auto it = namen.find(std::string_view(werk));
-        if (it == namen.end()) return;
-        Namen& n = it->second;
+        Namen* gevonden = namen.Zoek(werk);
+        if (!gevonden) return;
+        Namen& n = *gevonden;
         if (n.eerste.opSchijf == naam) {
             if (n.meer.empty()) {
-                namen.erase(it);
+                namen.Verwijder(werk);
                 return;
             }
             n.eerste = n.meer.front();
@@ -149,9 +150,9 @@ struct MapInhoud {
     Naam* ZoekExact(std::string_view opSchijf, bool& bekend) {
         bekend = Vouwsleutel(opSchijf, werk);
         if (!bekend) return nullptr;
-        auto it = namen.find(std::string_view(werk));
-        if (it == namen.end()) return nullptr;
-        Namen& n = it->second;
+        Namen* gevonden = namen.Zoek(werk);
+        if (!gevonden) return nullptr;
+        Namen& n = *gevonden;
         if (n.eerste.opSchijf == opSchijf) return &n.eerste;
         for (Naam& m : n.meer)
             if (m.opSchijf == opSchijf) return &m;
@@ -164,9 +165,9 @@ struct MapInhoud {
         werk.assign(naam1252);
         for (char& c : werk)
             c = KleinLetter1252(c);
-        auto it = namen.find(std::string_view(werk));
-        if (it == namen.end()) return nullptr;
-        Namen& n = it->second;
+        Namen* gevonden = namen.Zoek(werk);
+        if (!gevonden) return nullptr;
+        Namen& n = *gevonden;
         if (n.eerste.opSchijf == utf8) return &n.eerste;
         for (Naam& m : n.meer)
             if (m.opSchijf == utf8) return &m;
@@ -251,7 +252,7 @@ MapInhoud& Inhoud(const std::string& map) {
         namen.push_back(Naam{m.opslag.Bewaar(naam), UitDirent(e)});
     }
     ::closedir(d);
-    m.namen.reserve(namen.size());
+    m.namen.Reserveer(namen.size());
     for (const Naam& n : namen)
         m.Voegtoe(n.opSchijf, n.soort, true);
     return m;
