@@ -1,6 +1,6 @@
 #include "platform/bestanden.h"
 
-#include "platform/naamtabel.h"
+#include "platform/vlaktabel.h"
 #include "platform/tekst1252.h"
 
 #include <algorithm>
@@ -98,7 +98,7 @@ class Opslag {
 struct MapInhoud {
     bool leesbaar = false;
     Opslag opslag;
-    NaamTabel<Namen> namen;
+    VlakkeTabel<std::string_view, Namen> namen;
     std::string werk; // the key being built
 
     // `bewaard`: naam already lies in `opslag`.
@@ -215,7 +215,14 @@ struct Schrijving {
     Inhoudsafdruk afdruk;
     std::size_t bron = 0;
 };
-std::unordered_map<std::size_t, Schrijving> schrijvingen;
+VlakkeTabel<std::size_t, Schrijving> schrijvingen;
+
+void Onthoud(std::size_t pad, const Schrijving& s) {
+    if (Schrijving* eerder = schrijvingen.Zoek(pad))
+        *eerder = s;
+    else
+        schrijvingen.Voeg(pad, s);
+}
 
 std::size_t PadHash(const std::string& opSchijf) {
     // Never 0, which marks text files in Schrijving::bron.
@@ -712,8 +719,8 @@ bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
     const bool eenmaal = InExacteMap(d.pad);
     if (eenmaal) {
         // The same source copied to the same target again in this export: already there.
-        const auto eerder = schrijvingen.find(PadHash(d.pad));
-        if (eerder != schrijvingen.end() && eerder->second.bron == PadHash(b.pad)) return true;
+        const Schrijving* eerder = schrijvingen.Zoek(PadHash(d.pad));
+        if (eerder && eerder->bron == PadHash(b.pad)) return true;
     }
     const Descriptor in(::open(b.pad.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.fd < 0) return false;
@@ -736,11 +743,11 @@ bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
         // No half copy left behind that looks like a good one.
         ::unlink(d.pad.c_str());
         MeldVerwijderd(d.pad);
-        schrijvingen.erase(PadHash(d.pad));
+        schrijvingen.Verwijder(PadHash(d.pad));
         ControleerWeigering(doel1252, schrijfFout);
         return false;
     }
-    if (eenmaal) schrijvingen[PadHash(d.pad)] = Schrijving{{}, PadHash(b.pad)};
+    if (eenmaal) Onthoud(PadHash(d.pad), Schrijving{{}, PadHash(b.pad)});
     return true;
 }
 
@@ -835,12 +842,12 @@ bool InExacteMap(const std::string& opSchijf) {
 }
 
 const Inhoudsafdruk* VorigeInhoud(const std::string& opSchijf) {
-    const auto it = schrijvingen.find(PadHash(opSchijf));
-    return it == schrijvingen.end() || it->second.bron != 0 ? nullptr : &it->second.afdruk;
+    const Schrijving* s = schrijvingen.Zoek(PadHash(opSchijf));
+    return !s || s->bron != 0 ? nullptr : &s->afdruk;
 }
 
 void MeldGeschreven(const std::string& opSchijf, const Inhoudsafdruk& afdruk) {
-    if (InExacteMap(opSchijf)) schrijvingen[PadHash(opSchijf)] = Schrijving{afdruk, 0};
+    if (InExacteMap(opSchijf)) Onthoud(PadHash(opSchijf), Schrijving{afdruk, 0});
 }
 
 SchrijfTeller::SchrijfTeller() {
@@ -899,7 +906,7 @@ ExacteMapScope::ExacteMapScope(const std::string& map1252) {
 
 ExacteMapScope::~ExacteMapScope() {
     if (!exacteMappen.empty()) exacteMappen.pop_back();
-    if (exacteMappen.empty()) schrijvingen.clear();
+    if (exacteMappen.empty()) schrijvingen.Leeg();
     VergeetOpgeloste();
 }
 

@@ -1,23 +1,22 @@
 #pragma once
-// A hash table from names to values, for the resolver's folder listings. An export asks a
-// listing of thousands of names several times per card; in a chained table every lookup follows
-// a bucket, a link and a node, each a likely cache miss, with a division to place the bucket.
-// Here the slots are one flat power-of-two array of (hash tag, entry number), probed linearly
-// and kept at most half full, and the entries lie in one vector: a lookup reads one slot line
-// and confirms the one entry whose tag matches.
-// Keys are views: their bytes must outlive the table (a listing keeps them in its own store).
-// A pointer to a value holds until the next Voeg or Verwijder.
+// A hash table for the file-system layer's large lookups: the folder listings and what an
+// export wrote. An export asks them several times per card, over hundreds of thousands of
+// entries; in a chained table every lookup follows a bucket, a link and a node, each a likely
+// cache miss, with a division to place the bucket. Here the slots are one flat power-of-two
+// array of (hash tag, entry number), probed linearly and kept at most half full, and the entries
+// lie in one vector: a lookup reads one slot line and confirms the one entry whose tag matches.
+// A key that is a view needs its bytes to outlive the table (a listing keeps them in its own
+// store). A pointer to a value holds until the next Voeg, Verwijder or Leeg.
 #include <cstdint>
 #include <functional>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace gdk::fs {
 
-template <typename W> class NaamTabel {
+template <typename K, typename W> class VlakkeTabel {
   public:
-    W* Zoek(std::string_view sleutel) {
+    W* Zoek(const K& sleutel) {
         if (items_.empty()) return nullptr;
         const std::uint64_t h = Hash(sleutel);
         for (std::size_t p = h & masker_;; p = (p + 1) & masker_) {
@@ -30,13 +29,14 @@ template <typename W> class NaamTabel {
     }
 
     // `sleutel` must not be in the table yet.
-    void Voeg(std::string_view sleutel, W waarde) {
+    void Voeg(K sleutel, W waarde) {
         if (2 * (items_.size() + 1) > plekken_.size()) Vergroot(2 * (items_.size() + 1));
-        items_.push_back(Item{sleutel, Hash(sleutel), std::move(waarde)});
+        const std::uint64_t h = Hash(sleutel);
+        items_.push_back(Item{std::move(sleutel), h, std::move(waarde)});
         Plaats(items_.back().hash, static_cast<std::uint32_t>(items_.size()));
     }
 
-    bool Verwijder(std::string_view sleutel) {
+    bool Verwijder(const K& sleutel) {
         if (items_.empty()) return false;
         const std::uint64_t h = Hash(sleutel);
         std::size_t p = h & masker_;
@@ -67,6 +67,12 @@ template <typename W> class NaamTabel {
         if (2 * n > plekken_.size()) Vergroot(2 * n);
     }
 
+    void Leeg() {
+        items_.clear();
+        plekken_.clear();
+        masker_ = 0;
+    }
+
     std::size_t Grootte() const { return items_.size(); }
 
   private:
@@ -75,12 +81,12 @@ template <typename W> class NaamTabel {
         std::uint32_t nummer = 0; // 1 + the entry's place in items_; 0 for a free slot
     };
     struct Item {
-        std::string_view sleutel;
+        K sleutel;
         std::uint64_t hash;
         W waarde;
     };
 
-    static std::uint64_t Hash(std::string_view s) { return std::hash<std::string_view>{}(s); }
+    static std::uint64_t Hash(const K& s) { return std::hash<K>{}(s); }
     static std::uint32_t Tag(std::uint64_t h) { return static_cast<std::uint32_t>(h >> 32); }
 
     void Plaats(std::uint64_t h, std::uint32_t nummer) {

@@ -1,4 +1,4 @@
-#include "platform/naamtabel.h"
+#include "platform/vlaktabel.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -11,13 +11,13 @@ namespace {
 
 // The table against the standard one, through long random runs of adding, finding and removing:
 // the removals shift runs back and move the last entry into the hole, where faults hide.
-TEST(NaamTabel, AgreesWithAStandardMapThroughAddsAndRemovals) {
+TEST(VlakkeTabel, AgreesWithAStandardMapThroughAddsAndRemovals) {
     for (const std::size_t sleutels : {std::size_t{1}, std::size_t{17}, std::size_t{3000}}) {
         SCOPED_TRACE(sleutels);
         std::vector<std::string> namen; // the key bytes outlive the table, as in a listing
         for (std::size_t i = 0; i < sleutels; ++i)
             namen.push_back("scan" + std::to_string(i * 7919 % 100003) + ".jpg");
-        NaamTabel<int> tabel;
+        VlakkeTabel<std::string_view, int> tabel;
         std::unordered_map<std::string_view, int> verwacht;
         std::mt19937 r(static_cast<unsigned>(sleutels));
         for (int stap = 0; stap < 40000; ++stap) {
@@ -50,8 +50,8 @@ TEST(NaamTabel, AgreesWithAStandardMapThroughAddsAndRemovals) {
     }
 }
 
-TEST(NaamTabel, EmptyNamesAndReservedRoom) {
-    NaamTabel<int> tabel;
+TEST(VlakkeTabel, EmptyNamesAndReservedRoom) {
+    VlakkeTabel<std::string_view, int> tabel;
     EXPECT_EQ(tabel.Zoek(""), nullptr);
     EXPECT_FALSE(tabel.Verwijder("x"));
     tabel.Reserveer(1000);
