@@ -1,7 +1,7 @@
 #include "platform/bestanden.h"
 
-#include "platform/vlaktabel.h"
 #include "platform/tekst1252.h"
+#include "platform/vlaktabel.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -74,8 +74,9 @@ class Opslag {
   public:
     std::string_view Bewaar(std::string_view s) {
         if (s.size() > vrij_) {
+            // 256 bytes, doubling up to 64 KiB.
             const std::size_t n =
-                std::max(std::min<std::size_t>(std::size_t{256} << blokken_.size(), 1 << 16), s.size());
+                std::max(std::size_t{256} << std::min<std::size_t>(blokken_.size(), 8), s.size());
             blokken_.emplace_back(new char[n]);
             plek_ = blokken_.back().get();
             vrij_ = n;

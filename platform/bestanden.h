@@ -119,9 +119,8 @@ class ExacteMapScope {
 };
 
 // For the text writer, which buffers what it writes below an ExacteMapScope: the bytes a file
-// got earlier in this export, by size and hash.
-// The bytes are fed in blocks of one fixed size (the last may be shorter), so that the same bytes
-// give the same print however they were written.
+// got earlier in this export, by size and hash. The bytes are fed in blocks of one fixed size
+// (the last may be shorter), so that the same bytes give the same print however they came.
 struct Inhoudsafdruk {
     std::uint64_t grootte = 0;
     std::uint64_t hash = 0;

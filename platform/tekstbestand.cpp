@@ -106,20 +106,23 @@ bool TekstLezer::LeesRegel(std::string& regel) {
 }
 
 TekstSchrijver::~TekstSchrijver() {
+    SluitZonderMelding();
+}
+
+void TekstSchrijver::SluitZonderMelding() {
     if (bestand_) std::fclose(bestand_);
+    bestand_ = nullptr;
     // What was gathered goes to the file as stdio would have flushed it; a rewrite not decided
-    // at Sluit is dropped, as before it was only in memory.
+    // at Sluit is dropped, as it was only ever in memory.
     if (fd_ >= 0) {
         SchrijfBlokken(true);
         ::close(fd_);
     }
+    fd_ = -1;
 }
 
 bool TekstSchrijver::Open(const std::string& pad1252, bool toevoegen) {
-    if (bestand_) std::fclose(bestand_);
-    bestand_ = nullptr;
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
+    SluitZonderMelding();
     pad_ = pad1252;
     opSchijf_.clear();
     verzamelen_ = false;

@@ -64,6 +64,8 @@ class TekstSchrijver {
     bool SchrijfBlokken(bool totEinde);
     // The print of the blocks still gathered, without writing them.
     void DrukAf(fs::Inhoudsafdruk& afdruk) const;
+    // Closes what is open, its text written as far as the disk takes it, without a word.
+    void SluitZonderMelding();
 
     std::FILE* bestand_ = nullptr;
     std::string pad_;

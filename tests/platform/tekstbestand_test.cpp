@@ -213,6 +213,18 @@ TEST_F(TekstSchrijverInExport, WritesEveryByteOfSmallAndLargeFiles) {
     }
 }
 
+TEST_F(TekstSchrijverInExport, AWriterOpenedAgainOrGoneLeavesWhatItGathered) {
+    {
+        TekstSchrijver s;
+        ASSERT_TRUE(s.Open(Pad("eerste.htm")));
+        s.Regel("een");
+        ASSERT_TRUE(s.Open(Pad("tweede.htm"))); // without Sluit, as stdio would flush it
+        s.Regel("twee");
+    }
+    EXPECT_EQ(LeesBestand(map.pad() / "eerste.htm"), "een\r\n");
+    EXPECT_EQ(LeesBestand(map.pad() / "tweede.htm"), "twee\r\n");
+}
+
 TEST_F(TekstSchrijverInExport, TheSameBytesAreNotWrittenAgainHoweverTheyCame) {
     const std::string groot(150000, 'g');
     fs::SchrijfTeller teller;
