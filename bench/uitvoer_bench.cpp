@@ -2,8 +2,9 @@
 // finished site tree in the same run, on the same disk: an export can do no better than writing
 // its files. As in real collections some cards share an image name and some appear twice.
 // For each size (30000 and 200000 persons; $GDK_BENCH_PERSONEN names others, comma-separated)
-// and type ($GDK_BENCH_TYPEN picks some): wall and CPU time, peak memory, files in the site, the copy and the
-// ratio. Target: a ratio of at most 1.2.
+// and type ($GDK_BENCH_TYPEN picks some): wall, user and system time, peak memory, files in the
+// site, the copy and the ratio of the fastest rounds. Target: a ratio of at most 1.2.
+// Profiling: $GDK_BENCH_PERF (below).
 #include "bench_util.h"
 #include "genereer.h"
 
@@ -67,9 +68,9 @@ Rusage Verschil(const Rusage& na, const Rusage& voor) {
     return {na.user - voor.user, na.sys - voor.sys};
 }
 
-// A new, empty ext4 file system in an image file, mounted for the exports of one size. On the
+// A new, empty ext4 file system in an image file, mounted for the exports of one type. On the
 // shared disk the file system's state swings both sides of the ratio: creating files within
-// minutes of a large removal (another run's, or this benchmark's previous size) costs up to ten
+// minutes of a large removal (another run's, or this benchmark's previous type) costs up to ten
 // times more, as ext4 passes over recently freed inodes, and whichever of export and copy comes
 // right after pays for it. On its own file system neither is burdened and nothing is removed
 // file by file. Needs root (mount); otherwise, or with $GDK_BENCH_EIGEN_FS=0, the temporary
@@ -81,7 +82,7 @@ class EigenBestandssysteem {
         if (geteuid() != 0 || (e && std::string(e) == "0")) return;
         stdfs::create_directories(map_);
         // Inode tables written by mkfs, not by the kernel in the background during the runs.
-        const std::string maak = "truncate -s 64G " + Quote(beeld_.string()) +
+        const std::string maak = "truncate -s 32G " + Quote(beeld_.string()) +
                                  " && mkfs.ext4 -q -F -E lazy_itable_init=0,lazy_journal_init=0 " +
                                  Quote(beeld_.string()) + " && mount -o loop " + Quote(beeld_.string()) +
                                  " " + Quote(map_.string());
@@ -140,20 +141,42 @@ Ronde EenRonde(int type, const stdfs::path& uit) {
     return r;
 }
 
-// Two rounds, export and copy each, and the faster of each: on a shared machine the file system's
-// own work swings with what others do, and the minimum is the figure least disturbed by that.
-// Nothing is removed until the run ends: on ext4 the files made just after a removal cost far more
-// (recently freed inodes are passed over), which would burden whichever came next.
+std::string Lijst(const std::vector<Ronde>& rondes, double Ronde::*veld) {
+    std::string uit;
+    for (const Ronde& r : rondes)
+        uit += (uit.empty() ? "" : " / ") + std::to_string(r.*veld).substr(0, 5);
+    return uit;
+}
+
+// Three rounds, export and copy each, and the fastest of each: on a shared machine the file
+// system's own work swings with what others do, and the minimum is the figure least disturbed by
+// that. Nothing is removed until the type is done: on ext4 the files made just after a removal
+// cost far more (recently freed inodes are passed over), which would burden whichever came next.
 void Meet(int type, const stdfs::path& uit) {
-    const Ronde a = EenRonde(type, uit / "ronde 1");
-    const Ronde b = EenRonde(type, uit / "ronde 2");
-    const double export_s = std::min(a.export_s, b.export_s), cp_s = std::min(a.cp_s, b.cp_s);
-    std::printf("  type %d: %s, %zu bestanden; uitvoer %.2f / %.2f s (user+sys %.2f+%.2f / %.2f+%.2f s), "
-                "piek %ld MB; cp -r %.2f / %.2f s (user+sys %.2f+%.2f / %.2f+%.2f s); verhouding van de "
-                "snelste %.2f; belasting %.2f\n",
-                type, a.gelukt && b.gelukt ? "geschreven" : "MISLUKT", a.bestanden, a.export_s, b.export_s,
-                a.cpu.user, a.cpu.sys, b.cpu.user, b.cpu.sys, std::max(a.piek, b.piek) / 1024, a.cp_s, b.cp_s,
-                a.cpCpu.user, a.cpCpu.sys, b.cpCpu.user, b.cpCpu.sys, export_s / cp_s, Belasting());
+    std::vector<Ronde> rondes;
+    for (int i = 1; i <= 3; ++i)
+        rondes.push_back(EenRonde(type, uit / ("ronde " + std::to_string(i))));
+    double export_s = 1e9, cp_s = 1e9;
+    long piek = 0;
+    bool gelukt = true;
+    std::string cpu, cpCpu;
+    for (const Ronde& r : rondes) {
+        export_s = std::min(export_s, r.export_s);
+        cp_s = std::min(cp_s, r.cp_s);
+        piek = std::max(piek, r.piek);
+        gelukt = gelukt && r.gelukt;
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%s%.2f+%.2f", cpu.empty() ? "" : " / ", r.cpu.user, r.cpu.sys);
+        cpu += buf;
+        std::snprintf(buf, sizeof buf, "%s%.2f+%.2f", cpCpu.empty() ? "" : " / ", r.cpCpu.user, r.cpCpu.sys);
+        cpCpu += buf;
+    }
+    std::printf(
+        "  type %d: %s, %zu bestanden; uitvoer %s s (user+sys %s s), piek %ld MB; cp -r %s s (user+sys "
+        "%s s); verhouding van de snelste %.2f; belasting %.2f\n",
+        type, gelukt ? "geschreven" : "MISLUKT", rondes[0].bestanden, Lijst(rondes, &Ronde::export_s).c_str(),
+        cpu.c_str(), piek / 1024, Lijst(rondes, &Ronde::cp_s).c_str(), cpCpu.c_str(), export_s / cp_s,
+        Belasting());
 }
 
 // The site types to measure: all three, or those $GDK_BENCH_TYPEN names (such as "1" or "2,3").
@@ -190,11 +213,12 @@ void MeetGrootte(const stdfs::path& basis, int personen) {
         std::printf("lezen mislukt\n");
         return;
     }
-    const EigenBestandssysteem fs(basis);
-    const stdfs::path uit = fs.Uit(basis / "uit");
-    std::printf("uitvoer naar %s\n", fs.Soort());
-    for (const int type : Typen())
-        Meet(type, uit);
+    for (const int type : Typen()) {
+        // Each type on a file system of its own, as empty as the first type's.
+        const EigenBestandssysteem fs(basis);
+        if (type == Typen().front()) std::printf("uitvoer naar %s\n", fs.Soort());
+        Meet(type, fs.Uit(basis / ("uit " + std::to_string(type))));
+    }
 }
 
 } // namespace
