@@ -362,7 +362,8 @@ bool SchrijfSiteType1() {
         // The index comes from the pages as written, through the META line each carries.
         StatusLinks("Inhoudpagina schrijven...");
         if (!IndexUitFase1(w, ingangen)) IndexVanSchijf(w, ingangen);
-        SorteerRegels(ingangen);
+        // Every entry ends in the path of its page: the site folder needs no place in the keys.
+        SorteerRegelsZonder(ingangen, ";" + w + "/paginas/");
         if (!ingangen.empty()) SchrijfLetterPaginas(w, ingangen);
 
         mappen.clear();

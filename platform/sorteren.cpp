@@ -57,31 +57,78 @@ void VoegSleutelToe(std::string& uit, const std::u16string& tekst, std::string& 
     uit.append(werk.data(), static_cast<std::size_t>(n));
 }
 
-// Buffers reused from line to line: sorting 200000 lines then allocates little beyond the keys.
-struct Werk {
+// A line as the collator reads it, in full and without hyphen and apostrophe. Reused from line
+// to line: sorting 200000 lines then allocates little beyond the keys.
+struct Teksten {
     std::u16string vol, zonder;
+
+    void Vul(std::string_view regel1252) {
+        vol.clear();
+        zonder.clear();
+        for (char ch : regel1252) {
+            const char16_t u = Unicode1252(ch);
+            vol += u;
+            if (ch != '-' && ch != '\'') zonder += u;
+        }
+    }
+};
+
+struct Werk {
+    Teksten t;
     std::string icu;
 };
 
 void MaakSleutel(std::string_view regel1252, Werk& w, std::string& sleutel) {
-    w.vol.clear();
-    w.zonder.clear();
-    for (char ch : regel1252) {
-        const char16_t u = Unicode1252(ch);
-        w.vol += u;
-        if (ch != '-' && ch != '\'') w.zonder += u;
-    }
+    w.t.Vul(regel1252);
     sleutel.clear();
-    VoegSleutelToe(sleutel, w.zonder, w.icu);
-    if (w.zonder.size() == w.vol.size()) {
+    VoegSleutelToe(sleutel, w.t.zonder, w.icu);
+    if (w.t.zonder.size() == w.t.vol.size()) {
         // Nothing removed: the full text has the same key, no need to ask the collator twice.
         const std::size_t n = sleutel.size();
         sleutel.resize(2 * n);
         std::memcpy(sleutel.data() + n, sleutel.data(), n);
     } else {
-        VoegSleutelToe(sleutel, w.vol, w.icu);
+        VoegSleutelToe(sleutel, w.t.vol, w.icu);
     }
     sleutel.append(regel1252);
+}
+
+// Puts the lines in the order of their keys.
+void SorteerOpSleutels(std::vector<std::string>& regels, const std::vector<std::string>& sleutels) {
+    std::vector<std::size_t> volgorde(regels.size());
+    std::iota(volgorde.begin(), volgorde.end(), std::size_t{0});
+    std::sort(volgorde.begin(), volgorde.end(),
+              [&](std::size_t a, std::size_t b) { return sleutels[a] < sleutels[b]; });
+    std::vector<std::string> gesorteerd;
+    gesorteerd.reserve(regels.size());
+    for (std::size_t i : volgorde)
+        gesorteerd.push_back(std::move(regels[i]));
+    regels = std::move(gesorteerd);
+}
+
+int Collatie(const std::u16string& a, const std::u16string& b) {
+    UCollator* c = Collator();
+    if (!c) return 0;
+    switch (
+        ucol_strcoll(c, a.data(), static_cast<int32_t>(a.size()), b.data(), static_cast<int32_t>(b.size()))) {
+    case UCOL_LESS:
+        return -1;
+    case UCOL_GREATER:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+// Compares two lines (`a` read as `ta`, `b` as `tb`) without making their keys: the collator
+// compares the texts without hyphen and apostrophe, then the full texts, then the bytes decide.
+// ICU orders strings exactly as it orders their sort keys, so this agrees with the keys; it stops
+// at the first difference, where a key covers the whole line.
+int Vergelijk(const Teksten& ta, std::string_view a, const Teksten& tb, std::string_view b) {
+    if (const int c = Collatie(ta.zonder, tb.zonder)) return c;
+    if (const int c = Collatie(ta.vol, tb.vol)) return c;
+    const int c = a.compare(b);
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
 }
 
 } // namespace
@@ -98,20 +145,46 @@ void SorteerRegels(std::vector<std::string>& regels) {
     Werk w;
     for (std::size_t i = 0; i < regels.size(); ++i)
         MaakSleutel(regels[i], w, sleutels[i]);
-    std::vector<std::size_t> volgorde(regels.size());
-    std::iota(volgorde.begin(), volgorde.end(), std::size_t{0});
-    std::sort(volgorde.begin(), volgorde.end(),
-              [&](std::size_t a, std::size_t b) { return sleutels[a] < sleutels[b]; });
-    std::vector<std::string> gesorteerd;
-    gesorteerd.reserve(regels.size());
-    for (std::size_t i : volgorde)
-        gesorteerd.push_back(std::move(regels[i]));
-    regels = std::move(gesorteerd);
+    SorteerOpSleutels(regels, sleutels);
 }
 
 int VergelijkRegels(std::string_view a, std::string_view b) {
-    const int c = Sorteersleutel(a).compare(Sorteersleutel(b));
-    return c < 0 ? -1 : c > 0 ? 1 : 0;
+    Teksten ta, tb;
+    ta.Vul(a);
+    tb.Vul(b);
+    return Vergelijk(ta, a, tb, b);
+}
+
+void SorteerRegelsZonder(std::vector<std::string>& regels, std::string_view deel) {
+    std::vector<std::string> sleutels(regels.size());
+    Werk w;
+    std::string kort;
+    for (std::size_t i = 0; i < regels.size(); ++i) {
+        const std::string& r = regels[i];
+        const std::size_t p = deel.empty() ? std::string::npos : r.find(deel);
+        if (p == std::string::npos) {
+            MaakSleutel(r, w, sleutels[i]);
+            continue;
+        }
+        kort.assign(r, 0, p);
+        kort.append(r, p + deel.size());
+        MaakSleutel(kort, w, sleutels[i]);
+    }
+    SorteerOpSleutels(regels, sleutels);
+    // Leaving the shared part out keeps the order wherever it is shared the same way; checked
+    // here for every neighbour with the full comparison. In order everywhere is the one order
+    // SorteerRegels gives (lines that compare equal are the same bytes).
+    if (regels.empty()) return;
+    Teksten vorige, huidige;
+    vorige.Vul(regels[0]);
+    for (std::size_t i = 1; i < regels.size(); ++i) {
+        huidige.Vul(regels[i]);
+        if (Vergelijk(vorige, regels[i - 1], huidige, regels[i]) > 0) {
+            SorteerRegels(regels);
+            return;
+        }
+        std::swap(vorige, huidige);
+    }
 }
 
 } // namespace gdk

@@ -15,5 +15,10 @@ std::string Sorteersleutel(std::string_view regel1252);
 void SorteerRegels(std::vector<std::string>& regels);
 // Compares two lines in that order (<0, 0, >0). For occasional use; sorting uses keys.
 int VergelijkRegels(std::string_view a, std::string_view b);
+// Sorts exactly as SorteerRegels does, faster for lines that carry one long part in common (the
+// site folder in the paths of an index): the keys are made without the first `deel` in each
+// line, and the result is checked neighbour by neighbour with the full comparison, falling back
+// to SorteerRegels where leaving the part out would have changed the order.
+void SorteerRegelsZonder(std::vector<std::string>& regels, std::string_view deel);
 
 } // namespace gdk

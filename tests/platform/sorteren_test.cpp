@@ -60,5 +60,36 @@ TEST(Sorteren, OrderIsTotalForOddBytes) {
     EXPECT_EQ(regels, (std::vector<std::string>{"\x81", "\x9D", "\x80", "a", std::string("a\0", 2)}));
 }
 
+// Index entries of one site: "text;<site folder>/paginas/..." with the folder left out of the
+// keys must come out exactly as the full sort puts them, whatever the texts hold (accents, soft
+// hyphens, hyphens and apostrophes, entities with ';', lines without the folder).
+TEST(Sorteren, LeavingASharedPartOutOfTheKeysKeepsTheOrder) {
+    const std::vector<std::string> tekens = {"a",  "A", "e",    "\xE9",  "\xC9", "\xEB", "-",      "'",
+                                             " ",  ",", ".",    "&amp;", ";",    "0",    "9",      "ij",
+                                             "IJ", "y", "\xAD", "\xDF",  "\xE6", "/",    "Jansen", "Janssen"};
+    const std::string deel = ";/home/d'Ancona/uit-mappen/Kaarten/gedenkjes/type 1/paginas/";
+    std::mt19937 rng(7);
+    const auto tekst = [&](std::size_t max) {
+        std::string t;
+        for (std::size_t n = rng() % max; n > 0; --n)
+            t += tekens[rng() % tekens.size()];
+        return t;
+    };
+    for (int ronde = 0; ronde < 20; ++ronde) {
+        std::vector<std::string> regels;
+        for (int i = 0; i < 300; ++i)
+            regels.push_back(tekst(8) + (rng() % 10 == 0 ? ";" : deel) + tekst(5) + ".htm");
+        std::vector<std::string> verwacht = regels;
+        SorteerRegels(verwacht);
+        SorteerRegelsZonder(regels, deel);
+        ASSERT_EQ(regels, verwacht) << "ronde " << ronde;
+    }
+    // Here leaving the part out would swap the two ("bz" after "b;Q", but "b;Pz" before "b;Q"):
+    // the check notices and the full order stands.
+    std::vector<std::string> regels = {"b;Q", "b;Pz"};
+    SorteerRegelsZonder(regels, ";P");
+    EXPECT_EQ(regels, (std::vector<std::string>{"b;Pz", "b;Q"}));
+}
+
 } // namespace
 } // namespace gdk
