@@ -17,11 +17,11 @@
 #include "platform/sorteren.h"
 #include "platform/tekst1252.h"
 #include "platform/tekstbestand.h"
+#include "platform/vlaktabel.h"
 #include "settings/instellingen.h"
 
+#include <algorithm>
 #include <memory>
-#include <optional>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace gdk {
@@ -114,7 +114,7 @@ std::string NaamDeel(const std::string& s, bool hoofdletters) {
 struct GeschrevenIndex {
     std::string siteMap;
     bool volledig = false; // false when a page failed: what it holds is known only on disk
-    std::unordered_map<std::string, std::string> pagina;
+    fs::VlakkeTabel<std::string, std::string> pagina;
 };
 GeschrevenIndex geschrevenIndex;
 
@@ -165,11 +165,16 @@ bool IndexUitFase1(const std::string& w, std::vector<std::string>& ingangen) {
     GeschrevenIndex index = std::move(geschrevenIndex);
     geschrevenIndex = {};
     if (!index.volledig || index.siteMap != w) return false;
-    for (const auto& [pad, inhoud] : index.pagina)
-        if (VanUtf8(NaarUtf8(pad)) != pad) return false;
-    ingangen.reserve(index.pagina.size());
-    for (const auto& [pad, inhoud] : index.pagina)
-        ingangen.push_back(inhoud + ";" + pad);
+    bool heen = true;
+    index.pagina.VoorElk([&](const std::string& pad, const std::string&) {
+        const bool ascii =
+            std::all_of(pad.begin(), pad.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        heen = heen && (ascii || VanUtf8(NaarUtf8(pad)) == pad);
+    });
+    if (!heen) return false;
+    ingangen.reserve(index.pagina.Grootte());
+    index.pagina.VoorElk(
+        [&](const std::string& pad, const std::string& inhoud) { ingangen.push_back(inhoud + ";" + pad); });
     return true;
 }
 
@@ -282,7 +287,7 @@ void SchrijfPersoonPagina(std::int32_t persoon) {
         Paginabestand.Regel("");
         Paginabestand.Regel(PaginaEinde());
         Paginabestand.Sluit();
-        geschrevenIndex.pagina[pad] = oinhoud;
+        geschrevenIndex.pagina.Zet(pad, oinhoud);
         if (ZoekKaarten.Actief()) {
             // Ordered as the letter pages order the entries read back from the pages.
             const std::string pagina = AsciiKleineLetters(MaakPersoonMap(persoon) + bestand);

@@ -218,13 +218,6 @@ struct Schrijving {
 };
 VlakkeTabel<std::size_t, Schrijving> schrijvingen;
 
-void Onthoud(std::size_t pad, const Schrijving& s) {
-    if (Schrijving* eerder = schrijvingen.Zoek(pad))
-        *eerder = s;
-    else
-        schrijvingen.Voeg(pad, s);
-}
-
 std::size_t PadHash(const std::string& opSchijf) {
     // Never 0, which marks text files in Schrijving::bron.
     return std::hash<std::string>{}(opSchijf) | 1;
@@ -748,7 +741,7 @@ bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
         ControleerWeigering(doel1252, schrijfFout);
         return false;
     }
-    if (eenmaal) Onthoud(PadHash(d.pad), Schrijving{{}, PadHash(b.pad)});
+    if (eenmaal) schrijvingen.Zet(PadHash(d.pad), Schrijving{{}, PadHash(b.pad)});
     return true;
 }
 
@@ -848,7 +841,7 @@ const Inhoudsafdruk* VorigeInhoud(const std::string& opSchijf) {
 }
 
 void MeldGeschreven(const std::string& opSchijf, const Inhoudsafdruk& afdruk) {
-    if (InExacteMap(opSchijf)) Onthoud(PadHash(opSchijf), Schrijving{afdruk, 0});
+    if (InExacteMap(opSchijf)) schrijvingen.Zet(PadHash(opSchijf), Schrijving{afdruk, 0});
 }
 
 SchrijfTeller::SchrijfTeller() {

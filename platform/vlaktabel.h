@@ -36,6 +36,14 @@ template <typename K, typename W> class VlakkeTabel {
         Plaats(items_.back().hash, static_cast<std::uint32_t>(items_.size()));
     }
 
+    // The value under `sleutel` becomes `waarde`, whether the key was there or not.
+    void Zet(K sleutel, W waarde) {
+        if (W* eerder = Zoek(sleutel))
+            *eerder = std::move(waarde);
+        else
+            Voeg(std::move(sleutel), std::move(waarde));
+    }
+
     bool Verwijder(const K& sleutel) {
         if (items_.empty()) return false;
         const std::uint64_t h = Hash(sleutel);
@@ -74,6 +82,12 @@ template <typename K, typename W> class VlakkeTabel {
     }
 
     std::size_t Grootte() const { return items_.size(); }
+
+    // Calls f(sleutel, waarde) for every entry, in no particular order.
+    template <typename F> void VoorElk(F&& f) const {
+        for (const Item& item : items_)
+            f(item.sleutel, item.waarde);
+    }
 
   private:
     struct Plek {

@@ -50,7 +50,7 @@ TEST(VlakkeTabel, AgreesWithAStandardMapThroughAddsAndRemovals) {
     }
 }
 
-TEST(VlakkeTabel, EmptyNamesAndReservedRoom) {
+TEST(VlakkeTabel, EmptyNamesReservedRoomReplacingAndClearing) {
     VlakkeTabel<std::string_view, int> tabel;
     EXPECT_EQ(tabel.Zoek(""), nullptr);
     EXPECT_FALSE(tabel.Verwijder("x"));
@@ -64,6 +64,16 @@ TEST(VlakkeTabel, EmptyNamesAndReservedRoom) {
     EXPECT_TRUE(tabel.Verwijder(""));
     EXPECT_EQ(tabel.Zoek(""), nullptr);
     EXPECT_EQ(*tabel.Zoek("a"), 2);
+    tabel.Zet("a", 3); // replaces
+    tabel.Zet("b", 4); // adds
+    int som = 0;
+    tabel.VoorElk([&](std::string_view, int w) { som += w; });
+    EXPECT_EQ(som, 7);
+    tabel.Leeg();
+    EXPECT_EQ(tabel.Grootte(), 0u);
+    EXPECT_EQ(tabel.Zoek("a"), nullptr);
+    tabel.Voeg("a", 5); // usable again after Leeg
+    EXPECT_EQ(*tabel.Zoek("a"), 5);
 }
 
 } // namespace
