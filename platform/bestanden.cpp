@@ -4,6 +4,7 @@
 #include "platform/vlaktabel.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -195,9 +196,14 @@ struct OpgelostMap {
 struct Cache {
     std::unordered_map<std::string, MapInhoud> mappen;     // folder on disk -> its entries
     std::unordered_map<std::string, OpgelostMap> opgelost; // folder as asked -> folder on disk
-    // The folder of the previous path: loops over one folder ask for it again and again.
-    std::string laatsteSleutel;
-    const OpgelostMap* laatste = nullptr;
+    // The folders of the last few paths: an export asks for the same three or four folders
+    // (the scans, the image copies, the pages) card after card.
+    struct Recent {
+        std::string sleutel;
+        const OpgelostMap* map = nullptr;
+    };
+    std::array<Recent, 4> recent;
+    std::size_t volgende = 0;
     // The last path resolved outside an export's own tree, with its result: an export asks for
     // a card's image several times in a row (shown? copy it; the page's image block).
     std::string vorigPad;
@@ -445,13 +451,20 @@ Resultaat LosOpnieuw(const std::string& pad1252) {
     if (cache && begin > 0 && !w.exact) {
         // Inside a scope the folder part is resolved once: 200000 files in one folder then
         // cost one lookup for the folder and one for the name.
-        std::string sleutel = w.r.pad;
-        sleutel += '\0';
-        sleutel.append(pad1252, 0, begin);
+        // The key: where a relative path starts, and the folder text.
+        const std::string_view map(pad1252.data(), begin);
         const OpgelostMap* op = nullptr;
-        if (cache->laatste && cache->laatsteSleutel == sleutel) {
-            op = cache->laatste;
-        } else {
+        for (const Cache::Recent& r : cache->recent)
+            if (r.map && r.sleutel.size() == w.r.pad.size() + 1 + map.size() &&
+                r.sleutel.compare(w.r.pad.size() + 1, map.size(), map) == 0 &&
+                r.sleutel.compare(0, w.r.pad.size(), w.r.pad) == 0) {
+                op = r.map;
+                break;
+            }
+        if (!op) {
+            std::string sleutel = w.r.pad;
+            sleutel += '\0';
+            sleutel.append(map);
             auto it = cache->opgelost.find(sleutel);
             if (it == cache->opgelost.end()) {
                 w.Stappen(pad1252, 0, begin);
@@ -465,8 +478,8 @@ Resultaat LosOpnieuw(const std::string& pad1252) {
             }
             if (it != cache->opgelost.end()) {
                 op = &it->second;
-                cache->laatste = op;
-                cache->laatsteSleutel = std::move(sleutel);
+                cache->recent[cache->volgende] = Cache::Recent{std::move(sleutel), op};
+                cache->volgende = (cache->volgende + 1) % cache->recent.size();
             }
         }
         if (op) {
@@ -512,8 +525,7 @@ void VergeetOpgeloste() {
     if (!cache) return;
     cache->vorig.reset();
     cache->opgelost.clear();
-    cache->laatste = nullptr;
-    cache->laatsteSleutel.clear();
+    cache->recent = {};
 }
 
 } // namespace
