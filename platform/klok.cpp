@@ -1,6 +1,5 @@
 #include "platform/klok.h"
 
-#include <cstdio>
 #include <ctime>
 
 namespace gdk {
@@ -50,22 +49,39 @@ void ZetVasteTijd(std::optional<DatumTijd> vast) {
     vasteTijd = vast;
 }
 
+namespace {
+
+// `waarde` as printf's %0<breedte>d writes it (the sign counts in the width), without printf:
+// every type 1 page carries a date or two.
+std::string& Getal(std::string& uit, int waarde, int breedte) {
+    const std::string cijfers = std::to_string(waarde < 0 ? -static_cast<long long>(waarde) : waarde);
+    if (waarde < 0) {
+        uit += '-';
+        --breedte;
+    }
+    if (static_cast<int>(cijfers.size()) < breedte) uit.append(breedte - cijfers.size(), '0');
+    return uit += cijfers;
+}
+
+std::string Drie(int a, int b, int c, char scheiding, int breedte, int breedteC) {
+    std::string uit;
+    Getal(uit, a, breedte) += scheiding;
+    Getal(uit, b, breedte) += scheiding;
+    return Getal(uit, c, breedteC);
+}
+
+} // namespace
+
 std::string LangeTijd(const DatumTijd& t) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", t.uur, t.minuut, t.seconde);
-    return buf;
+    return Drie(t.uur, t.minuut, t.seconde, ':', 2, 2);
 }
 
 std::string KorteDatum(const DatumTijd& t) {
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%d-%d-%04d", t.dag, t.maand, t.jaar);
-    return buf;
+    return Drie(t.dag, t.maand, t.jaar, '-', 0, 4);
 }
 
 std::string DatumDDMMJJJJ(const DatumTijd& t) {
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", t.dag, t.maand, t.jaar);
-    return buf;
+    return Drie(t.dag, t.maand, t.jaar, '-', 2, 4);
 }
 
 std::optional<DatumTijd> TekstNaarDatum(const std::string& tekst) {

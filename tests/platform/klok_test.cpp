@@ -1,5 +1,7 @@
 #include "platform/klok.h"
 
+#include <climits>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -33,6 +35,16 @@ TEST(Klok, Formats) {
     EXPECT_EQ(KorteDatum(DatumTijd{1920, 3, 5}), "5-3-1920");
     EXPECT_EQ(KorteDatum(DatumTijd{987, 10, 31}), "31-10-0987");
     EXPECT_EQ(DatumDDMMJJJJ(DatumTijd{1920, 3, 5}), "05-03-1920");
+    // Whatever a date holds, the texts are printf's.
+    for (const int v : {0, 5, 99, 100, 12345, -1, -5, -123, INT_MIN, INT_MAX}) {
+        char buf[96];
+        std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", v, v, v);
+        EXPECT_EQ(DatumDDMMJJJJ(DatumTijd{v, v, v}), buf) << v;
+        std::snprintf(buf, sizeof buf, "%d-%d-%04d", v, v, v);
+        EXPECT_EQ(KorteDatum(DatumTijd{v, v, v}), buf) << v;
+        std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", v, v, v);
+        EXPECT_EQ(LangeTijd(DatumTijd{2000, 1, 1, v, v, v}), buf) << v;
+    }
 }
 
 struct Datum {
