@@ -66,6 +66,14 @@ struct Naam {
 struct Namen {
     Naam eerste;
     std::vector<Naam> meer;
+
+    // The one spelled exactly `opSchijf`, if any.
+    Naam* Met(std::string_view opSchijf) {
+        if (eerste.opSchijf == opSchijf) return &eerste;
+        for (Naam& m : meer)
+            if (m.opSchijf == opSchijf) return &m;
+        return nullptr;
+    }
 };
 
 // Names and keys of one listing in a few blocks: a folder of 200000 names then costs one
@@ -114,15 +122,10 @@ struct MapInhoud {
             return;
         }
         Namen& n = *gevonden;
-        if (n.eerste.opSchijf == naam) {
-            n.eerste.soort = soort;
+        if (Naam* al = n.Met(naam)) {
+            al->soort = soort;
             return;
         }
-        for (Naam& m : n.meer)
-            if (m.opSchijf == naam) {
-                m.soort = soort;
-                return;
-            }
         Naam nieuwe{bewaard ? naam : opslag.Bewaar(naam), soort};
         if (nieuwe.opSchijf < n.eerste.opSchijf) std::swap(nieuwe, n.eerste);
         auto plek = std::lower_bound(n.meer.begin(), n.meer.end(), nieuwe,
@@ -153,12 +156,7 @@ struct MapInhoud {
         bekend = Vouwsleutel(opSchijf, werk);
         if (!bekend) return nullptr;
         Namen* gevonden = namen.Zoek(werk);
-        if (!gevonden) return nullptr;
-        Namen& n = *gevonden;
-        if (n.eerste.opSchijf == opSchijf) return &n.eerste;
-        for (Naam& m : n.meer)
-            if (m.opSchijf == opSchijf) return &m;
-        return nullptr;
+        return gevonden ? gevonden->Met(opSchijf) : nullptr;
     }
 
     // Exact name first, then the same bytes (a name that is not UTF-8), then the first in
@@ -169,16 +167,10 @@ struct MapInhoud {
             c = KleinLetter1252(c);
         Namen* gevonden = namen.Zoek(werk);
         if (!gevonden) return nullptr;
-        Namen& n = *gevonden;
-        if (n.eerste.opSchijf == utf8) return &n.eerste;
-        for (Naam& m : n.meer)
-            if (m.opSchijf == utf8) return &m;
-        if (utf8 != naam1252) {
-            if (n.eerste.opSchijf == naam1252) return &n.eerste;
-            for (Naam& m : n.meer)
-                if (m.opSchijf == naam1252) return &m;
-        }
-        return &n.eerste;
+        if (Naam* n = gevonden->Met(utf8)) return n;
+        if (utf8 != naam1252)
+            if (Naam* n = gevonden->Met(naam1252)) return n;
+        return &gevonden->eerste;
     }
 };
 

@@ -13,6 +13,12 @@ namespace {
 
 constexpr std::size_t kBuffer = 1 << 16;
 
+// Adds `tekst` to the print in blocks of the write size, however it will be written.
+void DrukAf(std::string_view tekst, fs::Inhoudsafdruk& afdruk) {
+    for (std::size_t b = 0; b < tekst.size(); b += kBuffer)
+        afdruk.VoegBlok(tekst.substr(b, kBuffer));
+}
+
 [[noreturn]] void NietGelezen(const std::string& pad) {
     throw IOFout("Het bestand " + pad + " kan niet gelezen worden.");
 }
@@ -149,19 +155,12 @@ bool TekstSchrijver::SchrijfBlokken(bool totEinde) {
     const std::size_t n = totEinde ? buffer_.size() : buffer_.size() / kBuffer * kBuffer;
     if (n == 0) return true;
     const std::string_view klaar(buffer_.data(), n);
-    for (std::size_t b = 0; b < n; b += kBuffer)
-        afdruk_.VoegBlok(klaar.substr(b, kBuffer));
+    DrukAf(klaar, afdruk_);
     const bool goed = fs::SchrijfAlles(fd_, klaar);
     const int fout = errno;
     buffer_.erase(0, n);
     errno = fout;
     return goed;
-}
-
-void TekstSchrijver::DrukAf(fs::Inhoudsafdruk& afdruk) const {
-    const std::string_view rest(buffer_);
-    for (std::size_t b = 0; b < rest.size(); b += kBuffer)
-        afdruk.VoegBlok(rest.substr(b, kBuffer));
 }
 
 void TekstSchrijver::Schrijf(std::string_view tekst) {
@@ -186,7 +185,7 @@ void TekstSchrijver::Sluit() {
         verzamelen_ = false;
         if (fd_ < 0) {
             fs::Inhoudsafdruk afdruk;
-            DrukAf(afdruk);
+            DrukAf(buffer_, afdruk);
             const fs::Inhoudsafdruk* vorige = fs::VorigeInhoud(opSchijf_);
             // The same bytes as the file already got in this export: nothing to write.
             if (vorige && *vorige == afdruk) {

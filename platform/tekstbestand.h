@@ -62,8 +62,6 @@ class TekstSchrijver {
     // Writes the whole blocks gathered so far (`totEinde`: all of it) to fd_ and records them in
     // the print; false (errno set) when the disk takes less. What failed is dropped, as stdio would.
     bool SchrijfBlokken(bool totEinde);
-    // The print of the blocks still gathered, without writing them.
-    void DrukAf(fs::Inhoudsafdruk& afdruk) const;
     // Closes what is open, its text written as far as the disk takes it, without a word.
     void SluitZonderMelding();
 
