@@ -340,7 +340,7 @@ bool OpentToegestaneTag(std::string_view s) {
 }
 
 std::string HtmlVeld(std::string_view veld, bool attribuut) {
-    const std::size_t eerste = veld.find_first_of(attribuut ? "<\"" : "<");
+    const std::size_t eerste = EersteVan(veld, attribuut ? "<\"" : "<");
     if (eerste == std::string_view::npos) return std::string(veld);
     std::string uit(veld.substr(0, eerste));
     uit.reserve(veld.size() + 16);
@@ -390,7 +390,7 @@ bool TekstNaarGetal(const std::string& s, std::int32_t& uit) {
 }
 
 std::string ExtensieVervangen(const std::string& naam, const std::string& nieuw) {
-    const std::size_t scheiding = naam.find_last_of("\\/:");
+    const std::size_t scheiding = LaatsteVan(naam, "\\/:");
     const std::size_t punt = naam.rfind('.');
     if (punt == std::string::npos || (scheiding != std::string::npos && punt < scheiding))
         return naam + nieuw;
@@ -398,7 +398,7 @@ std::string ExtensieVervangen(const std::string& naam, const std::string& nieuw)
 }
 
 std::string BestandsnaamDeel(const std::string& pad, bool ookDubbelePunt) {
-    const std::size_t p = pad.find_last_of(ookDubbelePunt ? "\\/:" : "\\/");
+    const std::size_t p = LaatsteVan(pad, ookDubbelePunt ? "\\/:" : "\\/");
     return p == std::string::npos ? pad : pad.substr(p + 1);
 }
 

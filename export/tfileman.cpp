@@ -3,6 +3,7 @@
 #include "platform/bestanden.h"
 #include "platform/fout.h"
 #include "platform/gebruiker.h"
+#include "platform/tekst1252.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,7 +14,7 @@ namespace {
 
 // The folder part of a path: everything up to and including its last separator.
 std::string MapDeel(const std::string& pad) {
-    const std::size_t p = pad.find_last_of("/\\");
+    const std::size_t p = LaatsteVan(pad, "/\\");
     return p == std::string::npos ? std::string() : pad.substr(0, p + 1);
 }
 

@@ -6,6 +6,7 @@
 #include "export/tfileman.h"
 #include "platform/bestanden.h"
 #include "platform/gebruiker.h"
+#include "platform/tekst1252.h"
 #include "settings/instellingen.h"
 
 namespace gdk {
@@ -56,7 +57,7 @@ bool KopieerToolBestand(TFileMan& fm, const std::string& naam, const std::string
 
 bool IsVeiligeNaam(const std::string& naam) {
     if (naam.empty() || naam == "." || naam == "..") return false;
-    return naam.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
+    return EersteVan(naam, std::string_view("/\\\0", 3)) == std::string::npos;
 }
 
 } // namespace gdk

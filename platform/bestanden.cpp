@@ -540,7 +540,7 @@ namespace {
 bool HeeftOuderDeel(std::string_view pad) {
     std::size_t begin = 0;
     for (;;) {
-        const std::size_t eind = pad.find_first_of("/\\", begin);
+        const std::size_t eind = EersteVan(pad, "/\\", begin);
         if (pad.substr(begin, eind == std::string_view::npos ? std::string_view::npos : eind - begin) == "..")
             return true;
         if (eind == std::string_view::npos) return false;
@@ -729,11 +729,13 @@ bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
     if (d.soort != Soort::Geen && ::stat(d.pad.c_str(), &sd) == 0 && sd.st_dev == sb.st_dev &&
         sd.st_ino == sb.st_ino)
         return true;
-    const int uit = MaakDoel(Doel{d.pad, d.soort != Soort::Geen}, doel1252);
+    // Only in the export's own tree is an existing target known to be a file of its own.
+    const bool over = eenmaal && d.soort == Soort::Bestand;
+    const int uit = MaakDoel(Doel{d.pad, d.soort != Soort::Geen}, doel1252, over);
     if (uit < 0) return false;
     bool goed = KopieerInhoud(in.fd, uit, sb.st_size);
     int schrijfFout = goed ? 0 : errno;
-    if (::close(uit) != 0 && goed) {
+    if (!SluitDoel(uit, over) && goed) {
         goed = false;
         schrijfFout = errno;
     }
@@ -817,8 +819,9 @@ std::FILE* OpenDoel(const Doel& doel, const std::string& pad1252, const char* mo
     return f;
 }
 
-int MaakDoel(const Doel& doel, const std::string& pad1252) {
-    const int fd = ::open(doel.opSchijf.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+int MaakDoel(const Doel& doel, const std::string& pad1252, bool overschrijven) {
+    const int fd =
+        ::open(doel.opSchijf.c_str(), O_WRONLY | O_CREAT | (overschrijven ? 0 : O_TRUNC) | O_CLOEXEC, 0666);
     if (fd < 0) {
         const int fout = errno;
         ControleerWeigering(pad1252, fout);
@@ -828,6 +831,18 @@ int MaakDoel(const Doel& doel, const std::string& pad1252) {
     if (!doel.bestaat) Aangemaakt(doel.opSchijf, Soort::Bestand);
     TelSchrijving(doel.opSchijf);
     return fd;
+}
+
+bool SluitDoel(int fd, bool overschrijven) {
+    bool goed = true;
+    if (overschrijven) {
+        const off_t eind = ::lseek(fd, 0, SEEK_CUR);
+        goed = eind >= 0 && ::ftruncate(fd, eind) == 0;
+    }
+    const int fout = errno;
+    if (::close(fd) != 0) return false;
+    errno = fout;
+    return goed;
 }
 
 void Inhoudsafdruk::VoegBlok(std::string_view blok) {

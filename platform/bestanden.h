@@ -61,7 +61,13 @@ struct Doel {
 Doel LosDoel(const std::string& pad1252);
 std::FILE* OpenDoel(const Doel& doel, const std::string& pad1252, const char* modus);
 // Creates or truncates the file for writing without stdio: a file descriptor, or -1 (errno set).
-int MaakDoel(const Doel& doel, const std::string& pad1252);
+// With `overschrijven` (a file written before in the same export) the file is not emptied but
+// written over from its start, and SluitDoel cuts it where the writing ended: on ext4, closing a
+// file that was emptied and written again sends it to the disk at once, ahead of everything else.
+int MaakDoel(const Doel& doel, const std::string& pad1252, bool overschrijven = false);
+// Closes what MaakDoel opened, cut at the position reached when `overschrijven`; false (errno
+// set) when that or the close fails.
+bool SluitDoel(int fd, bool overschrijven);
 // Writes all of `bytes` to `fd`; false (errno set) when the disk takes less.
 bool SchrijfAlles(int fd, std::string_view bytes);
 

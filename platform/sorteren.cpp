@@ -63,13 +63,17 @@ struct Teksten {
     std::u16string vol, zonder;
 
     void Vul(std::string_view regel1252) {
-        vol.clear();
-        zonder.clear();
-        for (char ch : regel1252) {
+        vol.resize(regel1252.size());
+        zonder.resize(regel1252.size());
+        std::size_t z = 0;
+        for (std::size_t i = 0; i < regel1252.size(); ++i) {
+            const char ch = regel1252[i];
             const char16_t u = Unicode1252(ch);
-            vol += u;
-            if (ch != '-' && ch != '\'') zonder += u;
+            vol[i] = u;
+            zonder[z] = u;
+            z += ch != '-' && ch != '\'';
         }
+        zonder.resize(z);
     }
 };
 

@@ -139,6 +139,20 @@ bool GelijkZonderHoofdletters(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::size_t EersteVan(std::string_view s, std::string_view tekens, std::size_t vanaf) {
+    for (std::size_t i = vanaf; i < s.size(); ++i)
+        for (const char t : tekens)
+            if (s[i] == t) return i;
+    return std::string_view::npos;
+}
+
+std::size_t LaatsteVan(std::string_view s, std::string_view tekens) {
+    for (std::size_t i = s.size(); i-- > 0;)
+        for (const char t : tekens)
+            if (s[i] == t) return i;
+    return std::string_view::npos;
+}
+
 std::size_t ZoekZonderHoofdletters(std::string_view hooi, std::string_view naald, std::size_t vanaf) {
     if (vanaf > hooi.size()) return std::string_view::npos;
     if (naald.empty()) return vanaf;

@@ -21,6 +21,10 @@ bool GelijkZonderHoofdletters(std::string_view a, std::string_view b);
 std::size_t ZoekZonderHoofdletters(std::string_view hooi, std::string_view naald, std::size_t vanaf = 0);
 // Every occurrence of `oud` replaced by `nieuw`, ignoring case (left to right, non-overlapping).
 std::string VervangAlles(std::string_view s, std::string_view oud, std::string_view nieuw);
+// The position of the first (last) byte of `s` that is one of `tekens`, or npos; as std's
+// find_first_of (find_last_of), which asks memchr once for every byte of `s`.
+std::size_t EersteVan(std::string_view s, std::string_view tekens, std::size_t vanaf = 0);
+std::size_t LaatsteVan(std::string_view s, std::string_view tekens);
 
 // The Unicode code point of one Windows-1252 byte (undefined codes: their C1 control).
 char16_t Unicode1252(char c);

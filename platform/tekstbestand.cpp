@@ -183,6 +183,7 @@ void TekstSchrijver::Regel(std::string_view regel) {
 void TekstSchrijver::Sluit() {
     if (verzamelen_) {
         verzamelen_ = false;
+        bool overschrijven = false;
         if (fd_ < 0) {
             fs::Inhoudsafdruk afdruk;
             DrukAf(buffer_, afdruk);
@@ -192,12 +193,13 @@ void TekstSchrijver::Sluit() {
                 buffer_.clear();
                 return;
             }
-            fd_ = fs::MaakDoel(fs::LosDoel(pad_), pad_);
+            overschrijven = true;
+            fd_ = fs::MaakDoel(fs::LosDoel(pad_), pad_, overschrijven);
             if (fd_ < 0) NietGeschreven(pad_, errno);
         }
         bool goed = SchrijfBlokken(true);
         int fout = errno;
-        if (::close(fd_) != 0 && goed) {
+        if (!fs::SluitDoel(fd_, overschrijven) && goed) {
             goed = false;
             fout = errno;
         }

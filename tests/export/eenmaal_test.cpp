@@ -89,10 +89,10 @@ TEST_F(Eenmaal, GedeeldeAfbeeldingEnDubbeleKaartWordenEenmaalGeschreven) {
 }
 
 // One image name from two different scans (level 2: a folder per surname): the last card's scan
-// is in the site, as always.
+// is in the site, as always, and nothing of the longer one before it.
 TEST_F(Eenmaal, EenAndereBronOverschrijftNogSteeds) {
     NiveauAfbeeldingBestanden = 2;
-    map.Schrijf("scans/b/Bos/bidprent.png", "PNG van Bos");
+    map.Schrijf("scans/b/Bos/bidprent.png", "PNG van Bos, groter dan die van Bakker");
     map.Schrijf("scans/b/Bakker/bidprent.png", "PNG van Bakker");
     Kaartje(Kaart{.voornamen = "Els", .achternaam = "Bos", .afbeelding = "bidprent.png"});
     Kaartje(Kaart{.voornamen = "Ida", .achternaam = "Bakker", .afbeelding = "bidprent.png"});

@@ -52,6 +52,19 @@ TEST(Tekst1252, CompareFindAndReplaceIgnoringCase) {
     EXPECT_EQ(VervangAlles("\xC9t\xE9", "\xE9", "e"), "ete");
 }
 
+TEST(Tekst1252, FirstAndLastOfAFewBytesAsStdFindsThem) {
+    const std::string_view tekens[] = {"/\\", "<\"", "\\/:", std::string_view("/\\\0", 3), ""};
+    const std::string_view teksten[] = {
+        "", "a", "a/b\\c", "c:\\d/e.jpg", "<b>\"x\"</b>", std::string_view("a\0b", 3), "zonder"};
+    for (const std::string_view t : tekens)
+        for (const std::string_view s : teksten) {
+            SCOPED_TRACE(std::string(s) + " | " + std::string(t));
+            EXPECT_EQ(LaatsteVan(s, t), s.find_last_of(t));
+            for (std::size_t van = 0; van <= s.size() + 1; ++van)
+                EXPECT_EQ(EersteVan(s, t, van), s.find_first_of(t, van));
+        }
+}
+
 struct Paar {
     const char* naam;
     std::string cp1252;

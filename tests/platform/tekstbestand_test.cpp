@@ -245,6 +245,12 @@ TEST_F(TekstSchrijverInExport, TheSameBytesAreNotWrittenAgainHoweverTheyCame) {
     s.Sluit();
     EXPECT_EQ(teller.Aantal(map.tekst() + "/p.htm"), 2u);
     EXPECT_EQ(LeesBestand(map.pad() / "p.htm"), groot + "!\r\n");
+    // Shorter bytes: nothing of the longer file is left behind them.
+    ASSERT_TRUE(s.Open(Pad("p.htm")));
+    s.Regel("kort");
+    s.Sluit();
+    EXPECT_EQ(teller.Aantal(map.tekst() + "/p.htm"), 3u);
+    EXPECT_EQ(LeesBestand(map.pad() / "p.htm"), "kort\r\n");
 }
 
 TEST_F(TekstSchrijverInExport, AFileThatOutgrowsTheDiskFailsWhileItIsWritten) {
