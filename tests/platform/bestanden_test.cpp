@@ -202,6 +202,24 @@ TEST_P(Resolver, ExacteMapScopeMatchesExactlyBelowItsFolderOnly) {
     EXPECT_TRUE(Bestaat(Onder("uit/site/berg.jpg")));
 }
 
+// An export writes relative to its folder; a folder it reports gone (itself or one above it)
+// and then makes again is the new one.
+TEST_P(Resolver, AnExportFolderMadeAgainGetsTheFilesWrittenAfter) {
+    const std::string bron = map.Schrijf("bron.jpg", "JPG");
+    for (const char* weg : {"uit/site", "uit"}) {
+        SCOPED_TRACE(weg);
+        ExacteMapScope exact(Onder("uit/site"));
+        ASSERT_TRUE(MaakMappen(Onder("uit/site/a")));
+        ASSERT_TRUE(Kopieer(bron, Onder("uit/site/a/eerst.jpg")));
+        std::filesystem::remove_all(map.pad() / weg);
+        MeldVerwijderd(Schijf(weg));
+        ASSERT_TRUE(MaakMappen(Onder("uit/site/a")));
+        ASSERT_TRUE(Kopieer(bron, Onder("uit/site/a/daarna.jpg")));
+        EXPECT_EQ(LeesBestand(map.pad() / "uit/site/a/daarna.jpg"), "JPG");
+        EXPECT_FALSE(std::filesystem::exists(map.pad() / "uit/site/a/eerst.jpg"));
+    }
+}
+
 TEST_P(Resolver, LijstGivesWindowsNamesInByteOrder) {
     map.Schrijf("b.txt", "");
     map.Schrijf("B.txt", "");
