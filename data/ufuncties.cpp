@@ -7,6 +7,8 @@
 #include "settings/instellingen.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -103,14 +105,31 @@ std::string DatumNaarNederlands(const std::string& datum) {
         {"  ", " "},
         {".", "-"},
     };
-    // Every pattern but the last two holds an ASCII letter, and an ASCII letter matches only
-    // ASCII letters ignoring case: a numeric date (most of them) skips straight to those two.
-    const bool letters = std::any_of(datum.begin(), datum.end(),
-                                     [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); });
+    // An ASCII letter matches only ASCII letters ignoring case, so a pattern is sought only when
+    // the text holds each of its letters: a numeric date (most of them) skips straight to the
+    // last two, a written one to the few patterns that share its letters. Each replacement
+    // only adds letters the text had or the replacement brings, so the set grows with them.
+    static const auto Letters = [](std::string_view tekst) {
+        std::uint32_t set = 0;
+        for (const char c : tekst)
+            if (const char k = AsciiKlein(c); k >= 'a' && k <= 'z') set |= 1u << (k - 'a');
+        return set;
+    };
+    static const auto nodig = [] {
+        std::array<std::pair<std::uint32_t, std::uint32_t>, std::size(vervangingen)> n{};
+        for (std::size_t i = 0; i < n.size(); ++i)
+            n[i] = {Letters(vervangingen[i].first), Letters(vervangingen[i].second)};
+        return n;
+    }();
     std::string t = datum;
-    for (std::size_t i = letters ? 0 : std::size(vervangingen) - 2; i < std::size(vervangingen); ++i) {
+    std::uint32_t aanwezig = Letters(t);
+    for (std::size_t i = 0; i < std::size(vervangingen); ++i) {
         const auto& [oud, nieuw] = vervangingen[i];
-        if (ZoekZonderHoofdletters(t, oud) != std::string::npos) t = VervangAlles(t, oud, nieuw);
+        if ((nodig[i].first & aanwezig) != nodig[i].first ||
+            ZoekZonderHoofdletters(t, oud) == std::string::npos)
+            continue;
+        t = VervangAlles(t, oud, nieuw);
+        aanwezig |= nodig[i].second;
     }
     return t;
 }

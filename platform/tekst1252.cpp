@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace gdk {
 namespace {
@@ -140,17 +141,29 @@ bool GelijkZonderHoofdletters(std::string_view a, std::string_view b) {
 }
 
 std::size_t EersteVan(std::string_view s, std::string_view tekens, std::size_t vanaf) {
-    for (std::size_t i = vanaf; i < s.size(); ++i)
-        for (const char t : tekens)
-            if (s[i] == t) return i;
-    return std::string_view::npos;
+    if (vanaf >= s.size()) return std::string_view::npos;
+    // One vectorised scan per sought byte, each over what lies before the best find so far.
+    const char* begin = s.data() + vanaf;
+    std::size_t lengte = s.size() - vanaf;
+    std::size_t gevonden = std::string_view::npos;
+    for (const char t : tekens)
+        if (const auto* p = static_cast<const char*>(std::memchr(begin, t, lengte))) {
+            lengte = static_cast<std::size_t>(p - begin);
+            gevonden = static_cast<std::size_t>(p - s.data());
+        }
+    return gevonden;
 }
 
 std::size_t LaatsteVan(std::string_view s, std::string_view tekens) {
-    for (std::size_t i = s.size(); i-- > 0;)
-        for (const char t : tekens)
-            if (s[i] == t) return i;
-    return std::string_view::npos;
+    if (s.empty()) return std::string_view::npos;
+    std::size_t begin = 0; // what lies after the best find so far
+    std::size_t gevonden = std::string_view::npos;
+    for (const char t : tekens)
+        if (const auto* p = static_cast<const char*>(::memrchr(s.data() + begin, t, s.size() - begin))) {
+            gevonden = static_cast<std::size_t>(p - s.data());
+            begin = gevonden + 1;
+        }
+    return gevonden;
 }
 
 std::size_t ZoekZonderHoofdletters(std::string_view hooi, std::string_view naald, std::size_t vanaf) {

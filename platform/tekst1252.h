@@ -22,7 +22,8 @@ std::size_t ZoekZonderHoofdletters(std::string_view hooi, std::string_view naald
 // Every occurrence of `oud` replaced by `nieuw`, ignoring case (left to right, non-overlapping).
 std::string VervangAlles(std::string_view s, std::string_view oud, std::string_view nieuw);
 // The position of the first (last) byte of `s` that is one of `tekens`, or npos; as std's
-// find_first_of (find_last_of), which asks memchr once for every byte of `s`.
+// find_first_of (find_last_of), which asks memchr once for every byte of `s`; here memchr scans
+// `s` once for each of the few `tekens`.
 std::size_t EersteVan(std::string_view s, std::string_view tekens, std::size_t vanaf = 0);
 std::size_t LaatsteVan(std::string_view s, std::string_view tekens);
 
