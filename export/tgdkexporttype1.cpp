@@ -180,8 +180,8 @@ bool IndexUitFase1(const std::string& w, std::vector<std::string>& ingangen) {
 
 } // namespace
 
-std::string MaakPaginaTitel(std::int32_t persoon) {
-    const std::string titel = BestandsnaamSchoon(IndexRegel(persoon, true));
+std::string MaakPaginaTitel(const std::string& indexVariant) {
+    const std::string titel = BestandsnaamSchoon(indexVariant);
     return Trim(titel).empty() ? std::string("Onbekend") : titel;
 }
 
@@ -218,7 +218,7 @@ std::string MaakNaamRegel(std::int32_t persoon) {
     return naam;
 }
 
-void SchrijfPersoonKop(std::int32_t persoon, const std::string& oinhoud) {
+void SchrijfPersoonKop(std::int32_t persoon, const std::string& oinhoud, const std::string& titel) {
     const recPersoon& p = Personen[persoon];
     try {
         Paginabestand.Regel("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">");
@@ -235,7 +235,7 @@ void SchrijfPersoonKop(std::int32_t persoon, const std::string& oinhoud) {
                             "SRC=\"../../../tool/script/genealogie.js\"></SCRIPT>");
         Paginabestand.Regel(
             "<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"../../../tool/script/genealogie.css\">");
-        Paginabestand.Regel("<TITLE>" + MaakPaginaTitel(persoon) + "</TITLE>");
+        Paginabestand.Regel("<TITLE>" + titel + "</TITLE>");
         Paginabestand.Regel("</HEAD>");
         Paginabestand.Regel("");
         if (BeschermenTegenKopieren) {
@@ -270,9 +270,10 @@ void SchrijfPersoonPagina(std::int32_t persoon) {
         return;
     }
     // The index line goes into the page, into the index kept for phase 2 and into the search.
-    const std::string oinhoud = HtmlAttribuut(IndexRegel(persoon, false));
+    const IndexRegels index = MaakIndexRegels(persoon);
+    const std::string oinhoud = HtmlAttribuut(index.gewoon);
     try {
-        SchrijfPersoonKop(persoon, oinhoud);
+        SchrijfPersoonKop(persoon, oinhoud, MaakPaginaTitel(index.variant));
         Paginabestand.Regel("   <H6 CLASS=\"vader\"><B>");
         Paginabestand.Regel("   " + MaakNaamRegel(persoon));
         Paginabestand.Regel("   </B></H6>");

@@ -27,10 +27,10 @@ bool SchrijfSiteType1();
 // One person page; a person without surname or without a usable image name gets none.
 void SchrijfPersoonPagina(std::int32_t persoon);
 // The head lines of the person page into the open page file, with `oinhoud` (the index line as
-// an attribute value) in its META line; failures are swallowed.
-void SchrijfPersoonKop(std::int32_t persoon, const std::string& oinhoud);
-// The page title: the index line without blanks or punctuation, or "Onbekend".
-std::string MaakPaginaTitel(std::int32_t persoon);
+// an attribute value) in its META line and `titel` as its title; failures are swallowed.
+void SchrijfPersoonKop(std::int32_t persoon, const std::string& oinhoud, const std::string& titel);
+// The page title: the variant index line without blanks or punctuation, or "Onbekend".
+std::string MaakPaginaTitel(const std::string& indexVariant);
 // "gedenkjes/type 1/paginas/" + letter + "/" + surname folder, relative to the collection's
 // folder in the output folder.
 std::string MaakPersoonMap(std::int32_t persoon);

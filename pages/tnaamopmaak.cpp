@@ -66,12 +66,6 @@ std::string NotitieOpEenRegel(const std::string& aantekening) {
     return HtmlTekst(VervangAlles(Trim(aantekening), "\r\n", ", "));
 }
 
-// Lower case, or with the variant each word starting with a capital.
-std::string IndexTussenvoegsel(const std::string& tussenvoegsel, bool variant) {
-    const std::string klein = AsciiKleineLetters(tussenvoegsel);
-    return variant ? HoofdletterWoorden(klein, false) : klein;
-}
-
 } // namespace
 
 std::string GeboorteTekst(std::int32_t persoon) {
@@ -168,41 +162,53 @@ std::string GeslachtTekst(std::int32_t persoon) {
     return UitvoerTekst[57];
 }
 
-std::string IndexRegel(std::int32_t persoon, bool variant) {
+IndexRegels MaakIndexRegels(std::int32_t persoon) {
     const recPersoon& p = Personen[persoon];
-    std::string regel = HoofdletterWoorden(VerwijderTussenHaakjes(p.Achternaam, '(', ')'), false);
-    if (regel.empty()) regel = UitvoerTekst[57];
+    // The parts both lines share are made once: every page of a type 1 site carries both.
+    std::string naam = HoofdletterWoorden(VerwijderTussenHaakjes(p.Achternaam, '(', ')'), false);
+    if (naam.empty()) naam = UitvoerTekst[57];
+    IndexRegels r{naam, std::move(naam)};
 
+    const auto MetTussenvoegsel = [&](const char* scheiding) {
+        const std::string klein = AsciiKleineLetters(p.Tussenvoegsel);
+        (r.gewoon += scheiding) += klein;
+        (r.variant += scheiding) += HoofdletterWoorden(klein, false);
+    };
     if (!IsLeeg(p.Voornamen)) {
         const std::string initialen = Initialen(VerwijderTussenHaakjes(p.Voornamen, '(', ')'));
         // Without initials the particle is left out too: it would hang after a lone comma.
         if (!initialen.empty()) {
-            regel += ", " + initialen;
-            if (!IsLeeg(p.Tussenvoegsel)) regel += " " + IndexTussenvoegsel(p.Tussenvoegsel, variant);
+            r.gewoon += ", " + initialen;
+            r.variant += ", " + initialen;
+            if (!IsLeeg(p.Tussenvoegsel)) MetTussenvoegsel(" ");
         }
     } else if (!IsLeeg(p.Tussenvoegsel)) {
-        regel += ", " + IndexTussenvoegsel(p.Tussenvoegsel, variant);
+        MetTussenvoegsel(", ");
     }
 
     // A date that is no calendar date is shown as the card gives it (after the read's own
     // normalisation): the translation to Dutch only serves the conversion.
-    std::string datum;
+    std::string datum, datumVariant;
     if (!IsLeeg(p.GeboorteDatum)) {
         if (const auto d = TekstNaarDatum(DatumNaarNederlands(p.GeboorteDatum))) {
-            datum = DatumDDMMJJJJ(*d);
-        } else if (variant) {
-            bool mislukt = false;
-            datum = std::to_string(AlleenCijfers(p.GeboorteDatum, mislukt));
+            datum = datumVariant = DatumDDMMJJJJ(*d);
         } else {
+            bool mislukt = false;
             datum = p.GeboorteDatum;
+            datumVariant = std::to_string(AlleenCijfers(p.GeboorteDatum, mislukt));
         }
     }
-    const bool heeftKomma = regel.find(',') != std::string::npos;
-    if (!datum.empty())
-        regel += (heeftKomma ? " " : ", ") + datum;
-    else if (!heeftKomma)
-        regel += ", ";
-    return regel;
+    // The particle comes after a comma, so both lines have one or neither.
+    const bool heeftKomma = r.gewoon.find(',') != std::string::npos;
+    const auto MetDatum = [heeftKomma](std::string& regel, const std::string& d) {
+        if (!d.empty())
+            regel += (heeftKomma ? " " : ", ") + d;
+        else if (!heeftKomma)
+            regel += ", ";
+    };
+    MetDatum(r.gewoon, datum);
+    MetDatum(r.variant, datumVariant);
+    return r;
 }
 
 std::int32_t AlleenCijfers(const std::string& tekst, bool& mislukt) {

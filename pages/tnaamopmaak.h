@@ -33,9 +33,12 @@ bool RelatieTekst(std::int32_t gezin, std::int32_t relatieNummer, bool toonNumme
 // "man", "vrouw" or "onbekend".
 std::string GeslachtTekst(std::int32_t persoon);
 
-// "Surname, initials particle, dd-mm-yyyy" for an index; `variant` capitalises the particle's
+// "Surname, initials particle, dd-mm-yyyy" for an index; the variant capitalises the particle's
 // words and shows an unreadable birth date as the number of its digits.
-std::string IndexRegel(std::int32_t persoon, bool variant);
+struct IndexRegels {
+    std::string gewoon, variant;
+};
+IndexRegels MaakIndexRegels(std::int32_t persoon);
 
 // The number formed by the digits "0" to "9" of the text, in their order. `mislukt` is set when
 // there are no digits or the number does not fit in 32 bits; the result is then 0.

@@ -203,7 +203,7 @@ TEST_F(NaamOpmaak, IndexRegel) {
     for (const auto& g : gevallen) {
         LeegOpslag();
         Persoon(g.voornamen, g.tussenvoegsel, g.achternaam).GeboorteDatum = g.geboren;
-        EXPECT_EQ(IndexRegel(1, g.variant), g.verwacht)
+        EXPECT_EQ(g.variant ? MaakIndexRegels(1).variant : MaakIndexRegels(1).gewoon, g.verwacht)
             << g.achternaam << '|' << g.voornamen << '|' << g.geboren;
     }
 }
@@ -226,8 +226,8 @@ TEST_F(NaamOpmaak, IndexRegelToontDeGeboortedatumAlsOpgeslagen) {
         for (const auto& g : gevallen) {
             LeegOpslag();
             Persoon("Zo\xEB", "van", "aarts").GeboorteDatum = DatumNormaliseren(g.geboren);
-            EXPECT_EQ(IndexRegel(1, false), g.gewoon) << g.geboren << " aanpassen " << aanpassen;
-            EXPECT_EQ(IndexRegel(1, true), g.variant) << g.geboren << " aanpassen " << aanpassen;
+            EXPECT_EQ(MaakIndexRegels(1).gewoon, g.gewoon) << g.geboren << " aanpassen " << aanpassen;
+            EXPECT_EQ(MaakIndexRegels(1).variant, g.variant) << g.geboren << " aanpassen " << aanpassen;
         }
     }
 }
@@ -246,8 +246,8 @@ TEST_F(NaamOpmaak, IndexRegelMetVreemdeDatumGeeftAltijdEenRegel) {
     for (const auto& g : gevallen) {
         LeegOpslag();
         Persoon("Jan", "", "Smit").GeboorteDatum = g.geboren;
-        EXPECT_EQ(IndexRegel(1, false), g.gewoon) << g.geboren.size();
-        EXPECT_EQ(IndexRegel(1, true), g.variant) << g.geboren.size();
+        EXPECT_EQ(MaakIndexRegels(1).gewoon, g.gewoon) << g.geboren.size();
+        EXPECT_EQ(MaakIndexRegels(1).variant, g.variant) << g.geboren.size();
     }
 }
 
