@@ -107,8 +107,8 @@ std::string DatumNaarNederlands(const std::string& datum) {
     };
     // An ASCII letter matches only ASCII letters ignoring case, so a pattern is sought only when
     // the text holds each of its letters: a numeric date (most of them) skips straight to the
-    // last two, a written one to the few patterns that share its letters. Each replacement
-    // only adds letters the text had or the replacement brings, so the set grows with them.
+    // last two, a written one to the few patterns that share its letters. A replacement adds
+    // the letters of its new text to the set and removes none, so no possible match is skipped.
     static const auto Letters = [](std::string_view tekst) {
         std::uint32_t set = 0;
         for (const char c : tekst)

@@ -829,6 +829,7 @@ std::FILE* OpenDoel(const Doel& doel, const std::string& pad1252, const char* mo
 
 namespace {
 
+// Opens `opSchijf` relative to the export's folder it lies in, else by its whole path.
 int OpenVoorSchrijven(const std::string& opSchijf, int vlaggen) {
     for (ExacteMap& m : exacteMappen) {
         if (m.pad.empty() || opSchijf.size() <= m.pad.size() + 1 || opSchijf[m.pad.size()] != '/' ||
