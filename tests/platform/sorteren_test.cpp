@@ -60,6 +60,29 @@ TEST(Sorteren, OrderIsTotalForOddBytes) {
     EXPECT_EQ(regels, (std::vector<std::string>{"\x81", "\x9D", "\x80", "a", std::string("a\0", 2)}));
 }
 
+// Lines that tie on their text without hyphens and apostrophes (case, hyphens, apostrophes,
+// accents and exact repeats) still come out in the order of their whole keys.
+TEST(Sorteren, NearTiesFollowTheWholeKey) {
+    const std::vector<std::string> delen = {"a",    "A", "-", "'",          " ", "\xE9",
+                                            "\xC9", "e", "E", "12-03-1920", "1"};
+    std::mt19937 rng(11);
+    for (int ronde = 0; ronde < 20; ++ronde) {
+        std::vector<std::string> regels;
+        for (int i = 0; i < 400; ++i) {
+            std::string r;
+            for (std::size_t n = rng() % 5; n > 0; --n)
+                r += delen[rng() % delen.size()];
+            regels.push_back(r);
+        }
+        std::vector<std::string> verwacht = regels;
+        std::sort(verwacht.begin(), verwacht.end(), [](const std::string& a, const std::string& b) {
+            return Sorteersleutel(a) < Sorteersleutel(b);
+        });
+        SorteerRegels(regels);
+        ASSERT_EQ(regels, verwacht) << "ronde " << ronde;
+    }
+}
+
 // Index entries of one site: "text;<site folder>/paginas/..." with the folder left out of the
 // keys must come out exactly as the full sort puts them, whatever the texts hold (accents, soft
 // hyphens, hyphens and apostrophes, entities with ';', lines without the folder).
