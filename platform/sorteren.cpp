@@ -84,8 +84,9 @@ struct Werk {
 
 // The collator's key of a line's text without hyphen and apostrophe. It orders nearly every
 // pair of lines by itself; the few it leaves equal (lines that differ only in case, hyphens or
-// apostrophes, or not at all) are compared in full while sorting. The full key would take the
-// collator over every line twice, for every line with a hyphen holds one, as every date does.
+// apostrophes, or not at all) are compared in full while sorting. The whole key would take the
+// collator over the text twice for every line with a hyphen or apostrophe, and every date has
+// hyphens.
 void MaakEersteSleutel(std::string_view regel1252, Werk& w, std::string& sleutel) {
     w.t.Vul(regel1252);
     sleutel.clear();
