@@ -213,10 +213,11 @@ void MeetGrootte(const stdfs::path& basis, int personen) {
         std::printf("lezen mislukt\n");
         return;
     }
-    for (const int type : Typen()) {
+    const std::vector<int> typen = Typen();
+    for (const int type : typen) {
         // Each type on a file system of its own, as empty as the first type's.
         const EigenBestandssysteem fs(basis);
-        if (type == Typen().front()) std::printf("uitvoer naar %s\n", fs.Soort());
+        if (type == typen.front()) std::printf("uitvoer naar %s\n", fs.Soort());
         Meet(type, fs.Uit(basis / ("uit " + std::to_string(type))));
     }
 }

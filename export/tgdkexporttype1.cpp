@@ -257,7 +257,8 @@ void SchrijfPersoonPagina(std::int32_t persoon) {
 
     // Only the part below the collection's folder is put in small letters: the output folder
     // the user chose keeps its own case.
-    const std::string map = CollectieUitvoer() + AsciiKleineLetters(MaakPersoonMap(persoon));
+    const std::string persoonMap = AsciiKleineLetters(MaakPersoonMap(persoon));
+    const std::string map = CollectieUitvoer() + persoonMap;
     EenmaalPerMap(map, [&] {
         if (!fs::MapBestaat(map)) fs::MaakMappen(map);
         if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(3, map, "/index.htm");
@@ -291,7 +292,7 @@ void SchrijfPersoonPagina(std::int32_t persoon) {
         geschrevenIndex.pagina.Zet(pad, oinhoud);
         if (ZoekKaarten.Actief()) {
             // Ordered as the letter pages order the entries read back from the pages.
-            const std::string pagina = AsciiKleineLetters(MaakPersoonMap(persoon) + bestand);
+            const std::string pagina = persoonMap + AsciiKleineLetters(bestand);
             ZoekKaarten.VoegToe(persoon, oinhoud + ";" + pad, pagina.substr(std::string(Type1).size() + 1));
         }
     } catch (const IOFout&) {

@@ -317,14 +317,15 @@ std::optional<Gevonden> ZoekInMap(const std::string& map, MapInhoud* inhoud, con
     return beste;
 }
 
+// Is `pad` the folder `map` itself or a path below it? The root ("") holds every path.
+bool OpOfOnder(std::string_view pad, std::string_view map) {
+    return pad.size() >= map.size() && pad.compare(0, map.size(), map) == 0 &&
+           (pad.size() == map.size() || pad[map.size()] == '/' || map.empty());
+}
+
 bool IsExact(const std::string& pad) {
-    for (const ExacteMap& m : exacteMappen) {
-        const std::string& p = m.pad;
-        if (pad.size() >= p.size() && pad.compare(0, p.size(), p) == 0 &&
-            (pad.size() == p.size() || pad[p.size()] == '/' || p.empty()))
-            return true;
-    }
-    return false;
+    return std::any_of(exacteMappen.begin(), exacteMappen.end(),
+                       [&](const ExacteMap& m) { return OpOfOnder(pad, m.pad); });
 }
 
 inline bool IsScheiding(char c) {
@@ -832,9 +833,7 @@ namespace {
 // Opens `opSchijf` relative to the export's folder it lies in, else by its whole path.
 int OpenVoorSchrijven(const std::string& opSchijf, int vlaggen) {
     for (ExacteMap& m : exacteMappen) {
-        if (m.pad.empty() || opSchijf.size() <= m.pad.size() + 1 || opSchijf[m.pad.size()] != '/' ||
-            opSchijf.compare(0, m.pad.size(), m.pad) != 0)
-            continue;
+        if (m.pad.empty() || opSchijf.size() == m.pad.size() || !OpOfOnder(opSchijf, m.pad)) continue;
         if (m.fd < 0) m.fd = ::open(m.pad.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
         if (m.fd >= 0) return ::openat(m.fd, opSchijf.c_str() + m.pad.size() + 1, vlaggen, 0666);
         break;
@@ -927,9 +926,7 @@ void MeldAangemaakt(const std::string& opSchijf, bool isMap) {
 void MeldVerwijderd(const std::string& opSchijf) {
     // An export's folder that is gone, or lies in one that is: made anew, it is another folder.
     for (ExacteMap& m : exacteMappen)
-        if (m.pad.compare(0, opSchijf.size(), opSchijf) == 0 &&
-            (m.pad.size() == opSchijf.size() || m.pad[opSchijf.size()] == '/'))
-            SluitExacteMap(m);
+        if (OpOfOnder(m.pad, opSchijf)) SluitExacteMap(m);
     if (!cache) return;
     cache->vorig.reset();
     auto [map, naam] = Splits(opSchijf);
