@@ -9,7 +9,7 @@
 
 #include "data/globalen.h"
 #include "data/tvars.h"
-#include "data/ufuncties.h"
+#include "data/tekst.h"
 #include "export/tgdkexporttype1.h"
 #include "export/tgdkexporttype2.h"
 #include "export/tgdkexporttype3.h"

@@ -1,6 +1,6 @@
 #include "export/letterpaginas.h"
 
-#include "data/ufuncties.h"
+#include "data/tekst.h"
 #include "import/woordlijsten.h"
 #include "platform/fout.h"
 #include "platform/gebruiker.h"

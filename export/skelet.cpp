@@ -1,6 +1,6 @@
 #include "export/skelet.h"
 
-#include "data/ufuncties.h"
+#include "data/tekst.h"
 #include "export/tuitvoer.h"
 #include "import/woordlijsten.h"
 #include "platform/fout.h"

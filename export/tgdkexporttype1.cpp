@@ -2,7 +2,11 @@
 
 #include "data/globalen.h"
 #include "data/tvars.h"
-#include "data/ufuncties.h"
+#include "data/tekst.h"
+#include "data/namen.h"
+#include "data/paden.h"
+#include "data/html.h"
+#include "import/status.h"
 #include "export/letterpaginas.h"
 #include "export/skelet.h"
 #include "export/tfileman.h"
@@ -179,6 +183,23 @@ bool IndexUitFase1(const std::string& w, std::vector<std::string>& ingangen) {
 }
 
 } // namespace
+
+std::string LeesInhoudMeta(const std::string& regel) {
+    static const char* const tags[] = {
+        "<meta name=\"vinhoud\" content=\"",
+        "<meta name=\"minhoud\" content=\"",
+        "<meta name=\"kinhoud\" content=\"",
+        "<meta name=\"oinhoud\" content=\"",
+    };
+    const std::string klein = AsciiKleineLetters(regel);
+    for (const char* tag : tags) {
+        if (klein.find(tag) == std::string::npos) continue;
+        // The content between the tag (which opens the line, 30 characters) and the closing ">.
+        if (regel.size() <= 32) return {};
+        return regel.substr(30, regel.size() - 32);
+    }
+    return {};
+}
 
 std::string MaakPaginaTitel(const std::string& indexVariant) {
     const std::string titel = BestandsnaamSchoon(indexVariant);

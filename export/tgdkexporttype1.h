@@ -34,6 +34,9 @@ std::string MaakPaginaTitel(const std::string& indexVariant);
 // "gedenkjes/type 1/paginas/" + letter + "/" + surname folder, relative to the collection's
 // folder in the output folder.
 std::string MaakPersoonMap(std::int32_t persoon);
+// The content of a META line of one of the four index tags (vinhoud, minhoud, kinhoud, oinhoud),
+// as the pages are read back; empty for any other line.
+std::string LeesInhoudMeta(const std::string& regel);
 // The display name of the page; copies the card image into the site on the way.
 std::string MaakNaamRegel(std::int32_t persoon);
 

@@ -2,7 +2,11 @@
 
 #include "data/globalen.h"
 #include "data/tvars.h"
-#include "data/ufuncties.h"
+#include "data/tekst.h"
+#include "data/namen.h"
+#include "data/paden.h"
+#include "data/html.h"
+#include "import/status.h"
 #include "export/skelet.h"
 #include "export/tfileman.h"
 #include "export/tuitvoer.h"

@@ -1,6 +1,7 @@
 #include "export/tgdkexporttype3.h"
 
-#include "data/ufuncties.h"
+#include "data/tekst.h"
+#include "import/status.h"
 #include "export/skelet.h"
 #include "export/tuitvoer.h"
 #include "settings/instellingen.h"

@@ -1,7 +1,7 @@
 #include "export/tuitvoer.h"
 
 #include "data/globalen.h"
-#include "data/ufuncties.h"
+#include "import/status.h"
 #include "export/skelet.h"
 #include "export/tfileman.h"
 #include "platform/bestanden.h"

@@ -1,7 +1,8 @@
 #include "export/uitvoeren.h"
 
 #include "data/globalen.h"
-#include "data/ufuncties.h"
+#include "data/tekst.h"
+#include "import/status.h"
 #include "export/skelet.h"
 #include "export/tgdkexporttype1.h"
 #include "export/tgdkexporttype2.h"

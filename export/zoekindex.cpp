@@ -1,7 +1,8 @@
 #include "export/zoekindex.h"
 
 #include "data/tvars.h"
-#include "data/ufuncties.h"
+#include "data/tekst.h"
+#include "import/status.h"
 #include "export/tuitvoer.h"
 #include "export/zoekpagina.h"
 #include "export/zoekvouw.h"

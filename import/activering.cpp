@@ -1,7 +1,8 @@
 #include "import/activering.h"
 
 #include "data/globalen.h"
-#include "data/ufuncties.h"
+#include "data/paden.h"
+#include "import/status.h"
 #include "import/woordlijsten.h"
 #include "platform/klok.h"
 #include "platform/tekst1252.h"

@@ -1,7 +1,8 @@
 #include "import/controles.h"
 
 #include "data/globalen.h"
-#include "data/ufuncties.h"
+#include "data/tekst.h"
+#include "data/namen.h"
 #include "import/woordlijsten.h"
 #include "platform/bestanden.h"
 #include "platform/fout.h"

@@ -1,7 +1,7 @@
 #include "import/inlezen.h"
 
 #include "data/globalen.h"
-#include "data/ufuncties.h"
+#include "data/paden.h"
 #include "import/tgdkimport.h"
 #include "platform/bestanden.h"
 

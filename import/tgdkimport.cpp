@@ -1,7 +1,11 @@
 #include "import/tgdkimport.h"
 
 #include "data/globalen.h"
-#include "data/ufuncties.h"
+#include "data/tekst.h"
+#include "data/namen.h"
+#include "data/datums.h"
+#include "data/paden.h"
+#include "import/status.h"
 #include "import/controles.h"
 #include "import/woordlijsten.h"
 #include "platform/bestanden.h"
@@ -84,7 +88,7 @@ bool RegelLezer::Lees(std::string_view regel) {
     for (const Datumveld& d : datums) {
         std::string datum = VeldNemen(rest);
         // An empty date normalises to itself; most cards leave two of the four dates empty.
-        if (!datum.empty()) datum = DatumNormaliseren(datum);
+        if (!datum.empty()) datum = DatumNormaliseren(datum, adDatumAanpassen);
         Personen.Wijzig(n).*d.datum = std::move(datum);
         if (ControleOpDatum) ControleDatum(n, d.soort);
         Personen.Wijzig(n).*d.plaats = VeldNemen(rest);

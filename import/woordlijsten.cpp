@@ -1,7 +1,7 @@
 #include "import/woordlijsten.h"
 
 #include "data/globalen.h"
-#include "data/ufuncties.h"
+#include "data/tekst.h"
 #include "platform/bestanden.h"
 #include "platform/fout.h"
 #include "platform/tekst1252.h"

@@ -1,7 +1,10 @@
 #include "pages/tnaamopmaak.h"
 
 #include "data/tvars.h"
-#include "data/ufuncties.h"
+#include "data/tekst.h"
+#include "data/namen.h"
+#include "data/datums.h"
+#include "data/html.h"
 #include "import/woordlijsten.h"
 #include "platform/klok.h"
 #include "platform/tekst1252.h"
@@ -31,7 +34,7 @@ bool GebeurtenisDelen(std::string& tekst, const std::string& datum, const std::s
     bool aanwezig = false;
     // Card fields go into pages through HtmlTekst: a collection from someone else may hold markup.
     if (!IsLeeg(datum)) {
-        tekst = UitvoerTekst[88] + " " + HtmlTekst(DatumNormaliseren(Trim(datum)));
+        tekst = UitvoerTekst[88] + " " + HtmlTekst(DatumNormaliseren(Trim(datum), adDatumAanpassen));
         aanwezig = true;
     }
     if (!IsLeeg(plaats)) {

@@ -2,7 +2,10 @@
 
 #include "data/globalen.h"
 #include "data/tvars.h"
-#include "data/ufuncties.h"
+#include "data/tekst.h"
+#include "data/namen.h"
+#include "data/datums.h"
+#include "data/html.h"
 #include "import/woordlijsten.h"
 #include "pages/tnaamopmaak.h"
 #include "platform/bestanden.h"

@@ -1,7 +1,9 @@
 #include "pages/trelatiepagina.h"
 
 #include "data/tvars.h"
-#include "data/ufuncties.h"
+#include "data/tekst.h"
+#include "data/namen.h"
+#include "data/html.h"
 #include "import/woordlijsten.h"
 #include "pages/tnaamopmaak.h"
 #include "pages/tpersoonpagina.h"

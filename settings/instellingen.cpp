@@ -1,6 +1,6 @@
 #include "settings/instellingen.h"
 
-#include "data/ufuncties.h"
+#include "data/tekst.h"
 #include "platform/register.h"
 
 #include <exception>

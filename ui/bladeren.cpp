@@ -4,7 +4,8 @@
 #include "ui/tfrmgedenkjes.h"
 
 #include "data/tvars.h"
-#include "data/ufuncties.h"
+#include "data/tekst.h"
+#include "import/status.h"
 #include "htmlview/thtmllite.h"
 #include "import/woordlijsten.h"
 #include "pages/tpersoonpagina.h"

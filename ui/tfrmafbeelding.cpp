@@ -1,7 +1,7 @@
 #include "ui/tfrmafbeelding.h"
 
 #include "data/tvars.h"
-#include "data/ufuncties.h"
+#include "data/tekst.h"
 #include "htmlview/bestandsinhoud.h"
 #include "platform/bestanden.h"
 #include "settings/instellingen.h"

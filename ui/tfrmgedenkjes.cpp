@@ -3,7 +3,6 @@
 
 #include "data/globalen.h"
 #include "data/tvars.h"
-#include "data/ufuncties.h"
 #include "htmlview/thtmllite.h"
 #include "import/activering.h"
 #include "import/inlezen.h"

@@ -1,7 +1,7 @@
 // The options dialog.
 #include "ui/tfrmopties.h"
 
-#include "data/ufuncties.h"
+#include "data/tekst.h"
 #include "settings/instellingen.h"
 #include "ui/tfrmhelp.h"
 #include "ui/tsbrgedenkjes.h"

@@ -290,5 +290,21 @@ TEST_F(Type1, PaginaDieNietAangemaaktKanWordenWordtGemeld) {
     EXPECT_FALSE(Paginabestand.IsOpen());
 }
 
+TEST(LeesInhoudMeta, ContentOfTheFourTags) {
+    const struct {
+        const char *in, *uit;
+    } gevallen[] = {
+        {"<META NAME=\"vinhoud\" CONTENT=\"Jan Smit\">", "Jan Smit"},
+        {"<meta name=\"minhoud\" content=\"M\">", "M"},
+        {"<META NAME=\"KINHOUD\" CONTENT=\"kind\">", "kind"},
+        {"<META NAME=\"oinhoud\" CONTENT=\"\">", ""},
+        {"<META NAME=\"xinhoud\" CONTENT=\"Jan\">", ""},
+        {"<META NAME=\"vinhoud\" CONTENT=\"", ""},
+        {"", ""},
+    };
+    for (const auto& g : gevallen)
+        EXPECT_EQ(LeesInhoudMeta(g.in), g.uit) << g.in;
+}
+
 } // namespace
 } // namespace gdk::test

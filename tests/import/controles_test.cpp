@@ -2,7 +2,7 @@
 
 #include "data/globalen.h"
 #include "data/tvars.h"
-#include "data/ufuncties.h"
+#include "data/tekst.h"
 #include "import/tgdkimport.h"
 #include "import/woordlijsten.h"
 #include "platform/gebruiker_opname.h"

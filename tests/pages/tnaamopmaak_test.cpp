@@ -1,6 +1,6 @@
 #include "pages/tnaamopmaak.h"
 
-#include "data/ufuncties.h"
+#include "data/datums.h"
 #include "pages/pagina_opslag.h"
 
 #include <functional>
@@ -225,7 +225,7 @@ TEST_F(NaamOpmaak, IndexRegelToontDeGeboortedatumAlsOpgeslagen) {
         adDatumAanpassen = aanpassen;
         for (const auto& g : gevallen) {
             LeegOpslag();
-            Persoon("Zo\xEB", "van", "aarts").GeboorteDatum = DatumNormaliseren(g.geboren);
+            Persoon("Zo\xEB", "van", "aarts").GeboorteDatum = DatumNormaliseren(g.geboren, adDatumAanpassen);
             EXPECT_EQ(MaakIndexRegels(1).gewoon, g.gewoon) << g.geboren << " aanpassen " << aanpassen;
             EXPECT_EQ(MaakIndexRegels(1).variant, g.variant) << g.geboren << " aanpassen " << aanpassen;
         }

@@ -2,8 +2,8 @@
 // exports derive file-name codes, capitalise names, take initials and normalise dates.
 // 200000 cards; reports processor time per operation and peak memory.
 #include "bench_util.h"
-#include "data/ufuncties.h"
-#include "settings/instellingen.h"
+#include "data/namen.h"
+#include "data/datums.h"
 
 #include <cstdio>
 #include <ctime>
@@ -40,12 +40,11 @@ int main() {
         datums.push_back(std::to_string(1 + i % 28) + "." + std::to_string(1 + i % 12) + "." +
                          std::to_string(1850 + i % 150));
     }
-    gdk::adDatumAanpassen = 1;
     std::size_t som = 0;
     som += Meet("BestandsnaamSchoon", [&](int i) { return gdk::BestandsnaamSchoon(namen[i]); });
     som += Meet("HoofdletterWoorden", [&](int i) { return gdk::HoofdletterWoorden(namen[i], false); });
     som += Meet("Initialen", [&](int i) { return gdk::Initialen(namen[i]); });
-    som += Meet("DatumNormaliseren", [&](int i) { return gdk::DatumNormaliseren(datums[i]); });
+    som += Meet("DatumNormaliseren", [&](int i) { return gdk::DatumNormaliseren(datums[i], 1); });
     som += Meet("DatumNaarNederlands", [&](int i) { return gdk::DatumNaarNederlands("12 March 1920"); });
     std::printf("piekgeheugen: %ld kB (controlesom %zu)\n", PiekGeheugenKB(), som);
     return 0;

@@ -1,0 +1,74 @@
+#include "data/paden.h"
+
+#include "platform/bestanden.h"
+#include "platform/tekst1252.h"
+
+#include <filesystem>
+#include <set>
+#include <system_error>
+
+namespace gdk {
+namespace {
+
+bool IsScheiding(char c) {
+    return c == '\\' || c == '/';
+}
+
+} // namespace
+
+std::string ZonderSlotBackslash(const std::string& pad) {
+    std::size_t eind = pad.size();
+    while (eind > 0 && IsScheiding(pad[eind - 1]))
+        --eind;
+    return pad.substr(0, eind);
+}
+
+namespace {
+
+void ZoekMappenIn(const std::string& map, std::vector<std::string>& lijst, std::set<std::string>& bezocht) {
+    // A symbolic link back up the tree would otherwise make the walk endless.
+    std::error_code ec;
+    const std::filesystem::path echt = std::filesystem::canonical(fs::OpSchijf(map), ec);
+    if (!ec && !bezocht.insert(echt.string()).second) return;
+
+    const std::string basis = !map.empty() && IsScheiding(map.back()) ? map : map + "/";
+    for (const fs::Item& item : fs::Lijst(basis)) {
+        if (!item.isMap || item.naam.empty() || item.naam[0] == '.') continue;
+        lijst.push_back(basis + item.naam);
+        ZoekMappenIn(basis + item.naam, lijst, bezocht);
+    }
+}
+
+} // namespace
+
+void ZoekMappen(const std::string& map, std::vector<std::string>& lijst) {
+    std::set<std::string> bezocht;
+    ZoekMappenIn(map, lijst, bezocht);
+}
+
+bool ZoekBestanden(const std::string& map, const std::string& masker, const std::string& extensie,
+                   std::vector<std::string>& lijst) {
+    const std::string patroon = masker + "." + extensie;
+    bool gevonden = false;
+    for (const fs::Item& item : fs::Lijst(map)) {
+        if (!fs::PastOpMasker(item.naam, patroon)) continue;
+        gevonden = true; // a matching folder counts as found, though it is not listed
+        if (!item.isMap) lijst.push_back(map + "/" + item.naam);
+    }
+    return gevonden;
+}
+
+std::string ExtensieVervangen(const std::string& naam, const std::string& nieuw) {
+    const std::size_t scheiding = LaatsteVan(naam, "\\/:");
+    const std::size_t punt = naam.rfind('.');
+    if (punt == std::string::npos || (scheiding != std::string::npos && punt < scheiding))
+        return naam + nieuw;
+    return naam.substr(0, punt) + nieuw;
+}
+
+std::string BestandsnaamDeel(const std::string& pad, bool ookDubbelePunt) {
+    const std::size_t p = LaatsteVan(pad, ookDubbelePunt ? "\\/:" : "\\/");
+    return p == std::string::npos ? pad : pad.substr(p + 1);
+}
+
+} // namespace gdk

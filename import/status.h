@@ -1,0 +1,13 @@
+#pragma once
+// The two panels of the status bar as every operation reports in them: two blanks and the text,
+// or the idle output texts when the text is empty; then a repaint, since long operations block
+// the window.
+#include <string>
+
+namespace gdk {
+
+void StatusbalkIndelen();
+void StatusLinks(const std::string& tekst);
+void StatusRechts(const std::string& tekst);
+
+} // namespace gdk
