@@ -9,13 +9,13 @@
 
 #include "data/globalen.h"
 #include "data/tvars.h"
-#include "data/tekst.h"
 #include "export/tgdkexporttype1.h"
 #include "export/tgdkexporttype2.h"
 #include "export/tgdkexporttype3.h"
 #include "export/zoekindex.h"
 #include "import/inlezen.h"
 #include "import/woordlijsten.h"
+#include "platform/tekst1252.h"
 #include "settings/instellingen.h"
 
 #include <chrono>

@@ -1,6 +1,5 @@
 #include "data/namen.h"
 
-#include "data/tekst.h"
 #include "platform/tekst1252.h"
 
 #include <utility>

@@ -2,29 +2,7 @@
 
 #include "platform/tekst1252.h"
 
-#include <algorithm>
-
 namespace gdk {
-namespace {
-
-bool IsBlanco(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-} // namespace
-
-std::string Trim(const std::string& s) {
-    std::size_t begin = 0, eind = s.size();
-    while (begin < eind && IsBlanco(s[begin]))
-        ++begin;
-    while (eind > begin && IsBlanco(s[eind - 1]))
-        --eind;
-    return s.substr(begin, eind - begin);
-}
-
-bool IsLeeg(std::string_view s) {
-    return std::all_of(s.begin(), s.end(), IsBlanco);
-}
 
 bool TekstNaarGetal(const std::string& s, std::int32_t& uit) {
     std::size_t i = 0;

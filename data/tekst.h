@@ -1,17 +1,11 @@
 #pragma once
-// Small stateless operations on Windows-1252 text that every layer above the platform shares:
-// the readings the system makes of blanks, numbers and replacements.
+// Small stateless operations on Windows-1252 text that the layers above the settings share:
+// numbers, durations and replacements, as the system reads and writes them.
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace gdk {
 
-// Trimmed: every character of code 32 and below removed at both ends.
-std::string Trim(const std::string& s);
-// True when nothing is left after trimming; checked without building the trimmed copy, as the
-// exports ask this per field and person.
-bool IsLeeg(std::string_view s);
 // Leading blanks and one sign, then decimal digits, within 32 bits; anything else fails.
 bool TekstNaarGetal(const std::string& s, std::int32_t& uit);
 

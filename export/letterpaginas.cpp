@@ -1,6 +1,5 @@
 #include "export/letterpaginas.h"
 
-#include "data/tekst.h"
 #include "import/woordlijsten.h"
 #include "platform/fout.h"
 #include "platform/gebruiker.h"

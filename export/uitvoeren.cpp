@@ -12,6 +12,7 @@
 #include "platform/bestanden.h"
 #include "platform/gebruiker.h"
 #include "platform/klok.h"
+#include "platform/tekst1252.h"
 #include "settings/instellingen.h"
 
 #include <string>

@@ -1,7 +1,6 @@
 #include "export/zoekindex.h"
 
 #include "data/tvars.h"
-#include "data/tekst.h"
 #include "import/status.h"
 #include "export/tuitvoer.h"
 #include "export/zoekpagina.h"

@@ -6,6 +6,7 @@
 #include "import/woordlijsten.h"
 #include "platform/bestanden.h"
 #include "platform/fout.h"
+#include "platform/tekst1252.h"
 #include "platform/tekstbestand.h"
 #include "settings/instellingen.h"
 

@@ -12,6 +12,7 @@
 #include "platform/fout.h"
 #include "platform/gebruiker.h"
 #include "platform/klok.h"
+#include "platform/tekst1252.h"
 #include "platform/tekstbestand.h"
 #include "settings/instellingen.h"
 

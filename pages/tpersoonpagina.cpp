@@ -2,7 +2,6 @@
 
 #include "data/globalen.h"
 #include "data/tvars.h"
-#include "data/tekst.h"
 #include "data/namen.h"
 #include "data/datums.h"
 #include "data/html.h"

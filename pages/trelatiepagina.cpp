@@ -1,7 +1,6 @@
 #include "pages/trelatiepagina.h"
 
 #include "data/tvars.h"
-#include "data/tekst.h"
 #include "data/namen.h"
 #include "data/html.h"
 #include "import/woordlijsten.h"

@@ -1,5 +1,7 @@
 #include "platform/tekst1252.h"
 
+#include <algorithm>
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -261,6 +263,27 @@ bool VanUtf8Verliesvrij(std::string_view utf8, std::string& uit) {
         i += n;
     }
     return true;
+}
+
+namespace {
+
+bool IsBlanco(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+} // namespace
+
+std::string Trim(const std::string& s) {
+    std::size_t begin = 0, eind = s.size();
+    while (begin < eind && IsBlanco(s[begin]))
+        ++begin;
+    while (eind > begin && IsBlanco(s[eind - 1]))
+        --eind;
+    return s.substr(begin, eind - begin);
+}
+
+bool IsLeeg(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), IsBlanco);
 }
 
 } // namespace gdk

@@ -27,6 +27,12 @@ std::string VervangAlles(std::string_view s, std::string_view oud, std::string_v
 std::size_t EersteVan(std::string_view s, std::string_view tekens, std::size_t vanaf = 0);
 std::size_t LaatsteVan(std::string_view s, std::string_view tekens);
 
+// Trimmed: every character of code 32 and below removed at both ends.
+std::string Trim(const std::string& s);
+// True when nothing is left after trimming; checked without building the trimmed copy, as the
+// exports ask this per field and person.
+bool IsLeeg(std::string_view s);
+
 // The Unicode code point of one Windows-1252 byte (undefined codes: their C1 control).
 char16_t Unicode1252(char c);
 

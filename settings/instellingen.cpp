@@ -1,7 +1,7 @@
 #include "settings/instellingen.h"
 
-#include "data/tekst.h"
 #include "platform/register.h"
+#include "platform/tekst1252.h"
 
 #include <exception>
 #include <vector>
@@ -268,7 +268,7 @@ void LeesExtraInstellingen() {
     LijstNamenGedenkje = lees.ReadBool(RegisterBasis, "LijstNamenGedenkje", "OptiesExtra");
     for (const ExtraTekst& e : ExtraTeksten()) {
         const std::string waarde = lees.ReadString(RegisterBasis, e.naam, "OptiesExtra");
-        *e.waarde = Trim(waarde).empty() ? std::string(e.standaard) : waarde;
+        *e.waarde = IsLeeg(waarde) ? std::string(e.standaard) : waarde;
     }
 }
 

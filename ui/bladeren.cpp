@@ -11,6 +11,7 @@
 #include "pages/tpersoonpagina.h"
 #include "pages/trelatiepagina.h"
 #include "platform/gebruiker.h"
+#include "platform/tekst1252.h"
 #include "ui/lijstregels.h"
 #include "ui/tfrmafbeelding.h"
 #include "ui/tsbrgedenkjes.h"

@@ -1,9 +1,9 @@
 #include "ui/tfrmafbeelding.h"
 
 #include "data/tvars.h"
-#include "data/tekst.h"
 #include "htmlview/bestandsinhoud.h"
 #include "platform/bestanden.h"
+#include "platform/tekst1252.h"
 #include "settings/instellingen.h"
 #include "ui/jpeglezen.h"
 #include "ui/tsbrgedenkjes.h"

@@ -1,7 +1,7 @@
 // The options dialog.
 #include "ui/tfrmopties.h"
 
-#include "data/tekst.h"
+#include "platform/tekst1252.h"
 #include "settings/instellingen.h"
 #include "ui/tfrmhelp.h"
 #include "ui/tsbrgedenkjes.h"

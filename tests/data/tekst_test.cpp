@@ -1,4 +1,5 @@
 #include "data/tekst.h"
+#include "platform/tekst1252.h"
 
 #include <gtest/gtest.h>
 
@@ -60,12 +61,6 @@ TEST(VerwijderTussenHaakjes, RemovesBracketedSegments) {
     };
     for (const auto& g : gevallen)
         EXPECT_EQ(VerwijderTussenHaakjes(g.in, '(', ')'), g.uit) << g.in;
-}
-
-TEST(Trim, RemovesControlCharactersAndBlanksAtBothEnds) {
-    EXPECT_EQ(Trim(" \t\r\n\x01 jan smit \x1F\x20"), "jan smit");
-    EXPECT_EQ(Trim("\xA0x\xA0"), "\xA0x\xA0"); // the non-breaking space is above 32
-    EXPECT_EQ(Trim(" \t "), "");
 }
 
 TEST(TekstNaarGetal, DecimalWithinThirtyTwoBits) {

@@ -125,5 +125,11 @@ TEST(Tekst1252, Utf8WithoutWindowsFormAndInvalidUtf8) {
     EXPECT_TRUE(IsGeldigUtf8("\xF0\x9F\x98\x80"));
 }
 
+TEST(Trim, RemovesControlCharactersAndBlanksAtBothEnds) {
+    EXPECT_EQ(Trim(" \t\r\n\x01 jan smit \x1F\x20"), "jan smit");
+    EXPECT_EQ(Trim("\xA0x\xA0"), "\xA0x\xA0"); // the non-breaking space is above 32
+    EXPECT_EQ(Trim(" \t "), "");
+}
+
 } // namespace
 } // namespace gdk

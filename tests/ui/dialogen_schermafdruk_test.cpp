@@ -1,6 +1,6 @@
 // Pictures of the options dialog (one per page) and of the About window, for the README and for
 // checking the layout by eye. Runs only when $GDK_SCHERMAFDRUK_MAP names the folder to write them
-// to (tools/screenshot_dialogen.sh does that under a virtual X server); otherwise it is skipped.
+// to (ontwikkel/screenshot_dialogen.sh does that under a virtual X server); otherwise it is skipped.
 #include "platform/register.h"
 #include "settings/instellingen.h"
 #include "settings/programmagegevens.h"

@@ -2,7 +2,7 @@
 # Pictures of the program as a user meets it, for the README and for checking by eye: the
 # program runs on the sample collection under a virtual X server with a window manager (openbox),
 # is driven with the keyboard (xdotool), and the screen is photographed (ImageMagick's import).
-#   tools/screenshot.sh [OUT_DIR] [BUILD_DIR]    (defaults: docs, build)
+#   ontwikkel/screenshot.sh [OUT_DIR] [BUILD_DIR]    (defaults: docs, build)
 # Writes screenshot.png (person 1 shown), hoofdvenster.png (the "Persoon" tab at 800x600),
 # openen.png (the open dialog of "Inlezen"), informatie.png (the About window) and help.png.
 set -euo pipefail

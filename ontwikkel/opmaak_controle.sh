@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails, naming each place, when a tracked C++ source is not laid out as the committed
 # .clang-format says. Runs as a test under ctest and as a step of its own:
-#   tools/opmaak_controle.sh [clang-format program]     (default clang-format-14)
+#   ontwikkel/opmaak_controle.sh [clang-format program]     (default clang-format-14)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 opmaker=${1:-clang-format-14}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the options dialog (one per page) and of the About window, taken under a virtual
 # X server by the GUI test that writes them when asked to.
-#   tools/screenshot_dialogen.sh [OUT_DIR] [BUILD_DIR]    (defaults: docs/dialogen, build)
+#   ontwikkel/screenshot_dialogen.sh [OUT_DIR] [BUILD_DIR]    (defaults: docs/dialogen, build)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$here/docs/dialogen}

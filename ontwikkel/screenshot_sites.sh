@@ -2,7 +2,7 @@
 # Pictures of the start page of each site layout for the README: the sample collection exported
 # as type 1, 2 and 3 by the built gedenkjes-cli (with the artwork of tool/ beside it), each site
 # served over 127.0.0.1 and its index.htm taken by headless Chromium.
-#   tools/screenshot_sites.sh [OUT_DIR] [BUILD_DIR]    (defaults: docs, build)
+#   ontwikkel/screenshot_sites.sh [OUT_DIR] [BUILD_DIR]    (defaults: docs, build)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$here/docs}
