@@ -2,8 +2,8 @@
 // exports derive file-name codes, capitalise names, take initials and normalise dates.
 // 200000 cards; reports processor time per operation and peak memory.
 #include "bench_util.h"
-#include "data/namen.h"
 #include "data/datums.h"
+#include "data/namen.h"
 
 #include <cstdio>
 #include <ctime>

@@ -1,17 +1,18 @@
 #include "export/tgdkexporttype1.h"
 
+#include "data/afbeeldingen.h"
 #include "data/globalen.h"
-#include "data/tvars.h"
-#include "data/tekst.h"
+#include "data/html.h"
 #include "data/namen.h"
 #include "data/paden.h"
-#include "data/html.h"
-#include "import/status.h"
+#include "data/tekst.h"
+#include "data/tvars.h"
 #include "export/letterpaginas.h"
 #include "export/skelet.h"
 #include "export/tfileman.h"
 #include "export/tuitvoer.h"
 #include "export/zoekindex.h"
+#include "import/status.h"
 #include "import/woordlijsten.h"
 #include "pages/tnaamopmaak.h"
 #include "pages/tpersoonpagina.h"
@@ -62,35 +63,11 @@ bool BruikbareAfbeeldingsnaam(const std::string& n) {
     return IsVeiligeNaam(n) && IsVeiligeNaam(n.substr(0, 1));
 }
 
-// The folder in which the card images lie, by the depth setting; `eerste2` is the folder below
-// the letter at level 1, `achternaam` the one at level 2.
-std::string Bronmap(const std::string& letter, const std::string& eerste2, const std::string& achternaam) {
-    if (Trim(AfbeeldingBestanden).empty()) return {};
-    const std::string basis = AfbeeldingBestanden + "/" + letter + "/";
-    switch (NiveauAfbeeldingBestanden) {
-    case 0:
-        return basis;
-    case 1:
-        return basis + eerste2 + "/";
-    case 2:
-        return basis + achternaam + "/";
-    default:
-        return {};
-    }
-}
-
-// Paths from the collection file may use either separator; the disk wants '/'.
-std::string NaarSchijfpad(std::string pad) {
-    for (char& c : pad)
-        if (c == '\\') c = '/';
-    return pad;
-}
-
 // The image block shows the card when its file exists in the folder derived from the image's
 // own name (the existence check differs from the copy rule in MaakNaamRegel on purpose).
 void SchrijfAfbeeldingBlok(const recPersoon& p, const std::string& n) {
-    const std::string s = Bronmap(Teken(n, 1), Teken(n, 2), p.Achternaam);
-    const bool aanwezig = fs::AfbeeldingBestaat(AfbeeldingBestanden, n, s + n);
+    const std::string s = AfbeeldingMapVan(Teken(n, 1), Teken(n, 2), p.Achternaam);
+    const bool aanwezig = AfbeeldingBestaat(n, s + n);
     Paginabestand.Regel("   <BR><BR>");
     if (!aanwezig) {
         Paginabestand.Regel("   ...geen afbeelding aanwezig...");
@@ -218,15 +195,11 @@ std::string MaakNaamRegel(std::int32_t persoon) {
     naam += " " + (Trim(p.Achternaam).empty() ? UitvoerTekst[57] : NaamDeel(p.Achternaam, glAchternaam));
 
     if (Trim(p.AfbeeldingBestand).empty()) return naam;
-    const std::string a = p.AfbeeldingBestand;
-    const std::string f = BestandsnaamSchoon(p.Achternaam);
-    // The copy looks where the type 2 site looks: level 1 uses the surname's folder for a
-    // one-character surname.
-    const std::string s = Bronmap(Teken(a, 1), f.size() == 1 ? f : Teken(a, 2), f);
     const std::string n = Afbeeldingsnaam(p);
     if (!BruikbareAfbeeldingsnaam(n)) return naam;
-    const std::string bron = NaarSchijfpad(s + a);
-    if (!fs::AfbeeldingBestaat(AfbeeldingBestanden, a, s + a)) return naam;
+    // The copy looks where every layout looks.
+    const std::string bron = KaartAfbeelding(p);
+    if (bron.empty()) return naam;
 
     const std::string t = CollectieUitvoer() + Type1 + "/afbeeldingen/" + AsciiKleineLetters(Teken(n, 1));
     EenmaalPerMap(t, [&] {

@@ -1,16 +1,17 @@
 #include "export/tgdkexporttype2.h"
 
+#include "data/afbeeldingen.h"
 #include "data/globalen.h"
-#include "data/tvars.h"
-#include "data/tekst.h"
+#include "data/html.h"
 #include "data/namen.h"
 #include "data/paden.h"
-#include "data/html.h"
-#include "import/status.h"
+#include "data/tekst.h"
+#include "data/tvars.h"
 #include "export/skelet.h"
 #include "export/tfileman.h"
 #include "export/tuitvoer.h"
 #include "export/zoekindex.h"
+#include "import/status.h"
 #include "platform/bestanden.h"
 #include "platform/fout.h"
 #include "platform/gebruiker.h"
@@ -54,28 +55,6 @@ std::vector<std::string> Velden(const std::string& regel) {
     }
     v.resize(12);
     return v;
-}
-
-// The image source folder of a person, by the level setting.
-void BronMap(const recPersoon& p, std::string& s) {
-    const std::string& a = p.AfbeeldingBestand;
-    const std::string c1 = a.substr(0, 1);
-    const std::string c2 = a.substr(0, 2);
-    switch (NiveauAfbeeldingBestanden) {
-    case 0:
-        s = AfbeeldingBestanden + "/" + c1 + "/";
-        break;
-    case 1: {
-        const std::string f = BestandsnaamSchoon(p.Achternaam);
-        s = AfbeeldingBestanden + "/" + c1 + "/" + (f.size() == 1 ? f : c2) + "/";
-        break;
-    }
-    case 2:
-        s = AfbeeldingBestanden + "/" + c1 + "/" + BestandsnaamSchoon(p.Achternaam) + "/";
-        break;
-    default:
-        break; // unchanged
-    }
 }
 
 void VoegToeAanVerschillen(const std::vector<std::string>& regels) {
@@ -475,20 +454,18 @@ bool Uitvoeren(const SiteOpmaak& o, const std::function<bool(const std::vector<s
     std::array<bool, 256> letterKlaar{}; // letter folders already made, with their redirect pages
     std::vector<std::string> lijst;
     long n = 0;
-    std::string s;
     {
         VoortgangMelder melder(AantalPersonen);
         for (int i = 1; i <= AantalPersonen; ++i) {
             const recPersoon& p = Personen[i];
             std::string afbeelding, pagina;
-            if (!IsLeeg(AfbeeldingBestanden)) BronMap(p, s);
             if (p.Nummer > 0 && !IsLeeg(p.AfbeeldingBestand)) {
-                const std::string bron = s + p.AfbeeldingBestand;
                 const std::string naam = BestandsnaamDeel(p.AfbeeldingBestand);
                 const char letter = AfbeeldingLetter(naam);
                 // A name that would lead outside its folder counts as not found: no copy, no page.
-                if (IsVeiligeNaam(naam) && IsVeiligeNaam(std::string(1, letter)) &&
-                    fs::AfbeeldingBestaat(AfbeeldingBestanden, p.AfbeeldingBestand, bron)) {
+                const std::string bron =
+                    IsVeiligeNaam(naam) && IsVeiligeNaam(std::string(1, letter)) ? KaartAfbeelding(p) : "";
+                if (!bron.empty()) {
                     afbeelding = naam;
                     const std::string d = afbeeldingen + "/" + letter;
                     const std::string pm = paginas + "/" + letter;

@@ -1,9 +1,9 @@
 #include "export/tgdkexporttype3.h"
 
 #include "data/tekst.h"
-#include "import/status.h"
 #include "export/skelet.h"
 #include "export/tuitvoer.h"
+#include "import/status.h"
 #include "settings/instellingen.h"
 
 namespace gdk {

@@ -1,9 +1,9 @@
 #include "export/tuitvoer.h"
 
 #include "data/globalen.h"
-#include "import/status.h"
 #include "export/skelet.h"
 #include "export/tfileman.h"
+#include "import/status.h"
 #include "platform/bestanden.h"
 #include "platform/gebruiker.h"
 #include "platform/tekst1252.h"

@@ -2,12 +2,12 @@
 
 #include "data/globalen.h"
 #include "data/tekst.h"
-#include "import/status.h"
 #include "export/skelet.h"
 #include "export/tgdkexporttype1.h"
 #include "export/tgdkexporttype2.h"
 #include "export/tgdkexporttype3.h"
 #include "export/tuitvoer.h"
+#include "import/status.h"
 #include "import/woordlijsten.h"
 #include "platform/bestanden.h"
 #include "platform/gebruiker.h"

@@ -1,10 +1,10 @@
 #include "export/zoekindex.h"
 
 #include "data/tvars.h"
-#include "import/status.h"
 #include "export/tuitvoer.h"
 #include "export/zoekpagina.h"
 #include "export/zoekvouw.h"
+#include "import/status.h"
 #include "platform/fout.h"
 #include "platform/gebruiker.h"
 #include "platform/sorteren.h"

@@ -1,8 +1,9 @@
 #include "import/controles.h"
 
+#include "data/afbeeldingen.h"
 #include "data/globalen.h"
-#include "data/tekst.h"
 #include "data/namen.h"
+#include "data/tekst.h"
 #include "import/woordlijsten.h"
 #include "platform/bestanden.h"
 #include "platform/fout.h"
@@ -120,30 +121,10 @@ void ControleBestandsnaam(std::int32_t n, const BestandsnaamCodes& codes) {
 
 void ControleAfbeeldingMap(std::int32_t n) {
     const recPersoon& p = Personen[n];
-    const std::string& s = AfbeeldingBestanden;
-    const std::string c1 = p.AfbeeldingBestand.substr(0, 1);
-    const std::string c2 = p.AfbeeldingBestand.substr(0, 2);
-    AfbeeldingMap.clear();
-    if (!IsLeeg(s)) {
-        switch (NiveauAfbeeldingBestanden) {
-        case 0:
-            AfbeeldingMap = s + "/" + c1 + "/";
-            break;
-        case 1: {
-            const std::string achternaam = BestandsnaamSchoon(p.Achternaam);
-            AfbeeldingMap = s + "/" + c1 + "/" + (achternaam.size() == 1 ? achternaam : c2) + "/";
-            break;
-        }
-        case 2:
-            AfbeeldingMap = s + "/" + c1 + "/" + BestandsnaamSchoon(p.Achternaam) + "/";
-            break;
-        default:
-            break;
-        }
-    }
+    AfbeeldingMap = KaartMap(p);
     // Also for an empty image name: the bare folder is then reported.
     const std::string pad = AfbeeldingMap + p.AfbeeldingBestand;
-    if (!fs::AfbeeldingBestaat(AfbeeldingBestanden, p.AfbeeldingBestand, pad))
+    if (!AfbeeldingBestaat(p.AfbeeldingBestand, pad))
         VerschilSchrijven("bestand afbeelding ontbreekt: " + pad);
 }
 
@@ -154,8 +135,8 @@ void ControleFoto(std::int32_t n, const BestandsnaamCodes& codes) {
     const std::string tweedeNaam = codes.Naamcode + codes.Overlijdenscode + foto + ".jpg";
     const std::string eerste = AfbeeldingMap + eersteNaam;
     const std::string tweede = AfbeeldingMap + tweedeNaam;
-    const bool eersteBestaat = fs::AfbeeldingBestaat(AfbeeldingBestanden, eersteNaam, eerste);
-    const bool tweedeBestaat = fs::AfbeeldingBestaat(AfbeeldingBestanden, tweedeNaam, tweede);
+    const bool eersteBestaat = AfbeeldingBestaat(eersteNaam, eerste);
+    const bool tweedeBestaat = AfbeeldingBestaat(tweedeNaam, tweede);
     if (p.MetFoto == "ja") {
         if (!eersteBestaat && !tweedeBestaat)
             VerschilSchrijven("afbeelding foto ontbreekt " + AfbeeldingMap + codes.Naamcode + " ... " + foto +

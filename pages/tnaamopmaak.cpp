@@ -1,10 +1,10 @@
 #include "pages/tnaamopmaak.h"
 
-#include "data/tvars.h"
-#include "data/tekst.h"
-#include "data/namen.h"
 #include "data/datums.h"
 #include "data/html.h"
+#include "data/namen.h"
+#include "data/tekst.h"
+#include "data/tvars.h"
 #include "import/woordlijsten.h"
 #include "platform/klok.h"
 #include "platform/tekst1252.h"

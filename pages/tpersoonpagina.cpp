@@ -1,10 +1,11 @@
 #include "pages/tpersoonpagina.h"
 
-#include "data/globalen.h"
-#include "data/tvars.h"
-#include "data/namen.h"
+#include "data/afbeeldingen.h"
 #include "data/datums.h"
+#include "data/globalen.h"
 #include "data/html.h"
+#include "data/namen.h"
+#include "data/tvars.h"
 #include "import/woordlijsten.h"
 #include "pages/tnaamopmaak.h"
 #include "platform/bestanden.h"
@@ -104,11 +105,8 @@ bool PaginaVoet(const std::string& insprong, const std::string& bron, const std:
 }
 
 std::string AfbeeldingKnop(std::int32_t persoon) {
-    const std::string& bestand = Personen[persoon].AfbeeldingBestand;
-    if (IsLeeg(bestand)) return {};
-    // With an image folder the cards lie in subfolders named after their first character.
-    const std::string pad = AfbeeldingBestanden + "/" + bestand.substr(0, 1) + "/" + bestand;
-    if (!fs::AfbeeldingBestaat(AfbeeldingBestanden, bestand, pad) ||
+    if (IsLeeg(Personen[persoon].AfbeeldingBestand)) return {};
+    if (VensterKaartAfbeelding(Personen[persoon]).empty() ||
         !fs::BestandBestaat(ProgrammaMap + KnopAfbeelding))
         return {};
     return "<A HREF=\"#" + std::to_string(persoon) + "\"><IMG BORDER=\"0\" SRC=\"" + ProgrammaMap +

@@ -1,8 +1,8 @@
 #include "pages/trelatiepagina.h"
 
-#include "data/tvars.h"
-#include "data/namen.h"
 #include "data/html.h"
+#include "data/namen.h"
+#include "data/tvars.h"
 #include "import/woordlijsten.h"
 #include "pages/tnaamopmaak.h"
 #include "pages/tpersoonpagina.h"

@@ -544,43 +544,8 @@ bool BestandBestaat(const std::string& pad1252) {
     return s == Soort::Bestand || s == Soort::Anders;
 }
 
-namespace {
-
-bool HeeftOuderDeel(std::string_view pad) {
-    std::size_t begin = 0;
-    for (;;) {
-        const std::size_t eind = EersteVan(pad, "/\\", begin);
-        if (pad.substr(begin, eind == std::string_view::npos ? std::string_view::npos : eind - begin) == "..")
-            return true;
-        if (eind == std::string_view::npos) return false;
-        begin = eind + 1;
-    }
-}
-
-bool IsBlanco(std::string_view s) {
-    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; });
-}
-
-bool IsScheidingsteken(char c) {
-    return c == '/' || c == '\\';
-}
-
-// Does `pad` begin with `map`, either separator counting as the other?
-bool BeginMetMap(std::string_view pad, std::string_view map) {
-    if (pad.size() < map.size()) return false;
-    for (std::size_t i = 0; i < map.size(); ++i)
-        if (pad[i] != map[i] && !(IsScheidingsteken(pad[i]) && IsScheidingsteken(map[i]))) return false;
-    return true;
-}
-
-} // namespace
-
-bool AfbeeldingBestaat(const std::string& scansMap, const std::string& veld, const std::string& pad) {
-    if (IsBlanco(scansMap) || veld.empty() || IsScheidingsteken(veld[0])) return false;
-    if (!BeginMetMap(pad, scansMap) || HeeftOuderDeel(veld) ||
-        HeeftOuderDeel(std::string_view(pad).substr(scansMap.size())))
-        return false;
-    return Los(pad).soort == Soort::Bestand;
+bool GewoonBestandBestaat(const std::string& pad1252) {
+    return Los(pad1252).soort == Soort::Bestand;
 }
 
 bool MapBestaat(const std::string& pad1252) {

@@ -32,13 +32,8 @@ bool Verwijder(const std::string& pad1252);
 bool Kopieer(const std::string& bron1252, const std::string& doel1252);
 std::uintmax_t Grootte(const std::string& pad1252);
 
-// A card image as the collection file names it: `veld` is the image field, `pad` the path the
-// caller composed from the scans folder `scansMap` and that field. A collection may come from
-// someone else, so an image is looked up only inside the scans folder: a scans folder is set,
-// the field does not start with a separator, neither the field nor the composed part below the
-// folder holds a ".." component, and `pad` names a regular file (no device, pipe or folder; a
-// link to one is followed). False means the image counts as missing.
-bool AfbeeldingBestaat(const std::string& scansMap, const std::string& veld, const std::string& pad);
+// A regular file: no folder, device or pipe (a link to one is followed).
+bool GewoonBestandBestaat(const std::string& pad1252);
 
 struct Item {
     std::string naam; // Windows-1252

@@ -3,10 +3,10 @@
 // the image window.
 #include "ui/tfrmgedenkjes.h"
 
-#include "data/tvars.h"
 #include "data/tekst.h"
-#include "import/status.h"
+#include "data/tvars.h"
 #include "htmlview/thtmllite.h"
+#include "import/status.h"
 #include "import/woordlijsten.h"
 #include "pages/tpersoonpagina.h"
 #include "pages/trelatiepagina.h"

@@ -1,7 +1,7 @@
 #include "ui/lijstregels.h"
 
-#include "data/tvars.h"
 #include "data/tekst.h"
+#include "data/tvars.h"
 #include "platform/sorteren.h"
 #include "platform/tekst1252.h"
 

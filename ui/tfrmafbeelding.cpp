@@ -1,5 +1,6 @@
 #include "ui/tfrmafbeelding.h"
 
+#include "data/afbeeldingen.h"
 #include "data/tvars.h"
 #include "htmlview/bestandsinhoud.h"
 #include "platform/bestanden.h"
@@ -19,9 +20,8 @@
 #include <QVBoxLayout>
 
 std::string AfbeeldingPad(std::int32_t persoon) {
-    const std::string& bestand = gdk::Personen[persoon].AfbeeldingBestand;
-    if (gdk::Trim(gdk::AfbeeldingBestanden).empty()) return bestand;
-    return gdk::AfbeeldingBestanden + "/" + bestand.substr(0, 1) + "/" + bestand;
+    const gdk::recPersoon& p = gdk::Personen[persoon];
+    return gdk::VensterKaartMap(p) + p.AfbeeldingBestand;
 }
 
 namespace {
@@ -116,8 +116,7 @@ void TfrmAfbeelding::FormCreate(std::int32_t persoon) {
     QString fout;
     // Only a card inside the scans folder is shown: a collection from someone else must not
     // open any file of this computer, nor a device that never ends.
-    const bool inScans =
-        gdk::fs::AfbeeldingBestaat(gdk::AfbeeldingBestanden, gdk::Personen[persoon].AfbeeldingBestand, Pad);
+    const bool inScans = gdk::AfbeeldingBestaat(gdk::Personen[persoon].AfbeeldingBestand, Pad);
     if (!inScans) fout = OntbreektMelding(Pad);
     if (!inScans || !LaadAfbeelding(Pad, beeld, fout)) {
         // This window is not shown yet and stands at the screen's corner: the message is centred

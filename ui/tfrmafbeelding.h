@@ -56,8 +56,8 @@ class TfrmAfbeelding : public QDialog {
     void FormCreate(std::int32_t persoon);
 };
 
-// The path of a person's card image: in the image folder's subfolder named after the first
-// character of the file name, or the file name alone without an image folder.
+// The path of a person's card image: in the scans folder's subfolder of the card (VensterKaartMap), or
+// the file name alone without a scans folder.
 std::string AfbeeldingPad(std::int32_t persoon);
 
 // Loads a picture file (JPEG through libjpeg, other formats through Qt). False with a message.

@@ -1,8 +1,8 @@
 #include "import/controles.h"
 
 #include "data/globalen.h"
-#include "data/tvars.h"
 #include "data/tekst.h"
+#include "data/tvars.h"
 #include "import/tgdkimport.h"
 #include "import/woordlijsten.h"
 #include "platform/gebruiker_opname.h"

@@ -20,6 +20,7 @@ class Afbeelding : public ::testing::Test {
         gdk::LeegOpslag();
         ASSERT_TRUE(gdk::Personen.Nieuw());
         gdk::AfbeeldingBestanden = map.tekst() + "/scans";
+        gdk::NiveauAfbeeldingBestanden = 0;
         const QRect werk = QGuiApplication::primaryScreen()->availableGeometry();
         W = static_cast<int>(werk.width() * 0.75);
         H = static_cast<int>(werk.height() * 0.75);
@@ -27,6 +28,7 @@ class Afbeelding : public ::testing::Test {
     void TearDown() override {
         gdk::LeegOpslag();
         gdk::AfbeeldingBestanden.clear();
+        gdk::NiveauAfbeeldingBestanden = -1;
     }
     // A picture of the card of person 1, in the image folder's letter subfolder.
     void Kaart(const std::string& naam, const QByteArray& inhoud) {
@@ -114,6 +116,13 @@ TEST_F(Afbeelding, GreyJpeg) {
 TEST_F(Afbeelding, PathFollowsTheImageFolderRule) {
     gdk::Personen.Wijzig(1).AfbeeldingBestand = "Kok.jpg";
     EXPECT_EQ(AfbeeldingPad(1), map.tekst() + "/scans/K/Kok.jpg");
+    // The folder scheme is the one of the checks and the sites, at every level.
+    gdk::Personen.Wijzig(1).Achternaam = "van 't Kok";
+    gdk::NiveauAfbeeldingBestanden = 1;
+    EXPECT_EQ(AfbeeldingPad(1), map.tekst() + "/scans/K/Ko/Kok.jpg");
+    gdk::NiveauAfbeeldingBestanden = 2;
+    EXPECT_EQ(AfbeeldingPad(1), map.tekst() + "/scans/K/vantKok/Kok.jpg");
+    gdk::NiveauAfbeeldingBestanden = 0;
     // Letter case of folder and file need not match the disk.
     map.Schrijf("scans/k/KOK.JPG", Beeld(30, 20, "JPG").toStdString());
     auto frm = Open();
