@@ -4,6 +4,7 @@
 #include "platform/gebruiker_stderr.h"
 #include "platform/register.h"
 #include "platform/tekst1252.h"
+#include "settings/instellingen.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -29,12 +30,15 @@ const char* const HulpTekst =
     "\n"
     "opties:\n"
     "  --register BESTAND     het registerbestand (anders $GEDENKJES_REGISTRY, anders\n"
-    "                         $XDG_CONFIG_HOME/gedenkjes/HKEY_CURRENT_USER.reg)\n"
+    "                         $XDG_CONFIG_HOME/gedenkjes/HKEY_CURRENT_USER.reg): REGEDIT4, of\n"
+    "                         \"Windows Registry Editor Version 5.00\" in UTF-16 of UTF-8\n"
     "  --programmamap MAP     de programmamap met Tussenvoegsel.txt, UitvoerTekst.txt en tool/\n"
     "                         (anders $GEDENKJES_PROGRAMMAMAP, anders de map van het programma)\n"
     "  --help                 deze tekst\n"
     "\n"
-    "Elke opdracht voert eerst de activering uit (woordlijsten, voorinstellingen, instellingen).\n"
+    "Elke opdracht voert eerst de activering uit (woordlijsten, voorinstellingen, instellingen);\n"
+    "een registerbestand dat niet te lezen is, wordt eerst in een melding genoemd en blijft\n"
+    "ongewijzigd; de instellingen krijgen dan hun standaardwaarde.\n"
     "Statusteksten gaan als 'links: ' en 'rechts: ' regels naar standaardfout, meldingen als\n"
     "'melding: '. Pagina's gaan ongewijzigd (Windows-1252) naar standaarduitvoer.\n"
     "\n"
@@ -86,6 +90,7 @@ int VoerOpdrachtUit(const std::vector<std::string>& args) {
         const auto gevonden = Opdrachten().find(args[i]);
         if (gevonden == Opdrachten().end()) throw GebruikFout{"Onbekende opdracht '" + args[i] + "'."};
         const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
+        MeldOnleesbareInstellingen();
         return gevonden->second(rest);
     } catch (const GebruikFout& f) {
         std::cerr << "gedenkjes-cli: " << f.melding << "\n";

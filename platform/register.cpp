@@ -1,6 +1,7 @@
 #include "platform/register.h"
 
 #include "platform/bestanden.h"
+#include "platform/register_vorm.h"
 #include "platform/tekst1252.h"
 
 #include <cerrno>
@@ -19,6 +20,9 @@ namespace gdk::reg {
 namespace {
 
 const char kKop[] = "REGEDIT4";
+// What Windows' registry editor heads its exports with since it writes them in UTF-16; the keys
+// and values below it are written as below "REGEDIT4".
+const char kKop5[] = "Windows Registry Editor Version 5.00";
 const char kHive[] = "HKEY_CURRENT_USER";
 
 std::string vasteBestand;
@@ -37,9 +41,10 @@ struct Regel {
 };
 
 struct Inhoud {
-    bool leesbaar = true; // false: not a registry file; never written over
+    bool leesbaar = true;      // false: not read, or not a registry file; never written over
+    bool geenRegister = false; // read, but in no form of a registry file
     bool heeftKop = false;
-    bool bom = false; // a UTF-8 byte-order mark, kept for the editor that wrote it
+    Codering codering = Codering::Utf8; // kept for the editor that wrote it
     std::string regeleinde = "\n";
     std::vector<Regel> regels;
 };
@@ -188,16 +193,14 @@ void LeesRegel(Regel& r, int& sectie, int index) {
 
 Inhoud Ontleed(const std::string& bytes) {
     Inhoud in;
-    std::string_view s = bytes;
-    if (s.substr(0, 3) == "\xEF\xBB\xBF") {
-        s.remove_prefix(3);
-        in.bom = true;
-    }
-    // Not text: a binary file or another encoding (UTF-16 has NUL bytes).
-    if (s.find('\0') != std::string_view::npos) {
+    const std::optional<Tekst> tekst = Decodeer(bytes);
+    if (!tekst) {
         in.leesbaar = false;
+        in.geenRegister = true;
         return in;
     }
+    in.codering = tekst->codering;
+    const std::string_view s = tekst->utf8;
     // Lines end at LF, CR LF or a lone CR (old Mac editors); the file keeps the first one's kind.
     const std::size_t eersteEinde = s.find_first_of("\r\n");
     if (eersteEinde != std::string_view::npos && s[eersteEinde] == '\r')
@@ -215,9 +218,10 @@ Inhoud Ontleed(const std::string& bytes) {
         if (!in.heeftKop) {
             const std::string_view t = Trim(r.tekst);
             if (t.empty()) continue;
-            if (t != kKop) {
+            if (t != kKop && t != kKop5) {
                 // Something else than a registry file: it holds what it holds, untouched.
                 in.leesbaar = false;
+                in.geenRegister = true;
                 in.regels.clear();
                 return in;
             }
@@ -419,7 +423,9 @@ bool Wijzig(Inhoud& in, const std::string& sleutel, const std::string& naam, con
         } else {
             if (!in.heeftKop) {
                 schuif(0);
-                in.regels.insert(in.regels.begin(), RegelVan(kKop));
+                // A file in UTF-16 is one of the registry editor's, which heads those so.
+                const bool utf16 = in.codering == Codering::Utf16Le || in.codering == Codering::Utf16Be;
+                in.regels.insert(in.regels.begin(), RegelVan(utf16 ? kKop5 : kKop));
                 in.regels.front().soort = Soort::Kop;
                 in.heeftKop = true;
             }
@@ -437,11 +443,12 @@ bool Wijzig(Inhoud& in, const std::string& sleutel, const std::string& naam, con
 
 bool SchrijfInhoud(const Inhoud& in) {
     // A file cut short may end without a line end; every line gets one now.
-    std::string bytes = in.bom ? "\xEF\xBB\xBF" : "";
+    std::string tekst;
     for (const Regel& r : in.regels)
-        bytes += r.tekst + in.regeleinde;
+        tekst += r.tekst + in.regeleinde;
+    const std::optional<std::string> bytes = Codeer(tekst, in.codering);
     geheugen.geldig = false;
-    return SchrijfBestand(RegisterBestand(), bytes);
+    return bytes && SchrijfBestand(RegisterBestand(), *bytes);
 }
 
 // The content a SchrijfBundel gathers, from its first write on.
@@ -506,6 +513,12 @@ bool SchrijfBundel::Sluit() {
     eigen_ = false;
     const std::unique_ptr<Bundel> b(std::exchange(bundel, nullptr));
     return !b->gewijzigd || SchrijfInhoud(*b->inhoud);
+}
+
+Leesbaarheid RegisterLeesbaarheid() {
+    const Inhoud& in = Laad();
+    if (in.leesbaar) return Leesbaarheid::Gelezen;
+    return in.geenRegister ? Leesbaarheid::GeenRegister : Leesbaarheid::NietTeLezen;
 }
 
 bool SleutelBestaat(const std::string& sleutel) {

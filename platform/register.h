@@ -1,8 +1,10 @@
 #pragma once
-// HKEY_CURRENT_USER as a REGEDIT4 text file (UTF-8 on disk, Windows-1252 at this interface).
+// HKEY_CURRENT_USER as a registry text file, Windows-1252 at this interface. On disk: headed
+// "REGEDIT4" or "Windows Registry Editor Version 5.00", in UTF-8 or, as Windows' registry editor
+// writes it, UTF-16 with its byte-order mark; a rewrite keeps the file's header and encoding.
 // Key and value names compare case-insensitively; a value of the wrong type reads as absent.
-// Unknown lines are kept on rewrite; writes go to a temporary file renamed into place; a file
-// that cannot be parsed at all reads as empty and is never overwritten with less.
+// Unknown lines (hex: values, comments) are kept on rewrite; writes go to a temporary file
+// renamed into place; a file that cannot be parsed at all reads as empty and is never overwritten.
 // Location: ZetRegisterBestand (the CLI's --register), else $GEDENKJES_REGISTRY, else
 // $XDG_CONFIG_HOME/gedenkjes/HKEY_CURRENT_USER.reg (default ~/.config/...).
 #include <cstdint>
@@ -13,6 +15,12 @@ namespace gdk::reg {
 
 std::string RegisterBestand();
 void ZetRegisterBestand(const std::string& pad); // empty: back to the environment rule
+
+// What the last read found. Gelezen also when the file is missing or empty (free to fill);
+// NietTeLezen: something is there that cannot be opened (a folder, a pipe, no permission);
+// GeenRegister: read, but in no form of a registry file. The last two read as empty.
+enum class Leesbaarheid { Gelezen, NietTeLezen, GeenRegister };
+Leesbaarheid RegisterLeesbaarheid();
 
 // `sleutel` is the path below HKEY_CURRENT_USER, e.g. "Software\\Velmoran\\Gedenkje\\4.00\\OptiesCode".
 bool SleutelBestaat(const std::string& sleutel);

@@ -1,5 +1,6 @@
 #include "settings/instellingen.h"
 
+#include "platform/gebruiker.h"
 #include "platform/register.h"
 #include "platform/tekst1252.h"
 
@@ -270,6 +271,17 @@ void LeesExtraInstellingen() {
         const std::string waarde = lees.ReadString(RegisterBasis, e.naam, "OptiesExtra");
         *e.waarde = IsLeeg(waarde) ? std::string(e.standaard) : waarde;
     }
+}
+
+void MeldOnleesbareInstellingen() {
+    const reg::Leesbaarheid staat = reg::RegisterLeesbaarheid();
+    if (staat == reg::Leesbaarheid::Gelezen) return;
+    const std::string reden =
+        staat == reg::Leesbaarheid::GeenRegister
+            ? "het is geen registerbestand (REGEDIT4 of Windows Registry Editor Version 5.00)"
+            : "het is geen gewoon bestand of u mag het niet lezen";
+    UI().Melding("Het instellingenbestand " + VanUtf8(reg::RegisterBestand()) + " kon niet gelezen worden: " +
+                 reden + ". De standaardinstellingen worden gebruikt en het bestand blijft ongewijzigd.");
 }
 
 std::string InstellingenOverzicht() {

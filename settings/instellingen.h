@@ -70,6 +70,10 @@ void LeesInstellingen();
 void SchrijfInstellingen();
 void LeesExtraInstellingen();
 
+// At start-up: tells the user once, through UI(), when the settings file is there but cannot be
+// read, so that the defaults in force come as no surprise. Silent when it is missing or read.
+void MeldOnleesbareInstellingen();
+
 // Every setting as "Section\Name=value" lines in the order of the store (OptiesExtra, then
 // Programma\Email and Velmoran\Homepage last), booleans as 1 or 0, Windows-1252.
 std::string InstellingenOverzicht();

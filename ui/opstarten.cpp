@@ -1,5 +1,6 @@
 #include "ui/opstarten.h"
 
+#include "settings/instellingen.h"
 #include "settings/programmagegevens.h"
 #include "ui/tfrmgedenkjes.h"
 
@@ -34,6 +35,9 @@ std::unique_ptr<TfrmGedenkjes> Opstarten() {
     // missing; they must be there before the first activation reads the addresses.
     gdk::ProgrammagegevensInstalleren();
     auto frmGedenkjes = std::make_unique<TfrmGedenkjes>();
+    // Before the window shows: it then opens, and is the active window, with the defaults the
+    // message announces.
+    gdk::MeldOnleesbareInstellingen();
     frmGedenkjes->show();
     return frmGedenkjes;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What the program does when it starts, before its event loop: the application's name, Qt's own
-// texts in Dutch, the program's and maker's values in the registry, and the main window shown.
+// texts in Dutch, the program's and maker's values in the registry, a message when the settings
+// file cannot be read, and the main window shown.
 #include <memory>
 
 class TfrmGedenkjes;

@@ -1,7 +1,9 @@
 // The settings command, run as the built program with a registry file of the test's own.
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
@@ -9,7 +11,9 @@
 namespace {
 
 using gdk::test::LeesBestand;
+using gdk::test::MetCrLf;
 using gdk::test::TijdelijkeMap;
+using gdk::test::Utf16MetMerk;
 
 struct Uitkomst {
     int status = -1;
@@ -174,6 +178,82 @@ TEST_F(CliOpties, GarbageLinesDoNotHideTheWellFormedValues) {
     EXPECT_EQ(Waarde(u.uit, "OptiesExtra\\t2AfbeeldingWidth"), "50%");
     // Reading never writes the registry.
     EXPECT_EQ(LeesBestand(Register()), inhoud);
+}
+
+// A collector's settings as this program writes them, and as Windows' registry editor exported
+// them there: in UTF-16 of either byte order or in UTF-8, headed "Windows Registry Editor Version
+// 5.00", with CR LF and values of its own types in between.
+TEST_F(CliOpties, SettingsExportedByTheRegistryEditorReadAsTheSameRegedit4File) {
+    const std::string waarden =
+        "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen]\n"
+        "\"AfbeeldingBestanden\"=\"/home/an/Zo\xC3\xAB \\\"scans\\\"\"\n"
+        "\"NiveauAfbeeldingBestanden\"=dword:00000002\n"
+        "\n"
+        "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren]\n"
+        "\"ZoekpaginaMaken\"=dword:00000001\n"
+        "\n"
+        "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesExtra]\n"
+        "\"t2AfbeeldingWidth\"=\"50%\"\n";
+    const std::string eigenTypen =
+        "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\Programma]\n"
+        "\"Map\"=hex(2):25,00,48,00,4f,00,4d,00,45,00,25,00,5c,00,47,00,65,00,64,00,65,\\\n"
+        "  00,6e,00,6b,00,6a,00,65,00,73,00,00,00\n"
+        "\"Recent\"=hex(7):61,00,2e,00,67,00,64,00,6b,00,00,00,00,00\n"
+        "\n";
+    SchrijfRegister("REGEDIT4\n\n" + waarden);
+    const Uitkomst regedit4 = Start("opties");
+    ASSERT_EQ(regedit4.status, 0);
+    ASSERT_EQ(Waarde(regedit4.uit, "OptiesAlgemeen\\AfbeeldingBestanden"), "/home/an/Zo\xC3\xAB \"scans\"");
+    ASSERT_EQ(Waarde(regedit4.uit, "OptiesBijUitvoeren\\ZoekpaginaMaken"), "1");
+
+    const std::string versie5 = MetCrLf("Windows Registry Editor Version 5.00\n\n" + eigenTypen + waarden);
+    const struct {
+        const char* naam;
+        std::string inhoud;
+    } vormen[] = {
+        {"UTF-16 LE", Utf16MetMerk(versie5)},
+        {"UTF-16 BE", Utf16MetMerk(versie5, true)},
+        {"UTF-8", versie5},
+    };
+    for (const auto& v : vormen) {
+        SchrijfRegister(v.inhoud);
+        const Uitkomst u = Start("opties");
+        EXPECT_EQ(u.status, 0) << v.naam;
+        EXPECT_EQ(u.uit, regedit4.uit) << v.naam;
+        EXPECT_EQ(u.fout, regedit4.fout) << v.naam;
+        EXPECT_EQ(LeesBestand(Register()), v.inhoud) << v.naam;
+    }
+}
+
+// A settings file that cannot be read is named once, before the command's own lines; the
+// defaults are used and the file stays as it is.
+TEST_F(CliOpties, AnUnreadableSettingsFileIsReportedOnceAndLeftAlone) {
+    const std::string boodschappen = "mijn boodschappenlijst\r\n";
+    const struct {
+        bool map; // a folder under the settings name, else a shopping list
+        const char* reden;
+    } gevallen[] = {
+        {false, "het is geen registerbestand (REGEDIT4 of Windows Registry Editor Version 5.00)"},
+        {true, "het is geen gewoon bestand of u mag het niet lezen"},
+    };
+    for (const auto& g : gevallen) {
+        if (g.map) {
+            std::filesystem::remove(Register());
+            std::filesystem::create_directory(Register());
+        } else {
+            SchrijfRegister(boodschappen);
+        }
+        const Uitkomst u = Start("opties");
+        EXPECT_EQ(u.status, 0) << g.reden;
+        EXPECT_EQ(u.uit, ZonderRegister) << g.reden;
+        EXPECT_EQ(u.fout,
+                  "melding: Het instellingenbestand " + Register() + " kon niet gelezen worden: " + g.reden +
+                      ". De standaardinstellingen worden gebruikt en het bestand blijft ongewijzigd.\n"
+                      "links:   \nrechts:   \n");
+        if (!g.map) {
+            EXPECT_EQ(LeesBestand(Register()), boodschappen);
+        }
+    }
 }
 
 } // namespace

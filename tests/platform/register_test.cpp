@@ -1,9 +1,11 @@
 #include "platform/register.h"
 
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +15,7 @@ namespace {
 
 using test::LeesBestand;
 using test::TijdelijkeMap;
+using test::Utf16MetMerk;
 
 const std::string kCode = "Software\\Velmoran\\Gedenkje\\4.00\\OptiesCode";
 const std::string kAlg = "Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen";
@@ -111,14 +114,19 @@ TEST_F(Register, ValueWithLineBreaksSurvives) {
 }
 
 TEST_F(Register, UnparsableFileReadsEmptyAndIsNeverOverwritten) {
+    const std::string regedit =
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n";
     const std::string gevallen[] = {
-        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\"A\"=\"b\"\r\n",
-        std::string("R\0E\0G\0E\0D\0I\0T\0004\0", 16),
+        std::string("R\0E\0G\0E\0D\0I\0T\0004\0", 16),   // UTF-16 without its mark
+        Utf16MetMerk(regedit + "\"A\"=\"b\"\r\n") + "x", // an odd byte at the end
+        Utf16MetMerk(regedit) + "\x3D\xD8" + Utf16MetMerk("\"A\"=\"b\"\r\n").substr(2), // a lone surrogate
         "mijn boodschappenlijst\n",
+        "Windows Registry Editor Version 4.00\n",
         std::string("\x89PNG\r\n\x1a\n\0\0\0", 11),
     };
     for (const std::string& inhoud : gevallen) {
         Bestand(inhoud);
+        EXPECT_EQ(RegisterLeesbaarheid(), Leesbaarheid::GeenRegister);
         EXPECT_EQ(LeesString("Software", "A"), std::nullopt);
         EXPECT_FALSE(SleutelBestaat("Software"));
         EXPECT_FALSE(SchrijfString(kAlg, "A", "b"));
@@ -130,6 +138,7 @@ TEST_F(Register, UnparsableFileReadsEmptyAndIsNeverOverwritten) {
 
 TEST_F(Register, EmptyFileIsFreeToFill) {
     Bestand("");
+    EXPECT_EQ(RegisterLeesbaarheid(), Leesbaarheid::Gelezen);
     EXPECT_EQ(LeesString(kAlg, "A"), std::nullopt);
     EXPECT_TRUE(SchrijfString(kAlg, "A", "b"));
     EXPECT_EQ(LeesString(kAlg, "A"), "b");
@@ -224,22 +233,40 @@ TEST_F(Register, SaveThroughALinkWritesItsTargetAndKeepsTheLink) {
     EXPECT_EQ(LeesInteger(kAlg, "Niveau"), 2);
 }
 
-TEST_F(Register, ByteOrderMarkAndLoneCarriageReturnsAreKept) {
+// A file goes back in the form it came in: encoding, byte-order mark, header and line ends, with
+// the registry editor's own value types (hex(2): over two lines) as they were.
+TEST_F(Register, ARewriteKeepsTheFilesEncodingHeaderAndLineEnds) {
+    const auto tekst = [](const std::string& kop, const std::string& eind, int niveau, bool plaats) {
+        std::string t = kop + eind + eind + "[HKEY_CURRENT_USER\\" + kAlg + "]" + eind +
+                        "\"Niveau\"=dword:0000000" + std::to_string(niveau) + eind +
+                        "\"Naam\"=\"Zo\xC3\xAB\"" + eind +
+                        "\"Pad\"=hex(2):25,00,48,00,4f,00,4d,00,45,00,25,00,\\" + eind + "  00,00" + eind +
+                        "; \xF0\x9F\x98\x80" + eind;
+        if (plaats) t += "\"Plaats\"=\"Li\xC3\xA8ge\"" + eind;
+        return t;
+    };
+    const std::string kop5 = "Windows Registry Editor Version 5.00";
+    const auto zo = [](const std::string& t) { return t; };
     struct {
         const char* naam;
-        std::string voor, na;
+        std::string kop, eind;
+        std::function<std::string(const std::string&)> vorm;
     } const gevallen[] = {
-        {"BOM",
-         "\xEF\xBB\xBFREGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + kAlg + "]\r\n\"Niveau\"=dword:00000001\r\n",
-         "\xEF\xBB\xBFREGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + kAlg + "]\r\n\"Niveau\"=dword:00000002\r\n"},
-        {"CR alleen", "REGEDIT4\r\r[HKEY_CURRENT_USER\\" + kAlg + "]\r\"Niveau\"=dword:00000001\r",
-         "REGEDIT4\r\r[HKEY_CURRENT_USER\\" + kAlg + "]\r\"Niveau\"=dword:00000002\r"},
+        {"REGEDIT4 in UTF-8 met merk", "REGEDIT4", "\r\n",
+         [](const std::string& t) { return "\xEF\xBB\xBF" + t; }},
+        {"REGEDIT4 met alleen CR", "REGEDIT4", "\r", zo},
+        {"5.00 in UTF-8", kop5, "\r\n", zo},
+        {"5.00 in UTF-16 LE", kop5, "\r\n", [](const std::string& t) { return Utf16MetMerk(t); }},
+        {"5.00 in UTF-16 BE", kop5, "\n", [](const std::string& t) { return Utf16MetMerk(t, true); }},
     };
     for (const auto& g : gevallen) {
-        Bestand(g.voor);
+        Bestand(g.vorm(tekst(g.kop, g.eind, 1, false)));
         EXPECT_EQ(LeesInteger(kAlg, "Niveau"), 1) << g.naam;
+        EXPECT_EQ(LeesString(kAlg, "Naam"), "Zo\xEB") << g.naam;
+        EXPECT_EQ(LeesString(kAlg, "Pad"), std::nullopt) << g.naam;
         EXPECT_TRUE(SchrijfInteger(kAlg, "Niveau", 2)) << g.naam;
-        EXPECT_EQ(LeesBestand(pad), g.na) << g.naam;
+        EXPECT_TRUE(SchrijfString(kAlg, "Plaats", "Li\xE8ge")) << g.naam;
+        EXPECT_EQ(LeesBestand(pad), g.vorm(tekst(g.kop, g.eind, 2, true))) << g.naam;
     }
 }
 
@@ -247,6 +274,7 @@ TEST_F(Register, APipeOrFolderUnderTheSettingsNameIsUnreadableAtOnce) {
     ASSERT_EQ(::mkfifo(pad.c_str(), 0600), 0);
     // Opening the pipe would wait for a writer that never comes; the test's time limit catches that.
     EXPECT_EQ(LeesInteger(kAlg, "Niveau"), std::nullopt);
+    EXPECT_EQ(RegisterLeesbaarheid(), Leesbaarheid::NietTeLezen);
     EXPECT_FALSE(SchrijfInteger(kAlg, "Niveau", 2));
     EXPECT_FALSE(SleutelBestaat(kAlg));
     EXPECT_EQ(std::filesystem::status(pad).type(), std::filesystem::file_type::fifo);

@@ -1,5 +1,7 @@
 #include "support/tekst.h"
 
+#include <unicode/unistr.h>
+
 namespace gdk::test {
 
 std::string Vervang(std::string s, const std::string& oud, const std::string& nieuw) {
@@ -22,6 +24,18 @@ std::string Quote(const std::string& s) {
     for (char c : s)
         q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
+}
+
+std::string Utf16MetMerk(const std::string& utf8, bool grootEinde) {
+    const icu::UnicodeString tekst = icu::UnicodeString::fromUTF8(utf8);
+    std::string uit = grootEinde ? "\xFE\xFF" : "\xFF\xFE";
+    for (int32_t i = 0; i < tekst.length(); ++i) {
+        const char16_t e = tekst.charAt(i);
+        const char hoog = static_cast<char>(e >> 8), laag = static_cast<char>(e & 0xFF);
+        uit += grootEinde ? hoog : laag;
+        uit += grootEinde ? laag : hoog;
+    }
+    return uit;
 }
 
 } // namespace gdk::test

@@ -13,4 +13,7 @@ std::string MetCrLf(const std::string& tekst);
 // `s` as one word for the shell, in single quotes.
 std::string Quote(const std::string& s);
 
+// `utf8` as UTF-16 bytes behind their byte-order mark, as Windows' registry editor writes files.
+std::string Utf16MetMerk(const std::string& utf8, bool grootEinde = false);
+
 } // namespace gdk::test

@@ -1,5 +1,6 @@
 // The program's start as main runs it: the About values written into an empty registry before the
-// first activation, captions without an application name, and Qt's own texts in Dutch.
+// first activation, a registry it may not write left alone, one it cannot read named, captions
+// without an application name, and Qt's own texts in Dutch.
 #include "ui/opstarten.h"
 
 #include "settings/programmagegevens.h"
@@ -18,6 +19,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace gdk::test {
@@ -85,32 +88,59 @@ TEST_F(Opstart, TheFirstActivationAlreadyFindsTheMakersAddresses) {
                                  QUrl(QString::fromLatin1(MakerHomepage))}));
 }
 
-// A registry that cannot be read or written: the values are simply not there.
+// A registry that cannot be read, or may not be written: the values are simply not there, the
+// file stays byte for byte and mode for mode as it was, and one that cannot be read is named.
 struct SlechtRegister {
     const char* naam;
     const char* inhoud; // null: a registry file in a place no one can create it
+    mode_t modus = 0644;
+    uid_t eigenaar = 0;          // 0: the test's own user; another one needs root
+    const char* reden = nullptr; // why the start-up says it could not read the file
 };
 
 class SlechteRegisters : public Opstart, public ::testing::WithParamInterface<SlechtRegister> {};
 
 TEST_P(SlechteRegisters, StartAndAboutWindowWithoutValues) {
     const SlechtRegister& g = GetParam();
+    struct stat voor {};
     if (g.inhoud) {
         Registreer(g.inhoud);
+        if (g.eigenaar && geteuid() != 0) GTEST_SKIP() << "only root gives a file to another user";
+        ASSERT_EQ(::chown(registerPad.c_str(), g.eigenaar ? g.eigenaar : geteuid(), getegid()), 0);
+        ASSERT_EQ(::chmod(registerPad.c_str(), g.modus), 0);
+        ASSERT_EQ(::stat(registerPad.c_str(), &voor), 0);
     } else {
         setenv("GEDENKJES_REGISTRY", "/proc/gedenkjes/HKEY_CURRENT_USER.reg", 1);
     }
-    Start();
+    {
+        Meldingen meldingen;
+        Start();
+        QStringList verwacht;
+        if (g.reden)
+            verwacht << QString::fromStdString("Het instellingenbestand " + registerPad +
+                                               " kon niet gelezen worden: " + g.reden +
+                                               ". De standaardinstellingen worden gebruikt en het bestand "
+                                               "blijft ongewijzigd.");
+        EXPECT_EQ(meldingen.teksten, verwacht);
+    }
     EXPECT_EQ(Informatie(), QStringList({"", "versie ", "", "", ""}));
     if (g.inhoud) {
         EXPECT_EQ(LeesBestand(registerPad), g.inhoud);
+        struct stat na {};
+        ASSERT_EQ(::stat(registerPad.c_str(), &na), 0);
+        EXPECT_EQ(na.st_ino, voor.st_ino);
+        EXPECT_EQ(na.st_mode, voor.st_mode);
+        EXPECT_EQ(na.st_uid, voor.st_uid);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Registers, SlechteRegisters,
-                         ::testing::Values(SlechtRegister{"Onzin", "dit is geen register\r\n[[[\r\n"},
-                                           SlechtRegister{"Onschrijfbaar", nullptr}),
-                         [](const auto& geval) { return std::string(geval.param.naam); });
+INSTANTIATE_TEST_SUITE_P(
+    Registers, SlechteRegisters,
+    ::testing::Values(
+        SlechtRegister{"Onzin", "dit is geen register\r\n[[[\r\n", 0644, 0,
+                       "het is geen registerbestand (REGEDIT4 of Windows Registry Editor Version 5.00)"},
+        SlechtRegister{"Onschrijfbaar", nullptr}),
+    [](const auto& geval) { return std::string(geval.param.naam); });
 
 TEST_F(Opstart, NoApplicationDisplayNameIsAddedToTheCaptions) {
     Start();
