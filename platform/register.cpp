@@ -339,8 +339,29 @@ std::string Doelbestand(const std::string& pad) {
     return doel;
 }
 
+// Only its owner replaces the file, and only while the mode lets the owner write: a file made
+// read-only stays as it is, and another user's file (root's, say) never becomes the writer's.
+// Root is held to the mode as well, not to what it could override.
+bool MagVervangen(const struct stat& st) {
+    return S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & S_IWUSR) != 0;
+}
+
+// The new file gets the old one's owner, group and mode before it takes its place; a file
+// whose group cannot be kept is not replaced.
+bool NeemEigenaarEnModusOver(int fd, const struct stat& oud) {
+    struct stat nieuw {};
+    if (::fstat(fd, &nieuw) != 0) return false;
+    if ((nieuw.st_uid != oud.st_uid || nieuw.st_gid != oud.st_gid) &&
+        ::fchown(fd, oud.st_uid, oud.st_gid) != 0)
+        return false;
+    return ::fchmod(fd, oud.st_mode & 07777) == 0;
+}
+
 bool SchrijfBestand(const std::string& registerPad, const std::string& inhoud) {
     const std::string pad = Doelbestand(registerPad);
+    struct stat oud {};
+    const bool bestaat = ::stat(pad.c_str(), &oud) == 0;
+    if (bestaat ? !MagVervangen(oud) : errno != ENOENT) return false;
     if (!MaakMapVoor(pad)) return false;
     const std::size_t p = pad.find_last_of('/');
     const std::string map = p == std::string::npos ? "." : (p == 0 ? "/" : pad.substr(0, p));
@@ -357,8 +378,7 @@ bool SchrijfBestand(const std::string& registerPad, const std::string& inhoud) {
         else
             gedaan += static_cast<std::size_t>(n);
     }
-    struct stat oud {};
-    if (goed && ::stat(pad.c_str(), &oud) == 0) ::fchmod(fd, oud.st_mode & 07777);
+    if (goed && bestaat) goed = NeemEigenaarEnModusOver(fd, oud);
     if (goed && ::fsync(fd) != 0) goed = false;
     if (::close(fd) != 0) goed = false;
     if (goed && ::rename(tijdelijk.c_str(), pad.c_str()) != 0) goed = false;

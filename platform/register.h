@@ -3,8 +3,10 @@
 // "REGEDIT4" or "Windows Registry Editor Version 5.00", in UTF-8 or, as Windows' registry editor
 // writes it, UTF-16 with its byte-order mark; a rewrite keeps the file's header and encoding.
 // Key and value names compare case-insensitively; a value of the wrong type reads as absent.
-// Unknown lines (hex: values, comments) are kept on rewrite; writes go to a temporary file
-// renamed into place; a file that cannot be parsed at all reads as empty and is never overwritten.
+// Unknown lines (hex: values, comments) are kept on rewrite; writes go to a temporary file that
+// takes the old file's owner, group and mode and is renamed into place. A file that cannot be
+// parsed at all reads as empty and is never overwritten; neither is a file its owner may not
+// write, nor one of another user.
 // Location: ZetRegisterBestand (the CLI's --register), else $GEDENKJES_REGISTRY, else
 // $XDG_CONFIG_HOME/gedenkjes/HKEY_CURRENT_USER.reg (default ~/.config/...).
 #include <cstdint>

@@ -270,6 +270,42 @@ TEST_F(Register, ARewriteKeepsTheFilesEncodingHeaderAndLineEnds) {
     }
 }
 
+// A rewrite leaves the file as its owner set it up; a file its owner made read-only, or another
+// user's, is not replaced at all, by root neither.
+TEST_F(Register, ARewriteKeepsOwnerGroupAndModeAndLeavesAFileItMayNotWrite) {
+    struct {
+        const char* naam;
+        mode_t modus;
+        uid_t eigenaar; // 0: the test's own user; else needs root
+        gid_t groep;
+        bool vervangen;
+    } const gevallen[] = {
+        {"eigen, groep leest mee", 0640, 0, 4242, true},
+        {"alleen lezen", 0444, 0, 0, false},
+        {"van een ander", 0666, 4242, 0, false},
+    };
+    const std::string oud = "REGEDIT4\n\n[HKEY_CURRENT_USER\\S]\n\"A\"=\"1\"\n";
+    for (const auto& g : gevallen) {
+        if ((g.eigenaar || g.groep) && geteuid() != 0) continue;
+        Bestand(oud);
+        ASSERT_EQ(::chown(pad.c_str(), g.eigenaar ? g.eigenaar : geteuid(), g.groep ? g.groep : getegid()),
+                  0);
+        ASSERT_EQ(::chmod(pad.c_str(), g.modus), 0);
+        struct stat voor {};
+        ASSERT_EQ(::stat(pad.c_str(), &voor), 0);
+        EXPECT_EQ(SchrijfString("S", "A", "2"), g.vervangen) << g.naam;
+        EXPECT_EQ(LeesString("S", "A"), g.vervangen ? "2" : "1") << g.naam;
+        struct stat na {};
+        ASSERT_EQ(::stat(pad.c_str(), &na), 0);
+        EXPECT_EQ(na.st_ino != voor.st_ino, g.vervangen) << g.naam;
+        EXPECT_EQ(na.st_mode, voor.st_mode) << g.naam;
+        EXPECT_EQ(na.st_uid, voor.st_uid) << g.naam;
+        EXPECT_EQ(na.st_gid, voor.st_gid) << g.naam;
+        std::filesystem::remove(pad);
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(map.pad())); // no temporary left
+}
+
 TEST_F(Register, APipeOrFolderUnderTheSettingsNameIsUnreadableAtOnce) {
     ASSERT_EQ(::mkfifo(pad.c_str(), 0600), 0);
     // Opening the pipe would wait for a writer that never comes; the test's time limit catches that.

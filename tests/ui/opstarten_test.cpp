@@ -139,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SlechtRegister{"Onzin", "dit is geen register\r\n[[[\r\n", 0644, 0,
                        "het is geen registerbestand (REGEDIT4 of Windows Registry Editor Version 5.00)"},
-        SlechtRegister{"Onschrijfbaar", nullptr}),
+        SlechtRegister{"Onschrijfbaar", nullptr}, SlechtRegister{"AlleenLezen", "REGEDIT4\r\n", 0444},
+        SlechtRegister{"VanEenAnder", "REGEDIT4\r\n", 0666, 4242}),
     [](const auto& geval) { return std::string(geval.param.naam); });
 
 TEST_F(Opstart, NoApplicationDisplayNameIsAddedToTheCaptions) {
