@@ -11,7 +11,7 @@ here=$(pwd)
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-translations-l10n libicu-dev libjpeg-dev libgtest-dev
           libgmock-dev libbenchmark-dev xvfb xauth openbox xdotool imagemagick chromium python3
           fonts-dejavu-core fonts-urw-base35 desktop-file-utils appstream shared-mime-info dpkg-dev file
-          clang-format)
+          clang-format lintian)
 
 install_missing() {
     local missing=()
@@ -26,8 +26,26 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 }
 
+# True when the two folders are one (links resolved); false when the first does not exist.
+same_folder() { [ -d "$1" ] && [ "$(cd "$1" && pwd -P)" = "$(cd "$2" && pwd -P)" ]; }
+
+# A build/ folder configured for another tree (a tree copied or moved with its build/ folder)
+# makes cmake refuse to run; such a folder is started afresh.
+fresh_build_folder() {
+    local cache=build/CMakeCache.txt
+    [ -f "$cache" ] || return 0
+    local source_dir build_dir
+    source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$cache")
+    build_dir=$(sed -n 's/^CMAKE_CACHEFILE_DIR:INTERNAL=//p' "$cache")
+    if ! same_folder "$source_dir" . || ! same_folder "$build_dir" build; then
+        echo "build.sh: build/ was configured for $source_dir; starting it afresh" >&2
+        rm -rf build
+    fi
+}
+
 build() {
     install_missing
+    fresh_build_folder
     cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build -j"$(nproc)"
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack into a temporary folder (nothing is installed on the
 # system) and checks it as dpkg would see it: its name, the files it lists, the libraries its
-# control file depends on and its Dutch description.
+# control file depends on and its Dutch description; and as Debian's archive would: lintian
+# reports no error.
 #   pakket.sh BUILD_DIR
 set -uo pipefail
 build=$1
@@ -34,7 +35,9 @@ for regel in \
     "./usr/share/icons/hicolor/48x48/apps/nl.gedenkjes.Gedenkjes.png" \
     "./usr/share/icons/hicolor/256x256/apps/nl.gedenkjes.Gedenkjes.png" \
     "./usr/share/man/man1/gedenkjes.1.gz" \
-    "./usr/share/man/man1/gedenkjes-cli.1.gz"; do
+    "./usr/share/man/man1/gedenkjes-cli.1.gz" \
+    "./usr/share/doc/gedenkjes/copyright" \
+    "./usr/share/doc/gedenkjes/changelog.Debian.gz"; do
     grep -qxF "$regel" "$werk/paden.txt" || fout "het pakket mist $regel"
 done
 grep -q "^-rwxr-xr-x root/root .* ./usr/lib/gedenkjes/gedenkjes-cli$" "$werk/inhoud.txt" ||
@@ -55,6 +58,14 @@ done
 # Captured first: under pipefail, grep -q leaving early would kill dpkg-deb with SIGPIPE.
 beschrijving=$(veld Description)
 grep -q "bidprentjes" <<<"$beschrijving" || fout "geen Nederlandse beschrijving: $beschrijving"
+
+# Errors only: its warnings and notes (hardening flags, help pages beside the program) are
+# choices of this package. Lintian says it would rather not run as root; the tests here do.
+lintian --fail-on error "$deb" >"$werk/lintian.txt" 2>"$werk/lintian.err"
+if [ $? -ne 0 ] || grep -q "^E: " "$werk/lintian.txt"; then
+    cat "$werk/lintian.txt" "$werk/lintian.err"
+    fout "lintian meldt fouten"
+fi
 
 [ "$fouten" -eq 0 ] && { echo "pakket: alle controles geslaagd"; exit 0; }
 echo "pakket: $fouten controles mislukt"
