@@ -3,11 +3,11 @@
 #include "platform/bestanden.h"
 #include "platform/fout.h"
 #include "platform/gebruiker.h"
+#include "platform/kopieren.h"
 #include "platform/tekst1252.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <vector>
+#include <memory>
 
 namespace gdk {
 namespace {
@@ -17,13 +17,6 @@ std::string MapDeel(const std::string& pad) {
     const std::size_t p = LaatsteVan(pad, "/\\");
     return p == std::string::npos ? std::string() : pad.substr(0, p + 1);
 }
-
-struct Bestand {
-    std::FILE* f = nullptr;
-    ~Bestand() {
-        if (f) std::fclose(f);
-    }
-};
 
 } // namespace
 
@@ -38,27 +31,12 @@ bool TFileMan::KopieerBestand(const std::string& bron, const std::string& doel) 
         UI().Melding("De directorie " + doel + " is niet aanwezig.");
         return false;
     }
-    Bestand in, uit;
-    in.f = fs::OpenBestand(bron, "rb");
-    if (!in.f) throw IOFout("Het bestand " + bron + " kan niet gelezen worden.");
-    uit.f = fs::OpenBestand(doel, "wb");
-    if (!uit.f) throw IOFout("Het bestand " + doel + " kan niet aangemaakt worden.");
-    std::vector<char> blok(KopieerBlok);
-    for (;;) {
-        const std::size_t gelezen = std::fread(blok.data(), 1, blok.size(), in.f);
-        if (gelezen == 0) {
-            if (std::ferror(in.f)) throw IOFout("Het bestand " + bron + " kan niet gelezen worden.");
-            break;
-        }
-        if (std::fwrite(blok.data(), 1, gelezen, uit.f) < gelezen) {
-            fs::ControleerWeigering(doel, errno);
-            throw IOFout("Het bestand " + doel + " kan niet geschreven worden.");
-        }
-    }
-    std::FILE* f = uit.f;
-    uit.f = nullptr;
-    if (std::fclose(f) != 0) {
-        fs::ControleerWeigering(doel, errno);
+    // The copy itself is the file layer's: in the kernel, written once per export, a half copy
+    // removed. A refused write stops the export there (SchrijfWeigering); any other failure ends
+    // it as an input/output error, as a failed copy always did.
+    if (!fs::Kopieer(bron, doel)) {
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> lezen(fs::OpenBestand(bron), &std::fclose);
+        if (!lezen) throw IOFout("Het bestand " + bron + " kan niet gelezen worden.");
         throw IOFout("Het bestand " + doel + " kan niet geschreven worden.");
     }
     return true;

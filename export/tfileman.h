@@ -1,7 +1,7 @@
 #pragma once
 // The file copier of the site writers: copies the program's own files (backgrounds, banner,
-// desktop.ini) into a site, in blocks, with a message when the source or the target folder is
-// missing. May throw IOFout (KopieerBestand).
+// desktop.ini) into a site, with a message when the source or the target folder is missing.
+// May throw IOFout (KopieerBestand).
 #include <string>
 
 namespace gdk {
@@ -13,8 +13,5 @@ class TFileMan {
     // during the copy closes both files and throws IOFout: it ends the export.
     bool KopieerBestand(const std::string& bron, const std::string& doel);
 };
-
-// The block size of KopieerBestand: the system has always read 8193 bytes at a time.
-inline constexpr std::size_t KopieerBlok = 8193;
 
 } // namespace gdk

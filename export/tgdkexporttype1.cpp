@@ -19,6 +19,7 @@
 #include "platform/bestanden.h"
 #include "platform/fout.h"
 #include "platform/gebruiker.h"
+#include "platform/kopieren.h"
 #include "platform/sorteren.h"
 #include "platform/tekst1252.h"
 #include "platform/tekstbestand.h"

@@ -16,6 +16,7 @@
 #include "platform/fout.h"
 #include "platform/gebruiker.h"
 #include "platform/klok.h"
+#include "platform/kopieren.h"
 #include "platform/sorteren.h"
 #include "platform/tekst1252.h"
 #include "settings/instellingen.h"

@@ -13,6 +13,7 @@
 #include "platform/gebruiker.h"
 #include "platform/klok.h"
 #include "platform/tekst1252.h"
+#include "platform/weigering.h"
 #include "settings/instellingen.h"
 
 #include <string>

@@ -8,7 +8,7 @@
 bool LeesBestandsinhoud(const std::string& pad1252, QByteArray& inhoud) {
     inhoud.clear();
     if (!gdk::fs::BestandBestaat(pad1252)) return false;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(gdk::fs::OpenBestand(pad1252, "rb"), &std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(gdk::fs::OpenBestand(pad1252), &std::fclose);
     if (!f) return false;
     char blok[65536];
     for (;;) {

@@ -4,7 +4,7 @@
 // without terminator is a line; a final terminator adds no empty line. NUL bytes are kept.
 // Writing: lines end in CR LF, buffered, the file written once sequentially.
 // Paths are Windows-1252 texts and go through the resolver (bestanden.h).
-#include "platform/bestanden.h"
+#include "platform/uitvoerbestand.h"
 
 #include <cstdio>
 #include <memory>
@@ -43,14 +43,13 @@ class TekstLezer {
 class TekstSchrijver {
   public:
     TekstSchrijver() = default;
-    ~TekstSchrijver(); // closes without throwing
     TekstSchrijver(const TekstSchrijver&) = delete;
     TekstSchrijver& operator=(const TekstSchrijver&) = delete;
     // Creates (or truncates) the file; `toevoegen` appends instead. Returns false when it cannot.
-    // Below an export's own tree (fs::ExacteMapScope) the text is gathered in memory and written
-    // at Sluit in one call; a file written before in the same export only when its bytes differ.
+    // Below an export's own tree (fs::ExacteMapScope) a file written before in the same export
+    // is written again only when its bytes differ (uitvoerbestand.h).
     bool Open(const std::string& pad1252, bool toevoegen = false);
-    bool IsOpen() const { return bestand_ != nullptr || verzamelen_; }
+    bool IsOpen() const { return bestand_.IsOpen(); }
     // Writes `regel` and CR LF. Throws IOFout on a write error (disk full...).
     void Regel(std::string_view regel);
     // Writes bytes as they are, no line end.
@@ -59,19 +58,8 @@ class TekstSchrijver {
     void Sluit();
 
   private:
-    // Writes the whole blocks gathered so far (`totEinde`: all of it) to fd_ and records them in
-    // the print; false (errno set) when the disk takes less. What failed is dropped, as stdio would.
-    bool SchrijfBlokken(bool totEinde);
-    // Closes what is open, its text written as far as the disk takes it, without a word.
-    void SluitZonderMelding();
-
-    std::FILE* bestand_ = nullptr;
+    fs::Uitvoerbestand bestand_; // closes without a word when the writer goes
     std::string pad_;
-    std::string opSchijf_;    // set when the file lies in an export's own tree
-    bool verzamelen_ = false; // gathering in `buffer_` (in an export's own tree)
-    int fd_ = -1;             // the file created at Open; -1 while a rewrite waits for Sluit
-    std::string buffer_;
-    fs::Inhoudsafdruk afdruk_; // of what went to fd_ already
 };
 
 } // namespace gdk

@@ -7,6 +7,8 @@
 
 #include "export23.h"
 #include "platform/bestanden.h"
+#include "platform/kopieren.h"
+#include "platform/schrijfteller.h"
 
 #include <functional>
 

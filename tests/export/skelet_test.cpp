@@ -356,12 +356,12 @@ TEST(SiteMap, DerivedNamesThatWouldLeaveTheirFolder) {
         EXPECT_TRUE(IsVeiligeNaam(naam)) << naam;
 }
 
-TEST(TFileMan, CopiesInBlocksOf8193Bytes) {
+TEST(TFileMan, CopiesEveryByteWhateverTheSize) {
     TijdelijkeMap map;
     OpnameGebruiker ui;
     TFileMan fm;
-    for (std::size_t grootte :
-         {std::size_t{0}, std::size_t{1}, KopieerBlok, KopieerBlok + 1, 3 * KopieerBlok + 7}) {
+    constexpr std::size_t blok = 8193; // the block the copier once read at a time
+    for (std::size_t grootte : {std::size_t{0}, std::size_t{1}, blok, blok + 1, 3 * blok + 7}) {
         std::string inhoud(grootte, '\0');
         for (std::size_t i = 0; i < grootte; ++i)
             inhoud[i] = static_cast<char>(i * 31 + 7);

@@ -1,5 +1,9 @@
 #include "platform/bestanden.h"
 
+#include "platform/kopieren.h"
+#include "platform/uitvoerbestand.h"
+#include "platform/weigering.h"
+
 #include "platform/tekstbestand.h"
 #include "support/tijdelijke_map.h"
 
@@ -142,9 +146,9 @@ TEST_P(Resolver, CreatedEntriesAreFoundInAnyCase) {
     EXPECT_TRUE(BestandBestaat(Onder("Nieuw/Index.htm"))); // the very path first asked for
     EXPECT_TRUE(Kopieer(Onder("nieuw/index.htm"), Onder("Nieuw/Kopie.htm")));
     EXPECT_TRUE(BestandBestaat(Onder("nieuw/kopie.HTM")));
-    std::FILE* f = OpenBestand(Onder("nieuw/Los.bin"), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fclose(f);
+    Uitvoerbestand los;
+    ASSERT_TRUE(los.Open(Onder("nieuw/Los.bin")));
+    ASSERT_TRUE(los.Sluit());
     EXPECT_TRUE(BestandBestaat(Onder("NIEUW/los.BIN")));
 }
 

@@ -1,5 +1,9 @@
 #include "platform/tekstbestand.h"
 
+#include "platform/bestanden.h"
+#include "platform/schrijfteller.h"
+#include "platform/weigering.h"
+
 #include "support/fouten.h"
 #include "support/tijdelijke_map.h"
 
