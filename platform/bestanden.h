@@ -25,6 +25,9 @@ bool BestandBestaat(const std::string& pad1252); // a file (not a folder)
 bool MapBestaat(const std::string& pad1252);
 // Creates the folder with its missing parents (ForceDirectories). True when it exists afterwards.
 bool MaakMappen(const std::string& pad1252);
+// The same for a path on disk as the operating system takes it (not resolved), each folder made
+// with `modus`.
+bool MaakMappenOpSchijf(const std::string& opSchijf, unsigned modus = 0777);
 // Deletes a file, or a link (dangling or not) without touching its target; true when it is gone
 // afterwards.
 bool Verwijder(const std::string& pad1252);

@@ -3,6 +3,7 @@
 #include "platform/bestanden.h"
 #include "platform/register_vorm.h"
 #include "platform/tekst1252.h"
+#include "platform/uitvoerbestand.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -303,21 +304,10 @@ const Regel* ZoekWaarde(const Inhoud& in, const std::string& sleutel, const std:
     return nullptr;
 }
 
+// The settings are the user's own: a folder made for them is private.
 bool MaakMapVoor(const std::string& pad) {
     const std::size_t p = pad.find_last_of('/');
-    if (p == std::string::npos || p == 0) return true;
-    const std::string map = pad.substr(0, p);
-    for (std::size_t q = 1; q <= map.size(); ++q) {
-        if (q == map.size() || map[q] == '/') {
-            const std::string deel = map.substr(0, q);
-            if (::mkdir(deel.c_str(), 0700) == 0)
-                fs::MeldAangemaakt(deel, true);
-            else if (errno != EEXIST)
-                return false;
-        }
-    }
-    struct stat st {};
-    return ::stat(map.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    return p == std::string::npos || p == 0 || fs::MaakMappenOpSchijf(pad.substr(0, p), 0700);
 }
 
 // The whole file to a temporary file beside it, to disk, then renamed into place: a crash
@@ -368,16 +358,7 @@ bool SchrijfBestand(const std::string& registerPad, const std::string& inhoud) {
     std::string tijdelijk = map + "/.HKEY_CURRENT_USER.reg.XXXXXX";
     const int fd = ::mkstemp(tijdelijk.data());
     if (fd < 0) return false;
-    bool goed = true;
-    std::size_t gedaan = 0;
-    while (goed && gedaan < inhoud.size()) {
-        const ssize_t n = ::write(fd, inhoud.data() + gedaan, inhoud.size() - gedaan);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0)
-            goed = false;
-        else
-            gedaan += static_cast<std::size_t>(n);
-    }
+    bool goed = fs::SchrijfAlles(fd, inhoud);
     if (goed && bestaat) goed = NeemEigenaarEnModusOver(fd, oud);
     if (goed && ::fsync(fd) != 0) goed = false;
     if (::close(fd) != 0) goed = false;
