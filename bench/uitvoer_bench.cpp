@@ -10,9 +10,8 @@
 
 #include "data/globalen.h"
 #include "data/tvars.h"
-#include "export/tgdkexporttype1.h"
-#include "export/tgdkexporttype2.h"
-#include "export/tgdkexporttype3.h"
+#include "export/sessie.h"
+#include "export/uitvoeren.h"
 #include "import/inlezen.h"
 #include "import/woordlijsten.h"
 #include "settings/instellingen.h"
@@ -123,7 +122,10 @@ Ronde EenRonde(int type, const stdfs::path& uit) {
     const Rusage cpu = Gebruik();
     const auto begin = std::chrono::steady_clock::now();
     Perf("enable");
-    r.gelukt = type == 1 ? gdk::UitvoerenType1() : type == 2 ? gdk::UitvoerenType2() : gdk::UitvoerenType3();
+    {
+        gdk::UitvoerSessie sessie(type);
+        r.gelukt = gdk::UitvoerenLayout(sessie);
+    }
     Perf("disable");
     r.export_s = Seconden(begin);
     r.cpu = Verschil(Gebruik(), cpu);

@@ -9,9 +9,9 @@
 
 #include "data/globalen.h"
 #include "data/tvars.h"
-#include "export/tgdkexporttype1.h"
-#include "export/tgdkexporttype2.h"
-#include "export/tgdkexporttype3.h"
+#include "export/sessie.h"
+#include "export/type23.h"
+#include "export/uitvoeren.h"
 #include "export/zoekindex.h"
 #include "import/inlezen.h"
 #include "import/woordlijsten.h"
@@ -42,9 +42,8 @@ double Exporteer(int type, const stdfs::path& uit, bool zoeken) {
     gdk::UitvoerBestanden = uit.string();
     std::system("sync");
     const auto begin = std::chrono::steady_clock::now();
-    const bool gelukt = type == 1   ? gdk::UitvoerenType1()
-                        : type == 2 ? gdk::UitvoerenType2()
-                                    : gdk::UitvoerenType3();
+    gdk::UitvoerSessie sessie(type);
+    const bool gelukt = gdk::UitvoerenLayout(sessie);
     const double s = Seconden(begin);
     if (!gelukt) std::printf("type %d: export MISLUKT\n", type);
     return s;
@@ -57,18 +56,19 @@ double IndexAlleen(const stdfs::path& site) {
     for (int i = 1; i <= gdk::AantalPersonen; ++i) {
         const gdk::recPersoon& p = gdk::Personen[i];
         if (p.Nummer > 0 && !gdk::IsLeeg(p.AfbeeldingBestand))
-            regels.emplace_back(i, gdk::MaakIndexRegel(i, p.AfbeeldingBestand));
+            regels.emplace_back(i, gdk::MaakKaartIngang(i, p.AfbeeldingBestand).Regel());
     }
     stdfs::create_directories(site / "tool" / "script");
     gdk::ZoekpaginaMaken = true;
     std::system("sync");
     const auto begin = std::chrono::steady_clock::now();
-    gdk::ZoekKaarten.Begin(false);
+    gdk::ZoekIndex zoeken;
+    zoeken.Begin(false);
     for (const auto& [i, regel] : regels)
-        gdk::ZoekKaarten.VoegToe(i, regel,
-                                 "paginas/" + gdk::Personen[i].AfbeeldingBestand.substr(0, 1) + "/" +
-                                     gdk::Personen[i].AfbeeldingBestand + ".htm");
-    const bool gelukt = gdk::ZoekKaarten.Schrijf(site.string());
+        zoeken.VoegToe(i, regel,
+                       "paginas/" + gdk::Personen[i].AfbeeldingBestand.substr(0, 1) + "/" +
+                           gdk::Personen[i].AfbeeldingBestand + ".htm");
+    const bool gelukt = zoeken.Schrijf(site.string());
     const double s = Seconden(begin);
     if (!gelukt) std::printf("index alleen: MISLUKT\n");
     stdfs::remove_all(site);

@@ -1,5 +1,6 @@
 #include "export/letterpaginas.h"
 
+#include "export/skelet.h"
 #include "import/woordlijsten.h"
 #include "platform/fout.h"
 #include "platform/gebruiker.h"
@@ -10,64 +11,46 @@
 
 namespace gdk {
 
-std::vector<std::string> Regelbuffer;
-std::string Trefwoorden;
-
 namespace {
+
+// The head of a letter page (SchrijfKop below) is this many lines; a failed page is reported
+// with its count of lines.
+constexpr std::size_t KopRegels = 19;
 
 const char* const TdRegel = "      <TD CLASS=\"inhoud\" WIDTH=\"222\" VALIGN=\"top\">";
 
-int Groepen = 0;
-std::array<int, 4> Quota{};
-
-void Wis() {
-    Regelbuffer.clear();
-    Trefwoorden.clear();
-    Groepen = 0;
-    Quota = {};
-}
-
-void Voeg(std::string regel) {
-    Regelbuffer.push_back(std::move(regel));
-}
+// A letter page is assembled before it is written, because its column breaks depend on the
+// number of surname groups on it and its keyword line on the surnames: the body's lines, the
+// surnames joined by "," and the number of groups.
+struct Pagina {
+    std::vector<std::string> regels;
+    std::string trefwoorden;
+    int groepen = 0;
+    void Voeg(std::string regel) { regels.push_back(std::move(regel)); }
+};
 
 std::string PaginaPad(const std::string& w, char letter) {
     return w + "/inhoud" + std::string(1, AsciiKlein(letter)) + ".htm";
 }
 
-void VoegKopToe(char letter) {
+void SchrijfKop(TekstSchrijver& f, char letter, const std::string& trefwoorden) {
     const std::string l(1, letter);
-    Voeg("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">");
-    Voeg("<HTML>");
-    Voeg("<HEAD>");
-    Voeg("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">");
-    Voeg("<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie\">");
-    Voeg("<META NAME=\"description\" CONTENT=\"inhoudpagina " + l + " van Velmoran Genealogie\">");
-    Voeg("<META NAME=\"robots\" CONTENT=\"index, follow\">");
-    Voeg("<META NAME=\"generator\" CONTENT=\"Gedenkjes van Velmoran\">");
-    Voeg("<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" "
-         "SRC=\"tool/script/genealogie.js\"></SCRIPT>");
-    Voeg("<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"tool/script/genealogie.css\">");
-    Voeg("<TITLE>inhoud" + l + "</TITLE>");
-    Voeg("</HEAD>");
-    Voeg("");
-    Voeg("<BODY BACKGROUND=\"tool/achtergrond/achtergrond.jpg\">");
-    Voeg("");
-    Voeg("");
-    Voeg("");
-    Voeg("   <BR><BR>");
-    Voeg("");
+    SchrijfKop(f, PaginaKop{.trefwoorden = "Velmoran,Genealogie" + trefwoorden,
+                            .beschrijving = "inhoudpagina " + l + " van Velmoran Genealogie"});
+    f.Regel("<TITLE>inhoud" + l + "</TITLE>");
+    f.Regel("</HEAD>");
+    f.Regel("");
+    f.Regel("<BODY BACKGROUND=\"tool/achtergrond/achtergrond.jpg\">");
+    f.Regel("");
+    f.Regel("");
+    f.Regel("");
+    f.Regel("   <BR><BR>");
+    f.Regel("");
 }
 
-void VoegSlotToe() {
-    Voeg("");
-    Voeg("      </TD>");
-    Voeg("   </TR>");
-    Voeg("   </TABLE>");
-    Voeg("");
-    Voeg("</BODY>");
-    Voeg("");
-    Voeg("</HTML>");
+void VoegSlotToe(Pagina& p) {
+    for (const char* r : {"", "      </TD>", "   </TR>", "   </TABLE>", "", "</BODY>", "", "</HTML>"})
+        p.Voeg(r);
 }
 
 struct Ingang {
@@ -84,49 +67,41 @@ std::string ARegel(const Ingang& i) {
     return "         <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"" + i.link + "\">" + i.rest + "</A><BR>";
 }
 
-// Where an entry's parts end: the first comma, and the first ";" after it (before the path). A
-// line without a comma (no person page writes one) is read as a name without rest, up to the ";".
-struct Grenzen {
-    std::size_t komma, puntkomma;
-    explicit Grenzen(std::string_view regel) {
-        komma = regel.find(',');
-        puntkomma = regel.find(';', komma == std::string_view::npos ? 0 : komma + 1);
-        if (komma == std::string_view::npos || komma > puntkomma) komma = puntkomma;
-    }
-};
-
-// The untrimmed name: the text before the first comma.
-std::string_view RuweNaam(std::string_view regel) {
-    return regel.substr(0, Grenzen(regel).komma);
+// The name is the text of the index line before its first comma, the rest the text after it (a
+// line without a comma, which no person page writes, is a name without rest); the link comes
+// from the page's path.
+Ingang Ontleed(const std::string& w, const IndexIngang& ingang) {
+    Ingang uit;
+    const std::string inhoud(ingang.Inhoud());
+    const std::size_t komma = inhoud.find(',');
+    uit.naam = Trim(inhoud.substr(0, komma));
+    if (komma != std::string::npos) uit.rest = Trim(inhoud.substr(komma + 1));
+    uit.link = MaakLink(w, Trim(std::string(ingang.Pad())));
+    return uit;
 }
 
-// Name before the first comma, rest up to the first ";" after it, link from the path after that.
-Ingang Ontleed(const std::string& w, const std::string& regel) {
-    Ingang uit;
-    const auto [komma, puntkomma] = Grenzen(regel);
-    uit.naam = Trim(regel.substr(0, komma));
-    if (komma != std::string::npos && komma < puntkomma)
-        uit.rest = Trim(regel.substr(komma + 1, puntkomma == std::string::npos ? std::string::npos
-                                                                               : puntkomma - komma - 1));
-    if (puntkomma != std::string::npos) uit.link = MaakLink(w, Trim(regel.substr(puntkomma + 1)));
-    return uit;
+// The untrimmed name: the text before the first comma.
+std::string_view RuweNaam(const IndexIngang& ingang) {
+    const std::string_view inhoud = ingang.Inhoud();
+    return inhoud.substr(0, inhoud.find(','));
 }
 
 // Only names that start with a letter A to Z belong on a letter page, and a surname that reads
 // "onbekend" (output text 57) belongs on none.
-bool Telt(const std::string& regel) {
+bool Telt(std::string_view regel) {
     if (regel.empty() || !IsHoofdletter(static_cast<unsigned char>(AsciiGroot(regel[0])))) return false;
     const std::string& onbekend = UitvoerTekst[57];
     if (onbekend.empty()) return true; // an emptied output text must not empty the whole index
-    return !GelijkZonderHoofdletters(std::string_view(regel).substr(0, onbekend.size()), onbekend);
+    return !GelijkZonderHoofdletters(regel.substr(0, onbekend.size()), onbekend);
 }
 
-void BerekenQuota() {
-    const int g = Groepen;
+// Surname groups per column: columns 1 to 3 end when they hold their quota, column 4 takes the
+// rest.
+std::array<int, 4> Quota(int g) {
     const int q4 = g / 4;
     const int q3 = (g - q4) / 3;
     const int q2 = (g - q4 - q3) / 2;
-    Quota = {g - q4 - q3 - q2, q2, q3, q4};
+    return {g - q4 - q3 - q2, q2, q3, q4};
 }
 
 bool BeginGroep(const std::string& regel) {
@@ -135,20 +110,22 @@ bool BeginGroep(const std::string& regel) {
 
 // Writes the buffer with the column breaks: columns 1 to 3 end when they hold their quota of
 // surname groups; column 4 takes the rest.
-void SchrijfMetKolommen(TekstSchrijver& uit) {
+void SchrijfMetKolommen(TekstSchrijver& uit, const Pagina& p) {
+    const std::array<int, 4> quota = Quota(p.groepen);
+    const std::vector<std::string>& r = p.regels;
     int kolom = 1, telling = 0;
-    const std::size_t n = Regelbuffer.size();
+    const std::size_t n = r.size();
     std::size_t i = 0;
     while (i < n) {
-        if (!BeginGroep(Regelbuffer[i])) {
-            uit.Regel(Regelbuffer[i++]);
+        if (!BeginGroep(r[i])) {
+            uit.Regel(r[i++]);
             continue;
         }
-        uit.Regel(Regelbuffer[i++]);
-        while (i < n && !BeginGroep(Regelbuffer[i]) && !Trim(Regelbuffer[i]).empty())
-            uit.Regel(Regelbuffer[i++]);
+        uit.Regel(r[i++]);
+        while (i < n && !BeginGroep(r[i]) && !Trim(r[i]).empty())
+            uit.Regel(r[i++]);
         ++telling;
-        if (kolom <= 3 && telling >= Quota[kolom - 1]) {
+        if (kolom <= 3 && telling >= quota[kolom - 1]) {
             uit.Regel("");
             uit.Regel("      </TD>");
             uit.Regel(TdRegel);
@@ -161,50 +138,47 @@ void SchrijfMetKolommen(TekstSchrijver& uit) {
 
 // One letter page with entries. False (after the message) when it could not be written.
 bool SchrijfLetterPagina(const std::string& w, char letter, const std::vector<Ingang>& ingangen) {
-    Wis();
-    VoegKopToe(letter);
-    Voeg("   <TABLE BORDER=\"0\" ALIGN=\"center\">");
-    Voeg("   <TR>");
-    Voeg("");
-    Voeg(TdRegel);
-    Voeg("");
+    Pagina p;
+    p.Voeg("   <TABLE BORDER=\"0\" ALIGN=\"center\">");
+    p.Voeg("   <TR>");
+    p.Voeg("");
+    p.Voeg(TdRegel);
+    p.Voeg("");
     bool eerste = true;
     for (const Ingang& i : ingangen) {
         if (!eerste && i.zelfdeNaamAlsVorige) {
-            Voeg(ARegel(i));
+            p.Voeg(ARegel(i));
             continue;
         }
         if (!eerste) {
-            Trefwoorden += ",";
-            Voeg("         <BR>");
-            Voeg("");
+            p.trefwoorden += ",";
+            p.Voeg("         <BR>");
+            p.Voeg("");
         }
-        Trefwoorden += i.naam;
-        ++Groepen;
-        Voeg(BRegel(i));
-        Voeg(ARegel(i));
+        p.trefwoorden += i.naam;
+        ++p.groepen;
+        p.Voeg(BRegel(i));
+        p.Voeg(ARegel(i));
         eerste = false;
     }
-    VoegSlotToe();
-    if (!Trim(Trefwoorden).empty())
-        Regelbuffer[4] = "<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie," + Trefwoorden + "\">";
-    BerekenQuota();
+    VoegSlotToe(p);
 
     bool gelukt = false;
     TekstSchrijver uit;
     try {
         if (uit.Open(PaginaPad(w, letter))) {
-            SchrijfMetKolommen(uit);
+            // Keywords only when the surnames leave any: the fixed ones stand alone otherwise.
+            SchrijfKop(uit, letter, Trim(p.trefwoorden).empty() ? std::string() : "," + p.trefwoorden);
+            SchrijfMetKolommen(uit, p);
             uit.Sluit();
             gelukt = true;
         }
     } catch (const IOFout&) {
     }
     if (!gelukt)
-        UI().Melding("Verschillen in bestand (" + std::to_string(Regelbuffer.size() + 1) + ") :\n\n" +
-                         (ingangen.empty() ? std::string() : ingangen.back().link),
+        UI().Melding("Verschillen in bestand (" + std::to_string(KopRegels + p.regels.size() + 1) +
+                         ") :\n\n" + (ingangen.empty() ? std::string() : ingangen.back().link),
                      "Html Afbeelding");
-    Wis();
     return gelukt;
 }
 
@@ -229,44 +203,41 @@ std::string MaakLink(const std::string& siteMap, const std::string& pad) {
 
 void SchrijfLegeLetterPagina(const std::string& siteMap, char letter) {
     if (!IsHoofdletter(static_cast<unsigned char>(letter))) return;
-    Regelbuffer.clear();
-    VoegKopToe(letter);
-    Voeg("         <BR>");
-    Voeg("         <B>Voor de letter " + std::string(1, letter) + " zijn geen gegevens aanwezig.</B>");
-    Voeg("");
-    Voeg("   <TABLE BORDER=\"0\" ALIGN=\"center\">");
-    Voeg("   <TR>");
-    Voeg("");
-    for (int cel = 1; cel <= 4; ++cel) {
-        Voeg(TdRegel);
-        Voeg("");
-        Voeg("      </TD>");
-        if (cel % 2 == 0) Voeg("");
-    }
-    Voeg("   </TR>");
-    Voeg("   </TABLE>");
-    VoegSlotToe();
-    Trefwoorden.clear();
     try {
         TekstSchrijver uit;
-        if (uit.Open(PaginaPad(siteMap, letter))) {
-            for (const std::string& r : Regelbuffer)
-                uit.Regel(r);
-            uit.Sluit();
+        if (!uit.Open(PaginaPad(siteMap, letter))) return;
+        SchrijfKop(uit, letter, "");
+        uit.Regel("         <BR>");
+        uit.Regel("         <B>Voor de letter " + std::string(1, letter) +
+                  " zijn geen gegevens aanwezig.</B>");
+        uit.Regel("");
+        uit.Regel("   <TABLE BORDER=\"0\" ALIGN=\"center\">");
+        uit.Regel("   <TR>");
+        uit.Regel("");
+        for (int cel = 1; cel <= 4; ++cel) {
+            uit.Regel(TdRegel);
+            uit.Regel("");
+            uit.Regel("      </TD>");
+            if (cel % 2 == 0) uit.Regel("");
         }
+        uit.Regel("   </TR>");
+        uit.Regel("   </TABLE>");
+        Pagina slot;
+        VoegSlotToe(slot);
+        for (const std::string& r : slot.regels)
+            uit.Regel(r);
+        uit.Sluit();
     } catch (const IOFout&) {
     }
-    Regelbuffer.clear();
 }
 
-bool SchrijfLetterPaginas(const std::string& siteMap, const std::vector<std::string>& regels) {
-    Wis();
+bool SchrijfLetterPaginas(const std::string& siteMap, const std::vector<IndexIngang>& regels) {
     // The entries come sorted, so the letter only moves forward; gathering them per letter first
     // keeps every entry even if a collation ever placed a letter out of order.
     std::array<std::vector<Ingang>, 26> perLetter;
     for (std::size_t k = 0; k < regels.size(); ++k) {
-        const std::string& r = regels[k];
-        if (!Telt(r)) continue;
+        const IndexIngang& r = regels[k];
+        if (!Telt(r.Inhoud())) continue;
         Ingang i = Ontleed(siteMap, r);
         if (i.naam.empty()) continue;
         // Against the previous entry's untrimmed name: "Jansen " before the comma never continues.
@@ -281,7 +252,6 @@ bool SchrijfLetterPaginas(const std::string& siteMap, const std::vector<std::str
         }
         if (!SchrijfLetterPagina(siteMap, letter, perLetter[l])) return false;
     }
-    Wis();
     return true;
 }
 

@@ -5,23 +5,32 @@
 // surnames gets a page that says so. Nothing here throws: a page that cannot be written is
 // reported (or, for an empty letter, passed over) where it fails.
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gdk {
 
-// Assembly state of the letter page being built. A page is assembled completely before it is
-// written, because its column breaks depend on the number of surnames on it. The buffer grows as
-// needed: a letter with more lines than the 25000 the pages were laid out for loses nothing.
-inline constexpr std::size_t RegelbufferOntwerp = 25000;
-extern std::vector<std::string> Regelbuffer; // slot n is Regelbuffer[n - 1]; the counter is size() + 1
-extern std::string Trefwoorden;              // the page's surnames joined by ","
+// One entry of the index: the index line of a person page and the page's full path, kept as the
+// one text the letter pages sort on (line + ";" + path).
+class IndexIngang {
+  public:
+    IndexIngang(const std::string& inhoud, const std::string& pad)
+        : tekst_(inhoud + ";" + pad), lengte_(inhoud.size()) {}
+    std::string_view Tekst() const { return tekst_; }
+    std::string_view Inhoud() const { return std::string_view(tekst_).substr(0, lengte_); }
+    std::string_view Pad() const { return std::string_view(tekst_).substr(lengte_ + 1); }
 
-// The letter pages from the index entries of the site, sorted ascending as the text lists sort
-// (content + ";" + full path of the person page). `siteMap` has no closing separator. Letters
+  private:
+    std::string tekst_;
+    std::size_t lengte_;
+};
+
+// The letter pages from the index entries of the site, sorted ascending on their text as the
+// text lists sort. `siteMap` has no closing separator. Letters
 // before, between and after those with entries get the empty page; a list without a single entry
 // that belongs on a letter page gives 26 empty pages. False when a page with entries could not be
 // written (reported in a message box); the remaining letters then get no page.
-bool SchrijfLetterPaginas(const std::string& siteMap, const std::vector<std::string>& regels);
+bool SchrijfLetterPaginas(const std::string& siteMap, const std::vector<IndexIngang>& regels);
 
 // The page of a letter without entries ("Voor de letter X zijn geen gegevens aanwezig."), 49
 // lines. Only for the capitals A to Z; a failure to write it is silent.

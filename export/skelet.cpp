@@ -10,8 +10,6 @@
 
 namespace gdk {
 
-TekstSchrijver Paginabestand;
-
 void SluitStil(TekstSchrijver& f) {
     try {
         f.Sluit();
@@ -20,51 +18,7 @@ void SluitStil(TekstSchrijver& f) {
     }
 }
 
-void SluitPaginabestandStil() {
-    SluitStil(Paginabestand);
-}
-
-// Continues the root page that SchrijfIndexKop opened; closes it, or reports and closes.
-bool VervolgIndexPagina(const std::string& map, const std::string& bestand,
-                        const std::function<void(TekstSchrijver&)>& schrijf) {
-    if (!SchrijfIndexKop(map, bestand)) return false;
-    try {
-        schrijf(Paginabestand);
-        Paginabestand.Sluit();
-        return true;
-    } catch (const IOFout&) {
-        SluitPaginabestandStil();
-        MeldNietAangemaakt(map, bestand);
-        return false;
-    }
-}
-
 namespace {
-
-using Regels = std::function<void(TekstSchrijver&)>;
-
-// Creates map + bestand in `f`, writes it with `schrijf` and closes it; the one failure path of
-// every skeleton writer.
-bool SchrijfBestand(TekstSchrijver& f, const std::string& map, const std::string& bestand,
-                    const Regels& schrijf) {
-    if (f.Open(map + bestand)) {
-        try {
-            schrijf(f);
-            f.Sluit();
-            return true;
-        } catch (const IOFout&) {
-            SluitStil(f);
-        }
-    }
-    MeldNietAangemaakt(map, bestand);
-    return false;
-}
-
-void BeveiligingMetLegeRegel(TekstSchrijver& f) {
-    if (!BeschermenTegenKopieren) return;
-    SchrijfBeveiligingsScript();
-    f.Regel("");
-}
 
 std::string ToolPad(const char* map) {
     return VervangEnVerklein(map, "\\", "/");
@@ -126,13 +80,59 @@ const std::vector<Regel>& Stijlregels() {
     return regels;
 }
 
+const std::vector<std::string>& BeveiligingsScriptRegels() {
+    static const std::vector<std::string> regels = {
+        "<script>",
+        "<!--",
+        "if (window.Event)",
+        "document.captureEvents(Event.MOUSEUP);",
+        "function nocontextmenu()",
+        "{",
+        "event.cancelBubble = true",
+        "event.returnValue = false;",
+        "return false;",
+        "}",
+        "function norightclick(e)",
+        "{",
+        "if (window.Event)",
+        "{",
+        "if (e.which == 2 || e.which == 3)",
+        "return false;",
+        "}",
+        "else",
+        "if (event.button == 2 || event.button == 3)",
+        "{",
+        "event.cancelBubble = true",
+        "event.returnValue = false;",
+        "return false;",
+        "}",
+        "}",
+        "document.oncontextmenu = nocontextmenu;",
+        "document.onmousedown = norightclick;",
+        "function disableselect(e){",
+        "return false",
+        "}",
+        "function reEnable(){",
+        "return true",
+        "}",
+        "document.onselectstart=new Function (\"return false\")",
+        "if (window.sidebar){",
+        "document.onmousedown=disableselect",
+        "document.onclick=reEnable",
+        "}",
+        "//-->",
+        "</script>",
+    };
+    return regels;
+}
+
 const char* const kGeenFrames =
     "Op deze pagina worden frames gebruikt, maar uw browser ondersteunt geen frames.";
 
 } // namespace
 
 bool SchrijfStijlblad(const std::string& map, const std::string& bestand) {
-    return SchrijfBestand(Paginabestand, map, bestand, [](TekstSchrijver& f) {
+    return SchrijfPagina(map, bestand, [](TekstSchrijver& f) {
         const auto& regels = Stijlregels();
         for (std::size_t i = 0; i < regels.size(); ++i) {
             f.Regel(regels[i].selector);
@@ -157,7 +157,7 @@ bool SchrijfStijlblad(const std::string& map, const std::string& bestand) {
 }
 
 bool SchrijfScript(const std::string& map, const std::string& bestand) {
-    return SchrijfBestand(Paginabestand, map, bestand, [](TekstSchrijver& f) {
+    return SchrijfPagina(map, bestand, [](TekstSchrijver& f) {
         const std::pair<const char*, const char*> functies[] = {
             {"indexeendir()", "../"}, {"indextweedir()", "../../"}, {"indexdriedir()", "../../../"}};
         for (const auto& [naam, terug] : functies) {
@@ -180,8 +180,7 @@ bool SchrijfDoorverwijzing(int diepte, const std::string& map, const std::string
     for (int i = 0; i < diepte; ++i)
         p += "../";
     const char* f = diepte == 1 ? "indexeendir()" : diepte == 2 ? "indextweedir()" : "indexdriedir()";
-    TekstSchrijver eigen; // its own handle: a page may be open in Paginabestand meanwhile
-    return SchrijfBestand(eigen, map, bestand, [&](TekstSchrijver& w) {
+    return SchrijfPagina(map, bestand, [&](TekstSchrijver& w) {
         w.Regel("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">");
         w.Regel("<HTML>");
         w.Regel("<HEAD>");
@@ -194,30 +193,57 @@ bool SchrijfDoorverwijzing(int diepte, const std::string& map, const std::string
     });
 }
 
-bool SchrijfIndexKop(const std::string& map, const std::string& bestand) {
-    if (!Paginabestand.Open(map + bestand)) {
-        MeldNietAangemaakt(map, bestand);
-        return false;
+void SchrijfKop(TekstSchrijver& f, const PaginaKop& kop) {
+    f.Regel("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">");
+    f.Regel("<HTML>");
+    f.Regel("<HEAD>");
+    f.Regel("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">");
+    f.Regel("<META NAME=\"keywords\" CONTENT=\"" + kop.trefwoorden + "\">");
+    if (!kop.extra.empty()) f.Regel(kop.extra);
+    f.Regel("<META NAME=\"description\" CONTENT=\"" + kop.beschrijving + "\">");
+    f.Regel("<META NAME=\"robots\" CONTENT=\"index, follow\">");
+    if (kop.generator) f.Regel("<META NAME=\"generator\" CONTENT=\"Gedenkjes van Velmoran\">");
+    const std::string script = kop.terug + ToolPad("tool\\script");
+    f.Regel("<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" SRC=\"" + script +
+            "/genealogie.js\"></SCRIPT>");
+    f.Regel("<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"" + script + "/genealogie.css\">");
+}
+
+void SchrijfBeveiliging(TekstSchrijver& f) {
+    if (!BeschermenTegenKopieren) return;
+    for (const std::string& r : BeveiligingsScriptRegels())
+        f.Regel(r);
+    f.Regel("");
+}
+
+bool SchrijfPagina(const std::string& map, const std::string& bestand,
+                   const std::function<void(TekstSchrijver&)>& schrijf) {
+    TekstSchrijver f;
+    if (f.Open(map + bestand)) {
+        try {
+            schrijf(f);
+            f.Sluit();
+            return true;
+        } catch (const IOFout&) {
+            SluitStil(f);
+        }
     }
-    try {
-        TekstSchrijver& f = Paginabestand;
-        f.Regel("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">");
-        f.Regel("<HTML>");
-        f.Regel("<HEAD>");
-        f.Regel("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">");
-        f.Regel(std::string("<META NAME=\"keywords\" CONTENT=\"") + SiteTrefwoorden + "\">");
-        f.Regel("<META NAME=\"description\" CONTENT=\"Velmoran voor Genealogie en Software\">");
-        f.Regel("<META NAME=\"robots\" CONTENT=\"index, follow\">");
-        f.Regel("<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" SRC=\"" + ToolPad("tool\\script") +
-                "/genealogie.js\"></SCRIPT>");
-        f.Regel("<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"" + ToolPad("tool\\script") +
-                "/genealogie.css\">");
-        return true;
-    } catch (const IOFout&) {
-        SluitPaginabestandStil();
-        MeldNietAangemaakt(map, bestand);
-        return false;
-    }
+    MeldNietAangemaakt(map, bestand);
+    return false;
+}
+
+void SchrijfIndexKop(TekstSchrijver& f) {
+    SchrijfKop(f, PaginaKop{.trefwoorden = SiteTrefwoorden,
+                            .beschrijving = "Velmoran voor Genealogie en Software",
+                            .generator = false});
+}
+
+bool VervolgIndexPagina(const std::string& map, const std::string& bestand,
+                        const std::function<void(TekstSchrijver&)>& schrijf) {
+    return SchrijfPagina(map, bestand, [&](TekstSchrijver& f) {
+        SchrijfIndexKop(f);
+        schrijf(f);
+    });
 }
 
 bool SchrijfFrameset(const std::string& map, const std::string& bestand) {
@@ -248,7 +274,7 @@ bool SchrijfKopIndex(const std::string& map, const std::string& bestand) {
         f.Regel("<BASE TARGET=\"kopindex\">");
         f.Regel("</HEAD>");
         f.Regel("");
-        BeveiligingMetLegeRegel(f);
+        SchrijfBeveiliging(f);
         f.Regel("<BODY BACKGROUND=\"" + ToolPad("tool\\achtergrond") + "/achtergrond.jpg\">");
         f.Regel("");
         f.Regel("   <BR>");
@@ -269,7 +295,7 @@ bool SchrijfMenuIndex(const std::string& map, const std::string& bestand, const 
         f.Regel("<BASE TARGET=\"menuindex\">");
         f.Regel("</HEAD>");
         f.Regel("");
-        BeveiligingMetLegeRegel(f);
+        SchrijfBeveiliging(f);
         f.Regel("<BODY BACKGROUND=\"" + ToolPad("tool\\achtergrond") + "/achtergrond.jpg\">");
         f.Regel("");
         f.Regel("   <TABLE BORDER=\"0\" WIDTH=\"100\" CELLSPACING=\"6\" CELLPADDING=\"0\">");
@@ -324,7 +350,7 @@ bool SchrijfInhoudIndex(const std::string& map, const std::string& bestand) {
         f.Regel("");
         f.Regel("<BODY BACKGROUND=\"" + ToolPad("tool\\achtergrond") + "/achtergrond.jpg\">");
         f.Regel("");
-        BeveiligingMetLegeRegel(f); // here after the BODY line
+        SchrijfBeveiliging(f); // here after the BODY line
         f.Regel("   <BR>");
         f.Regel("   <TABLE BORDER=\"0\" CELLSPACING=\"1\" CELLPADDING=\"6\" ALIGN=\"center\" width=\"60%\" "
                 "height=\"60%\">");
@@ -347,61 +373,6 @@ bool SchrijfInhoudIndex(const std::string& map, const std::string& bestand) {
         f.Regel("");
         f.Regel("</HTML>");
     });
-}
-
-const std::vector<std::string>& BeveiligingsScriptRegels() {
-    static const std::vector<std::string> regels = {
-        "<script>",
-        "<!--",
-        "if (window.Event)",
-        "document.captureEvents(Event.MOUSEUP);",
-        "function nocontextmenu()",
-        "{",
-        "event.cancelBubble = true",
-        "event.returnValue = false;",
-        "return false;",
-        "}",
-        "function norightclick(e)",
-        "{",
-        "if (window.Event)",
-        "{",
-        "if (e.which == 2 || e.which == 3)",
-        "return false;",
-        "}",
-        "else",
-        "if (event.button == 2 || event.button == 3)",
-        "{",
-        "event.cancelBubble = true",
-        "event.returnValue = false;",
-        "return false;",
-        "}",
-        "}",
-        "document.oncontextmenu = nocontextmenu;",
-        "document.onmousedown = norightclick;",
-        "function disableselect(e){",
-        "return false",
-        "}",
-        "function reEnable(){",
-        "return true",
-        "}",
-        "document.onselectstart=new Function (\"return false\")",
-        "if (window.sidebar){",
-        "document.onmousedown=disableselect",
-        "document.onclick=reEnable",
-        "}",
-        "//-->",
-        "</script>",
-    };
-    return regels;
-}
-
-void SchrijfBeveiligingsScript() {
-    try {
-        for (const std::string& r : BeveiligingsScriptRegels())
-            Paginabestand.Regel(r);
-    } catch (const IOFout&) {
-        // The page writer notices a lasting failure at its next line.
-    }
 }
 
 } // namespace gdk

@@ -5,7 +5,8 @@
 // map + bestand, so callers pass "map/" + "naam" or "map" + "/naam". All lines end in CR LF and are
 // written byte for byte (Windows-1252). Writers return true when the file was written and closed;
 // on a failure they show MeldNietAangemaakt(map, bestand), close the file and return false.
-// Nothing here throws: an IOFout of the file writer is caught and reported where it arises.
+// Nothing here throws: an IOFout of the file writer is caught and reported where it arises. Each
+// page has a writer of its own, closed when the page is done or abandoned.
 #include "platform/tekstbestand.h"
 
 #include <functional>
@@ -14,36 +15,42 @@
 
 namespace gdk {
 
-// The one open output page of an export. Only one page is open at a time; the redirect pages and
-// the image pages use handles of their own so they can be written while a page is open here.
-extern TekstSchrijver Paginabestand;
 // Closes `f` without throwing (after a failure, or to abandon a page).
 void SluitStil(TekstSchrijver& f);
-// SluitStil(Paginabestand).
-void SluitPaginabestandStil();
+
+// What the head of a page of the three layouts holds besides its fixed lines.
+struct PaginaKop {
+    std::string trefwoorden;  // the content of META keywords
+    std::string beschrijving; // the content of META description
+    std::string extra;        // a META line of the page's own before the description, or empty
+    bool generator = true;    // the META generator line
+    std::string terug;        // the way from the page's folder to the site root: "", "../", ...
+};
+// The head every page opens with: DOCTYPE, HTML, HEAD, the META lines, the script and the style
+// sheet of the site's tool folder.
+void SchrijfKop(TekstSchrijver& f, const PaginaKop& kop);
+// The 40 lines that block the context menu and text selection, and an empty line, when
+// BeschermenTegenKopieren is on.
+void SchrijfBeveiliging(TekstSchrijver& f);
+
+// Creates map + bestand, writes it with `schrijf` and closes it; the one failure path of every
+// page writer: false after MeldNietAangemaakt(map, bestand), the page closed.
+bool SchrijfPagina(const std::string& map, const std::string& bestand,
+                   const std::function<void(TekstSchrijver&)>& schrijf);
 
 bool SchrijfStijlblad(const std::string& map, const std::string& bestand);
 bool SchrijfScript(const std::string& map, const std::string& bestand);
 // diepte 1, 2 or 3: the folder's depth below the site root.
 bool SchrijfDoorverwijzing(int diepte, const std::string& map, const std::string& bestand);
-// Creates the page in Paginabestand and writes the nine head lines of a root page; the page stays
-// open for the caller. On a failure the message is shown and the page closed.
-bool SchrijfIndexKop(const std::string& map, const std::string& bestand);
-// Writes the common head with SchrijfIndexKop, then the caller's lines, and closes the page; on a
-// write failure MeldNietAangemaakt(map, bestand) is shown, the page closed and false returned.
+// The nine head lines of a root page.
+void SchrijfIndexKop(TekstSchrijver& f);
+// A root page: its head, then the caller's lines (SchrijfPagina).
 bool VervolgIndexPagina(const std::string& map, const std::string& bestand,
                         const std::function<void(TekstSchrijver&)>& schrijf);
 bool SchrijfFrameset(const std::string& map, const std::string& bestand);
 bool SchrijfKopIndex(const std::string& map, const std::string& bestand);
 bool SchrijfMenuIndex(const std::string& map, const std::string& bestand, const std::string& linktekst);
 bool SchrijfInhoudIndex(const std::string& map, const std::string& bestand);
-// The 40 lines that block the context menu and text selection, into the page open in
-// Paginabestand. A failure is swallowed: the page goes on after the partial block.
-void SchrijfBeveiligingsScript();
-
-// The same 40 lines, for writers with a handle of their own.
-const std::vector<std::string>& BeveiligingsScriptRegels();
-
 // The fixed keyword list of line 5 of the common head.
 inline constexpr const char* SiteTrefwoorden =
     "Velmoran,Genealogie,Software,Gedenkjes,Gedenkkaarten,Bidprentjes,Stamboom,Familiegeschiedenis";

@@ -8,6 +8,7 @@
 #include "data/tekst.h"
 #include "data/tvars.h"
 #include "export/letterpaginas.h"
+#include "export/sessie.h"
 #include "export/skelet.h"
 #include "export/tfileman.h"
 #include "export/tuitvoer.h"
@@ -26,10 +27,6 @@
 #include "platform/vlaktabel.h"
 #include "settings/instellingen.h"
 
-#include <algorithm>
-#include <memory>
-#include <unordered_set>
-
 namespace gdk {
 namespace {
 
@@ -38,9 +35,6 @@ const char* const Type1 = "gedenkjes/type 1";
 // The collection's folder in the output folder, with its closing separator.
 std::string CollectieUitvoer() {
     return UitvoerBestanden + "/" + CollectieNaam + "/";
-}
-std::string Type1Map() {
-    return SiteMapVan(1);
 }
 
 std::string Teken(const std::string& s, std::size_t n) {
@@ -66,24 +60,24 @@ bool BruikbareAfbeeldingsnaam(const std::string& n) {
 
 // The image block shows the card when its file exists in the folder derived from the image's
 // own name (the existence check differs from the copy rule in MaakNaamRegel on purpose).
-void SchrijfAfbeeldingBlok(const recPersoon& p, const std::string& n) {
+void SchrijfAfbeeldingBlok(TekstSchrijver& f, const recPersoon& p, const std::string& n) {
     const std::string s = AfbeeldingMapVan(Teken(n, 1), Teken(n, 2), p.Achternaam);
     const bool aanwezig = AfbeeldingBestaat(n, s + n);
-    Paginabestand.Regel("   <BR><BR>");
+    f.Regel("   <BR><BR>");
     if (!aanwezig) {
-        Paginabestand.Regel("   ...geen afbeelding aanwezig...");
+        f.Regel("   ...geen afbeelding aanwezig...");
         return;
     }
     std::string alt = p.Voornamen;
     if (!Trim(p.Tussenvoegsel).empty()) alt += " " + p.Tussenvoegsel;
     alt += " " + p.Achternaam;
-    Paginabestand.Regel("");
+    f.Regel("");
     // Mended: the source named the image with ".jpg" put in place of its own extension, a file
-    // that does not exist for a .png, .jpeg or extensionless card. It names the copy MaakNaamRegel
-    // made, which keeps the card's own extension.
-    Paginabestand.Regel("   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"../../../afbeeldingen/" +
-                        HtmlAttribuut(AsciiKleineLetters(Teken(n, 1)) + "/" + AsciiKleineLetters(n)) +
-                        "\" ALT=\"" + HtmlAttribuut(alt) + "\" WIDTH=\"69%\" HEIGHT=\"69%\">\r\n");
+    // that does not exist for a .png, .jpeg or extensionless card. It names the copy that
+    // KopieerKaartAfbeelding made, which keeps the card's own extension.
+    f.Regel("   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"../../../afbeeldingen/" +
+            HtmlAttribuut(AsciiKleineLetters(Teken(n, 1)) + "/" + AsciiKleineLetters(n)) + "\" ALT=\"" +
+            HtmlAttribuut(alt) + "\" WIDTH=\"69%\" HEIGHT=\"69%\">\r\n");
 }
 
 // A part of the name line, as page text: card fields may hold markup.
@@ -91,93 +85,7 @@ std::string NaamDeel(const std::string& s, bool hoofdletters) {
     return HtmlTekst(glAfblijven ? Trim(s) : Trim(HoofdletterWoorden(s, hoofdletters)));
 }
 
-// The index entries as phase 1 wrote them, by page path: the META line of each page as it stands
-// at the end of phase 1 (a later page of the same path replaced an earlier one, as on disk).
-struct GeschrevenIndex {
-    std::string siteMap;
-    bool volledig = false; // false when a page failed: what it holds is known only on disk
-    fs::VlakkeTabel<std::string, std::string> pagina;
-};
-GeschrevenIndex geschrevenIndex;
-
-// The folders phase 1 already made ready in this export, with their redirect page (and the
-// image folders with their desktop.ini): the thousands of later pages and copies in the same
-// folder need not ask again what this export itself made. Empty outside phase 1.
-std::unordered_set<std::string> klaarMappen;
-
-struct KlaarMappenScope {
-    KlaarMappenScope() { klaarMappen.clear(); }
-    ~KlaarMappenScope() { klaarMappen.clear(); }
-};
-
-// Once per folder and export: `maak` makes it ready (always, outside phase 1).
-template <typename Maak> void EenmaalPerMap(const std::string& map, Maak&& maak) {
-    if (klaarMappen.contains(map)) return;
-    maak();
-    klaarMappen.insert(map);
-}
-
-// Reads every page of the site back for its META line, as the index was always made.
-void IndexVanSchijf(const std::string& w, std::vector<std::string>& ingangen) {
-    std::vector<std::string> mappen, bestanden;
-    ZoekMappen(w, mappen);
-    SorteerRegels(mappen);
-    for (const std::string& map : mappen)
-        ZoekBestanden(map, "*", "htm", bestanden);
-    SorteerRegels(bestanden);
-    VoortgangMelder voortgang(static_cast<long>(bestanden.size()));
-    std::string regel;
-    long gedaan = 0;
-    for (const std::string& bestand : bestanden) {
-        voortgang.Stap(++gedaan);
-        TekstLezer lezer;
-        if (!lezer.Open(bestand)) throw IOFout("Het bestand " + bestand + " kan niet gelezen worden.");
-        while (lezer.LeesRegel(regel)) {
-            const std::string inhoud = LeesInhoudMeta(Trim(regel));
-            if (!inhoud.empty()) ingangen.push_back(inhoud + ";" + bestand);
-        }
-    }
-}
-
-// The same entries without reading 100000 pages back: phase 1 of this export just wrote them and
-// kept each page's META text under the path the scan would find it by. Used only when that gives
-// the identical list: every page of phase 1 written whole, and each path spelled the same after
-// the trip to the disk's UTF-8 and back that the scan's listing makes.
-bool IndexUitFase1(const std::string& w, std::vector<std::string>& ingangen) {
-    GeschrevenIndex index = std::move(geschrevenIndex);
-    geschrevenIndex = {};
-    if (!index.volledig || index.siteMap != w) return false;
-    bool heen = true;
-    index.pagina.VoorElk([&](const std::string& pad, const std::string&) {
-        const bool ascii =
-            std::all_of(pad.begin(), pad.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-        heen = heen && (ascii || VanUtf8(NaarUtf8(pad)) == pad);
-    });
-    if (!heen) return false;
-    ingangen.reserve(index.pagina.Grootte());
-    index.pagina.VoorElk(
-        [&](const std::string& pad, const std::string& inhoud) { ingangen.push_back(inhoud + ";" + pad); });
-    return true;
-}
-
 } // namespace
-
-std::string LeesInhoudMeta(const std::string& regel) {
-    static const char* const tags[] = {
-        "<meta name=\"vinhoud\" content=\"",
-        "<meta name=\"minhoud\" content=\"",
-        "<meta name=\"kinhoud\" content=\"",
-        "<meta name=\"oinhoud\" content=\"",
-    };
-    const std::string klein = AsciiKleineLetters(regel);
-    for (const char* tag : tags) {
-        if (klein.find(tag) == std::string::npos) continue;
-        // The content between the tag (which opens the line, 30 characters) and the closing ">.
-        if (regel.size() <= 32) return {};
-        return regel.substr(30, regel.size() - 32);
-    }
-    return {};
-}
 
 std::string MaakPaginaTitel(const std::string& indexVariant) {
     const std::string titel = BestandsnaamSchoon(indexVariant);
@@ -194,56 +102,48 @@ std::string MaakNaamRegel(std::int32_t persoon) {
     std::string naam = NaamDeel(p.Voornamen, glVoornamen);
     if (!Trim(p.Tussenvoegsel).empty()) naam += " " + NaamDeel(p.Tussenvoegsel, glTussenvoegsel);
     naam += " " + (Trim(p.Achternaam).empty() ? UitvoerTekst[57] : NaamDeel(p.Achternaam, glAchternaam));
+    return naam;
+}
 
-    if (Trim(p.AfbeeldingBestand).empty()) return naam;
+void KopieerKaartAfbeelding(UitvoerSessie& sessie, std::int32_t persoon) {
+    const recPersoon& p = Personen[persoon];
+    if (Trim(p.AfbeeldingBestand).empty()) return;
     const std::string n = Afbeeldingsnaam(p);
-    if (!BruikbareAfbeeldingsnaam(n)) return naam;
+    if (!BruikbareAfbeeldingsnaam(n)) return;
     // The copy looks where every layout looks.
     const std::string bron = KaartAfbeelding(p);
-    if (bron.empty()) return naam;
+    if (bron.empty()) return;
 
     const std::string t = CollectieUitvoer() + Type1 + "/afbeeldingen/" + AsciiKleineLetters(Teken(n, 1));
-    EenmaalPerMap(t, [&] {
+    sessie.EenmaalPerMap(t, [&] {
         if (!fs::MapBestaat(t)) fs::MaakMappen(t);
         if (!fs::BestandBestaat(t + "/index.htm")) SchrijfDoorverwijzing(2, t, "/index.htm");
         const std::string ini = ToolBestand("desktop.ini");
         if (!ini.empty() && !fs::BestandBestaat(t + "/desktop.ini")) fs::Kopieer(ini, t + "/desktop.ini");
     });
     fs::Kopieer(bron, t + "/" + AsciiKleineLetters(n));
-    return naam;
 }
 
-void SchrijfPersoonKop(std::int32_t persoon, const std::string& oinhoud, const std::string& titel) {
+void SchrijfPersoonKop(TekstSchrijver& f, std::int32_t persoon, const std::string& oinhoud,
+                       const std::string& titel) {
     const recPersoon& p = Personen[persoon];
     try {
-        Paginabestand.Regel("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">");
-        Paginabestand.Regel("<HTML>");
-        Paginabestand.Regel("<HEAD>");
-        Paginabestand.Regel("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">");
         // Card fields inside attribute values: a '"' would end the value early.
-        Paginabestand.Regel("<META NAME=\"keywords\" CONTENT=\"" + HtmlAttribuut(p.Achternaam) + "\">");
-        Paginabestand.Regel("<META NAME=\"oinhoud\" CONTENT=\"" + oinhoud + "\">");
-        Paginabestand.Regel("<META NAME=\"description\" CONTENT=\"Velmoran Genealogie\">");
-        Paginabestand.Regel("<META NAME=\"robots\" CONTENT=\"index, follow\">");
-        Paginabestand.Regel("<META NAME=\"generator\" CONTENT=\"Gedenkjes van Velmoran\">");
-        Paginabestand.Regel("<SCRIPT TYPE=\"text/javascript\" LANGUAGE=\"javascript\" "
-                            "SRC=\"../../../tool/script/genealogie.js\"></SCRIPT>");
-        Paginabestand.Regel(
-            "<LINK REL=\"STYLESHEET\" TYPE=\"text/css\" HREF=\"../../../tool/script/genealogie.css\">");
-        Paginabestand.Regel("<TITLE>" + titel + "</TITLE>");
-        Paginabestand.Regel("</HEAD>");
-        Paginabestand.Regel("");
-        if (BeschermenTegenKopieren) {
-            SchrijfBeveiligingsScript();
-            Paginabestand.Regel("");
-        }
-        Paginabestand.Regel("<BODY BACKGROUND=\"../../../tool/achtergrond/achtergrond.jpg\">");
-        Paginabestand.Regel("");
+        SchrijfKop(f, PaginaKop{.trefwoorden = HtmlAttribuut(p.Achternaam),
+                                .beschrijving = "Velmoran Genealogie",
+                                .extra = "<META NAME=\"oinhoud\" CONTENT=\"" + oinhoud + "\">",
+                                .terug = "../../../"});
+        f.Regel("<TITLE>" + titel + "</TITLE>");
+        f.Regel("</HEAD>");
+        f.Regel("");
+        SchrijfBeveiliging(f);
+        f.Regel("<BODY BACKGROUND=\"../../../tool/achtergrond/achtergrond.jpg\">");
+        f.Regel("");
     } catch (const IOFout&) {
     }
 }
 
-void SchrijfPersoonPagina(std::int32_t persoon) {
+void SchrijfPersoonPagina(UitvoerSessie& sessie, std::int32_t persoon) {
     const recPersoon& p = Personen[persoon];
     if (Trim(p.Achternaam).empty()) return;
     const std::string n = Afbeeldingsnaam(p);
@@ -254,14 +154,15 @@ void SchrijfPersoonPagina(std::int32_t persoon) {
     // the user chose keeps its own case.
     const std::string persoonMap = AsciiKleineLetters(MaakPersoonMap(persoon));
     const std::string map = CollectieUitvoer() + persoonMap;
-    EenmaalPerMap(map, [&] {
+    sessie.EenmaalPerMap(map, [&] {
         if (!fs::MapBestaat(map)) fs::MaakMappen(map);
         if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(3, map, "/index.htm");
     });
 
     const std::string bestand = "/" + ExtensieVervangen(n, ".htm");
     const std::string pad = map + AsciiKleineLetters(bestand);
-    if (!Paginabestand.Open(pad)) {
+    TekstSchrijver f;
+    if (!f.Open(pad)) {
         MeldNietAangemaakt(map, bestand);
         return;
     }
@@ -269,42 +170,40 @@ void SchrijfPersoonPagina(std::int32_t persoon) {
     const IndexRegels index = MaakIndexRegels(persoon);
     const std::string oinhoud = HtmlAttribuut(index.gewoon);
     try {
-        SchrijfPersoonKop(persoon, oinhoud, MaakPaginaTitel(index.variant));
-        Paginabestand.Regel("   <H6 CLASS=\"vader\"><B>");
-        Paginabestand.Regel("   " + MaakNaamRegel(persoon));
-        Paginabestand.Regel("   </B></H6>");
-        Paginabestand.Regel("");
-        Paginabestand.Regel("   <OL CLASS=\"vtekst\">");
+        SchrijfPersoonKop(f, persoon, oinhoud, MaakPaginaTitel(index.variant));
+        KopieerKaartAfbeelding(sessie, persoon);
+        f.Regel("   <H6 CLASS=\"vader\"><B>");
+        f.Regel("   " + MaakNaamRegel(persoon));
+        f.Regel("   </B></H6>");
+        f.Regel("");
+        f.Regel("   <OL CLASS=\"vtekst\">");
         std::string samenvatting;
         PersoonSamenvatting(persoon, samenvatting);
-        if (!Trim(samenvatting).empty()) Paginabestand.Regel("   " + samenvatting);
-        Paginabestand.Regel("   </OL>");
-        Paginabestand.Regel("");
-        SchrijfAfbeeldingBlok(p, n);
-        Paginabestand.Regel("");
-        Paginabestand.Regel(PaginaEinde());
-        Paginabestand.Sluit();
-        geschrevenIndex.pagina.Zet(pad, oinhoud);
-        if (ZoekKaarten.Actief()) {
-            // Ordered as the letter pages order the entries read back from the pages.
+        if (!Trim(samenvatting).empty()) f.Regel("   " + samenvatting);
+        f.Regel("   </OL>");
+        f.Regel("");
+        SchrijfAfbeeldingBlok(f, p, n);
+        f.Regel("");
+        f.Regel(PaginaEinde());
+        f.Sluit();
+        sessie.Geschreven().inhoud.Zet(pad, oinhoud);
+        if (sessie.Zoeken().Actief()) {
+            // Ordered as the letter pages order the entries.
             const std::string pagina = persoonMap + AsciiKleineLetters(bestand);
-            ZoekKaarten.VoegToe(persoon, oinhoud + ";" + pad, pagina.substr(std::string(Type1).size() + 1));
+            sessie.Zoeken().VoegToe(persoon, oinhoud + ";" + pad,
+                                    pagina.substr(std::string(Type1).size() + 1));
         }
     } catch (const IOFout&) {
         MeldNietAangemaakt(map, bestand);
-        SluitPaginabestandStil();
-        geschrevenIndex.volledig = false; // what the failed page holds is known only on disk
+        SluitStil(f);
     }
 }
 
-bool SchrijfPersoonPaginas() {
-    const std::string siteMap = Type1Map();
+bool SchrijfPersoonPaginas(UitvoerSessie& sessie) {
+    const std::string& siteMap = sessie.SiteMap();
     if (SiteBestaatAl(siteMap)) return false;
-    fs::CacheScope cache;
-    fs::ExacteMapScope exact(siteMap);
-    geschrevenIndex = GeschrevenIndex{siteMap, true, {}};
-    const KlaarMappenScope klaar;
-    ZoekKaarten.Begin(true);
+    sessie.BeginSite();
+    sessie.Zoeken().Begin(true);
     bool resultaat = false;
     long aantal = 0;
     try {
@@ -318,7 +217,7 @@ bool SchrijfPersoonPaginas() {
             const recPersoon& p = Personen[i];
             if (p.Nummer <= 0 || Trim(p.AfbeeldingBestand).empty()) continue;
             ++aantal;
-            SchrijfPersoonPagina(i);
+            SchrijfPersoonPagina(sessie, i);
             resultaat = true;
         }
     } catch (...) {
@@ -329,12 +228,10 @@ bool SchrijfPersoonPaginas() {
     return resultaat;
 }
 
-bool SchrijfSiteType1() {
-    const std::string w = Type1Map();
-    fs::CacheScope cache;
-    fs::ExacteMapScope exact(w);
-    auto bestandsman = std::make_unique<TFileMan>();
-    std::vector<std::string> mappen, ingangen;
+bool SchrijfSiteType1(UitvoerSessie& sessie) {
+    const std::string& w = sessie.SiteMap();
+    TFileMan bestandsman;
+    std::vector<IndexIngang> ingangen;
     const auto klaar = [&] { StatusLinks("gedenkjes : " + std::to_string(ingangen.size())); };
     bool zoekpagina = true;
     try {
@@ -345,11 +242,11 @@ bool SchrijfSiteType1() {
         r = basis + "/tool/achtergrond/";
         if (!fs::MapBestaat(r)) fs::MaakMappen(r);
         SchrijfDoorverwijzing(2, r, "index.htm");
-        KopieerToolBestand(*bestandsman, "Achtergrond.jpg", r + "achtergrond.jpg");
+        KopieerToolBestand(bestandsman, "Achtergrond.jpg", r + "achtergrond.jpg");
         r = basis + "/tool/image/";
         if (!fs::MapBestaat(r)) fs::MaakMappen(r);
         SchrijfDoorverwijzing(2, r, "index.htm");
-        KopieerToolBestand(*bestandsman, "Afbeelding.jpg", r + "afbeelding.jpg");
+        KopieerToolBestand(bestandsman, "Afbeelding.jpg", r + "afbeelding.jpg");
         r = basis + "/tool/script/";
         if (!fs::MapBestaat(r)) fs::MaakMappen(r);
         SchrijfDoorverwijzing(2, r, "index.htm");
@@ -361,19 +258,25 @@ bool SchrijfSiteType1() {
         SchrijfMenuIndex(r, "menuindex.htm", "Gedenkjes");
         SchrijfInhoudIndex(r, "inhoudindex.htm");
 
-        // The index comes from the pages as written, through the META line each carries.
+        // The index comes from the pages as written: the index line each carries in its META
+        // line, by the page's path.
         StatusLinks("Inhoudpagina schrijven...");
-        if (!IndexUitFase1(w, ingangen)) IndexVanSchijf(w, ingangen);
+        UitvoerSessie::GeschrevenPaginas& geschreven = sessie.Geschreven();
+        ingangen.reserve(geschreven.inhoud.Grootte());
+        geschreven.inhoud.VoorElk(
+            [&](const std::string& pad, const std::string& inhoud) { ingangen.emplace_back(inhoud, pad); });
+        geschreven.inhoud = {};
         // Every entry ends in the path of its page: the site folder needs no place in the keys.
-        SorteerRegelsZonder(ingangen, ";" + w + "/paginas/");
+        SorteerOp(
+            ingangen, [](const IndexIngang& i) { return i.Tekst(); }, ";" + w + "/paginas/");
         if (!ingangen.empty()) SchrijfLetterPaginas(w, ingangen);
 
-        mappen.clear();
+        std::vector<std::string> mappen;
         ZoekMappen(w + "/paginas", mappen);
         SorteerRegels(mappen);
         for (const std::string& map : mappen)
             if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(2, map, "/index.htm");
-        zoekpagina = ZoekKaarten.Schrijf(w);
+        zoekpagina = sessie.Zoeken().Schrijf(w);
     } catch (...) {
         klaar();
         throw;
@@ -382,8 +285,8 @@ bool SchrijfSiteType1() {
     return zoekpagina;
 }
 
-bool UitvoerenType1() {
-    return SchrijfPersoonPaginas() && SchrijfSiteType1();
+bool UitvoerenType1(UitvoerSessie& sessie) {
+    return SchrijfPersoonPaginas(sessie) && SchrijfSiteType1(sessie);
 }
 
 } // namespace gdk

@@ -2,8 +2,6 @@
 
 #include "data/tekst.h"
 #include "export/skelet.h"
-#include "export/tuitvoer.h"
-#include "import/status.h"
 #include "settings/instellingen.h"
 
 namespace gdk {
@@ -48,10 +46,7 @@ bool SchrijfKopIndexType3(const std::string& map, const std::string& bestand) {
         f.Regel("<BASE TARGET=\"kopindex\">");
         f.Regel("</HEAD>");
         f.Regel("");
-        if (BeschermenTegenKopieren) {
-            SchrijfBeveiligingsScript();
-            f.Regel("");
-        }
+        SchrijfBeveiliging(f);
         f.Regel("<BODY BACKGROUND=\"" + VervangEnVerklein("tool\\achtergrond", "\\", "/") +
                 "/achtergrond.jpg\">");
         f.Regel("");
@@ -95,21 +90,14 @@ bool SchrijfKopIndexType3(const std::string& map, const std::string& bestand) {
     });
 }
 
-bool SchrijfSiteType3(const std::vector<std::string>& regels) {
-    const SiteOpmaak o = Type3Opmaak();
-    const std::string& siteMap = type23::HuidigeSiteMap();
-    RijenOpPagina = 0;
-    type23::SchrijfToolMappen(siteMap);
+void SchrijfHoofdpaginasType3(const std::string& siteMap) {
     SchrijfFramesetType3(siteMap, "/index.htm");
     SchrijfKopIndexType3(siteMap, "/kopindex.htm");
     SchrijfInhoudIndex(siteMap, "/inhoudindex.htm");
-    type23::SchrijfLetterPaginas(o, siteMap, regels);
-    StatusLinks("gedenkjes : " + std::to_string(regels.size()));
-    return true;
 }
 
-bool UitvoerenType3() {
-    return type23::Uitvoeren(Type3Opmaak(), SchrijfSiteType3);
+bool UitvoerenType3(UitvoerSessie& sessie) {
+    return type23::Uitvoeren(sessie, Type3Opmaak(), SchrijfHoofdpaginasType3);
 }
 
 } // namespace gdk

@@ -2,7 +2,7 @@
 
 #include "data/globalen.h"
 #include "data/tekst.h"
-#include "export/skelet.h"
+#include "export/sessie.h"
 #include "export/tgdkexporttype1.h"
 #include "export/tgdkexporttype2.h"
 #include "export/tgdkexporttype3.h"
@@ -42,6 +42,19 @@ bool UitvoerPlekBekend() {
 
 } // namespace
 
+bool UitvoerenLayout(UitvoerSessie& sessie) {
+    switch (sessie.Type()) {
+    case 1:
+        return UitvoerenType1(sessie);
+    case 2:
+        return UitvoerenType2(sessie);
+    case 3:
+        return UitvoerenType3(sessie);
+    default:
+        return false;
+    }
+}
+
 bool UitvoerenCommando(int type) {
     if (type < 1 || type > 3) return false;
     if (!UitvoerPlekBekend()) return false;
@@ -59,20 +72,10 @@ bool UitvoerenCommando(int type) {
         // with that one message: going on would only repeat it for every file.
         fs::WeigeringScope weigering;
         try {
-            switch (type) {
-            case 1:
-                gelukt = UitvoerenType1();
-                break;
-            case 2:
-                gelukt = UitvoerenType2();
-                break;
-            default:
-                gelukt = UitvoerenType3();
-                break;
-            }
+            UitvoerSessie sessie(type);
+            gelukt = UitvoerenLayout(sessie);
             if (!gelukt) UI().Melding(UitvoerFoutMelding);
         } catch (const fs::SchrijfWeigering& w) {
-            SluitPaginabestandStil();
             UI().Melding(std::string(w.what()) +
                          "\n\nDe uitvoer is afgebroken; wat al geschreven was, blijft staan.");
         }

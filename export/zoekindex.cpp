@@ -20,8 +20,6 @@
 
 namespace gdk {
 
-ZoekIndex ZoekKaarten;
-
 namespace {
 
 // A field shown in a result, a search word: long enough for any real card, short enough that a

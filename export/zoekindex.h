@@ -1,6 +1,6 @@
 #pragma once
 // The search index of an exported site. While an export writes its card pages it hands each card
-// to ZoekKaarten; at its end the export writes the search page with its script and the index:
+// to the session's ZoekIndex; at its end the export writes the search page with its script and the index:
 // shards of cards in the order of the letter pages, cut where the folded surname's first letters
 // change so that a surname search loads one shard, and shards of search words, each word with
 // the ranks of the cards that hold it. Shards are script files (not data fetched by the page), so
@@ -65,8 +65,5 @@ class ZoekIndex {
     bool laatstePerLink_ = false;
     std::vector<Ingang> ingangen_;
 };
-
-// The collector of the running export.
-extern ZoekIndex ZoekKaarten;
 
 } // namespace gdk

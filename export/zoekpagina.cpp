@@ -74,10 +74,7 @@ bool SchrijfZoekpagina(const std::string& map, const std::string& bestand) {
         f.Regel("");
         f.Regel("<BODY BACKGROUND=\"tool/achtergrond/achtergrond.jpg\">");
         f.Regel("");
-        if (BeschermenTegenKopieren) {
-            SchrijfBeveiligingsScript();
-            f.Regel("");
-        }
+        SchrijfBeveiliging(f);
         f.Regel("   <BR>");
         f.Regel("   <TABLE BORDER=\"0\" CELLSPACING=\"1\" CELLPADDING=\"6\" ALIGN=\"center\" width=\"80%\">");
         f.Regel("   <TR>");

@@ -132,8 +132,10 @@ int Vergelijk(const Teksten& ta, std::string_view a, const Teksten& tb, std::str
     return c < 0 ? -1 : c > 0 ? 1 : 0;
 }
 
-// Puts the lines in the order of their first keys, lines with equal keys in the full order.
-void SorteerOpSleutels(std::vector<std::string>& regels, const std::vector<std::string>& sleutels) {
+// The positions of the lines in the order of their first keys, lines with equal keys in the
+// full order.
+std::vector<std::size_t> OpSleutels(const std::vector<std::string_view>& regels,
+                                    const std::vector<std::string>& sleutels) {
     std::vector<std::size_t> volgorde(regels.size());
     std::iota(volgorde.begin(), volgorde.end(), std::size_t{0});
     Teksten ta, tb;
@@ -143,11 +145,15 @@ void SorteerOpSleutels(std::vector<std::string>& regels, const std::vector<std::
         tb.Vul(regels[b]);
         return Vergelijk(ta, regels[a], tb, regels[b]) < 0;
     });
-    std::vector<std::string> gesorteerd;
-    gesorteerd.reserve(regels.size());
-    for (std::size_t i : volgorde)
-        gesorteerd.push_back(std::move(regels[i]));
-    regels = std::move(gesorteerd);
+    return volgorde;
+}
+
+std::vector<std::size_t> VolledigeVolgorde(const std::vector<std::string_view>& regels) {
+    std::vector<std::string> sleutels(regels.size());
+    Werk w;
+    for (std::size_t i = 0; i < regels.size(); ++i)
+        MaakEersteSleutel(regels[i], w, sleutels[i]);
+    return OpSleutels(regels, sleutels);
 }
 
 } // namespace
@@ -160,11 +166,7 @@ std::string Sorteersleutel(std::string_view regel1252) {
 }
 
 void SorteerRegels(std::vector<std::string>& regels) {
-    std::vector<std::string> sleutels(regels.size());
-    Werk w;
-    for (std::size_t i = 0; i < regels.size(); ++i)
-        MaakEersteSleutel(regels[i], w, sleutels[i]);
-    SorteerOpSleutels(regels, sleutels);
+    SorteerOp(regels, [](const std::string& r) -> std::string_view { return r; });
 }
 
 int VergelijkRegels(std::string_view a, std::string_view b) {
@@ -174,36 +176,36 @@ int VergelijkRegels(std::string_view a, std::string_view b) {
     return Vergelijk(ta, a, tb, b);
 }
 
-void SorteerRegelsZonder(std::vector<std::string>& regels, std::string_view deel) {
+std::vector<std::size_t> Sorteervolgorde(const std::vector<std::string_view>& regels, std::string_view deel) {
+    if (deel.empty()) return VolledigeVolgorde(regels);
     std::vector<std::string> sleutels(regels.size());
     Werk w;
     std::string kort;
     for (std::size_t i = 0; i < regels.size(); ++i) {
-        const std::string& r = regels[i];
-        const std::size_t p = deel.empty() ? std::string::npos : r.find(deel);
-        if (p == std::string::npos) {
+        const std::string_view r = regels[i];
+        const std::size_t p = r.find(deel);
+        if (p == std::string_view::npos) {
             MaakEersteSleutel(r, w, sleutels[i]);
             continue;
         }
         kort.assign(r, 0, p);
-        kort.append(r, p + deel.size());
+        kort.append(r.substr(p + deel.size()));
         MaakEersteSleutel(kort, w, sleutels[i]);
     }
-    SorteerOpSleutels(regels, sleutels);
+    std::vector<std::size_t> volgorde = OpSleutels(regels, sleutels);
     // Leaving the shared part out keeps the order wherever it is shared the same way; checked
-    // here for every neighbour with the full comparison. In order everywhere is the one order
-    // SorteerRegels gives (lines that compare equal are the same bytes).
-    if (regels.empty()) return;
+    // here for every neighbour with the full comparison. In order everywhere is the one order of
+    // the whole lines (lines that compare equal are the same bytes).
+    if (volgorde.empty()) return volgorde;
     Teksten vorige, huidige;
-    vorige.Vul(regels[0]);
-    for (std::size_t i = 1; i < regels.size(); ++i) {
-        huidige.Vul(regels[i]);
-        if (Vergelijk(vorige, regels[i - 1], huidige, regels[i]) > 0) {
-            SorteerRegels(regels);
-            return;
-        }
+    vorige.Vul(regels[volgorde[0]]);
+    for (std::size_t i = 1; i < volgorde.size(); ++i) {
+        huidige.Vul(regels[volgorde[i]]);
+        if (Vergelijk(vorige, regels[volgorde[i - 1]], huidige, regels[volgorde[i]]) > 0)
+            return VolledigeVolgorde(regels);
         std::swap(vorige, huidige);
     }
+    return volgorde;
 }
 
 } // namespace gdk

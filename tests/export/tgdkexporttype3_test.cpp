@@ -1,5 +1,6 @@
 // The type 3 site: its own frame set and banner, its settings, and its independence from type 2.
 #include "export/tgdkexporttype3.h"
+#include "support/uitvoer.h"
 
 #include "export23.h"
 
@@ -32,7 +33,7 @@ class Type3 : public Export23 {
 
 TEST_F(Type3, RootHasFramesetBannerAndWelcomeButNoMenu) {
     EenKaart();
-    ASSERT_TRUE(UitvoerenType3());
+    ASSERT_TRUE(Exporteer(3));
     const auto bestanden = Bestanden(Site(3));
     EXPECT_EQ(bestanden.count("menuindex.htm"), 0u);
     for (const char* b :
@@ -60,7 +61,7 @@ TEST_P(Type3Banner, LetterBarInTheBanner) {
     miWidth = "44";
     miHeight = "33";
     EenKaart();
-    ASSERT_TRUE(UitvoerenType3());
+    ASSERT_TRUE(Exporteer(3));
     std::vector<std::string> v = Kop();
     Voeg(v, {"<TITLE>KopIndex</TITLE>", "<BASE TARGET=\"kopindex\">", "</HEAD>", ""});
     if (GetParam()) {
@@ -98,7 +99,7 @@ TEST_F(Type3, OwnSettingsAndCentredEmptyLetterPages) {
     t3InhoudCellPadd = "3";
     t3InhoudCellSpac = "4";
     t3AfbeeldingWidth = "11%";
-    ASSERT_TRUE(UitvoerenType3());
+    ASSERT_TRUE(Exporteer(3));
     EXPECT_NE(Lees(3, "inhouds.htm")
                   .find("<TABLE BORDER=\"1\" CELLPADDING=\"3\" CELLSPACING=\"4\" ALIGN=\"center\">"),
               std::string::npos);
@@ -115,7 +116,7 @@ TEST_F(Type3, OwnSettingsAndCentredEmptyLetterPages) {
 TEST_F(Type3, SecondImageBlockWhenAsked) {
     EenKaart();
     AfbeeldingVoorEnAchterkantWeergeven = true;
-    ASSERT_TRUE(UitvoerenType3());
+    ASSERT_TRUE(Exporteer(3));
     const std::string img =
         "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"../../afbeeldingen/j/jan smit.jpg\" "
         "ALT=\"Jan Smit\" HEIGHT=\"69%\" WIDTH=\"69%\">";
@@ -127,16 +128,16 @@ TEST_F(Type3, SecondImageBlockWhenAsked) {
 
 TEST_F(Type3, SecondType3IsRefusedWhileType2OfTheSameCollectionSucceeds) {
     EenKaart();
-    ASSERT_TRUE(UitvoerenType3());
+    ASSERT_TRUE(Exporteer(3));
     const auto eerst = Bestanden(Site(3));
     const std::string kop = Lees(3, "kopindex.htm");
     ui.meldingen.clear();
-    EXPECT_FALSE(UitvoerenType3());
+    EXPECT_FALSE(Exporteer(3));
     ASSERT_EQ(ui.meldingen.size(), 1u);
     EXPECT_EQ(ui.meldingen[0].first.rfind("De directorie " + Site(3).string() + " bestaat al.\n", 0), 0u);
     EXPECT_EQ(Bestanden(Site(3)), eerst);
     EXPECT_EQ(Lees(3, "kopindex.htm"), kop);
-    EXPECT_TRUE(UitvoerenType2());
+    EXPECT_TRUE(Exporteer(2));
     EXPECT_EQ(Bestanden(Site(2)).count("menuindex.htm"), 1u);
 }
 

@@ -1,3 +1,4 @@
+#include "export/sessie.h"
 #include "export/tgdkexporttype1.h"
 
 #include "data/globalen.h"
@@ -9,6 +10,7 @@
 #include "support/linkcontrole.h"
 #include "support/tekst.h"
 #include "support/tijdelijke_map.h"
+#include "support/uitvoer.h"
 
 #include <gtest/gtest.h>
 
@@ -90,7 +92,7 @@ TEST_F(Type1, PersoonPaginaMetAfbeelding) {
     p.MetFoto = "ja";
     Scan("B/BergJP_v.JPG");
     OpnameGebruiker ui;
-    ASSERT_TRUE(UitvoerenType1());
+    ASSERT_TRUE(Exporteer(1));
     EXPECT_EQ(Lees("paginas/b/berg/bergjp_v.htm"),
               MetCrLf(KopBegin + "<META NAME=\"keywords\" CONTENT=\"berg (Bergh)\">\n" +
                       "<META NAME=\"oinhoud\" CONTENT=\"Berg, J.P. van der 05-03-1920\">\n" + KopMidden +
@@ -116,10 +118,8 @@ TEST_F(Type1, PersoonPaginaMetAfbeelding) {
 TEST_F(Type1, PersoonPaginaZonderAfbeeldingMetBeveiliging) {
     BeschermenTegenKopieren = true;
     Persoon("Anna", "", "Hof", "HofA_v.jpg"); // no scan on disk
-    ASSERT_TRUE(UitvoerenType1());
-    std::string script;
-    for (const std::string& r : BeveiligingsScriptRegels())
-        script += r + "\n";
+    ASSERT_TRUE(Exporteer(1));
+    const std::string script = Verwacht("beveiliging.txt");
     EXPECT_EQ(Lees("paginas/h/hof/hofa_v.htm"),
               MetCrLf(KopBegin + "<META NAME=\"keywords\" CONTENT=\"Hof\">\n" +
                       "<META NAME=\"oinhoud\" CONTENT=\"Hof, A.\">\n" + KopMidden +
@@ -146,7 +146,7 @@ TEST_F(Type1, WieEenPaginaKrijgtEnWieInDeIndexKomt) {
     Persoon("Iemand", "", "onbekend", "Onb_v.jpg");    // page, no entry
     Persoon("Kees", "", "Kok", "../Kok_v.jpg");        // page, named after the file alone
     OpnameGebruiker ui;
-    ASSERT_TRUE(UitvoerenType1());
+    ASSERT_TRUE(Exporteer(1));
 
     EXPECT_TRUE(stdfs::exists(Site() / "paginas/s/smit/smitj_v.htm"));
     EXPECT_TRUE(stdfs::exists(Site() / "paginas/1/1ekamer/kamer_v.htm"));
@@ -179,7 +179,7 @@ TEST_F(Type1, WieEenPaginaKrijgtEnWieInDeIndexKomt) {
 
 TEST_F(Type1, ZonderPersoonPaginaAlleenHetSkelet) {
     Persoon("Zonder", "", "", "Zonder_v.jpg");
-    ASSERT_TRUE(UitvoerenType1());
+    ASSERT_TRUE(Exporteer(1));
     EXPECT_TRUE(stdfs::exists(Site() / "index.htm"));
     EXPECT_TRUE(stdfs::exists(Site() / "menuindex.htm"));
     EXPECT_TRUE(stdfs::exists(Site() / "tool/script/genealogie.css"));
@@ -189,7 +189,7 @@ TEST_F(Type1, ZonderPersoonPaginaAlleenHetSkelet) {
 TEST_F(Type1, GeenEnkeleKaartGeeftOnwaarEnGeenSkelet) {
     Persoon("Geen", "", "Beeld", "");
     OpnameGebruiker ui;
-    EXPECT_FALSE(UitvoerenType1());
+    EXPECT_FALSE(Exporteer(1));
     EXPECT_EQ(Boom(Site()), (std::set<std::string>{
                                 "afbeeldingen/", "afbeeldingen/index.htm=" + Lees("afbeeldingen/index.htm"),
                                 "paginas/", "paginas/index.htm=" + Lees("paginas/index.htm")}));
@@ -213,7 +213,7 @@ TEST_F(Type1, AfbeeldingWordtKleinGekopieerdEnOnderZijnEigenNaamGetoond) {
         Persoon(g.voornaam, "", g.achternaam, g.afbeelding);
         Scan(std::string(1, g.afbeelding[0]) + "/" + g.afbeelding);
     }
-    ASSERT_TRUE(UitvoerenType1());
+    ASSERT_TRUE(Exporteer(1));
     for (const auto& g : gevallen) {
         EXPECT_EQ(Lees(std::string("afbeeldingen/") + g.kopie),
                   std::string("JPEG") + g.afbeelding[0] + "/" + g.afbeelding);
@@ -231,7 +231,7 @@ TEST_F(Type1, NiveauEenMetAchternaamVanEenTekenKopieertMaarToontDePlaatsvervange
     Persoon("Piet", "", "Smit", "SmitP_v.jpg");
     Scan("O/O/OJ_v.jpg");     // where the copy looks
     Scan("S/Sm/SmitP_v.jpg"); // where both look
-    ASSERT_TRUE(UitvoerenType1());
+    ASSERT_TRUE(Exporteer(1));
     EXPECT_EQ(Lees("afbeeldingen/o/oj_v.jpg"), "JPEGO/O/OJ_v.jpg");
     EXPECT_NE(Lees("paginas/o/o/oj_v.htm").find("   ...geen afbeelding aanwezig...\r\n"), std::string::npos);
     EXPECT_EQ(Lees("afbeeldingen/s/smitp_v.jpg"), "JPEGS/Sm/SmitP_v.jpg");
@@ -241,10 +241,10 @@ TEST_F(Type1, NiveauEenMetAchternaamVanEenTekenKopieertMaarToontDePlaatsvervange
 
 TEST_F(Type1, TweedeUitvoerWordtGeweigerdEnLaatDeSiteOngemoeid) {
     Persoon("Jan", "", "Smit", "SmitJ_v.jpg");
-    ASSERT_TRUE(UitvoerenType1());
+    ASSERT_TRUE(Exporteer(1));
     const auto voor = Boom(Site());
     OpnameGebruiker ui;
-    EXPECT_FALSE(UitvoerenType1());
+    EXPECT_FALSE(Exporteer(1));
     EXPECT_EQ(Boom(Site()), voor);
     ASSERT_EQ(ui.meldingen.size(), 1u);
     EXPECT_EQ(ui.meldingen[0].first, "De directorie " + Site().string() +
@@ -261,7 +261,7 @@ TEST_F(Type1, UitvoermapMetHoofdlettersBlijftEenBoom) {
     CollectieNaam = "Kaarten";
     Persoon("Jan", "", "Smit", "SmitJ_v.jpg");
     Scan("S/SmitJ_v.jpg");
-    ASSERT_TRUE(UitvoerenType1());
+    ASSERT_TRUE(Exporteer(1));
     const stdfs::path site = map.pad() / "An/Sites/Kaarten/gedenkjes/type 1";
     EXPECT_TRUE(stdfs::exists(site / "paginas/s/smit/smitj_v.htm"));
     EXPECT_TRUE(stdfs::exists(site / "afbeeldingen/s/smitj_v.jpg"));
@@ -279,31 +279,15 @@ TEST_F(Type1, UitvoermapMetHoofdlettersBlijftEenBoom) {
 
 TEST_F(Type1, PaginaDieNietAangemaaktKanWordenWordtGemeld) {
     Persoon("Jan", "", "Smit", "SmitJ_v.jpg");
-    ASSERT_TRUE(UitvoerenType1());
+    ASSERT_TRUE(Exporteer(1));
     stdfs::remove(Site() / "paginas/s/smit/smitj_v.htm");
     stdfs::create_directories(Site() / "paginas/s/smit/smitj_v.htm"); // blocks the page
     OpnameGebruiker ui;
-    SchrijfPersoonPagina(1);
+    UitvoerSessie sessie(1);
+    SchrijfPersoonPagina(sessie, 1);
     ASSERT_EQ(ui.meldingen.size(), 1u);
     EXPECT_EQ(ui.meldingen[0].first, "Verwerking afgebroken omdat het bestand \r" + Site().string() +
                                          "/paginas/s/smit//SmitJ_v.htm\rniet aangemaakt kon worden.");
-    EXPECT_FALSE(Paginabestand.IsOpen());
-}
-
-TEST(LeesInhoudMeta, ContentOfTheFourTags) {
-    const struct {
-        const char *in, *uit;
-    } gevallen[] = {
-        {"<META NAME=\"vinhoud\" CONTENT=\"Jan Smit\">", "Jan Smit"},
-        {"<meta name=\"minhoud\" content=\"M\">", "M"},
-        {"<META NAME=\"KINHOUD\" CONTENT=\"kind\">", "kind"},
-        {"<META NAME=\"oinhoud\" CONTENT=\"\">", ""},
-        {"<META NAME=\"xinhoud\" CONTENT=\"Jan\">", ""},
-        {"<META NAME=\"vinhoud\" CONTENT=\"", ""},
-        {"", ""},
-    };
-    for (const auto& g : gevallen)
-        EXPECT_EQ(LeesInhoudMeta(g.in), g.uit) << g.in;
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "platform/register.h"
 #include "support/linkcontrole.h"
 #include "support/tijdelijke_map.h"
+#include "support/uitvoer.h"
 #include "support/voorbeeld.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +47,7 @@ class Type1Voorbeeld : public ::testing::Test {
 
 TEST_F(Type1Voorbeeld, SiteMetLetterpaginasPersoonPaginasEnAfbeeldingen) {
     OpnameGebruiker ui;
-    ASSERT_TRUE(UitvoerenType1());
+    ASSERT_TRUE(Exporteer(1));
     EXPECT_TRUE(ui.meldingen.empty());
 
     const std::string b = Lees("inhoudb.htm");
@@ -86,7 +87,7 @@ TEST_F(Type1Voorbeeld, SiteMetLetterpaginasPersoonPaginasEnAfbeeldingen) {
 }
 
 TEST_F(Type1Voorbeeld, ElkeLinkVanDeSiteVindtZijnBestand) {
-    ASSERT_TRUE(UitvoerenType1());
+    ASSERT_TRUE(Exporteer(1));
     EXPECT_EQ(KapotteLinks(Site()), std::vector<std::string>{});
     EXPECT_GT(AantalGecontroleerdeLinks(), 300u);
 }

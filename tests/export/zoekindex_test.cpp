@@ -1,5 +1,6 @@
 // The search index shards: escaping, links, size limit, ranks and words, hostile card fields.
 #include "export/zoekindex.h"
+#include "support/uitvoer.h"
 
 #include "export/tgdkexporttype2.h"
 #include "export/zoekvouw.h"
@@ -126,7 +127,7 @@ TEST_F(ZoekIndexExport, HostileFieldsReachTheShardsOnlyAsEscapedText) {
              .overlijdensPlaats = "Leuven" + boos});
     Scan("boos.jpg");
     Kaartje({.voornamen = std::string(100000, 'x'), .achternaam = "Lang", .afbeelding = "lang.jpg"});
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
 
     const auto bestanden = ZoekBestandenVan(Site(2));
     for (const auto& [naam, inhoud] : bestanden) {
@@ -152,7 +153,7 @@ TEST_F(ZoekIndexExport, ACardWithoutImagePageLinksToItsLetterPage) {
     Kaartje({.voornamen = "Piet", .achternaam = "3 Smit", .afbeelding = "ook.jpg"});
     Kaartje({.voornamen = "Anna", .achternaam = "Aarts", .afbeelding = "aarts.jpg"});
     Scan("aarts.jpg");
-    ASSERT_TRUE(UitvoerenType2());
+    ASSERT_TRUE(Exporteer(2));
     const ZoekIndexInhoud z = LeesZoekIndex(ZoekBestandenVan(Site(2)));
     ASSERT_EQ(z.kaarten.size(), 3u);
     // Letter-page order: a surname that starts with a digit before the letters.

@@ -16,6 +16,7 @@
 #include "support/linkcontrole.h"
 #include "support/tekst.h"
 #include "support/tijdelijke_map.h"
+#include "support/uitvoer.h"
 #include "support/voorbeeld.h"
 #include "zoekdelen.h"
 
@@ -29,10 +30,6 @@ namespace gdk::test {
 namespace {
 
 namespace stdfs = std::filesystem;
-
-bool Uitvoeren(int type) {
-    return type == 1 ? UitvoerenType1() : type == 2 ? UitvoerenType2() : UitvoerenType3();
-}
 
 // A percent-encoded relative URL back to the UTF-8 path on disk.
 std::string Ontcijfer(const std::string& url) {
@@ -77,7 +74,7 @@ class ZoekVoorbeeld : public ::testing::Test {
         ZoekpaginaMaken = zoeken;
         UitvoerBestanden = map.tekst() + "/" + naam;
         for (int type = 1; type <= 3; ++type)
-            ASSERT_TRUE(Uitvoeren(type)) << type;
+            ASSERT_TRUE(Exporteer(type)) << type;
     }
     stdfs::path Site(const std::string& naam, int type) const {
         return map.pad() / naam / "kaarten" / "gedenkjes" / ("type " + std::to_string(type));

@@ -1,5 +1,9 @@
 #include "support/tekst.h"
 
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
 #include <unicode/unistr.h>
 
 namespace gdk::test {
@@ -36,6 +40,25 @@ std::string Utf16MetMerk(const std::string& utf8, bool grootEinde) {
         uit += grootEinde ? laag : hoog;
     }
     return uit;
+}
+
+std::string Verwacht(const std::string& naam) {
+    std::ifstream in(std::string(GDK_SOURCE_DIR) + "/tests/export/verwacht/" + naam, std::ios::binary);
+    if (!in.is_open()) {
+        ADD_FAILURE() << "no expected file " << naam;
+        return {};
+    }
+    std::ostringstream uit;
+    uit << in.rdbuf();
+    return uit.str();
+}
+
+std::vector<std::string> VerwachteRegels(const std::string& naam) {
+    std::vector<std::string> regels;
+    std::istringstream in(Verwacht(naam));
+    for (std::string r; std::getline(in, r);)
+        regels.push_back(r);
+    return regels;
 }
 
 } // namespace gdk::test

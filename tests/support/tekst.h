@@ -1,6 +1,7 @@
 #pragma once
 // Small text helpers the tests share.
 #include <string>
+#include <vector>
 
 namespace gdk::test {
 
@@ -9,6 +10,11 @@ std::string Vervang(std::string s, const std::string& oud, const std::string& ni
 
 // Expected pages are written in the tests with LF line ends; the pages end lines in CR LF.
 std::string MetCrLf(const std::string& tekst);
+
+// An expected file written beside the tests (tests/export/verwacht/), LF line ends; whole or by
+// line.
+std::string Verwacht(const std::string& naam);
+std::vector<std::string> VerwachteRegels(const std::string& naam);
 
 // `s` as one word for the shell, in single quotes.
 std::string Quote(const std::string& s);

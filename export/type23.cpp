@@ -1,0 +1,502 @@
+#include "export/type23.h"
+
+#include "data/afbeeldingen.h"
+#include "data/globalen.h"
+#include "data/html.h"
+#include "data/namen.h"
+#include "data/paden.h"
+#include "data/tekst.h"
+#include "data/tvars.h"
+#include "export/sessie.h"
+#include "export/skelet.h"
+#include "export/tfileman.h"
+#include "export/tuitvoer.h"
+#include "import/status.h"
+#include "platform/bestanden.h"
+#include "platform/fout.h"
+#include "platform/gebruiker.h"
+#include "platform/klok.h"
+#include "platform/kopieren.h"
+#include "platform/sorteren.h"
+#include "platform/tekst1252.h"
+#include "settings/instellingen.h"
+
+#include <array>
+
+namespace gdk {
+
+namespace {
+
+// The lower-case letter a-z with which the (trimmed) surname field of an entry starts, or 0:
+// the letter page the entry is listed on.
+char RegelLetter(const KaartIngang& ingang) {
+    const std::string_view r = ingang.Veld(0);
+    std::size_t b = 0;
+    while (b < r.size() && static_cast<unsigned char>(r[b]) <= 32)
+        ++b;
+    if (b >= r.size()) return 0;
+    char e = r[b];
+    if (e >= 'A' && e <= 'Z') e = static_cast<char>(e - 'A' + 'a');
+    return IsKleineLetter(static_cast<unsigned char>(e)) ? e : 0;
+}
+
+void VoegToeAanVerschillen(const std::vector<std::string>& regels) {
+    if (VerschillenBestand.empty() || regels.empty()) return;
+    TekstSchrijver f;
+    if (!f.Open(VerschillenBestand, true))
+        throw IOFout("Het bestand " + VerschillenBestand + " kan niet geschreven worden.");
+    for (const std::string& r : regels)
+        f.Regel(r);
+    f.Sluit();
+}
+
+void SchrijfInhoudKop(TekstSchrijver& f, char l) {
+    SchrijfKop(f, PaginaKop{.trefwoorden = "Velmoran,Genealogie",
+                            .beschrijving = std::string("inhoudpagina ") + l + " van Velmoran Genealogie"});
+    f.Regel(std::string("<TITLE>inhoud") + l + "</TITLE>");
+    f.Regel("</HEAD>");
+    f.Regel("");
+    SchrijfBeveiliging(f);
+    f.Regel("<BODY BACKGROUND=\"" + VervangEnVerklein("tool\\achtergrond", "\\", "/") +
+            "/achtergrond.jpg\">");
+    f.Regel("");
+    f.Regel("   <BR><BR>");
+    f.Regel("");
+}
+
+void SchrijfTabelKop(TekstSchrijver& f, const SiteOpmaak& o) {
+    static const std::array<std::pair<const char*, const char*>, 11> koppen = {{
+        {"4%", "achternaam"},
+        {"4%", "voornamen"},
+        {"1%", "geslacht"},
+        {"2%", "g-datum"},
+        {"4%", "g-plaats"},
+        {"2%", "o-datum"},
+        {"4%", "o-plaats"},
+        {"1%", "B/C"},
+        {"4%", "p-achternaam"},
+        {"1%", ""},
+        {"1%", "foto"},
+    }};
+    f.Regel("<TABLE BORDER=\"1\" CELLPADDING=\"" + o.cellPadd + "\" CELLSPACING=\"" + o.cellSpac +
+            "\" ALIGN=\"center\">");
+    f.Regel("   <TR>");
+    for (const auto& [breedte, label] : koppen) {
+        f.Regel(std::string("      <TD WIDTH=\"") + breedte + "\" HEIGHT=\"25\" ALIGN=\"center\">");
+        f.Regel("      <H6 CLASS=\"standaard\">");
+        f.Regel(std::string("      <B>") + label + "</B>");
+        f.Regel("      </H6>");
+        f.Regel("      </TD>");
+    }
+    f.Regel("   </TR>");
+    f.Regel("");
+}
+
+void Cel(TekstSchrijver& f, const std::string& waarde) {
+    f.Regel("      <TD ALIGN=\"center\">");
+    f.Regel("      <H6 CLASS=\"standaard\">");
+    f.Regel(waarde);
+    f.Regel("      </H6>");
+    f.Regel("      </TD>");
+}
+
+// One row: the 12 fields of the entry, each trimmed, the image file name in place of field 9.
+void SchrijfTabelRij(TekstSchrijver& f, const KaartIngang& ingang) {
+    const auto v = [&](int k) { return Trim(std::string(ingang.Veld(k))); };
+    f.Regel("   <TR>");
+    const std::string naam = Trim(BestandsnaamDeel(v(8)));
+    if (!IsLeeg(naam)) {
+        // The link keeps its backslashes, as the pages always had them; browsers read them as '/'.
+        const std::string link =
+            AsciiKleineLetters("paginas\\" + naam.substr(0, 1) + "\\" + ExtensieVervangen(naam, ".htm"));
+        Cel(f, "      <A HREF=\"" + HtmlAttribuut(link) + "\">" + HtmlTekst(v(0)) + "</A>");
+    } else {
+        Cel(f, "      <B>" + HtmlTekst(v(0)) + "</B>");
+    }
+    // The entry keeps the raw card fields (the report lists them); the page gets them as text.
+    for (int k : {1, 2, 3, 4, 5, 6, 7, 9, 10, 11})
+        Cel(f, "      " + HtmlTekst(v(k)));
+    f.Regel("   </TR>");
+}
+
+void SchrijfInhoudSlot(TekstSchrijver& f) {
+    f.Regel("</TABLE>");
+    f.Regel("");
+    f.Regel("<BR>");
+    f.Regel("");
+    f.Regel("</BODY>");
+    f.Regel("</HTML>");
+}
+
+// `rijen`: the rows written on the page.
+void SchrijfVoetregels(TekstSchrijver& f, int rijen) {
+    if (!DatumWeergeven && !AantalWeergeven) return;
+    f.Regel("   <H6 CLASS=\"copyright\" ALIGN=\"right\">");
+    if (AantalWeergeven) f.Regel("   aantal: " + std::to_string(rijen));
+    if (AantalWeergeven && DatumWeergeven) f.Regel("   <BR>");
+    if (DatumWeergeven) f.Regel("   laatst bijgewerkt: " + KorteDatum(Nu()));
+    f.Regel("   </H6>");
+}
+
+// Into the open letter page: its head and table header when it has none yet (`kop`), then the
+// row. False when a line could not be written.
+bool SchrijfRijOpPagina(TekstSchrijver& f, const SiteOpmaak& o, char l, const KaartIngang& ingang,
+                        bool& kop) {
+    try {
+        if (!kop) {
+            SchrijfInhoudKop(f, l);
+            SchrijfTabelKop(f, o);
+            kop = true;
+        }
+        SchrijfTabelRij(f, ingang);
+        return true;
+    } catch (const IOFout&) {
+        return false;
+    }
+}
+
+void MeldRijFout(const std::string& veld9) {
+    UI().Melding(std::string("Verschillen in bestand :") + "\n\n" + veld9, "Html Afbeelding");
+}
+
+// The page of one letter with its rows (indices into `regels`, in sorted order).
+//
+// A failure while writing the head, the header or a row is reported with the entry's image path;
+// the page is then closed and reopened for appending, and the walk goes on with the next row, so a
+// passing failure costs one row, not the rest of the letter. A page that fails again right after
+// failing a second time is given up (its remaining rows are skipped), so a full disk does not
+// raise one message per row.
+void SchrijfLetterPagina(const SiteOpmaak& o, const std::string& siteMap, char l,
+                         const std::vector<KaartIngang>& regels, const std::vector<std::size_t>& rijen,
+                         VoortgangMelder& melder, long& gedaan) {
+    const std::string bestand = std::string("/inhoud") + l + ".htm";
+    const std::string pad = siteMap + bestand;
+    TekstSchrijver pagina;
+    int geschreven = 0; // rows on the page
+    bool kop = false;   // the head and header are on the page
+    bool open = false;
+    int fouten = 0;
+    for (std::size_t k = 0; k < rijen.size(); ++k) {
+        const KaartIngang& ingang = regels[rijen[k]];
+        if (!open) open = pagina.Open(pad, kop);
+        if (open && SchrijfRijOpPagina(pagina, o, l, ingang, kop)) {
+            ++geschreven;
+        } else {
+            MeldRijFout(Trim(std::string(ingang.Veld(8))));
+            SluitStil(pagina);
+            open = false;
+            if (++fouten >= 2) break;
+        }
+        melder.Stap(++gedaan);
+    }
+    if (!open && !kop) {
+        // Not even the head could be written: the letter still ends with a page of its own.
+        if (!fs::BestandBestaat(pad)) SchrijfGeenGegevensPagina(o, siteMap, l);
+        return;
+    }
+    bool gesloten = false;
+    if (open || pagina.Open(pad, true)) {
+        try {
+            SchrijfInhoudSlot(pagina);
+            SchrijfVoetregels(pagina, geschreven);
+            pagina.Sluit();
+            gesloten = true;
+        } catch (const IOFout&) {
+            SluitStil(pagina);
+        }
+    }
+    if (!gesloten) MeldNietAangemaakt(siteMap, bestand);
+}
+
+} // namespace
+
+bool IsKleineLetter(int code) {
+    return code >= 97 && code <= 122;
+}
+
+char AfbeeldingLetter(const std::string& afbeelding) {
+    const char c = afbeelding.empty() ? '\0' : afbeelding[0];
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+KaartIngang MaakKaartIngang(int i, const std::string& afbeelding) {
+    const recPersoon& p = Personen[i];
+    KaartIngang r(i);
+    r.Veld(IsLeeg(p.Tussenvoegsel) ? p.Achternaam : p.Achternaam + ", " + p.Tussenvoegsel);
+    r.Veld(p.Voornamen);
+    const std::string g = AsciiHoofdletters(p.Geslacht);
+    r.Veld(g == "M" ? "man" : g == "F" ? "vrouw" : GeslachtOnbekendNietWeergeven ? "-" : "onbekend");
+    r.Veld(p.GeboorteDatum);
+    r.Veld(p.GeboortePlaats);
+    r.Veld(p.OverlijdensDatum);
+    r.Veld(p.OverlijdensPlaats);
+    if (!IsLeeg(p.CrematieDatum) || !IsLeeg(p.CrematiePlaats))
+        r.Veld("C");
+    else if (!IsLeeg(p.BegraafDatum) || !IsLeeg(p.BegraafPlaats))
+        r.Veld("B");
+    else
+        r.Veld("");
+    r.Veld(afbeelding.empty() ? std::string()
+                              : "afbeeldingen\\" + afbeelding.substr(0, 1) + "\\" + afbeelding);
+    const std::int32_t gezin = p.Gezinnen[1];
+    if (gezin >= 1) {
+        const recFamilie& fam = Gezinnen[gezin];
+        const recPersoon& partner = Personen[fam.Man == p.Nummer ? fam.Vrouw : fam.Man];
+        r.Veld(IsLeeg(partner.Tussenvoegsel) ? partner.Achternaam
+                                             : partner.Achternaam + ", " + partner.Tussenvoegsel);
+        r.Veld(VoornamenPartnerVolledigWeergeven ? partner.Voornamen : Initialen(partner.Voornamen));
+    } else {
+        r.Veld("");
+        r.Veld("");
+    }
+    r.Veld(p.MetFoto);
+    return r;
+}
+
+void KaartIngang::Veld(std::string_view tekst) {
+    if (velden_ > 0) regel_ += ';';
+    begin_[velden_++] = static_cast<std::uint32_t>(regel_.size());
+    regel_ += tekst;
+}
+
+std::string_view KaartIngang::Veld(int k) const {
+    if (k < 0 || k >= velden_) return {};
+    const std::size_t begin = begin_[k];
+    const std::size_t eind = k + 1 < velden_ ? begin_[k + 1] - 1 : regel_.size();
+    return std::string_view(regel_).substr(begin, eind - begin);
+}
+
+bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const std::string& n,
+                             const std::string& a, const std::string& afbeelding) {
+    if (!fs::MapBestaat(p)) return false;
+    const std::string bestand = "/" + AsciiKleineLetters(n) + ".htm";
+    // The image is shown from its copy, whose name keeps the card's own extension.
+    const std::string bron =
+        AsciiKleineLetters("../../Afbeeldingen/" + afbeelding.substr(0, 1) + "/" + afbeelding);
+    TekstSchrijver f;
+    if (!f.Open(p + bestand)) {
+        MeldNietAangemaakt(p, bestand);
+        return false;
+    }
+    try {
+        SchrijfKop(f, PaginaKop{.trefwoorden = "Velmoran,Genealogie,Software",
+                                .beschrijving = "Velmoran Genealogie",
+                                .terug = "../../"});
+        f.Regel("<TITLE>" + HtmlTekst(n) + "</TITLE>");
+        f.Regel("</HEAD>");
+        f.Regel("");
+        SchrijfBeveiliging(f);
+        f.Regel("<BODY BACKGROUND=\"../../tool/achtergrond/fotoachtergrond.jpg\">");
+        f.Regel("");
+        const std::string img = "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"" + HtmlAttribuut(bron) +
+                                "\" ALT=\"" + HtmlAttribuut(a) + "\" HEIGHT=\"" + o.hoogte + "\" WIDTH=\"" +
+                                o.breedte + "\">";
+        f.Regel("   <BR>");
+        f.Regel("   <H6 CLASS=\"foto\" ALIGN=\"center\">");
+        f.Regel(img);
+        f.Regel("   </H6>");
+        f.Regel("");
+        if (o.tweedeAfbeelding) {
+            // The store holds no name for the back of a card: the second block shows the same scan.
+            f.Regel("   <BR>");
+            f.Regel("   <H6 CLASS=\"foto\" ALIGN=\"center\">");
+            f.Regel(img);
+            f.Regel("   </H6>");
+            f.Regel("");
+        }
+        f.Regel("</BODY>");
+        f.Regel("</HTML>");
+        f.Sluit();
+        return true;
+    } catch (const IOFout&) {
+        SluitStil(f);
+        MeldNietAangemaakt(p, bestand);
+        return false;
+    }
+}
+
+void SchrijfGeenGegevensPagina(const SiteOpmaak& o, const std::string& siteMap, char letter) {
+    const std::string bestand = std::string("/inhoud") + letter + ".htm";
+    TekstSchrijver f;
+    if (!f.Open(siteMap + bestand)) {
+        MeldNietAangemaakt(siteMap, bestand);
+        return;
+    }
+    try {
+        SchrijfInhoudKop(f, letter);
+        f.Regel("   <TABLE BORDER=\"0\" CELLSPACING=\"1\" CELLPADDING=\"6\" ALIGN=\"" +
+                o.geenGegevensUitlijning + "\" width=\"60%\" height=\"60%\">");
+        f.Regel("   <TR>");
+        f.Regel("      <TD ALIGN=\"left\">");
+        f.Regel("         <font face=\"Verdana\" size=\"3\">");
+        f.Regel(std::string("            <B>Voor de letter ") + static_cast<char>(letter - 'a' + 'A') +
+                " zijn geen gegevens aanwezig.</B>");
+        f.Regel("         </font>");
+        f.Regel("      </TD>");
+        f.Regel("   </TR>");
+        f.Regel("   </TABLE>");
+        f.Regel("");
+        f.Regel("   <BR>");
+        f.Regel("");
+        f.Regel("</BODY>");
+        f.Regel("</HTML>");
+        f.Sluit();
+    } catch (const IOFout&) {
+        SluitStil(f);
+        MeldNietAangemaakt(siteMap, bestand);
+    }
+}
+
+namespace type23 {
+
+void SchrijfToolMappen(const std::string& siteMap) {
+    TFileMan fm;
+    const std::string tool = siteMap + "/tool";
+    MaakSiteMapAan(tool, 1);
+    if (MaakSiteMapAan(tool + "/achtergrond", 2)) {
+        KopieerToolBestand(fm, "Achtergrond.jpg", tool + "/achtergrond/achtergrond.jpg");
+        KopieerToolBestand(fm, "fotoAchtergrond.jpg", tool + "/achtergrond/fotoachtergrond.jpg");
+    }
+    if (MaakSiteMapAan(tool + "/image", 2))
+        KopieerToolBestand(fm, "Afbeelding.jpg", tool + "/image/afbeelding.jpg");
+    if (MaakSiteMapAan(tool + "/script", 2)) {
+        SchrijfStijlblad(tool + "/script", "/genealogie.css");
+        SchrijfScript(tool + "/script", "/genealogie.js");
+    }
+}
+
+void SchrijfLetterPaginas(const SiteOpmaak& o, const std::string& siteMap,
+                          const std::vector<KaartIngang>& regels) {
+    // Rows per letter in sorted order. Entries whose surname does not start with a letter a-z have
+    // no letter page to go to and are left out here (they are counted, sorted and reported).
+    std::array<std::vector<std::size_t>, 26> perLetter;
+    for (std::size_t k = 0; k < regels.size(); ++k) {
+        const char e = RegelLetter(regels[k]);
+        if (e != 0) perLetter[e - 'a'].push_back(k);
+    }
+    const long totaal = static_cast<long>(regels.size());
+    VoortgangMelder melder(totaal);
+    long gedaan = 0;
+    for (int n = 0; n < 26; ++n) {
+        const char l = static_cast<char>('a' + n);
+        if (perLetter[n].empty())
+            SchrijfGeenGegevensPagina(o, siteMap, l);
+        else
+            SchrijfLetterPagina(o, siteMap, l, regels, perLetter[n], melder, gedaan);
+    }
+}
+
+namespace {
+
+// The card image of person i copied into the site and its page written: `afbeelding` becomes the
+// image file name when it was found (the entry's field 9), `pagina` the image page's link. False
+// when the letter folders could not be made (after their message); a failed copy ends the export.
+bool SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::string& afbeelding,
+                  std::string& pagina, std::array<bool, 256>& letterKlaar) {
+    const recPersoon& p = Personen[i];
+    const std::string naam = BestandsnaamDeel(p.AfbeeldingBestand);
+    const char letter = AfbeeldingLetter(naam);
+    // A name that would lead outside its folder counts as not found: no copy, no page.
+    const std::string bron =
+        IsVeiligeNaam(naam) && IsVeiligeNaam(std::string(1, letter)) ? KaartAfbeelding(p) : "";
+    if (bron.empty()) return true;
+    const std::string d = siteMap + "/afbeeldingen/" + letter;
+    const std::string pm = siteMap + "/paginas/" + letter;
+    const auto idx = static_cast<unsigned char>(letter);
+    if (!letterKlaar[idx]) {
+        if (!MaakSiteMapAan(d, 2) || !MaakSiteMapAan(pm, 2)) return false;
+        const std::string desktopIni = ToolBestand("desktop.ini");
+        if (!desktopIni.empty() && !fs::BestandBestaat(d + "/desktop.ini") &&
+            !fs::Kopieer(desktopIni, d + "/desktop.ini"))
+            throw IOFout("Het bestand " + desktopIni + " kon niet gekopieerd worden naar " + d + ".");
+        letterKlaar[idx] = true;
+    }
+    const std::string doel = d + "/" + AsciiKleineLetters(naam);
+    if (!fs::Kopieer(bron, doel))
+        throw IOFout("Het bestand " + bron + " kon niet gekopieerd worden naar " + doel + ".");
+    const std::string zonder = ExtensieVervangen(naam, "");
+    if (SchrijfAfbeeldingPagina(o, pm, zonder, zonder, naam))
+        pagina = "paginas/" + std::string(1, letter) + "/" + AsciiKleineLetters(zonder) + ".htm";
+    afbeelding = naam;
+    return true;
+}
+
+// The report lines of the sorted entries: doubles, and the whole list when asked.
+void Verslag(const std::vector<KaartIngang>& lijst) {
+    if (ControleOpDubbeleGedenkjes) {
+        std::vector<std::string> dubbel;
+        for (std::size_t k = 0; k + 1 < lijst.size(); ++k)
+            if (lijst[k].Regel() == lijst[k + 1].Regel())
+                dubbel.push_back("dubbel opgenomen: " + lijst[k].Regel());
+        VoegToeAanVerschillen(dubbel);
+    }
+    if (LijstNamenGedenkje) {
+        std::vector<std::string> regels;
+        regels.reserve(lijst.size());
+        for (const KaartIngang& k : lijst)
+            regels.push_back(k.Regel());
+        VoegToeAanVerschillen(regels);
+    }
+}
+
+// The skeleton and the letter pages: what both layouts write after the cards, their root pages
+// in between.
+bool SchrijfSite(UitvoerSessie& sessie, const SiteOpmaak& o, const std::vector<KaartIngang>& regels,
+                 const Hoofdpaginas& hoofdpaginas) {
+    const std::string& siteMap = sessie.SiteMap();
+    SchrijfToolMappen(siteMap);
+    hoofdpaginas(siteMap);
+    SchrijfLetterPaginas(o, siteMap, regels);
+    StatusLinks("gedenkjes : " + std::to_string(regels.size()));
+    return true;
+}
+
+} // namespace
+
+bool Uitvoeren(UitvoerSessie& sessie, const SiteOpmaak& o, const Hoofdpaginas& hoofdpaginas) {
+    const std::string& siteMap = sessie.SiteMap();
+    if (SiteBestaatAl(siteMap)) return false;
+    // Below the fresh root every name is the program's own: matched exactly (web servers are
+    // case-sensitive), never case-insensitively.
+    sessie.BeginSite();
+    ZoekIndex& zoeken = sessie.Zoeken();
+    zoeken.Begin(false);
+    if (!MaakSiteMapAan(siteMap + "/paginas", 1) || !MaakSiteMapAan(siteMap + "/afbeeldingen", 1))
+        return false;
+
+    std::array<bool, 256> letterKlaar{}; // letter folders already made, with their redirect pages
+    std::vector<KaartIngang> lijst;
+    long n = 0;
+    {
+        VoortgangMelder melder(AantalPersonen);
+        for (int i = 1; i <= AantalPersonen; ++i) {
+            const recPersoon& p = Personen[i];
+            if (p.Nummer > 0 && !IsLeeg(p.AfbeeldingBestand)) {
+                std::string afbeelding, pagina;
+                if (!SchrijfKaart(o, siteMap, i, afbeelding, pagina, letterKlaar)) return false;
+                ++n;
+                lijst.push_back(MaakKaartIngang(i, afbeelding));
+                if (zoeken.Actief()) {
+                    // A card without an image page is found on its letter page.
+                    const char l = RegelLetter(lijst.back());
+                    if (pagina.empty() && l != 0) pagina = std::string("inhoud") + l + ".htm";
+                    zoeken.VoegToe(i, lijst.back().Regel(), pagina);
+                }
+            }
+            melder.Stap(i);
+        }
+    }
+    bool resultaat = false;
+    if (!lijst.empty()) {
+        SorteerOp(lijst, [](const KaartIngang& k) -> std::string_view { return k.Regel(); });
+        Verslag(lijst);
+        resultaat = SchrijfSite(sessie, o, lijst, hoofdpaginas) && zoeken.Schrijf(siteMap);
+    }
+    lijst.clear();
+    lijst.shrink_to_fit();
+    StatusLinks("gedenkjes : " + std::to_string(n));
+    return resultaat;
+}
+
+} // namespace type23
+} // namespace gdk
