@@ -31,6 +31,7 @@ bool ControleOpGeslacht = false, ControleOpDatum = false, ControleOpBestandsnaam
 bool VoornamenPartnerVolledigWeergeven = false, GeslachtOnbekendNietWeergeven = false,
      ControleOpDubbeleGedenkjes = false, BeschermenTegenKopieren = false, DatumWeergeven = false,
      AantalWeergeven = false, AfbeeldingVoorEnAchterkantWeergeven = false, ZoekpaginaMaken = false;
+std::string PubliceerDoel;
 
 std::string alLettertype;
 std::int32_t adDatumAanpassen = -1;
@@ -127,6 +128,7 @@ const std::vector<Instelling>& Opties() {
         S("OptiesBijUitvoeren", "AantalWeergeven", AantalWeergeven),
         S("OptiesBijUitvoeren", "AfbeeldingVoorEnAchterkantWeergeven", AfbeeldingVoorEnAchterkantWeergeven),
         S("OptiesBijUitvoeren", "ZoekpaginaMaken", ZoekpaginaMaken),
+        T("OptiesBijUitvoeren", "PubliceerDoel", PubliceerDoel),
 
         T("OptiesWeergave", "alLettertype", alLettertype),
         G("OptiesWeergave", "adDatumAanpassen", adDatumAanpassen),

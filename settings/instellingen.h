@@ -34,6 +34,7 @@ extern bool ControleOpGeslacht, ControleOpDatum, ControleOpBestandsnaam, Control
 extern bool VoornamenPartnerVolledigWeergeven, GeslachtOnbekendNietWeergeven, ControleOpDubbeleGedenkjes,
     BeschermenTegenKopieren, DatumWeergeven, AantalWeergeven, AfbeeldingVoorEnAchterkantWeergeven,
     ZoekpaginaMaken;
+extern std::string PubliceerDoel; // an rclone remote and path ("naam:map"); blank: not set
 
 // OptiesWeergave
 extern std::string alLettertype;

@@ -302,6 +302,13 @@ QWidget* TfrmOpties::MaakBijUitvoeren() {
           cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven, cbxBijUitvoerenZoekpaginaMaken})
         kolom->addWidget(box);
     cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven->hide();
+    // Where "Publiceren" sends the site: an rclone remote and path, set up with rclone config.
+    kolom->addWidget(Label(p, "lblBijUitvoerenPubliceerDoel", QStringLiteral("Publiceren naar")));
+    edtBijUitvoerenPubliceerDoel = Edit(p, QStringLiteral("edtBijUitvoerenPubliceerDoel"));
+    edtBijUitvoerenPubliceerDoel->setPlaceholderText(QStringLiteral("mijnsite:public_html/gedenkjes"));
+    edtBijUitvoerenPubliceerDoel->setToolTip(QStringLiteral(
+        "Een verbinding van rclone (in te richten met rclone config), een dubbele punt en de map"));
+    kolom->addWidget(edtBijUitvoerenPubliceerDoel);
     kolom->addStretch(1);
     return p;
 }
@@ -385,6 +392,7 @@ void TfrmOpties::OptiesNaarControles() {
     edtAlgemeenAfbeeldingBestanden->setText(Q1252(AfbeeldingBestanden));
     edtAlgemeenUitvoerBestanden->setText(Q1252(UitvoerBestanden));
     rgrAlgemeenNiveauAfbeeldingBestanden->ZetItemIndex(NiveauAfbeeldingBestanden);
+    edtBijUitvoerenPubliceerDoel->setText(Q1252(PubliceerDoel));
     for (const Code& c : codes_)
         c.edit->setText(Q1252(*c.waarde));
     for (const Vinkje& v : vinkjes_)
@@ -405,6 +413,7 @@ void TfrmOpties::bbtnSluitenClick() {
     AfbeeldingBestanden = Van1252(edtAlgemeenAfbeeldingBestanden->text());
     UitvoerBestanden = Van1252(edtAlgemeenUitvoerBestanden->text());
     NiveauAfbeeldingBestanden = rgrAlgemeenNiveauAfbeeldingBestanden->ItemIndex();
+    PubliceerDoel = Van1252(edtBijUitvoerenPubliceerDoel->text());
     for (const Code& c : codes_) {
         const std::string tekst = Van1252(c.edit->text());
         // A file-name code is appended to the name code; the "_" keeps the two apart.

@@ -99,6 +99,7 @@ class TfrmOpties : public QDialog {
     QCheckBox* cbxBijUitvoerenGeslachtOnbekendNietWeergeven = nullptr;
     QCheckBox* cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven = nullptr;
     QCheckBox* cbxBijUitvoerenZoekpaginaMaken = nullptr;
+    QLineEdit* edtBijUitvoerenPubliceerDoel = nullptr;
 
     // Weergave
     QComboBox* cbxWeergaveLettertype = nullptr;

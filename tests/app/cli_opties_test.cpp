@@ -90,6 +90,7 @@ const char* const ZonderRegister = "OptiesAlgemeen\\AfbeeldingBestanden=\n"
                                    "OptiesBijUitvoeren\\AantalWeergeven=0\n"
                                    "OptiesBijUitvoeren\\AfbeeldingVoorEnAchterkantWeergeven=0\n"
                                    "OptiesBijUitvoeren\\ZoekpaginaMaken=0\n"
+                                   "OptiesBijUitvoeren\\PubliceerDoel=\n"
                                    "OptiesWeergave\\alLettertype=\n"
                                    "OptiesWeergave\\adDatumAanpassen=-1\n"
                                    "OptiesWeergave\\glAfblijven=0\n"
@@ -135,6 +136,8 @@ TEST_F(CliOpties, StoredValuesWrongTypesAndBlankExtrasAsActivationReadsThem) {
                     "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen]\n"
                     "\"AfbeeldingBestanden\"=\"/home/an/Zo\xC3\xAB \\\"scans\\\"\"\n"
                     "\"NiveauAfbeeldingBestanden\"=\"2\"\n"
+                    "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren]\n"
+                    "\"PubliceerDoel\"=\"mijn site:public_html/\\\"gedenkjes\\\"\"\n"
                     "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesWeergave]\n"
                     "\"adDatumAanpassen\"=dword:00000002\n"
                     "\"glRoepnaam\"=dword:00000001\n"
@@ -150,6 +153,7 @@ TEST_F(CliOpties, StoredValuesWrongTypesAndBlankExtrasAsActivationReadsThem) {
     EXPECT_EQ(Waarde(u.uit, "OptiesAlgemeen\\AfbeeldingBestanden"),
               "/home/an/Zo\xC3\xAB \"scans\"");                                  // UTF-8 out
     EXPECT_EQ(Waarde(u.uit, "OptiesAlgemeen\\NiveauAfbeeldingBestanden"), "-1"); // a string is no integer
+    EXPECT_EQ(Waarde(u.uit, "OptiesBijUitvoeren\\PubliceerDoel"), "mijn site:public_html/\"gedenkjes\"");
     EXPECT_EQ(Waarde(u.uit, "OptiesWeergave\\adDatumAanpassen"), "2");
     EXPECT_EQ(Waarde(u.uit, "OptiesWeergave\\glRoepnaam"), "1");
     EXPECT_EQ(Waarde(u.uit, "OptiesWeergave\\alLettertype"), "");

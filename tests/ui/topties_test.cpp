@@ -53,6 +53,7 @@ const char* const VolRegister = R"(REGEDIT4
 "BeschermenTegenKopieren"=dword:00000001
 "AfbeeldingVoorEnAchterkantWeergeven"=dword:00000001
 "ZoekpaginaMaken"=dword:00000001
+"PubliceerDoel"="web:public_html/gedenkjes"
 
 [HKEY_CURRENT_USER\Software\Velmoran\Gedenkje\4.00\OptiesWeergave]
 "alLettertype"="Tahoma"
@@ -109,6 +110,7 @@ TEST_F(OptiesTest, OpeningShowsEveryGlobalOnTheFirstPage) {
     EXPECT_TRUE(d.cbxBijUitvoerenBeschermenTegenKopieren->isChecked());
     EXPECT_TRUE(d.cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven->isChecked());
     EXPECT_TRUE(d.cbxBijUitvoerenZoekpaginaMaken->isChecked());
+    EXPECT_EQ(d.edtBijUitvoerenPubliceerDoel->text(), QStringLiteral("web:public_html/gedenkjes"));
     EXPECT_EQ(d.cbxWeergaveLettertype->currentText(), QStringLiteral("Tahoma"));
     EXPECT_EQ(d.rgrpWeergaveDatumAanpassen->ItemIndex(), 2);
     // "afblijven" greys the five boxes; a stored tick still shows.
@@ -151,6 +153,7 @@ TEST_F(OptiesTest, CaptionsItemsAndHiddenControls) {
         {"lblCodeTrouwkaartje", "Trouwkaartje e.d. :"},
         {"lblCodeDocumentatie", "Documentatie e.d. :"},
         {"lblCodeGenealogie", "Genealogie e.d. :"},
+        {"lblBijUitvoerenPubliceerDoel", "Publiceren naar"},
         {"lblWeergaveLettertype", "Lettertype"},
     };
     for (const Tekst& t : labels) {
@@ -222,10 +225,14 @@ TEST_F(OptiesTest, CaptionsItemsAndHiddenControls) {
     EXPECT_FALSE(d.edtCodeFotoosAchterkant->isVisibleTo(d.tshCode));
     EXPECT_FALSE(Zoek<QLabel>("lblCodeGenealogie")->isVisibleTo(d.tshCode));
     EXPECT_FALSE(d.cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven->isVisibleTo(d.tshBijUitvoeren));
-    // The search page box stands visible below the other boxes of its page.
+    // The search page box stands visible below the other boxes of its page, the publish target
+    // below the boxes, with an example as its hint.
     EXPECT_TRUE(d.cbxBijUitvoerenZoekpaginaMaken->isVisibleTo(d.tshBijUitvoeren));
     auto* kolom = d.tshBijUitvoeren->layout();
-    EXPECT_EQ(kolom->indexOf(d.cbxBijUitvoerenZoekpaginaMaken), kolom->count() - 2); // before the stretch
+    EXPECT_EQ(kolom->indexOf(d.cbxBijUitvoerenZoekpaginaMaken), kolom->count() - 4);
+    EXPECT_EQ(kolom->indexOf(d.edtBijUitvoerenPubliceerDoel), kolom->count() - 2); // before the stretch
+    EXPECT_EQ(d.edtBijUitvoerenPubliceerDoel->placeholderText(),
+              QStringLiteral("mijnsite:public_html/gedenkjes"));
 }
 
 TEST_F(OptiesTest, SluitenPutsAnUnderscoreBeforeEveryNonBlankCode) {
@@ -273,6 +280,9 @@ TEST_F(OptiesTest, SluitenSavesEveryControlIntoItsValue) {
     d.cbxBijInlezenControleOpGeslacht->click();
     d.cbxBijUitvoerenBeschermenTegenKopieren->click();
     d.cbxBijUitvoerenZoekpaginaMaken->click();
+    d.edtBijUitvoerenPubliceerDoel->clear();
+    QTest::keyClicks(d.edtBijUitvoerenPubliceerDoel,
+                     QStringLiteral(" mijn site:map met \"aanhalingstekens\" "));
     Sluiten();
     const std::string algemeen = "Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen";
     // Folders are taken as typed, blanks and all.
@@ -288,6 +298,8 @@ TEST_F(OptiesTest, SluitenSavesEveryControlIntoItsValue) {
         std::optional<std::int32_t>(0));
     EXPECT_EQ(reg::LeesInteger("Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren", "ZoekpaginaMaken"),
               std::optional<std::int32_t>(0));
+    EXPECT_EQ(reg::LeesString("Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren", "PubliceerDoel"),
+              std::optional<std::string>(" mijn site:map met \"aanhalingstekens\" "));
     // The hidden box keeps its stored tick, and a greyed stored tick is saved as it shows.
     EXPECT_TRUE(AfbeeldingVoorEnAchterkantWeergeven);
     EXPECT_TRUE(glVoornamen);
