@@ -11,7 +11,7 @@ here=$(pwd)
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-translations-l10n libicu-dev libjpeg-dev libgtest-dev
           libgmock-dev libbenchmark-dev xvfb xauth openbox xdotool imagemagick chromium python3
           fonts-dejavu-core fonts-urw-base35 desktop-file-utils appstream shared-mime-info dpkg-dev file
-          clang-format lintian)
+          clang-format lintian rclone)
 
 install_missing() {
     local missing=()
