@@ -90,7 +90,7 @@ std::string_view RuweNaam(const IndexIngang& ingang) {
 // "onbekend" (output text 57) belongs on none.
 bool Telt(std::string_view regel) {
     if (regel.empty() || !IsHoofdletter(static_cast<unsigned char>(AsciiGroot(regel[0])))) return false;
-    const std::string& onbekend = UitvoerTekst[57];
+    const std::string& onbekend = UitvoerTekst[ut::Onbekend];
     if (onbekend.empty()) return true; // an emptied output text must not empty the whole index
     return !GelijkZonderHoofdletters(regel.substr(0, onbekend.size()), onbekend);
 }

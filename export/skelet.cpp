@@ -358,9 +358,9 @@ bool SchrijfInhoudIndex(const std::string& map, const std::string& bestand) {
         f.Regel("      <TD ALIGN=\"left\">");
         f.Regel("         <BR><BR>");
         f.Regel("         <font face=\"Verdana\" size=\"3\">");
-        f.Regel("            <B>" + UitvoerTekst[64] + "</B>");
+        f.Regel("            <B>" + UitvoerTekst[ut::Inleiding] + "</B>");
         f.Regel("            <BR><BR>");
-        f.Regel("            " + UitvoerTekst[65]);
+        f.Regel("            " + UitvoerTekst[ut::InleidingTekst]);
         f.Regel("         </font>");
         f.Regel("         <BR><BR>");
         f.Regel("      </TD>");

@@ -101,7 +101,8 @@ std::string MaakNaamRegel(std::int32_t persoon) {
     const recPersoon& p = Personen[persoon];
     std::string naam = NaamDeel(p.Voornamen, glVoornamen);
     if (!Trim(p.Tussenvoegsel).empty()) naam += " " + NaamDeel(p.Tussenvoegsel, glTussenvoegsel);
-    naam += " " + (Trim(p.Achternaam).empty() ? UitvoerTekst[57] : NaamDeel(p.Achternaam, glAchternaam));
+    naam += " " +
+            (Trim(p.Achternaam).empty() ? UitvoerTekst[ut::Onbekend] : NaamDeel(p.Achternaam, glAchternaam));
     return naam;
 }
 

@@ -63,7 +63,7 @@ bool UitvoerenCommando(int type) {
     const std::uint32_t start = Tik();
     UitvoerTijd = Nu();
     StatusLinks("Gedenkjes type " + std::to_string(type) + " schrijven...");
-    StatusRechts(UitvoerTekst[111] + " " + LangeTijd(Nu()));
+    StatusRechts(UitvoerTekst[ut::GestartOm] + " " + LangeTijd(Nu()));
     UI().Herteken();
     bool gelukt = false;
     {

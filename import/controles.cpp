@@ -74,7 +74,7 @@ void VerschillenAfsluiten() {
 }
 
 void ControleGeslacht(std::int32_t n) {
-    VerschilSchrijven(UitvoerTekst[113] + PersoonSleutel(n));
+    VerschilSchrijven(UitvoerTekst[ut::GeslachtOntbreekt] + PersoonSleutel(n));
 }
 
 void ControleDatum(std::int32_t n, DatumSoort soort) {
@@ -151,9 +151,9 @@ void ControleFoto(std::int32_t n, const BestandsnaamCodes& codes) {
 void ControlePartnerGeslacht(std::int32_t n) {
     const std::string& partner = Personen[n + 1].Geslacht;
     if (partner == "U")
-        VerschilSchrijven(UitvoerTekst[113] + PersoonSleutel(n + 1));
+        VerschilSchrijven(UitvoerTekst[ut::GeslachtOntbreekt] + PersoonSleutel(n + 1));
     else if (partner == Personen[n].Geslacht)
-        VerschilSchrijven(UitvoerTekst[114] + PersoonSleutel(n));
+        VerschilSchrijven(UitvoerTekst[ut::ZelfdeGeslacht] + PersoonSleutel(n));
 }
 
 } // namespace gdk

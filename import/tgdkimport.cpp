@@ -58,7 +58,7 @@ class RegelLezer {
 bool RegelLezer::Lees(std::string_view regel) {
     // The main person may be at most number 199999, so that its partner still fits.
     if (AantalPersonen + 1 >= MaxPersonen) {
-        UI().Melding(UitvoerTekst[107] + " (" + std::to_string(MaxPersonen) + ")");
+        UI().Melding(UitvoerTekst[ut::MaxPersonenBereikt] + " (" + std::to_string(MaxPersonen) + ")");
         return false;
     }
     Personen.Nieuw();
@@ -135,7 +135,7 @@ bool RegelLezer::Lees(std::string_view regel) {
 bool RegelLezer::Partner(std::int32_t n, const std::string& voornamen, const std::string& tussenvoegsel,
                          const std::string& achternaam, const std::string& geslacht) {
     if (AantalGezinnen >= MaxGezinnen) {
-        UI().Melding(UitvoerTekst[108] + " (" + std::to_string(MaxGezinnen) + ")");
+        UI().Melding(UitvoerTekst[ut::MaxRelatiesBereikt] + " (" + std::to_string(MaxGezinnen) + ")");
         return false;
     }
     Gezinnen.Nieuw();
@@ -255,7 +255,7 @@ bool LeesGedenkjes() {
         Gezinnen.Reserveer(std::min<std::size_t>(MaxGezinnen, grootte / 17 + 1));
         const std::uint32_t start = Tik();
         StatusLinks("GDK bestand inlezen...");
-        StatusRechts(UitvoerTekst[111] + " " + LangeTijd(Nu()));
+        StatusRechts(UitvoerTekst[ut::GestartOm] + " " + LangeTijd(Nu()));
         {
             BezigScope bezig;
             VoortgangMelder voortgang(static_cast<long>(lezer.Grootte()));

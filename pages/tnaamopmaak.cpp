@@ -34,11 +34,11 @@ bool GebeurtenisDelen(std::string& tekst, const std::string& datum, const std::s
     bool aanwezig = false;
     // Card fields go into pages through HtmlTekst: a collection from someone else may hold markup.
     if (!IsLeeg(datum)) {
-        tekst = UitvoerTekst[88] + " " + HtmlTekst(DatumNormaliseren(Trim(datum), adDatumAanpassen));
+        tekst = UitvoerTekst[ut::Op] + " " + HtmlTekst(DatumNormaliseren(Trim(datum), adDatumAanpassen));
         aanwezig = true;
     }
     if (!IsLeeg(plaats)) {
-        Voeg(tekst, " ", UitvoerTekst[89] + " " + HtmlTekst(PlaatsWeergave(plaats)));
+        Voeg(tekst, " ", UitvoerTekst[ut::Te] + " " + HtmlTekst(PlaatsWeergave(plaats)));
         aanwezig = true;
     }
     if (detail && !IsLeeg(*detail)) {
@@ -46,7 +46,7 @@ bool GebeurtenisDelen(std::string& tekst, const std::string& datum, const std::s
         aanwezig = true;
     }
     if (!IsLeeg(aantekening)) {
-        Voeg(tekst, ", ", UitvoerTekst[90] + ": " + HtmlTekst(Trim(aantekening)));
+        Voeg(tekst, ", ", UitvoerTekst[ut::Aantekening] + ": " + HtmlTekst(Trim(aantekening)));
         aanwezig = true;
     }
     if (!IsLeeg(toevoeging)) {
@@ -73,32 +73,32 @@ std::string NotitieOpEenRegel(const std::string& aantekening) {
 
 std::string GeboorteTekst(std::int32_t persoon) {
     const recPersoon& p = Personen[persoon];
-    return GebeurtenisTekst(UitvoerTekst[91], p.GeboorteDatum, p.GeboortePlaats, nullptr,
+    return GebeurtenisTekst(UitvoerTekst[ut::Geboren], p.GeboorteDatum, p.GeboortePlaats, nullptr,
                             p.GeboorteAantekening(), p.GeboorteToevoeging());
 }
 
 std::string OverlijdensTekst(std::int32_t persoon) {
     const recPersoon& p = Personen[persoon];
-    return GebeurtenisTekst(UitvoerTekst[97], p.OverlijdensDatum, p.OverlijdensPlaats, nullptr,
+    return GebeurtenisTekst(UitvoerTekst[ut::Overleden], p.OverlijdensDatum, p.OverlijdensPlaats, nullptr,
                             p.OverlijdensAantekening(), p.OverlijdensToevoeging());
 }
 
 std::string BegrafenisTekst(std::int32_t persoon) {
     const recPersoon& p = Personen[persoon];
-    return GebeurtenisTekst(UitvoerTekst[33], p.BegraafDatum, p.BegraafPlaats, &p.BegraafDetail(),
+    return GebeurtenisTekst(UitvoerTekst[ut::Begraven], p.BegraafDatum, p.BegraafPlaats, &p.BegraafDetail(),
                             p.BegraafAantekening(), p.BegraafToevoeging());
 }
 
 std::string CrematieTekst(std::int32_t persoon) {
     const recPersoon& p = Personen[persoon];
-    return GebeurtenisTekst(UitvoerTekst[98], p.CrematieDatum, p.CrematiePlaats, &p.CrematieDetail(),
-                            p.CrematieAantekening(), p.CrematieToevoeging());
+    return GebeurtenisTekst(UitvoerTekst[ut::Gecremeerd], p.CrematieDatum, p.CrematiePlaats,
+                            &p.CrematieDetail(), p.CrematieAantekening(), p.CrematieToevoeging());
 }
 
 std::string AantekeningTekst(std::int32_t persoon) {
     const std::string& aantekening = Personen[persoon].Aantekening;
     if (IsLeeg(aantekening)) return {};
-    return UitvoerTekst[90] + ": " + NotitieOpEenRegel(aantekening);
+    return UitvoerTekst[ut::Aantekening] + ": " + NotitieOpEenRegel(aantekening);
 }
 
 std::string BijzonderhedenTekst(std::int32_t persoon) {
@@ -136,8 +136,9 @@ std::string HuwelijkTekst(std::int32_t gezin, std::int32_t relatieNummer, bool t
                              h.HuwelijkToevoeging)) {
             const std::string soort = Trim(h.HuwelijkSoort);
             std::string voor;
-            if (soort.empty() || GelijkZonderHoofdletters(soort, UitvoerTekst[53]))
-                voor = UitvoerTekst[53] + (toonNummer ? " (" + std::to_string(relatieNummer) + ") " : " ");
+            if (soort.empty() || GelijkZonderHoofdletters(soort, UitvoerTekst[ut::Gehuwd]))
+                voor = UitvoerTekst[ut::Gehuwd] +
+                       (toonNummer ? " (" + std::to_string(relatieNummer) + ") " : " ");
             else
                 voor = HtmlTekst(soort) + " ";
             deel = voor + deel;
@@ -151,7 +152,7 @@ bool RelatieTekst(std::int32_t gezin, std::int32_t relatieNummer, bool toonNumme
     regel.clear();
     try {
         regel = Trim(HuwelijkTekst(gezin, relatieNummer, toonNummer));
-        if (regel.empty()) regel = UitvoerTekst[105] + " " + UitvoerTekst[54];
+        if (regel.empty()) regel = UitvoerTekst[ut::Relatie] + " " + UitvoerTekst[ut::Met];
         return true;
     } catch (...) {
         return false;
@@ -160,16 +161,16 @@ bool RelatieTekst(std::int32_t gezin, std::int32_t relatieNummer, bool toonNumme
 
 std::string GeslachtTekst(std::int32_t persoon) {
     const std::string geslacht = AsciiHoofdletters(Personen[persoon].Geslacht);
-    if (geslacht == "F") return UitvoerTekst[102];
-    if (geslacht == "M") return UitvoerTekst[101];
-    return UitvoerTekst[57];
+    if (geslacht == "F") return UitvoerTekst[ut::Vrouw];
+    if (geslacht == "M") return UitvoerTekst[ut::Man];
+    return UitvoerTekst[ut::Onbekend];
 }
 
 IndexRegels MaakIndexRegels(std::int32_t persoon) {
     const recPersoon& p = Personen[persoon];
     // The parts both lines share are made once: every page of a type 1 site carries both.
     std::string naam = HoofdletterWoorden(VerwijderTussenHaakjes(p.Achternaam, '(', ')'), false);
-    if (naam.empty()) naam = UitvoerTekst[57];
+    if (naam.empty()) naam = UitvoerTekst[ut::Onbekend];
     IndexRegels r{naam, std::move(naam)};
 
     const auto MetTussenvoegsel = [&](const char* scheiding) {

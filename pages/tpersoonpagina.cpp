@@ -59,7 +59,7 @@ void Rij(std::string& html, std::string_view label, const std::string& waarde, c
 // to no person (0, or a number past the store) shows "onbekend" without a link, so the page
 // never links to a page that cannot be composed.
 std::string PersoonLink(std::int32_t persoon) {
-    if (persoon < 1 || persoon > AantalPersonen) return UitvoerTekst[57];
+    if (persoon < 1 || persoon > AantalPersonen) return UitvoerTekst[ut::Onbekend];
     const recPersoon& p = Personen[persoon];
     std::string link = HtmlTekst(p.Voornamen) + " <A HREF=\"%" + std::to_string(persoon) + "\">";
     if (!IsLeeg(p.Tussenvoegsel)) link += " " + HtmlTekst(p.Tussenvoegsel) + " ";
@@ -90,7 +90,7 @@ bool PaginaVoet(const std::string& insprong, const std::string& bron, const std:
     const char* in = insprong.c_str();
     Regel(tekst, in, "<BR>");
     Regel(tekst, in, "<H5 CLASS=\"copyright\" ALIGN=\"right\">");
-    if (!IsLeeg(bron)) Regel(tekst, in, UitvoerTekst[58] + " : " + bron + "<BR>");
+    if (!IsLeeg(bron)) Regel(tekst, in, UitvoerTekst[ut::Bron] + " : " + bron + "<BR>");
     std::string getoond;
     if (IsLeeg(datum)) {
         getoond = DatumDDMMJJJJ(UitvoerTijd);
@@ -99,7 +99,7 @@ bool PaginaVoet(const std::string& insprong, const std::string& bron, const std:
         if (!d) return false;
         getoond = DatumDDMMJJJJ(*d);
     }
-    Regel(tekst, in, UitvoerTekst[60] + " : " + getoond + "<BR>");
+    Regel(tekst, in, UitvoerTekst[ut::LaatstBijgewerkt] + " : " + getoond + "<BR>");
     Regel(tekst, in, "</H5>");
     return true;
 }

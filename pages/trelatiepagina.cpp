@@ -70,7 +70,7 @@ std::string RelatiePersoonRegel(std::int32_t persoon, std::int32_t linkGezin, bo
         regel += " " +
                  HtmlTekst(Trim(glAfblijven ? p.Achternaam : HoofdletterWoorden(p.Achternaam, glAchternaam)));
     else
-        regel += " " + UitvoerTekst[57];
+        regel += " " + UitvoerTekst[ut::Onbekend];
     if (toonLink) regel += "</A>";
     const std::string knop = AfbeeldingKnop(persoon);
     if (!knop.empty()) regel += CRLF + std::string(I1) + knop;
@@ -97,7 +97,7 @@ bool RelatiePagina(std::int32_t gezin) {
         Regel(html, I1, LijstBegin);
         std::string relatie;
         if (relatieNummer == 0)
-            relatie = UitvoerTekst[53] + " " + UitvoerTekst[54];
+            relatie = UitvoerTekst[ut::Gehuwd] + " " + UitvoerTekst[ut::Met];
         else
             RelatieTekst(gezin, relatieNummer, toonNummer, relatie);
         Regel(html, I1, relatie);

@@ -214,11 +214,11 @@ bool TfrmGedenkjes::VolgLink(const std::string& link) {
 }
 
 void TfrmGedenkjes::RelatieStatus(std::int32_t n) {
-    gdk::StatusRechts(gdk::UitvoerTekst[67] + " : " + std::to_string(n));
+    gdk::StatusRechts(gdk::UitvoerTekst[gdk::ut::Gezinsblad] + " : " + std::to_string(n));
 }
 
 void TfrmGedenkjes::PersoonStatus(std::int32_t n) {
-    gdk::StatusRechts(gdk::UitvoerTekst[112] + " : " + std::to_string(n));
+    gdk::StatusRechts(gdk::UitvoerTekst[gdk::ut::Persoon] + " : " + std::to_string(n));
 }
 
 void TfrmGedenkjes::KiesTab(int index) {

@@ -254,7 +254,7 @@ TEST_P(SkeletBeveiliging, LetterMenu) {
 
 TEST_P(SkeletBeveiliging, WelcomePageWithOverrideMarkup) {
     BeschermenTegenKopieren = GetParam();
-    UitvoerTekst[65] = "<I>Welkom</I> \xEB";
+    UitvoerTekst[ut::InleidingTekst] = "<I>Welkom</I> \xEB";
     ASSERT_TRUE(SchrijfInhoudIndex(map.tekst(), "/inhoudindex.htm"));
     std::vector<std::string> verwacht = Kop();
     Voeg(verwacht, {"<TITLE>inhoudIndex</TITLE>", "<BASE TARGET=\"inhoudindex\">", "", "</HEAD>", "",

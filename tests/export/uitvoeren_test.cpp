@@ -21,7 +21,7 @@ TEST_F(Frame, StatusTextsAndElapsedTimeOfASuccessfulExport) {
     ASSERT_TRUE(UitvoerenCommando(2));
     ASSERT_GE(ui.links.size(), 3u);
     EXPECT_EQ(ui.links[1], "  Gedenkjes type 2 schrijven...");
-    EXPECT_EQ(ui.rechts[1], "  " + UitvoerTekst[111] + " 10:30:00");
+    EXPECT_EQ(ui.rechts[1], "  " + UitvoerTekst[ut::GestartOm] + " 10:30:00");
     EXPECT_EQ(ui.links.back(), "  gedenkjes : 1");
     EXPECT_EQ(ui.rechts.back().substr(0, 2), "  ");
     EXPECT_EQ(ui.rechts.back().size(), 2u + 11u); // dd:hh:mm:ss

@@ -87,7 +87,7 @@ TEST_F(Activatie, ChangedOverrideFilesAndRegistryTakeEffectAtTheNextActivation) 
     EXPECT_EQ(Tussenvoegsels[1], "ter ");
     EXPECT_EQ(alLettertype, "Arial");
     EXPECT_EQ(inCols, "100");
-    EXPECT_EQ(UitvoerTekst[57], "onbekend");
+    EXPECT_EQ(UitvoerTekst[ut::Onbekend], "onbekend");
 }
 
 TEST_F(Activatie, ExportTimeIsNow) {
