@@ -2,8 +2,8 @@
 // names a collection starts with.
 #include "app/cli.h"
 
-#include "import/activering.h"
 #include "import/inlezen.h"
+#include "opstart/activering.h"
 #include "platform/tekst1252.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 // The settings command: every setting as activation reads it, for checking a registry file.
 #include "app/cli.h"
 
-#include "import/activering.h"
+#include "opstart/activering.h"
 #include "platform/tekst1252.h"
 #include "settings/instellingen.h"
 

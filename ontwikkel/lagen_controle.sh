@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Fails, naming each place, when a source includes a header of a layer above its own, or when a
 # core source includes Qt. The layers, lowest first (a folder may include its own and lower ones):
-#   platform  settings  data  import  pages  export  htmlview  ui  app
+#   platform  settings  data  import  opstart  pages  export  htmlview  ui  app
 # Runs as a test under ctest and as a step of its own: ontwikkel/lagen_controle.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-lagen=(platform settings data import pages export htmlview ui app)
+lagen=(platform settings data import opstart pages export htmlview ui app)
 declare -A rang
 for i in "${!lagen[@]}"; do rang[${lagen[$i]}]=$i; done
 kern=$(( ${rang[export]} ))

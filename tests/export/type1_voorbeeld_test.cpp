@@ -4,8 +4,8 @@
 
 #include "data/globalen.h"
 #include "data/tvars.h"
-#include "import/activering.h"
 #include "import/inlezen.h"
+#include "opstart/activering.h"
 #include "platform/gebruiker_opname.h"
 #include "platform/register.h"
 #include "support/linkcontrole.h"

@@ -1,12 +1,12 @@
 #include "pages/tpersoonpagina.h"
 
-#include "import/activering.h"
+#include "opstart/activering.h"
 #include "pages/pagina_opslag.h"
 #include "pages/pagina_rij.h"
 #include "platform/klok.h"
 #include "platform/register.h"
-#include "support/tijdelijke_map.h"
 #include "support/tekst.h"
+#include "support/tijdelijke_map.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "import/activering.h"
+#include "opstart/activering.h"
 
 #include "data/globalen.h"
 #include "data/paden.h"
