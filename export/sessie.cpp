@@ -1,6 +1,6 @@
 #include "export/sessie.h"
 
-#include "export/tuitvoer.h"
+#include "export/sitemappen.h"
 
 namespace gdk {
 

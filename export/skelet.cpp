@@ -1,7 +1,7 @@
 #include "export/skelet.h"
 
 #include "data/tekst.h"
-#include "export/tuitvoer.h"
+#include "export/sitemappen.h"
 #include "import/woordlijsten.h"
 #include "platform/fout.h"
 #include "settings/instellingen.h"

@@ -1,7 +1,7 @@
 #include "export/zoekindex.h"
 
 #include "data/tvars.h"
-#include "export/tuitvoer.h"
+#include "export/sitemappen.h"
 #include "export/zoekpagina.h"
 #include "export/zoekvouw.h"
 #include "import/status.h"

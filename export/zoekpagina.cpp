@@ -1,7 +1,7 @@
 #include "export/zoekpagina.h"
 
+#include "export/sitemappen.h"
 #include "export/skelet.h"
-#include "export/tuitvoer.h"
 #include "export/zoekindex.h"
 #include "export/zoekvouw.h"
 #include "platform/fout.h"

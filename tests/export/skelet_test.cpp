@@ -2,8 +2,8 @@
 #include "export/skelet.h"
 
 #include "data/globalen.h"
+#include "export/sitemappen.h"
 #include "export/tfileman.h"
-#include "export/tuitvoer.h"
 #include "import/woordlijsten.h"
 #include "platform/gebruiker_opname.h"
 #include "settings/instellingen.h"

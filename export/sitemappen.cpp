@@ -1,4 +1,4 @@
-#include "export/tuitvoer.h"
+#include "export/sitemappen.h"
 
 #include "data/globalen.h"
 #include "export/skelet.h"
