@@ -8,14 +8,20 @@ set -euo pipefail
 cd "$(dirname "$0")"
 here=$(pwd)
 
-packages=(g++ cmake make pkg-config qt6-base-dev qt6-translations-l10n libicu-dev libjpeg-dev libgtest-dev
-          libgmock-dev libbenchmark-dev xvfb xauth openbox xdotool imagemagick chromium python3
-          fonts-dejavu-core fonts-urw-base35 desktop-file-utils appstream shared-mime-info dpkg-dev file
-          clang-format lintian rclone)
+# What building needs; what running adds (Dutch standard dialogs, the publishing tool); what the
+# tests add (GoogleTest, a virtual screen with a window manager, a browser, the checkers of the
+# installation and the package); what making the package adds.
+build_packages=(g++ cmake make pkg-config qt6-base-dev libicu-dev libjpeg-dev)
+run_packages=(qt6-translations-l10n rclone)
+test_packages=(libgtest-dev libgmock-dev xvfb xauth openbox xdotool imagemagick chromium python3
+               fonts-dejavu-core fonts-urw-base35 desktop-file-utils appstream shared-mime-info dpkg-dev file
+               clang-format lintian)
+package_packages=(dpkg-dev file)
 
+# install_missing PACKAGE...
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -43,8 +49,9 @@ fresh_build_folder() {
     fi
 }
 
+# build PACKAGE...: the build's own packages and these installed, then built.
 build() {
-    install_missing
+    install_missing "${build_packages[@]}" "$@"
     fresh_build_folder
     cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build -j"$(nproc)"
@@ -59,7 +66,7 @@ sample_registry() {
 
 case "${1:-}" in
 run)
-    build
+    build "${run_packages[@]}"
     export GEDENKJES_REGISTRY
     GEDENKJES_REGISTRY=$(sample_registry)
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/gedenkjes ]; then
@@ -72,7 +79,7 @@ run)
     echo "Sites geschreven in $here/out/kaarten/gedenkjes/" >&2
     ;;
 test)
-    build
+    build "${run_packages[@]}" "${test_packages[@]}"
     cd build
     ctest --output-on-failure -j"$(nproc)"
     ;;
@@ -80,7 +87,7 @@ build)
     build
     ;;
 pakket)
-    build
+    build "${package_packages[@]}"
     rm -rf build/pakket
     cpack --config build/CPackConfig.cmake -B build/pakket >&2
     cp build/pakket/gedenkjes_*.deb .
