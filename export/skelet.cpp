@@ -126,9 +126,6 @@ const std::vector<std::string>& BeveiligingsScriptRegels() {
     return regels;
 }
 
-const char* const kGeenFrames =
-    "Op deze pagina worden frames gebruikt, maar uw browser ondersteunt geen frames.";
-
 } // namespace
 
 bool SchrijfStijlblad(const std::string& map, const std::string& bestand) {
@@ -256,33 +253,42 @@ bool SchrijfFrameset(const std::string& map, const std::string& bestand) {
         f.Regel("      <FRAMESET COLS=\"" + inCols + ",*\">");
         f.Regel("         <FRAME NAME=\"menuindex\" SRC=\"menuindex.htm\" SCROLLING=\"auto\">");
         f.Regel("         <FRAME NAME=\"inhoudindex\" SRC=\"inhoudindex.htm\" SCROLLING=\"auto\">");
-        f.Regel("      </FRAMESET>");
-        f.Regel("   <NOFRAMES>");
-        f.Regel("      <BODY>");
-        f.Regel(std::string("         <P>") + kGeenFrames + "</P>");
-        f.Regel("      </BODY>");
-        f.Regel("   </NOFRAMES>");
-        f.Regel("</FRAMESET>");
-        f.Regel("");
-        f.Regel("</HTML>");
+        SchrijfFramesetSlot(f);
     });
+}
+
+void SchrijfFramesetSlot(TekstSchrijver& f) {
+    f.Regel("      </FRAMESET>");
+    f.Regel("   <NOFRAMES>");
+    f.Regel("      <BODY>");
+    f.Regel(
+        "         <P>Op deze pagina worden frames gebruikt, maar uw browser ondersteunt geen frames.</P>");
+    f.Regel("      </BODY>");
+    f.Regel("   </NOFRAMES>");
+    f.Regel("</FRAMESET>");
+    f.Regel("");
+    f.Regel("</HTML>");
+}
+
+void SchrijfBannerBegin(TekstSchrijver& f) {
+    f.Regel("<TITLE>KopIndex</TITLE>");
+    f.Regel("<BASE TARGET=\"kopindex\">");
+    f.Regel("</HEAD>");
+    f.Regel("");
+    SchrijfBeveiliging(f);
+    f.Regel("<BODY BACKGROUND=\"" + ToolPad("tool\\achtergrond") + "/achtergrond.jpg\">");
+    f.Regel("");
+    f.Regel("   <BR>");
+    f.Regel("   <P ALIGN=\"center\">");
+    f.Regel("   <IMG BORDER=\"0\" SRC=\"" + ToolPad("tool\\image") +
+            "/afbeelding.jpg\" ALT=\"Gedenkjes\" HSPACE=\"30\" WIDTH=\"600\" HEIGHT=\"60\">");
+    f.Regel("   </P>");
+    f.Regel("");
 }
 
 bool SchrijfKopIndex(const std::string& map, const std::string& bestand) {
     return VervolgIndexPagina(map, bestand, [](TekstSchrijver& f) {
-        f.Regel("<TITLE>KopIndex</TITLE>");
-        f.Regel("<BASE TARGET=\"kopindex\">");
-        f.Regel("</HEAD>");
-        f.Regel("");
-        SchrijfBeveiliging(f);
-        f.Regel("<BODY BACKGROUND=\"" + ToolPad("tool\\achtergrond") + "/achtergrond.jpg\">");
-        f.Regel("");
-        f.Regel("   <BR>");
-        f.Regel("   <P ALIGN=\"center\">");
-        f.Regel("   <IMG BORDER=\"0\" SRC=\"" + ToolPad("tool\\image") +
-                "/afbeelding.jpg\" ALT=\"Gedenkjes\" HSPACE=\"30\" WIDTH=\"600\" HEIGHT=\"60\">");
-        f.Regel("   </P>");
-        f.Regel("");
+        SchrijfBannerBegin(f);
         f.Regel("</BODY>");
         f.Regel("");
         f.Regel("</HTML>");

@@ -48,6 +48,10 @@ void SchrijfIndexKop(TekstSchrijver& f);
 bool VervolgIndexPagina(const std::string& map, const std::string& bestand,
                         const std::function<void(TekstSchrijver&)>& schrijf);
 bool SchrijfFrameset(const std::string& map, const std::string& bestand);
+// The end of a frame set: the inner frame set closed, the text for browsers without frames.
+void SchrijfFramesetSlot(TekstSchrijver& f);
+// The banner page up to and with the banner image, after the root head.
+void SchrijfBannerBegin(TekstSchrijver& f);
 bool SchrijfKopIndex(const std::string& map, const std::string& bestand);
 bool SchrijfMenuIndex(const std::string& map, const std::string& bestand, const std::string& linktekst);
 bool SchrijfInhoudIndex(const std::string& map, const std::string& bestand);

@@ -1,6 +1,5 @@
 #include "export/tgdkexporttype3.h"
 
-#include "data/tekst.h"
 #include "export/skelet.h"
 #include "settings/instellingen.h"
 
@@ -27,35 +26,13 @@ bool SchrijfFramesetType3(const std::string& map, const std::string& bestand) {
         f.Regel("   <FRAME NAME=\"kopindex\" SRC=\"kopindex.htm\" SCROLLING=\"no\" NORESIZE>");
         f.Regel("      <FRAMESET FRAMEBORDER=\"0\" FRAMESPACING=\"0\" BORDER=\"0\">");
         f.Regel("         <FRAME NAME=\"inhoudindex\" SRC=\"inhoudindex.htm\" SCROLLING=\"auto\">");
-        f.Regel("      </FRAMESET>");
-        f.Regel("   <NOFRAMES>");
-        f.Regel("      <BODY>");
-        f.Regel("         <P>Op deze pagina worden frames gebruikt, maar uw browser ondersteunt geen "
-                "frames.</P>");
-        f.Regel("      </BODY>");
-        f.Regel("   </NOFRAMES>");
-        f.Regel("</FRAMESET>");
-        f.Regel("");
-        f.Regel("</HTML>");
+        SchrijfFramesetSlot(f);
     });
 }
 
 bool SchrijfKopIndexType3(const std::string& map, const std::string& bestand) {
     return VervolgIndexPagina(map, bestand, [](TekstSchrijver& f) {
-        f.Regel("<TITLE>KopIndex</TITLE>");
-        f.Regel("<BASE TARGET=\"kopindex\">");
-        f.Regel("</HEAD>");
-        f.Regel("");
-        SchrijfBeveiliging(f);
-        f.Regel("<BODY BACKGROUND=\"" + VervangEnVerklein("tool\\achtergrond", "\\", "/") +
-                "/achtergrond.jpg\">");
-        f.Regel("");
-        f.Regel("   <BR>");
-        f.Regel("   <P ALIGN=\"center\">");
-        f.Regel("   <IMG BORDER=\"0\" SRC=\"" + VervangEnVerklein("tool\\image", "\\", "/") +
-                "/afbeelding.jpg\" ALT=\"Gedenkjes\" HSPACE=\"30\" WIDTH=\"600\" HEIGHT=\"60\">");
-        f.Regel("   </P>");
-        f.Regel("");
+        SchrijfBannerBegin(f);
         f.Regel("   <BR>");
         f.Regel("");
         f.Regel("   <TABLE BORDER=\"1\" ALIGN=\"center\">");

@@ -273,12 +273,7 @@ bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const st
     // The image is shown from its copy, whose name keeps the card's own extension.
     const std::string bron =
         AsciiKleineLetters("../../Afbeeldingen/" + afbeelding.substr(0, 1) + "/" + afbeelding);
-    TekstSchrijver f;
-    if (!f.Open(p + bestand)) {
-        MeldNietAangemaakt(p, bestand);
-        return false;
-    }
-    try {
+    return SchrijfPagina(p, bestand, [&](TekstSchrijver& f) {
         SchrijfKop(f, PaginaKop{.trefwoorden = "Velmoran,Genealogie,Software",
                                 .beschrijving = "Velmoran Genealogie",
                                 .terug = "../../"});
@@ -306,23 +301,12 @@ bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const st
         }
         f.Regel("</BODY>");
         f.Regel("</HTML>");
-        f.Sluit();
-        return true;
-    } catch (const IOFout&) {
-        SluitStil(f);
-        MeldNietAangemaakt(p, bestand);
-        return false;
-    }
+    });
 }
 
 void SchrijfGeenGegevensPagina(const SiteOpmaak& o, const std::string& siteMap, char letter) {
     const std::string bestand = std::string("/inhoud") + letter + ".htm";
-    TekstSchrijver f;
-    if (!f.Open(siteMap + bestand)) {
-        MeldNietAangemaakt(siteMap, bestand);
-        return;
-    }
-    try {
+    SchrijfPagina(siteMap, bestand, [&](TekstSchrijver& f) {
         SchrijfInhoudKop(f, letter);
         f.Regel("   <TABLE BORDER=\"0\" CELLSPACING=\"1\" CELLPADDING=\"6\" ALIGN=\"" +
                 o.geenGegevensUitlijning + "\" width=\"60%\" height=\"60%\">");
@@ -340,11 +324,7 @@ void SchrijfGeenGegevensPagina(const SiteOpmaak& o, const std::string& siteMap, 
         f.Regel("");
         f.Regel("</BODY>");
         f.Regel("</HTML>");
-        f.Sluit();
-    } catch (const IOFout&) {
-        SluitStil(f);
-        MeldNietAangemaakt(siteMap, bestand);
-    }
+    });
 }
 
 namespace type23 {
