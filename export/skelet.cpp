@@ -1,5 +1,6 @@
 #include "export/skelet.h"
 
+#include "data/html.h"
 #include "data/tekst.h"
 #include "export/sitemappen.h"
 #include "import/woordlijsten.h"
@@ -250,7 +251,8 @@ bool SchrijfFrameset(const std::string& map, const std::string& bestand) {
         f.Regel("");
         f.Regel("<FRAMESET FRAMEBORDER=\"0\" FRAMESPACING=\"0\" BORDER=\"0\" ROWS=\"125,*\">");
         f.Regel("   <FRAME NAME=\"kopindex\" SRC=\"kopindex.htm\" SCROLLING=\"no\" NORESIZE>");
-        f.Regel("      <FRAMESET COLS=\"" + inCols + ",*\">");
+        // Settings inside attribute values are escaped as card fields are.
+        f.Regel("      <FRAMESET COLS=\"" + HtmlAttribuut(inCols) + ",*\">");
         f.Regel("         <FRAME NAME=\"menuindex\" SRC=\"menuindex.htm\" SCROLLING=\"auto\">");
         f.Regel("         <FRAME NAME=\"inhoudindex\" SRC=\"inhoudindex.htm\" SCROLLING=\"auto\">");
         SchrijfFramesetSlot(f);
@@ -324,7 +326,8 @@ bool SchrijfMenuIndex(const std::string& map, const std::string& bestand, const 
             f.Regel("   <TR>");
             for (int kolom = 0; kolom < 3; ++kolom) {
                 const int n = rij * 3 + kolom; // 0..26; the 27th cell stays empty
-                f.Regel("      <TD WIDTH=\"" + miWidth + "\" HEIGHT=\"" + miHeight + "\" ALIGN=\"center\">");
+                f.Regel("      <TD WIDTH=\"" + HtmlAttribuut(miWidth) + "\" HEIGHT=\"" +
+                        HtmlAttribuut(miHeight) + "\" ALIGN=\"center\">");
                 f.Regel("      <H6 CLASS=\"standaard\">");
                 if (n < 26) {
                     const char groot = static_cast<char>('A' + n);

@@ -1,17 +1,19 @@
 #include "export/tgdkexporttype2.h"
 
+#include "data/html.h"
 #include "export/skelet.h"
 #include "settings/instellingen.h"
 
 namespace gdk {
 
 SiteOpmaak Type2Opmaak() {
+    // The settings go into attribute values: a '"' in a traded settings file must not end one.
     SiteOpmaak o;
     o.type = 2;
-    o.cellPadd = t2InhoudCellPadd;
-    o.cellSpac = t2InhoudCellSpac;
-    o.hoogte = t2AfbeeldingHeight;
-    o.breedte = t2AfbeeldingWidth;
+    o.cellPadd = HtmlAttribuut(t2InhoudCellPadd);
+    o.cellSpac = HtmlAttribuut(t2InhoudCellSpac);
+    o.hoogte = HtmlAttribuut(t2AfbeeldingHeight);
+    o.breedte = HtmlAttribuut(t2AfbeeldingWidth);
     o.tweedeAfbeelding = false;
     o.geenGegevensUitlijning = "left";
     return o;

@@ -1,17 +1,19 @@
 #include "export/tgdkexporttype3.h"
 
+#include "data/html.h"
 #include "export/skelet.h"
 #include "settings/instellingen.h"
 
 namespace gdk {
 
 SiteOpmaak Type3Opmaak() {
+    // The settings go into attribute values: a '"' in a traded settings file must not end one.
     SiteOpmaak o;
     o.type = 3;
-    o.cellPadd = t3InhoudCellPadd;
-    o.cellSpac = t3InhoudCellSpac;
-    o.hoogte = t3AfbeeldingHeight;
-    o.breedte = t3AfbeeldingWidth;
+    o.cellPadd = HtmlAttribuut(t3InhoudCellPadd);
+    o.cellSpac = HtmlAttribuut(t3InhoudCellSpac);
+    o.hoogte = HtmlAttribuut(t3AfbeeldingHeight);
+    o.breedte = HtmlAttribuut(t3AfbeeldingWidth);
     o.tweedeAfbeelding = AfbeeldingVoorEnAchterkantWeergeven;
     o.geenGegevensUitlijning = "center";
     return o;
@@ -37,13 +39,14 @@ bool SchrijfKopIndexType3(const std::string& map, const std::string& bestand) {
         f.Regel("");
         f.Regel("   <TABLE BORDER=\"1\" ALIGN=\"center\">");
         // One row without TR lines: the welcome link and the 26 letters form a single bar.
-        f.Regel("   <TD WIDTH=\"90\" HEIGHT=\"" + miHeight + "\" ALIGN=\"center\">");
+        f.Regel("   <TD WIDTH=\"90\" HEIGHT=\"" + HtmlAttribuut(miHeight) + "\" ALIGN=\"center\">");
         f.Regel("      <H6 CLASS=\"standaard\">");
         f.Regel("      <A TARGET=\"inhoudindex\" HREF=\"inhoudindex.htm\">Gedenkjes</A>");
         f.Regel("      </H6>");
         f.Regel("   </TD>");
         for (char x = 'A'; x <= 'Z'; ++x) {
-            f.Regel("   <TD WIDTH=\"" + miWidth + "\" HEIGHT=\"" + miHeight + "\" ALIGN=\"center\">");
+            f.Regel("   <TD WIDTH=\"" + HtmlAttribuut(miWidth) + "\" HEIGHT=\"" + HtmlAttribuut(miHeight) +
+                    "\" ALIGN=\"center\">");
             f.Regel("      <H6 CLASS=\"standaard\">");
             f.Regel(std::string("      <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"inhoud") +
                     static_cast<char>(x - 'A' + 'a') + ".htm\"><B>" + x + "</B></A>");
@@ -51,7 +54,7 @@ bool SchrijfKopIndexType3(const std::string& map, const std::string& bestand) {
             f.Regel("   </TD>");
         }
         if (ZoekpaginaMaken) {
-            f.Regel("   <TD WIDTH=\"90\" HEIGHT=\"" + miHeight + "\" ALIGN=\"center\">");
+            f.Regel("   <TD WIDTH=\"90\" HEIGHT=\"" + HtmlAttribuut(miHeight) + "\" ALIGN=\"center\">");
             f.Regel("      <H6 CLASS=\"standaard\">");
             f.Regel("      <A TARGET=\"inhoudindex\" HREF=\"zoeken.htm\">Zoeken</A>");
             f.Regel("      </H6>");

@@ -113,6 +113,19 @@ TEST_F(Type3, OwnSettingsAndCentredEmptyLetterPages) {
               std::string::npos);
 }
 
+// A settings file from someone else: its texts go into attribute values escaped, as card fields do.
+TEST_F(Type3, SettingsInAttributesCannotEndThem) {
+    EenKaart();
+    t3InhoudCellPadd = "3\" onmouseover=\"alert(1)";
+    miHeight = "33\"><script>alert(2)</script>";
+    ASSERT_TRUE(Exporteer(3));
+    EXPECT_NE(Lees(3, "inhouds.htm").find("CELLPADDING=\"3&quot; onmouseover=&quot;alert(1)\""),
+              std::string::npos);
+    const std::string banner = Lees(3, "kopindex.htm");
+    EXPECT_NE(banner.find("HEIGHT=\"33&quot;>&lt;script>alert(2)&lt;/script>\""), std::string::npos);
+    EXPECT_EQ(banner.find("<script>"), std::string::npos);
+}
+
 TEST_F(Type3, SecondImageBlockWhenAsked) {
     EenKaart();
     AfbeeldingVoorEnAchterkantWeergeven = true;
