@@ -30,6 +30,10 @@ class UitvoerSessie {
 
     ZoekIndex& Zoeken() { return zoeken_; }
 
+    // Shows why the export stops, in one message: the export frame adds no general one then.
+    void MeldReden(const std::string& tekst);
+    bool RedenGemeld() const { return redenGemeld_; }
+
     // Once per folder and export: `maak` makes the folder ready (with its redirect page), and the
     // thousands of later pages and copies in it need not ask again what this export made.
     template <typename Maak> void EenmaalPerMap(const std::string& map, Maak&& maak) {
@@ -53,6 +57,7 @@ class UitvoerSessie {
     ZoekIndex zoeken_;
     std::unordered_set<std::string> klaarMappen_;
     GeschrevenPaginas geschreven_;
+    bool redenGemeld_ = false;
 };
 
 } // namespace gdk

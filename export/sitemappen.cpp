@@ -16,6 +16,16 @@ std::string SiteMapVan(int type) {
 }
 
 void MeldBestaandeUitvoer(const std::string& siteMap) {
+    // A folder without its start page is what an export leaves that was stopped halfway: the
+    // collector should know that it is not a site worth keeping.
+    if (fs::Bestaat(siteMap) && !fs::BestandBestaat(siteMap + "/index.htm")) {
+        UI().Melding("De directorie " + siteMap +
+                         " bestaat al, maar er staat geen beginpagina (index.htm) in:\n" +
+                         "het lijkt een uitvoer die niet is afgemaakt.\n" +
+                         "Verwijder die map, voordat er weer een uitvoer kan plaatsvinden.",
+                     "Gedenkjes");
+        return;
+    }
     UI().Melding(std::string("De directorie") + " " + siteMap + " " + "bestaat al." + "\n" +
                      "Deze moet eerst verwijderd of verplaatst worden," + "\n" +
                      "voordat er weer een uitvoer kan plaatsvinden.",

@@ -12,7 +12,8 @@ class TFileMan;
 // taken off the output folder: one that ends in a separator gives a doubled one, which is harmless.
 std::string SiteMapVan(int type);
 
-// "De directorie <SiteMap> bestaat al." with its two lines of advice, caption "Gedenkjes".
+// "De directorie <SiteMap> bestaat al." with its two lines of advice, caption "Gedenkjes"; for a
+// folder without a start page, that it looks like an export that was not finished.
 void MeldBestaandeUitvoer(const std::string& siteMap);
 // "Verwerking afgebroken omdat het bestand" / map + "/" + bestand / "niet aangemaakt kon worden."
 void MeldNietAangemaakt(const std::string& map, const std::string& bestand);

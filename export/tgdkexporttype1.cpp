@@ -203,6 +203,19 @@ void SchrijfPersoonPagina(UitvoerSessie& sessie, std::int32_t persoon) {
 bool SchrijfPersoonPaginas(UitvoerSessie& sessie) {
     const std::string& siteMap = sessie.SiteMap();
     if (SiteBestaatAl(siteMap)) return false;
+    // Every page of this layout is a card's image: without a single image name there is no site,
+    // and nothing is made.
+    const auto heeftAfbeelding = [](std::int32_t i) {
+        return Personen[i].Nummer > 0 && !Trim(Personen[i].AfbeeldingBestand).empty();
+    };
+    bool eenAfbeelding = false;
+    for (std::int32_t i = 1; i <= AantalPersonen && !eenAfbeelding; ++i)
+        eenAfbeelding = heeftAfbeelding(i);
+    if (!eenAfbeelding) {
+        StatusLinks("gedenkjes : 0");
+        sessie.MeldReden(GeenAfbeeldingenMelding);
+        return false;
+    }
     sessie.BeginSite();
     sessie.Zoeken().Begin(true);
     bool resultaat = false;
@@ -215,8 +228,7 @@ bool SchrijfPersoonPaginas(UitvoerSessie& sessie) {
         VoortgangMelder voortgang(AantalPersonen);
         for (std::int32_t i = 1; i <= AantalPersonen; ++i) {
             voortgang.Stap(i);
-            const recPersoon& p = Personen[i];
-            if (p.Nummer <= 0 || Trim(p.AfbeeldingBestand).empty()) continue;
+            if (!heeftAfbeelding(i)) continue;
             ++aantal;
             SchrijfPersoonPagina(sessie, i);
             resultaat = true;

@@ -17,8 +17,15 @@ class UitvoerSessie;
 // (after its message), when no person qualified for a page, or when the second phase failed.
 bool UitvoerenType1(UitvoerSessie& sessie);
 
+inline constexpr const char* GeenAfbeeldingenMelding =
+    "Geen enkel gedenkje in de collectie heeft een bestandsnaam van een afbeelding, dus een site van type 1 "
+    "krijgt geen enkele pagina. Er is niets geschreven.\n\n"
+    "Met \"Bestandsnaam toevoegen\" (onder Opties, op het tabblad Bij inlezen) vult het inlezen "
+    "ontbrekende bestandsnamen aan; lees de collectie daarna opnieuw in.";
+
 // Phase 1: checks the site root, writes "paginas" and "afbeeldingen" and one page per person
-// with a card image. True when at least one person qualified for a page.
+// with a card image. False, after GeenAfbeeldingenMelding and with nothing made, when no person
+// has an image file name.
 bool SchrijfPersoonPaginas(UitvoerSessie& sessie);
 // Phase 2: the skeleton, the letter pages from the index lines phase 1 wrote, the redirect pages
 // of the letter folders and, with ZoekpaginaMaken on, the search page with the index that phase

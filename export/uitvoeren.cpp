@@ -74,7 +74,7 @@ bool UitvoerenCommando(int type) {
         try {
             UitvoerSessie sessie(type);
             gelukt = UitvoerenLayout(sessie);
-            if (!gelukt) UI().Melding(UitvoerFoutMelding);
+            if (!gelukt && !sessie.RedenGemeld()) UI().Melding(UitvoerFoutMelding);
         } catch (const fs::SchrijfWeigering& w) {
             UI().Melding(std::string(w.what()) +
                          "\n\nDe uitvoer is afgebroken; wat al geschreven was, blijft staan.");

@@ -2,6 +2,8 @@
 // exit codes, and the exported sample sites checked link by link.
 #include "export/uitvoeren.h"
 
+#include "export/tgdkexporttype1.h"
+
 #include "export23.h"
 #include "support/linkcontrole.h"
 #include "support/tekst.h"
@@ -31,13 +33,43 @@ TEST_F(Frame, StatusTextsAndElapsedTimeOfASuccessfulExport) {
 }
 
 TEST_F(Frame, RefusedExportShowsItsOwnMessageThenTheGeneralOneOnce) {
-    map.Schrijf("uit/kaarten/gedenkjes/type 3/x", "");
+    // A folder with its start page is a site; one without is what an export stopped halfway left.
+    const std::string site = Site(3).string();
+    const struct {
+        const char* bestand;
+        std::string melding;
+    } gevallen[] = {
+        {"index.htm",
+         "De directorie " + site +
+             " bestaat al.\nDeze moet eerst verwijderd of verplaatst worden,\nvoordat er weer een "
+             "uitvoer kan plaatsvinden."},
+        {"paginas/x.htm",
+         "De directorie " + site +
+             " bestaat al, maar er staat geen beginpagina (index.htm) in:\nhet lijkt een uitvoer "
+             "die niet is afgemaakt.\nVerwijder die map, voordat er weer een uitvoer kan "
+             "plaatsvinden."},
+    };
     Kaartje(Kaart{.achternaam = "Aa", .afbeelding = "a.jpg"});
-    EXPECT_FALSE(UitvoerenCommando(3));
-    ASSERT_EQ(ui.meldingen.size(), 2u);
-    EXPECT_EQ(ui.meldingen[0].second, "Gedenkjes");
-    EXPECT_EQ(ui.meldingen[1].first, "Er is een onverklaarbare fout ontstaan bij de uitvoer.");
-    EXPECT_EQ(ui.bezig, (std::vector<bool>{true, false}));
+    for (const auto& g : gevallen) {
+        std::filesystem::remove_all(Site(3));
+        map.Schrijf("uit/kaarten/gedenkjes/type 3/" + std::string(g.bestand), "");
+        ui.meldingen.clear();
+        ui.bezig.clear();
+        EXPECT_FALSE(UitvoerenCommando(3));
+        ASSERT_EQ(ui.meldingen.size(), 2u);
+        EXPECT_EQ(ui.meldingen[0], std::make_pair(g.melding, std::string("Gedenkjes")));
+        EXPECT_EQ(ui.meldingen[1].first, "Er is een onverklaarbare fout ontstaan bij de uitvoer.");
+        EXPECT_EQ(ui.bezig, (std::vector<bool>{true, false}));
+    }
+}
+
+TEST_F(Frame, Type1WithoutAnImageNameSaysSoOnceAndMakesNothing) {
+    Kaartje(Kaart{.achternaam = "Aa", .afbeelding = ""});
+    Kaartje(Kaart{.achternaam = "Bos", .afbeelding = "   "});
+    EXPECT_FALSE(UitvoerenCommando(1));
+    ASSERT_EQ(ui.meldingen.size(), 1u);
+    EXPECT_EQ(ui.meldingen[0].first, GeenAfbeeldingenMelding);
+    EXPECT_FALSE(std::filesystem::exists(map.pad() / "uit" / "kaarten"));
 }
 
 // The sample collection exported through the real gedenkjes-cli with the sample registry.
