@@ -18,7 +18,8 @@ std::string SiteMapVan(int type) {
 void MeldBestaandeUitvoer(const std::string& siteMap) {
     // A folder without its start page is what an export leaves that was stopped halfway: the
     // collector should know that it is not a site worth keeping.
-    if (fs::Bestaat(siteMap) && !fs::BestandBestaat(siteMap + "/index.htm")) {
+    if (fs::Bestaat(siteMap) && !fs::BestandBestaat(siteMap + "/index.htm") &&
+        !fs::BestandBestaat(siteMap + "/index.html")) {
         UI().Melding("De directorie " + siteMap +
                          " bestaat al, maar er staat geen beginpagina (index.htm) in:\n" +
                          "het lijkt een uitvoer die niet is afgemaakt.\n" +
