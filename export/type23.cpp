@@ -401,7 +401,20 @@ bool SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::s
     return true;
 }
 
-// The report lines of the sorted entries: doubles, and the whole list when asked.
+// The skeleton and the letter pages: what both layouts write after the cards, their root pages
+// in between.
+bool SchrijfSite(UitvoerSessie& sessie, const SiteOpmaak& o, const std::vector<KaartIngang>& regels,
+                 const Hoofdpaginas& hoofdpaginas) {
+    const std::string& siteMap = sessie.SiteMap();
+    SchrijfToolMappen(siteMap);
+    hoofdpaginas(siteMap);
+    SchrijfLetterPaginas(o, siteMap, regels);
+    StatusLinks("gedenkjes : " + std::to_string(regels.size()));
+    return true;
+}
+
+} // namespace
+
 void Verslag(const std::vector<KaartIngang>& lijst) {
     if (ControleOpDubbeleGedenkjes) {
         std::vector<std::string> dubbel;
@@ -418,20 +431,6 @@ void Verslag(const std::vector<KaartIngang>& lijst) {
         VoegToeAanVerschillen(regels);
     }
 }
-
-// The skeleton and the letter pages: what both layouts write after the cards, their root pages
-// in between.
-bool SchrijfSite(UitvoerSessie& sessie, const SiteOpmaak& o, const std::vector<KaartIngang>& regels,
-                 const Hoofdpaginas& hoofdpaginas) {
-    const std::string& siteMap = sessie.SiteMap();
-    SchrijfToolMappen(siteMap);
-    hoofdpaginas(siteMap);
-    SchrijfLetterPaginas(o, siteMap, regels);
-    StatusLinks("gedenkjes : " + std::to_string(regels.size()));
-    return true;
-}
-
-} // namespace
 
 bool Uitvoeren(UitvoerSessie& sessie, const SiteOpmaak& o, const Hoofdpaginas& hoofdpaginas) {
     const std::string& siteMap = sessie.SiteMap();

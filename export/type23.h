@@ -73,6 +73,11 @@ using Hoofdpaginas = std::function<void(const std::string& siteMap)>;
 // ZoekpaginaMaken on, the search page with the index collected while the image pages were written.
 bool Uitvoeren(UitvoerSessie& sessie, const SiteOpmaak& opmaak, const Hoofdpaginas& hoofdpaginas);
 
+// The report lines of the sorted entries in the difference report: "dubbel opgenomen: " and the
+// line for each entry equal to the next (ControleOpDubbeleGedenkjes), then every line
+// (LijstNamenGedenkje). May throw IOFout when the report cannot be written.
+void Verslag(const std::vector<KaartIngang>& lijst);
+
 // The tool folders with their copies and the script files.
 void SchrijfToolMappen(const std::string& siteMap);
 // The letter pages a-z from the sorted entry list; every letter ends with a page.

@@ -5,6 +5,7 @@
 #include "export/zoekpagina.h"
 #include "export/zoekvouw.h"
 #include "import/status.h"
+#include "platform/bestanden.h"
 #include "platform/fout.h"
 #include "platform/gebruiker.h"
 #include "platform/sorteren.h"
@@ -223,8 +224,12 @@ void MaakZoekBestanden(const std::vector<ZoekKaart>& kaarten, std::size_t limiet
 }
 
 void ZoekIndex::Begin(bool laatstePerLink) {
+    Begin(laatstePerLink, ZoekpaginaMaken);
+}
+
+void ZoekIndex::Begin(bool laatstePerLink, bool aan) {
     ingangen_.clear();
-    actief_ = ZoekpaginaMaken;
+    actief_ = aan;
     laatstePerLink_ = laatstePerLink;
 }
 
@@ -233,6 +238,13 @@ void ZoekIndex::VoegToe(std::int32_t persoon, const std::string& sorteerRegel, c
 }
 
 bool ZoekIndex::Schrijf(const std::string& siteMap) {
+    if (!actief_) return true;
+    return SchrijfIndex(siteMap, siteMap + "/tool/script", "/zoeken.js", true) &&
+           SchrijfZoekpagina(siteMap, "/zoeken.htm");
+}
+
+bool ZoekIndex::SchrijfIndex(const std::string& siteMap, const std::string& scriptMap,
+                             const std::string& scriptBestand, bool doorverwijzing) {
     if (!actief_) return true;
     actief_ = false;
     std::vector<Ingang> ingangen = std::move(ingangen_);
@@ -299,7 +311,10 @@ bool ZoekIndex::Schrijf(const std::string& siteMap) {
     ingangen.shrink_to_fit();
 
     const std::string map = siteMap + "/" + ZoekMap;
-    if (!MaakSiteMapAan(map, 2)) return false;
+    if (doorverwijzing ? !MaakSiteMapAan(map, 2) : !fs::MaakMappen(map)) {
+        if (!doorverwijzing) MeldNietAangemaakt(map, "");
+        return false;
+    }
     std::string bestand;
     try {
         MaakZoekBestanden(kaarten, ZoekDeelLimiet, [&](const std::string& naam, const std::string& inhoud) {
@@ -313,8 +328,7 @@ bool ZoekIndex::Schrijf(const std::string& siteMap) {
         MeldNietAangemaakt(map, bestand);
         return false;
     }
-    return SchrijfZoekScript(siteMap + "/tool/script", "/zoeken.js") &&
-           SchrijfZoekpagina(siteMap, "/zoeken.htm");
+    return SchrijfZoekScript(scriptMap, scriptBestand);
 }
 
 } // namespace gdk

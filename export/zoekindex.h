@@ -47,6 +47,8 @@ class ZoekIndex {
     // until the next Begin. `laatstePerLink`: a later card with the same link replaces the
     // earlier one (type 1, where the later page overwrites the earlier).
     void Begin(bool laatstePerLink);
+    // The same for a layout that always has its search (`aan`), whatever the option says.
+    void Begin(bool laatstePerLink, bool aan);
     bool Actief() const { return actief_; }
     // One card whose page was written (or, without a page, whose row was): `sorteerRegel` is the
     // line by which the letter pages order it, `link` its page ('/' separated, relative to the site
@@ -55,6 +57,12 @@ class ZoekIndex {
     // Writes the search page, its script and the index into `siteMap`, with progress, and ends
     // the collecting. True when done or not active; false after MeldNietAangemaakt.
     bool Schrijf(const std::string& siteMap);
+    // Writes only the index (its shards below `siteMap`) and the search script as
+    // `scriptMap` + `scriptBestand`, for a layout with a search page of its own; ends the
+    // collecting. The shards' folder gets the redirect page of the frame layouts when
+    // `doorverwijzing`. True when done or not active; false after MeldNietAangemaakt.
+    bool SchrijfIndex(const std::string& siteMap, const std::string& scriptMap,
+                      const std::string& scriptBestand, bool doorverwijzing);
 
   private:
     struct Ingang {

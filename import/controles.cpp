@@ -128,11 +128,15 @@ void ControleAfbeeldingMap(std::int32_t n) {
         VerschilSchrijven("bestand afbeelding ontbreekt: " + pad);
 }
 
+std::array<std::string, 2> FotoNamen(const BestandsnaamCodes& codes) {
+    const std::string foto = Trim(CodeFotoosVoorkant);
+    return {codes.Naamcode + foto + ".jpg", codes.Naamcode + codes.Overlijdenscode + foto + ".jpg"};
+}
+
 void ControleFoto(std::int32_t n, const BestandsnaamCodes& codes) {
     const recPersoon& p = Personen[n];
     const std::string foto = Trim(CodeFotoosVoorkant);
-    const std::string eersteNaam = codes.Naamcode + foto + ".jpg";
-    const std::string tweedeNaam = codes.Naamcode + codes.Overlijdenscode + foto + ".jpg";
+    const auto [eersteNaam, tweedeNaam] = FotoNamen(codes);
     const std::string eerste = AfbeeldingMap + eersteNaam;
     const std::string tweede = AfbeeldingMap + tweedeNaam;
     const bool eersteBestaat = AfbeeldingBestaat(eersteNaam, eerste);

@@ -4,6 +4,7 @@
 // a check only when its setting is on.
 #include "import/tgdkimport.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -37,6 +38,9 @@ void ControleDatum(std::int32_t n, DatumSoort soort);
 void ControleBestandsnaam(std::int32_t n, const BestandsnaamCodes& codes);
 // Composes AfbeeldingMap and reports a card image that is not there.
 void ControleAfbeeldingMap(std::int32_t n);
+// The two names the separate photo of the deceased may have: name code + photo code + ".jpg",
+// and name code + death code + photo code + ".jpg" (the photo code trimmed, the others as made).
+std::array<std::string, 2> FotoNamen(const BestandsnaamCodes& codes);
 // The separate photo of the deceased: missing when the card says it has one, present when not.
 void ControleFoto(std::int32_t n, const BestandsnaamCodes& codes);
 // The partner n + 1 without sex, or with the main person's sex.
