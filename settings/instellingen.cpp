@@ -32,6 +32,7 @@ bool VoornamenPartnerVolledigWeergeven = false, GeslachtOnbekendNietWeergeven = 
      ControleOpDubbeleGedenkjes = false, BeschermenTegenKopieren = false, DatumWeergeven = false,
      AantalWeergeven = false, AfbeeldingVoorEnAchterkantWeergeven = false, ZoekpaginaMaken = false;
 std::string PubliceerDoel;
+std::string WebAdres;
 
 std::string alLettertype;
 std::int32_t adDatumAanpassen = -1;
@@ -129,6 +130,7 @@ const std::vector<Instelling>& Opties() {
         S("OptiesBijUitvoeren", "AfbeeldingVoorEnAchterkantWeergeven", AfbeeldingVoorEnAchterkantWeergeven),
         S("OptiesBijUitvoeren", "ZoekpaginaMaken", ZoekpaginaMaken),
         T("OptiesBijUitvoeren", "PubliceerDoel", PubliceerDoel),
+        T("OptiesBijUitvoeren", "WebAdres", WebAdres),
 
         T("OptiesWeergave", "alLettertype", alLettertype),
         G("OptiesWeergave", "adDatumAanpassen", adDatumAanpassen),

@@ -35,6 +35,8 @@ extern bool VoornamenPartnerVolledigWeergeven, GeslachtOnbekendNietWeergeven, Co
     BeschermenTegenKopieren, DatumWeergeven, AantalWeergeven, AfbeeldingVoorEnAchterkantWeergeven,
     ZoekpaginaMaken;
 extern std::string PubliceerDoel; // an rclone remote and path ("naam:map"); blank: not set
+// The public address of the type 4 site ("https://www.example.org/gedenkjes/"); blank: none.
+extern std::string WebAdres;
 
 // OptiesWeergave
 extern std::string alLettertype;

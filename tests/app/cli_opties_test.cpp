@@ -91,6 +91,7 @@ const char* const ZonderRegister = "OptiesAlgemeen\\AfbeeldingBestanden=\n"
                                    "OptiesBijUitvoeren\\AfbeeldingVoorEnAchterkantWeergeven=0\n"
                                    "OptiesBijUitvoeren\\ZoekpaginaMaken=0\n"
                                    "OptiesBijUitvoeren\\PubliceerDoel=\n"
+                                   "OptiesBijUitvoeren\\WebAdres=\n"
                                    "OptiesWeergave\\alLettertype=\n"
                                    "OptiesWeergave\\adDatumAanpassen=-1\n"
                                    "OptiesWeergave\\glAfblijven=0\n"
@@ -195,6 +196,7 @@ TEST_F(CliOpties, SettingsExportedByTheRegistryEditorReadAsTheSameRegedit4File) 
         "\n"
         "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren]\n"
         "\"ZoekpaginaMaken\"=dword:00000001\n"
+        "\"WebAdres\"=\"https://www.example.org/gedenkjes/\"\n"
         "\n"
         "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesExtra]\n"
         "\"t2AfbeeldingWidth\"=\"50%\"\n";
@@ -209,6 +211,7 @@ TEST_F(CliOpties, SettingsExportedByTheRegistryEditorReadAsTheSameRegedit4File) 
     ASSERT_EQ(regedit4.status, 0);
     ASSERT_EQ(Waarde(regedit4.uit, "OptiesAlgemeen\\AfbeeldingBestanden"), "/home/an/Zo\xC3\xAB \"scans\"");
     ASSERT_EQ(Waarde(regedit4.uit, "OptiesBijUitvoeren\\ZoekpaginaMaken"), "1");
+    ASSERT_EQ(Waarde(regedit4.uit, "OptiesBijUitvoeren\\WebAdres"), "https://www.example.org/gedenkjes/");
 
     const std::string versie5 = MetCrLf("Windows Registry Editor Version 5.00\n\n" + eigenTypen + waarden);
     const struct {
