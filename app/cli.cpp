@@ -25,7 +25,7 @@ const char* const HulpTekst =
     "  inlezen   BESTAND.gdk          lees de collectie in, met de controles en het verschillenbestand\n"
     "  persoon   BESTAND.gdk N        lees in, schrijf de HTML-pagina van persoon N naar standaarduitvoer\n"
     "  relatie   BESTAND.gdk N        lees in, schrijf de HTML-pagina van relatie N naar standaarduitvoer\n"
-    "  uitvoeren BESTAND.gdk 1|2|3    lees in, schrijf de web site van dat type\n"
+    "  uitvoeren BESTAND.gdk 1|2|3|4  lees in, schrijf de web site van dat type\n"
     "  opties                         toon elke instelling zoals de activering ze leest\n"
     "\n"
     "opties:\n"

@@ -7,6 +7,7 @@
 #include "export/tgdkexporttype1.h"
 #include "export/tgdkexporttype2.h"
 #include "export/tgdkexporttype3.h"
+#include "export/type4site.h"
 #include "import/status.h"
 #include "import/woordlijsten.h"
 #include "platform/bestanden.h"
@@ -50,13 +51,15 @@ bool UitvoerenLayout(UitvoerSessie& sessie) {
         return UitvoerenType2(sessie);
     case 3:
         return UitvoerenType3(sessie);
+    case 4:
+        return UitvoerenType4(sessie);
     default:
         return false;
     }
 }
 
 bool UitvoerenCommando(int type) {
-    if (type < 1 || type > 3) return false;
+    if (type < 1 || type > 4) return false;
     if (!UitvoerPlekBekend()) return false;
     StatusLinks("");
     StatusRechts("");

@@ -161,7 +161,7 @@ TEST_F(Cli, SecondExportFailsWithBothMessages) {
 }
 
 TEST_F(Cli, BadUsage) {
-    for (const char* args : {"uitvoeren", "uitvoeren x.gdk", "uitvoeren x.gdk 4", "uitvoeren x.gdk 0",
+    for (const char* args : {"uitvoeren", "uitvoeren x.gdk", "uitvoeren x.gdk 5", "uitvoeren x.gdk 0",
                              "uitvoeren x.gdk twee", "uitvoeren x.gdk 2 3"})
         EXPECT_EQ(Voer(args), 2) << args;
     EXPECT_NE(fout.find("gedenkjes-cli"), std::string::npos);

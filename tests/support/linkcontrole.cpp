@@ -98,13 +98,15 @@ std::vector<std::string> KapotteLinks(const std::filesystem::path& site) {
     gecontroleerd = 0;
     std::vector<std::filesystem::path> paginas;
     for (const auto& e : std::filesystem::recursive_directory_iterator(site))
-        if (e.is_regular_file() && e.path().extension() == ".htm") paginas.push_back(e.path());
+        if (e.is_regular_file() && (e.path().extension() == ".htm" || e.path().extension() == ".html"))
+            paginas.push_back(e.path());
     std::sort(paginas.begin(), paginas.end());
     for (const auto& pagina : paginas) {
         const std::filesystem::path relatief = std::filesystem::relative(pagina, site);
         const std::string tekst = LeesBestand(pagina);
+        const bool utf8 = pagina.extension() == ".html";
         for (const std::string& link1252 : Verwijzingen(tekst)) {
-            std::string link = NaarUtf8(link1252);
+            std::string link = utf8 ? link1252 : NaarUtf8(link1252);
             if (link.empty() || link[0] == '#' || BeginMet(link, "javascript:") ||
                 BeginMet(link, "mailto:") || BeginMet(link, "http:") || BeginMet(link, "https:"))
                 continue;
@@ -112,7 +114,7 @@ std::vector<std::string> KapotteLinks(const std::filesystem::path& site) {
             if (anker != std::string::npos) link.resize(anker);
             ++gecontroleerd;
             if (!Bestaat(site, relatief.parent_path(), ProcentDecoderen(link)))
-                kapot.push_back(relatief.string() + ": " + NaarUtf8(link1252));
+                kapot.push_back(relatief.string() + ": " + (utf8 ? link1252 : NaarUtf8(link1252)));
         }
     }
     return kapot;
