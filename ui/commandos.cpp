@@ -63,6 +63,9 @@ void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType2Click() {
 void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType3Click() {
     Uitvoeren(3);
 }
+void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType4Click() {
+    Uitvoeren(4);
+}
 
 void TfrmGedenkjes::mmnuGedenkjesOptiesClick() {
     {

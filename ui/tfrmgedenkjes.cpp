@@ -107,6 +107,9 @@ void TfrmGedenkjes::MaakMenu() {
     mmnuGedenkjesBestandUitvoerenType3 =
         actie(mmnuGedenkjesBestandUitvoeren, "mmnuGedenkjesBestandUitvoerenType3", QStringLiteral("Type 3"),
               Qt::Key_F7);
+    mmnuGedenkjesBestandUitvoerenType4 =
+        actie(mmnuGedenkjesBestandUitvoeren, "mmnuGedenkjesBestandUitvoerenType4", QStringLiteral("Type 4"),
+              Qt::Key_F8);
     // A disabled submenu must also keep its shortcuts from running an export on no collection.
     for (QAction* a : mmnuGedenkjesBestandUitvoeren->actions())
         a->setEnabled(false);
@@ -138,6 +141,8 @@ void TfrmGedenkjes::MaakMenu() {
             &TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType2Click);
     connect(mmnuGedenkjesBestandUitvoerenType3, &QAction::triggered, this,
             &TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType3Click);
+    connect(mmnuGedenkjesBestandUitvoerenType4, &QAction::triggered, this,
+            &TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType4Click);
     connect(mmnuGedenkjesBestandAfsluiten, &QAction::triggered, this,
             &TfrmGedenkjes::mmnuGedenkjesBestandAfsluitenClick);
     connect(mmnuGedenkjesOpties, &QAction::triggered, this, &TfrmGedenkjes::mmnuGedenkjesOptiesClick);

@@ -57,6 +57,7 @@ class TfrmGedenkjes : public QMainWindow {
     QAction* mmnuGedenkjesBestandUitvoerenType1 = nullptr;
     QAction* mmnuGedenkjesBestandUitvoerenType2 = nullptr;
     QAction* mmnuGedenkjesBestandUitvoerenType3 = nullptr;
+    QAction* mmnuGedenkjesBestandUitvoerenType4 = nullptr;
     QAction* mmnuGedenkjesBestandAfsluiten = nullptr;
     QAction* mmnuGedenkjesOpties = nullptr;
     QMenu* mmnuGedenkjesHelp = nullptr;
@@ -109,6 +110,7 @@ class TfrmGedenkjes : public QMainWindow {
     void mmnuGedenkjesBestandUitvoerenType1Click();
     void mmnuGedenkjesBestandUitvoerenType2Click();
     void mmnuGedenkjesBestandUitvoerenType3Click();
+    void mmnuGedenkjesBestandUitvoerenType4Click();
     void mmnuGedenkjesOptiesClick();
     void mmnuGedenkjesHelpHelpClick();
     void mmnuGedenkjesHelpEmailClick();

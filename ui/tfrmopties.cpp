@@ -309,6 +309,13 @@ QWidget* TfrmOpties::MaakBijUitvoeren() {
     edtBijUitvoerenPubliceerDoel->setToolTip(QStringLiteral(
         "Een verbinding van rclone (in te richten met rclone config), een dubbele punt en de map"));
     kolom->addWidget(edtBijUitvoerenPubliceerDoel);
+    // The type 4 site's public address: with it the site gets its sitemap and sharing data.
+    lblBijUitvoerenWebAdres = Label(p, "lblBijUitvoerenWebAdres", QStringLiteral("Webadres van de site"));
+    edtBijUitvoerenWebAdres = Edit(p, QStringLiteral("edtBijUitvoerenWebAdres"));
+    edtBijUitvoerenWebAdres->setPlaceholderText(QStringLiteral("https://www.voorbeeld.nl/gedenkjes/"));
+    lblBijUitvoerenWebAdres->setBuddy(edtBijUitvoerenWebAdres);
+    kolom->addWidget(lblBijUitvoerenWebAdres);
+    kolom->addWidget(edtBijUitvoerenWebAdres);
     kolom->addStretch(1);
     return p;
 }
@@ -391,6 +398,7 @@ void TfrmOpties::OptiesNaarControles() {
     using namespace gdk;
     edtAlgemeenAfbeeldingBestanden->setText(Q1252(AfbeeldingBestanden));
     edtAlgemeenUitvoerBestanden->setText(Q1252(UitvoerBestanden));
+    edtBijUitvoerenWebAdres->setText(Q1252(WebAdres));
     rgrAlgemeenNiveauAfbeeldingBestanden->ZetItemIndex(NiveauAfbeeldingBestanden);
     edtBijUitvoerenPubliceerDoel->setText(Q1252(PubliceerDoel));
     for (const Code& c : codes_)
@@ -412,6 +420,7 @@ void TfrmOpties::bbtnSluitenClick() {
     using namespace gdk;
     AfbeeldingBestanden = Van1252(edtAlgemeenAfbeeldingBestanden->text());
     UitvoerBestanden = Van1252(edtAlgemeenUitvoerBestanden->text());
+    WebAdres = Van1252(edtBijUitvoerenWebAdres->text());
     NiveauAfbeeldingBestanden = rgrAlgemeenNiveauAfbeeldingBestanden->ItemIndex();
     PubliceerDoel = Van1252(edtBijUitvoerenPubliceerDoel->text());
     for (const Code& c : codes_) {

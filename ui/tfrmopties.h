@@ -100,6 +100,8 @@ class TfrmOpties : public QDialog {
     QCheckBox* cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven = nullptr;
     QCheckBox* cbxBijUitvoerenZoekpaginaMaken = nullptr;
     QLineEdit* edtBijUitvoerenPubliceerDoel = nullptr;
+    QLabel* lblBijUitvoerenWebAdres = nullptr;
+    QLineEdit* edtBijUitvoerenWebAdres = nullptr;
 
     // Weergave
     QComboBox* cbxWeergaveLettertype = nullptr;

@@ -55,7 +55,8 @@ class CommandoTest : public VensterTest {
     QAction* Type(int type) const {
         return type == 1   ? venster->mmnuGedenkjesBestandUitvoerenType1
                : type == 2 ? venster->mmnuGedenkjesBestandUitvoerenType2
-                           : venster->mmnuGedenkjesBestandUitvoerenType3;
+               : type == 3 ? venster->mmnuGedenkjesBestandUitvoerenType3
+                           : venster->mmnuGedenkjesBestandUitvoerenType4;
     }
     // Opens the options dialog from the menu, lets `wat` work on it, then closes it with `knop`.
     void Opties(const std::function<void(TfrmOpties&)>& wat, const char* knop) {
@@ -77,7 +78,7 @@ class CommandoTest : public VensterTest {
 TEST_F(CommandoTest, EachTypeIsWrittenFromTheMenuWithTheElapsedTime) {
     ASSERT_TRUE(LeesVoorbeeld());
     QProgressBar* balk = venster->sbrGedenkjes->pbrVoortgang;
-    for (int type = 1; type <= 3; ++type) {
+    for (int type = 1; type <= 4; ++type) {
         SCOPED_TRACE("type " + std::to_string(type));
         // The window is blocked while the site is written; the bar moves all the same.
         int stappen = 0;
@@ -86,8 +87,9 @@ TEST_F(CommandoTest, EachTypeIsWrittenFromTheMenuWithTheElapsedTime) {
         Type(type)->trigger();
         QObject::disconnect(verbinding);
         EXPECT_EQ(meldingen.teksten, QStringList());
-        EXPECT_TRUE(std::filesystem::is_regular_file(Site(type) / "index.htm"));
-        EXPECT_TRUE(std::filesystem::is_regular_file(Site(type) / "inhoudb.htm"));
+        const bool type4 = type == 4;
+        EXPECT_TRUE(std::filesystem::is_regular_file(Site(type) / (type4 ? "index.html" : "index.htm")));
+        EXPECT_TRUE(std::filesystem::is_regular_file(Site(type) / (type4 ? "letter/b.html" : "inhoudb.htm")));
         EXPECT_EQ(Links(), QStringLiteral("  gedenkjes : 40"));
         EXPECT_TRUE(Duur.match(Rechts()).hasMatch()) << Rechts().toStdString();
         EXPECT_GT(stappen, 0);

@@ -58,6 +58,7 @@ TEST_F(VensterTest, MenuCaptionsAndShortcuts) {
         {venster->mmnuGedenkjesBestandUitvoerenType1, "Type 1", QKeySequence(Qt::Key_F5)},
         {venster->mmnuGedenkjesBestandUitvoerenType2, "Type 2", QKeySequence(Qt::Key_F6)},
         {venster->mmnuGedenkjesBestandUitvoerenType3, "Type 3", QKeySequence(Qt::Key_F7)},
+        {venster->mmnuGedenkjesBestandUitvoerenType4, "Type 4", QKeySequence(Qt::Key_F8)},
         {venster->mmnuGedenkjesBestandAfsluiten, "Afsluiten", QKeySequence(Qt::ALT | Qt::Key_F4)},
         {venster->mmnuGedenkjesOpties, "Opties", QKeySequence()},
         {venster->mmnuGedenkjesHelpHelp, "Help", QKeySequence(Qt::Key_F1)},

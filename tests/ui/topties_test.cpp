@@ -226,13 +226,17 @@ TEST_F(OptiesTest, CaptionsItemsAndHiddenControls) {
     EXPECT_FALSE(Zoek<QLabel>("lblCodeGenealogie")->isVisibleTo(d.tshCode));
     EXPECT_FALSE(d.cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven->isVisibleTo(d.tshBijUitvoeren));
     // The search page box stands visible below the other boxes of its page, the publish target
-    // below the boxes, with an example as its hint.
+    // below the boxes, with an example as its hint, then the site's address.
     EXPECT_TRUE(d.cbxBijUitvoerenZoekpaginaMaken->isVisibleTo(d.tshBijUitvoeren));
     auto* kolom = d.tshBijUitvoeren->layout();
-    EXPECT_EQ(kolom->indexOf(d.cbxBijUitvoerenZoekpaginaMaken), kolom->count() - 4);
-    EXPECT_EQ(kolom->indexOf(d.edtBijUitvoerenPubliceerDoel), kolom->count() - 2); // before the stretch
+    EXPECT_EQ(kolom->indexOf(d.cbxBijUitvoerenZoekpaginaMaken), kolom->count() - 6);
+    EXPECT_EQ(kolom->indexOf(d.edtBijUitvoerenPubliceerDoel), kolom->count() - 4);
     EXPECT_EQ(d.edtBijUitvoerenPubliceerDoel->placeholderText(),
               QStringLiteral("mijnsite:public_html/gedenkjes"));
+    EXPECT_EQ(kolom->indexOf(d.lblBijUitvoerenWebAdres), kolom->count() - 3);
+    EXPECT_EQ(kolom->indexOf(d.edtBijUitvoerenWebAdres), kolom->count() - 2); // before the stretch
+    EXPECT_EQ(d.lblBijUitvoerenWebAdres->text(), QStringLiteral("Webadres van de site"));
+    EXPECT_TRUE(d.edtBijUitvoerenWebAdres->isVisibleTo(d.tshBijUitvoeren));
 }
 
 TEST_F(OptiesTest, SluitenPutsAnUnderscoreBeforeEveryNonBlankCode) {
@@ -283,6 +287,7 @@ TEST_F(OptiesTest, SluitenSavesEveryControlIntoItsValue) {
     d.edtBijUitvoerenPubliceerDoel->clear();
     QTest::keyClicks(d.edtBijUitvoerenPubliceerDoel,
                      QStringLiteral(" mijn site:map met \"aanhalingstekens\" "));
+    d.edtBijUitvoerenWebAdres->setText(QStringLiteral("https://www.voorbeeld.nl/zo\u00EB/"));
     Sluiten();
     const std::string algemeen = "Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen";
     // Folders are taken as typed, blanks and all.
@@ -300,6 +305,8 @@ TEST_F(OptiesTest, SluitenSavesEveryControlIntoItsValue) {
               std::optional<std::int32_t>(0));
     EXPECT_EQ(reg::LeesString("Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren", "PubliceerDoel"),
               std::optional<std::string>(" mijn site:map met \"aanhalingstekens\" "));
+    EXPECT_EQ(reg::LeesString("Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren", "WebAdres"),
+              std::optional<std::string>("https://www.voorbeeld.nl/zo\xEB/"));
     // The hidden box keeps its stored tick, and a greyed stored tick is saved as it shows.
     EXPECT_TRUE(AfbeeldingVoorEnAchterkantWeergeven);
     EXPECT_TRUE(glVoornamen);
