@@ -110,6 +110,9 @@ TEST_F(Cli, SampleSitesHaveNoBrokenLinks) {
         EXPECT_GT(AantalGecontroleerdeLinks(), 200u);
         EXPECT_TRUE(std::filesystem::exists(Site(type) / "afbeeldingen" / "b" / "desktop.ini"));
     }
+    ASSERT_EQ(Voer("uitvoeren " + Gdk() + " 4"), 0) << fout;
+    EXPECT_EQ(KapotteLinks(Site(4)), std::vector<std::string>{});
+    EXPECT_GT(AantalGecontroleerdeLinks(), 500u);
 }
 
 // The build puts the program's own artwork beside the programs, as an installation does.
@@ -126,6 +129,16 @@ TEST_F(Cli, SampleSitesShowTheProgramsOwnBannerAndBackgrounds) {
                   LeesBestand(tool / "Achtergrond.jpg"));
         EXPECT_EQ(std::filesystem::exists(Site(type) / "tool/achtergrond/fotoachtergrond.jpg"), type != 1);
     }
+    // Type 4 takes the banner, and the program's icon as its favicon.
+    ASSERT_EQ(Voer("uitvoeren " + Gdk() + " 4"), 0) << fout;
+    EXPECT_EQ(KapotteLinks(Site(4)), std::vector<std::string>{});
+    EXPECT_EQ(LeesBestand(Site(4) / "tool/banner.jpg"), LeesBestand(tool / "Afbeelding.jpg"));
+    const std::filesystem::path iconen = std::filesystem::path(GDK_SOURCE_DIR) / "install/iconen";
+    EXPECT_EQ(LeesBestand(Site(4) / "favicon.svg"), LeesBestand(iconen / "nl.gedenkjes.Gedenkjes.svg"));
+    EXPECT_EQ(LeesBestand(Site(4) / "favicon.png"), LeesBestand(iconen / "nl.gedenkjes.Gedenkjes-48.png"));
+    EXPECT_NE(
+        LeesBestand(Site(4) / "index.html").find("<img src=\"tool/banner.jpg\" width=\"600\" height=\"60\""),
+        std::string::npos);
 }
 
 // Without a tool folder beside the program the sites lack only the artwork, and nobody is told.
@@ -145,6 +158,11 @@ TEST_F(Cli, ProgramFolderWithoutToolExportsSilentlyWithoutArtwork) {
                         link.ends_with("/fotoachtergrond.jpg"))
                 << "type " << type << ": " << link;
     }
+    // Type 4 then names the site in words and has no favicon: nothing it links to is missing.
+    ASSERT_EQ(Voer("uitvoeren " + Gdk() + " 4"), 0) << fout;
+    EXPECT_EQ(fout.find("melding:"), std::string::npos) << fout;
+    EXPECT_EQ(KapotteLinks(Site(4)), std::vector<std::string>{});
+    EXPECT_NE(LeesBestand(Site(4) / "index.html").find("<span>Gedenkjes</span>"), std::string::npos);
 }
 
 TEST_F(Cli, SecondExportFailsWithBothMessages) {
