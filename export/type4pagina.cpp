@@ -96,8 +96,12 @@ void Meta(std::string& s, const char* soort, const char* naam, const std::string
 
 std::string Pagina(const SiteGegevens& site, const Kop& kop, const std::string& spoor,
                    const std::string& inhoud, const std::string& voet) {
+    // A page a server shows for any missing address, at any depth (the 404 page): its links lead
+    // from the site's public address when it is known; else from the root of the host, where such
+    // a page is served, and its style comes with it, so it looks right wherever it is opened.
     const bool basis = kop.vanafWortel && !site.webAdres.empty();
-    const std::string p = kop.vanafWortel ? "" : NaarWortel(kop.pad);
+    const bool opHost = kop.vanafWortel && !basis;
+    const std::string p = basis ? "" : opHost ? "/" : NaarWortel(kop.pad);
     const std::string titel = kop.titel.empty() ? "Gedenkjes" : kop.titel + " &ndash; Gedenkjes";
     std::string s;
     s.reserve(inhoud.size() + 3000);
@@ -107,8 +111,13 @@ std::string Pagina(const SiteGegevens& site, const Kop& kop, const std::string& 
     s += "<title>" + titel + "</title>\n";
     Meta(s, "name", "description", kop.beschrijving);
     if (!kop.vindbaar) Meta(s, "name", "robots", "noindex");
-    s += "<link rel=\"stylesheet\" href=\"" + p + "tool/stijl.css\">\n";
-    if (site.favicon) {
+    if (opHost)
+        s += std::string("<style>\n") + StijlbladTekst() + "</style>\n";
+    else
+        s += "<link rel=\"stylesheet\" href=\"" + p + "tool/stijl.css\">\n";
+    // Without a known address the icon's place is unknown: no icon, and no request for one.
+    if (opHost) s += "<link rel=\"icon\" href=\"data:,\">\n";
+    if (site.favicon && !opHost) {
         s += "<link rel=\"icon\" href=\"" + p + "favicon.svg\" type=\"image/svg+xml\">\n";
         s += "<link rel=\"icon\" href=\"" + p + "favicon.png\" type=\"image/png\" sizes=\"48x48\">\n";
     }
@@ -126,7 +135,7 @@ std::string Pagina(const SiteGegevens& site, const Kop& kop, const std::string& 
     s += kop.extra;
     s += "</head>\n<body>\n<a class=\"naar-inhoud\" href=\"#inhoud\">Naar de inhoud</a>\n";
     s += "<header class=\"kop\">\n<a class=\"merk\" href=\"" + p + "index.html\">";
-    if (site.banner)
+    if (site.banner && !opHost)
         s += "<img src=\"" + p + "tool/banner.jpg\" width=\"" + std::to_string(site.banner->breedte) +
              "\" height=\"" + std::to_string(site.banner->hoogte) +
              "\" alt=\"Gedenkjes, naar de startpagina\">";
@@ -153,7 +162,7 @@ std::string Pagina(const SiteGegevens& site, const Kop& kop, const std::string& 
 std::string Spoor(const std::string& pad, std::initializer_list<Stap> stappen) {
     const std::string p = NaarWortel(pad);
     std::string s = "<nav class=\"spoor\" aria-label=\"Kruimelpad\">\n<ol>\n";
-    s += "<li><a href=\"" + p + "index.html\">Start</a></li>\n";
+    s += "<li><a href=\"" + p + "index.html\">Startpagina</a></li>\n";
     for (const Stap& stap : stappen) {
         if (stap.link.empty())
             s += "<li aria-current=\"page\">" + stap.tekst + "</li>\n";

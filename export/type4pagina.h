@@ -57,6 +57,9 @@ struct Kop {
     bool vanafWortel = false; // links resolve from the site root wherever the page is served
 };
 
+// The site's one style sheet (tool/stijl.css).
+const char* StijlbladTekst();
+
 // "../" for every folder between the page and the site root.
 std::string NaarWortel(const std::string& pad);
 

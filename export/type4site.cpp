@@ -206,8 +206,7 @@ void Site::SchrijfVasteBestanden() {
     }
 }
 
-std::string Site::LetterNavigatie(const std::string& pad, char huidig) const {
-    const std::string p = NaarWortel(pad);
+std::string Site::LetterNavigatie(const std::string& p, char huidig) const {
     std::string s = "<nav class=\"letters\" aria-label=\"Letters\">\n<ul>\n";
     for (char l = 'a'; l <= 'z'; ++l) {
         const std::size_t eerste = eerstePagina_[l - 'a'];
@@ -280,7 +279,7 @@ bool Site::SchrijfLetterPaginas() {
                                                std::to_string(lp.van) + "</small>"
                                          : "") +
                              "</h1>\n";
-        inhoud += LetterNavigatie(lp.adres, lp.letter);
+        inhoud += LetterNavigatie(NaarWortel(lp.adres), lp.letter);
         inhoud += "<nav class=\"namen\" aria-label=\"Achternamen op deze pagina\">\n<ul>\n" + namen +
                   "</ul>\n</nav>\n";
         inhoud += lijst;
@@ -303,7 +302,7 @@ bool Site::SchrijfStartpagina() {
                                  " (bidprentjes), te vinden op achternaam, naam, plaats en jaar.";
     std::string inhoud = "<h1>" + UitvoerTekst[64] + "</h1>\n";
     inhoud += "<p class=\"inleiding\">" + UitvoerTekst[65] + "</p>\n";
-    inhoud += LetterNavigatie(kop.pad, '\0');
+    inhoud += LetterNavigatie(NaarWortel(kop.pad), '\0');
     inhoud += kaarten_.empty()
                   ? std::string("<p class=\"aantal\">Deze verzameling bevat nog geen gedenkjes.</p>\n")
                   : "<p class=\"aantal\">Deze verzameling telt " +
@@ -347,12 +346,15 @@ bool Site::SchrijfNietGevonden() {
     kop.beschrijving = "Deze pagina bestaat niet (meer).";
     kop.vindbaar = false;
     kop.vanafWortel = true;
+    // As the frame of the page: from the public address, else from the root of the host.
+    const std::string p = site_.webAdres.empty() ? "/" : "";
     std::string inhoud = "<h1>Pagina niet gevonden</h1>\n";
     inhoud +=
         "<p>De pagina die u zocht, bestaat niet (meer). Misschien is het adres verkeerd overgenomen, of "
         "heeft het gedenkje een nieuw adres gekregen. Zoek het met het zoekveld hierboven, kies een letter, "
-        "of ga naar de <a href=\"index.html\">startpagina</a>.</p>\n";
-    inhoud += LetterNavigatie("", '\0');
+        "of ga naar de <a href=\"" +
+        p + "index.html\">startpagina</a>.</p>\n";
+    inhoud += LetterNavigatie(p, '\0');
     return bestanden_.SchrijfPagina(kop.pad, Pagina(site_, kop, {}, inhoud));
 }
 

@@ -38,7 +38,6 @@ namespace type4 {
 
 inline constexpr std::size_t KaartenPerPagina = 500;
 
-const char* StijlbladTekst();
 const char* ZoomScriptTekst();
 
 // A face of a card as it is published: its copy below the site root and its size.

@@ -1,7 +1,7 @@
 // The one style sheet of the type 4 site: the paper tones and the banner of the other layouts,
 // system fonts, readable on a phone without zooming, a dark scheme that follows the visitor's
 // setting, and a print style in which a card prints its faces and text on one A4 page.
-#include "export/type4site.h"
+#include "export/type4pagina.h"
 
 namespace gdk::type4 {
 
@@ -134,7 +134,7 @@ h2 { font: 600 1.35rem/1.3 Georgia, "Times New Roman", serif; margin: 1.75rem 0 
   .kaart { break-inside: avoid; }
   .zijden { flex-wrap: nowrap; gap: 6mm; margin: 6mm 0 0; }
   .zijden figure { flex: 0 1 auto; }
-  .zijden img { max-height: 150mm; width: auto; border-color: #999; }
+  .zijden img { max-height: 150mm; width: auto !important; border-color: #999; }
 }
 )CSS";
 }

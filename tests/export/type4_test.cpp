@@ -168,12 +168,13 @@ TEST_F(Type4, TheSiteOfASmallCollection) {
               std::string::npos);
 
     // The three faces together, with sizes from the headers and names of the face and person.
-    EXPECT_NE(jan.find("width=\"600\" height=\"900\" alt=\"Voorkant van het gedenkje van Jan van der Berg\""),
+    EXPECT_NE(jan.find("width=\"600\" height=\"900\" style=\"width:400px\" alt=\"Voorkant van het gedenkje "
+                       "van Jan van der Berg\""),
               std::string::npos);
-    EXPECT_NE(
-        jan.find("width=\"600\" height=\"901\" alt=\"Achterkant van het gedenkje van Jan van der Berg\" "
-                 "loading=\"lazy\""),
-        std::string::npos);
+    EXPECT_NE(jan.find("width=\"600\" height=\"901\" style=\"width:400px\" alt=\"Achterkant van het gedenkje "
+                       "van Jan van der Berg\" "
+                       "loading=\"lazy\""),
+              std::string::npos);
     EXPECT_NE(jan.find("alt=\"Foto van Jan van der Berg\""), std::string::npos);
     EXPECT_NE(jan.find("\"birthDate\":\"1920-03-05\""), std::string::npos);
     EXPECT_NE(jan.find("<li>geboren op 05-03-1920 te Utrecht</li>"), std::string::npos);
