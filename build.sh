@@ -10,12 +10,15 @@ here=$(pwd)
 
 # What building needs; what running adds (Dutch standard dialogs, the publishing tool); what the
 # tests add (GoogleTest, a virtual screen with a window manager, a browser, the checkers of the
-# installation and the package); what making the package adds.
+# installation and the package, Java for the HTML checker); what making the package adds.
 build_packages=(g++ cmake make pkg-config qt6-base-dev libicu-dev libjpeg-dev)
 run_packages=(qt6-translations-l10n rclone)
 test_packages=(libgtest-dev libgmock-dev xvfb xauth openbox xdotool imagemagick chromium python3
                fonts-dejavu-core fonts-urw-base35 desktop-file-utils appstream shared-mime-info dpkg-dev file
-               clang-format lintian)
+               clang-format lintian default-jre-headless)
+# Node and npm for the web checkers of the type 4 site; a Node already on the machine (with its
+# own npm) is used as it is.
+command -v npm >/dev/null 2>&1 || test_packages+=(nodejs npm)
 package_packages=(dpkg-dev file)
 
 # install_missing PACKAGE...
@@ -57,6 +60,19 @@ build() {
     cmake --build build -j"$(nproc)"
 }
 
+# The web checkers of the type 4 site (tests/web/package-lock.json) into build/web, anew when the
+# lock file changed. No install scripts: the packages ship what the tests run (the checker's jar).
+web_checkers() {
+    local web=build/web
+    mkdir -p "$web"
+    if [ -d "$web/node_modules" ] && cmp -s tests/web/package-lock.json "$web/node_modules/.gdk-lock"; then
+        return 0
+    fi
+    cp tests/web/package.json tests/web/package-lock.json "$web/"
+    (cd "$web" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error >&2)
+    cp tests/web/package-lock.json "$web/node_modules/.gdk-lock"
+}
+
 # The sample registry names the sample's scans by a relative path; give it an absolute one.
 sample_registry() {
     local reg="$here/build/sample-registry.reg"
@@ -75,11 +91,12 @@ run)
     rm -rf out
     mkdir -p out
     build/gedenkjes-cli inlezen examples/kaarten.gdk
-    for t in 1 2 3; do build/gedenkjes-cli uitvoeren examples/kaarten.gdk "$t" || true; done
+    for t in 1 2 3 4; do build/gedenkjes-cli uitvoeren examples/kaarten.gdk "$t" || true; done
     echo "Sites geschreven in $here/out/kaarten/gedenkjes/" >&2
     ;;
 test)
     build "${run_packages[@]}" "${test_packages[@]}"
+    web_checkers
     cd build
     ctest --output-on-failure -j"$(nproc)"
     ;;

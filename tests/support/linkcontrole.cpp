@@ -108,7 +108,8 @@ std::vector<std::string> KapotteLinks(const std::filesystem::path& site) {
         for (const std::string& link1252 : Verwijzingen(tekst)) {
             std::string link = utf8 ? link1252 : NaarUtf8(link1252);
             if (link.empty() || link[0] == '#' || BeginMet(link, "javascript:") ||
-                BeginMet(link, "mailto:") || BeginMet(link, "http:") || BeginMet(link, "https:"))
+                BeginMet(link, "mailto:") || BeginMet(link, "data:") || BeginMet(link, "http:") ||
+                BeginMet(link, "https:"))
                 continue;
             const std::size_t anker = link.find_first_of("#?");
             if (anker != std::string::npos) link.resize(anker);

@@ -1,9 +1,9 @@
 #pragma once
-// Checks an exported site as a web server would serve it: in every page (*.htm, *.html) below `site`,
-// each HREF and SRC (a '\' read as '/', as browsers do; %XX decoded as a server does) must name a
-// file that exists with exactly that letter case, relative to the page, inside the site. Page
-// texts are Windows-1252 (*.htm) or UTF-8 (*.html), names on disk UTF-8. javascript:, mailto:, http(s): and
-// "#" anchors are not checked.
+// Checks an exported site as a web server would serve it: in every page (*.htm, *.html) below
+// `site`, each HREF and SRC (a '\' read as '/', as browsers do; %XX decoded as a server does) must
+// name a file that exists with exactly that letter case, relative to the page, inside the site.
+// Page texts are Windows-1252 (*.htm) or UTF-8 (*.html), names on disk UTF-8. javascript:,
+// mailto:, data:, http(s): and "#" anchors are not checked.
 #include <filesystem>
 #include <string>
 #include <vector>
