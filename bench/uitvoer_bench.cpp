@@ -1,9 +1,10 @@
-// Exporting generated collections as each of the three site types, beside `cp -r` of the
+// Exporting generated collections as each of the four site types, beside `cp -r` of the
 // finished site tree in the same run, on the same disk: an export can do no better than writing
 // its files. As in real collections some cards share an image name and some appear twice.
 // For each size (30000 and 200000 persons; $GDK_BENCH_PERSONEN names others, comma-separated)
 // and type ($GDK_BENCH_TYPEN picks some): wall, user and system time, peak memory, files in the
-// site, the copy and the ratio of the fastest rounds. Target: a ratio of at most 1.2.
+// site, the copy and the ratio of the fastest rounds, the site's size and its fullest folder.
+// Target: a ratio of at most 1.2 (types 1 to 3) and 1.3 (type 4, whose pages are larger).
 // Profiling: $GDK_BENCH_PERF (below).
 #include "bench_util.h"
 #include "genereer.h"
@@ -22,6 +23,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <sys/resource.h>
@@ -143,6 +147,67 @@ Ronde EenRonde(int type, const stdfs::path& uit) {
     return r;
 }
 
+// The tree of a site: files, bytes, the folder with the most entries; for type 4 also the letter
+// with the most pages, and whether every card page is linked from a letter page (read from the
+// pages themselves).
+void Overzicht(int type, const stdfs::path& site) {
+    std::size_t bestanden = 0, meeste = 0;
+    std::uintmax_t bytes = 0;
+    stdfs::path volste;
+    std::set<std::string> kaarten, gelinkt;
+    std::map<char, int> letterPaginas;
+    const auto tel = [&](const stdfs::path& map) {
+        std::size_t n = 0;
+        for (const auto& e : stdfs::directory_iterator(map)) {
+            (void)e;
+            ++n;
+        }
+        if (n > meeste) {
+            meeste = n;
+            volste = map;
+        }
+    };
+    tel(site);
+    for (const auto& e : stdfs::recursive_directory_iterator(site)) {
+        if (e.is_directory()) {
+            tel(e.path());
+            continue;
+        }
+        ++bestanden;
+        bytes += e.file_size();
+        if (type != 4) continue;
+        const std::string rel = stdfs::relative(e.path(), site).generic_string();
+        if (rel.rfind("kaart/", 0) == 0) kaarten.insert(rel);
+        if (rel.rfind("letter/", 0) == 0) {
+            ++letterPaginas[rel[7]];
+            std::ifstream in(e.path());
+            const std::string tekst((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            const std::string voor = "<a href=\"../kaart/";
+            for (std::size_t p = tekst.find(voor); p != std::string::npos; p = tekst.find(voor, p + 1)) {
+                const std::size_t begin = p + voor.size() - 6, eind = tekst.find('"', begin);
+                gelinkt.insert(tekst.substr(begin, eind - begin));
+            }
+        }
+    }
+    std::printf("    %zu bestanden, %.1f MB; grootste map %s: %zu ingangen\n", bestanden, bytes / 1e6,
+                stdfs::relative(volste, site).generic_string().c_str(), meeste);
+    if (type != 4) return;
+    char letter = '?';
+    int paginas = 0;
+    for (const auto& [l, n] : letterPaginas)
+        if (n > paginas) {
+            letter = l;
+            paginas = n;
+        }
+    std::size_t bereikt = 0;
+    for (const std::string& k : kaarten)
+        bereikt += gelinkt.count(k);
+    std::printf(
+        "    letter met de meeste pagina's: %c, %d pagina's; kaartpagina's %zu, vanaf hun letterpagina "
+        "bereikt %zu%s\n",
+        letter, paginas, kaarten.size(), bereikt, bereikt == kaarten.size() ? "" : " (NIET ALLE)");
+}
+
 std::string Lijst(const std::vector<Ronde>& rondes, double Ronde::*veld) {
     std::string uit;
     for (const Ronde& r : rondes)
@@ -179,12 +244,13 @@ void Meet(int type, const stdfs::path& uit) {
         type, gelukt ? "geschreven" : "MISLUKT", rondes[0].bestanden, Lijst(rondes, &Ronde::export_s).c_str(),
         cpu.c_str(), piek / 1024, Lijst(rondes, &Ronde::cp_s).c_str(), cpCpu.c_str(), export_s / cp_s,
         Belasting());
+    Overzicht(type, uit / "ronde 1" / gdk::CollectieNaam / "gedenkjes" / ("type " + std::to_string(type)));
 }
 
-// The site types to measure: all three, or those $GDK_BENCH_TYPEN names (such as "1" or "2,3").
+// The site types to measure: all four, or those $GDK_BENCH_TYPEN names (such as "1" or "2,3").
 std::vector<int> Typen() {
     const char* e = std::getenv("GDK_BENCH_TYPEN");
-    return e ? Getallen(e) : std::vector<int>{1, 2, 3};
+    return e ? Getallen(e) : std::vector<int>{1, 2, 3, 4};
 }
 
 void MeetGrootte(const stdfs::path& basis, int personen) {
@@ -203,6 +269,7 @@ void MeetGrootte(const stdfs::path& basis, int personen) {
     gdk::StandaardTussenvoegsels();
     gdk::adDatumAanpassen = 1;
     gdk::CodeGedenkjeVoorkant = "_v";
+    gdk::CodeGedenkjeAchterkant = "_a";
     gdk::CodeFotoosVoorkant = "_f";
     gdk::ControleOpDubbeleGedenkjes = true;
     gdk::t2InhoudCellPadd = gdk::t2InhoudCellSpac = gdk::t3InhoudCellPadd = gdk::t3InhoudCellSpac = "1";
