@@ -96,7 +96,7 @@ std::string VolledigeNaam(std::int32_t persoon) {
         naam += deel;
     };
     if (!IsLeeg(p.Tussenvoegsel)) voeg(NaamDeel(p.Tussenvoegsel, glTussenvoegsel));
-    voeg(IsLeeg(p.Achternaam) ? UitvoerTekst[57] : NaamDeel(p.Achternaam, glAchternaam));
+    voeg(IsLeeg(p.Achternaam) ? UitvoerTekst[ut::Onbekend] : NaamDeel(p.Achternaam, glAchternaam));
     return naam;
 }
 
@@ -175,7 +175,7 @@ bool Site::SchrijfKaartPagina(std::size_t k) {
             std::string relatie;
             RelatieTekst(gezin, gezin, false, relatie);
             relatie = Trim(relatie);
-            const std::string met = UitvoerTekst[54];
+            const std::string met = UitvoerTekst[ut::Met];
             if (!(relatie.size() >= met.size() &&
                   relatie.compare(relatie.size() - met.size(), met.size(), met) == 0))
                 relatie += " " + met;

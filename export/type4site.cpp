@@ -300,8 +300,8 @@ bool Site::SchrijfStartpagina() {
                            ? std::string("Een verzameling gedenkjes (bidprentjes).")
                            : "Een verzameling van " + Getal(kaarten_.size(), "gedenkje", "gedenkjes") +
                                  " (bidprentjes), te vinden op achternaam, naam, plaats en jaar.";
-    std::string inhoud = "<h1>" + UitvoerTekst[64] + "</h1>\n";
-    inhoud += "<p class=\"inleiding\">" + UitvoerTekst[65] + "</p>\n";
+    std::string inhoud = "<h1>" + UitvoerTekst[ut::Inleiding] + "</h1>\n";
+    inhoud += "<p class=\"inleiding\">" + UitvoerTekst[ut::InleidingTekst] + "</p>\n";
     inhoud += LetterNavigatie(NaarWortel(kop.pad), '\0');
     inhoud += kaarten_.empty()
                   ? std::string("<p class=\"aantal\">Deze verzameling bevat nog geen gedenkjes.</p>\n")
