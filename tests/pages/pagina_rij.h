@@ -1,6 +1,6 @@
 #pragma once
-// One further table row of a person page as the page writes it (LF line ends), for the
-// expected pages of the page and command-line tests.
+// One further table row of a person page as the page writes it (LF line ends), for the page
+// fragments the person page tests look for.
 #include <string>
 
 namespace gdk::test {

@@ -29,36 +29,6 @@ class PersoonPaginaTest : public PaginaOpslag {
     std::string programma, scans;
 };
 
-const std::string PaginaBegin =
-    "<HTML>\n"
-    "   <HEAD>\n"
-    "   </HEAD>\n"
-    "   <BODY>\n"
-    "      <TABLE BORDER=\"0\" WIDTH=\"100%\" CELLSPACING=\"0\" CELLPADDING=\"0\">\n";
-
-std::string EersteRij(const std::string& nummer) {
-    return "         <TR>\n"
-           "            <TD WIDTH=\"21%\" ALIGN=\"right\">\n"
-           "               volgnummer :\n"
-           "            </TD>\n"
-           "            <TD WIDTH=\"1%\" ALIGN=\"center\"></TD>\n"
-           "            <TD WIDTH=\"78%\" ALIGN=\"left\">\n"
-           "               " +
-           nummer +
-           "\n"
-           "            </TD>\n"
-           "         </TR>\n";
-}
-
-const std::string PaginaSlot = "      </TABLE>\n"
-                               "   <BR>\n"
-                               "   <H5 CLASS=\"copyright\" ALIGN=\"right\">\n"
-                               "   laatst bijgewerkt : 08-12-2026<BR>\n"
-                               "   </H5>\n"
-                               "\n"
-                               "   </BODY>\n"
-                               "</HTML>\n";
-
 TEST_F(PersoonPaginaTest, VolledigePaginaVanEenOverledeneMetKaartEnPartner) {
     AfbeeldingBestanden = scans;
     ProgrammaMap = programma;
@@ -75,171 +45,17 @@ TEST_F(PersoonPaginaTest, VolledigePaginaVanEenOverledeneMetKaartEnPartner) {
     Persoon("Anna", "", "Smit", "F");
     Gezin(1, 2);
 
-    const std::string verwacht = R"(<HTML>
-   <HEAD>
-   </HEAD>
-   <BODY>
-      <TABLE BORDER="0" WIDTH="100%" CELLSPACING="0" CELLPADDING="0">
-         <TR>
-            <TD WIDTH="21%" ALIGN="right">
-               volgnummer :
-            </TD>
-            <TD WIDTH="1%" ALIGN="center"></TD>
-            <TD WIDTH="78%" ALIGN="left">
-               1
-            </TD>
-         </TR>
-         <TR>
-            <TD ALIGN="right">
-               voornamen :
-            </TD>
-            <TD ALIGN="center"></TD>
-            <TD ALIGN="left">
-               Johannes Petrus
-            </TD>
-         </TR>
-         <TR>
-            <TD ALIGN="right">
-               Tussenvoegsel :
-            </TD>
-            <TD ALIGN="center"></TD>
-            <TD ALIGN="left">
-               van der
-            </TD>
-         </TR>
-         <TR>
-            <TD ALIGN="right">
-               achternaam :
-            </TD>
-            <TD ALIGN="center"></TD>
-            <TD ALIGN="left">
-               BERG
-               <A HREF="#1"><IMG BORDER="0" SRC="{PROG}/TOOL/btnafbeelding.gif"></A>
-            </TD>
-         </TR>
-         <TR>
-            <TD ALIGN="right">
-               geslacht :
-            </TD>
-            <TD ALIGN="center"></TD>
-            <TD ALIGN="left">
-               man
-            </TD>
-         </TR>
-         <TR>
-            <TD ALIGN="right">
-               bijzonderheden :
-            </TD>
-            <TD ALIGN="center"></TD>
-            <TD ALIGN="left">
-               bakker, te Breda
-            </TD>
-         </TR>
-         <TR>
-            <TD ALIGN="right">
-               geboortedatum :
-            </TD>
-            <TD ALIGN="center"></TD>
-            <TD ALIGN="left">
-               05-03-1920
-            </TD>
-         </TR>
-         <TR>
-            <TD ALIGN="right">
-               -plaats :
-            </TD>
-            <TD ALIGN="center"></TD>
-            <TD ALIGN="left">
-               Breda
-            </TD>
-         </TR>
-         <TR>
-            <TD ALIGN="right">
-               overlijdens datum :
-            </TD>
-            <TD ALIGN="center"></TD>
-            <TD ALIGN="left">
-               12-01-1990
-            </TD>
-         </TR>
-         <TR>
-            <TD ALIGN="right">
-               -plaats :
-            </TD>
-            <TD ALIGN="center"></TD>
-            <TD ALIGN="left">
-               Tilburg
-            </TD>
-         </TR>
-         <TR>
-            <TD ALIGN="right">
-               begrafenis datum :
-            </TD>
-            <TD ALIGN="center"></TD>
-            <TD ALIGN="left">
-               
-            </TD>
-         </TR>
-         <TR>
-            <TD ALIGN="right">
-               -plaats :
-            </TD>
-            <TD ALIGN="center"></TD>
-            <TD ALIGN="left">
-               Goirle
-            </TD>
-         </TR>
-         <TR>
-            <TD ALIGN="right">
-               met foto :
-            </TD>
-            <TD ALIGN="center"></TD>
-            <TD ALIGN="left">
-               ja
-            </TD>
-         </TR>
-         <TR>
-            <TD ALIGN="right">
-               object file :
-            </TD>
-            <TD ALIGN="center"></TD>
-            <TD ALIGN="left">
-               Berg.jpg
-            </TD>
-         </TR>
-         <TR>
-            <TD ALIGN="right">
-               partner :
-            </TD>
-            <TD ALIGN="center"></TD>
-            <TD ALIGN="left">
-               Anna <A HREF="%2">Smit</A>
-            </TD>
-         </TR>
-      </TABLE>
-   <BR>
-   <H5 CLASS="copyright" ALIGN="right">
-   laatst bijgewerkt : 08-12-2026<BR>
-   </H5>
-
-   </BODY>
-</HTML>
-)";
     ASSERT_TRUE(PersoonPagina(1));
-    EXPECT_EQ(PaginaHtml, MetCrLf(Vervang(verwacht, "{PROG}", programma)));
+    EXPECT_EQ(PaginaHtml,
+              MetCrLf(Verwacht("pages/verwacht/persoon_volledig.htm", {{"@PROGRAMMA@", programma}})));
 }
 
 TEST_F(PersoonPaginaTest, PartnerZonderGegevensAlsDeLezerHemVult) {
     Persoon("Jan", "", "Berg", "M");
     Persoon("anna maria", "de", "smit", "U");
     Gezin(1, 2);
-    const std::string verwacht =
-        PaginaBegin + EersteRij("2") + Rij("voornamen :", "Anna Maria") + Rij("Tussenvoegsel :", "de") +
-        Rij("achternaam :", "Smit") + Rij("geslacht :", "onbekend") + Rij("bijzonderheden :", "") +
-        Rij("geboortedatum :", "") + Rij("-plaats :", "") + Rij("overlijdens datum :", "") +
-        Rij("-plaats :", "") + Rij("met foto :", "nee") + Rij("partner :", "") + PaginaSlot;
     ASSERT_TRUE(PersoonPagina(2));
-    EXPECT_EQ(PaginaHtml, MetCrLf(verwacht));
+    EXPECT_EQ(PaginaHtml, MetCrLf(Verwacht("pages/verwacht/persoon_partner_zonder_gegevens.htm")));
 }
 
 TEST_F(PersoonPaginaTest, GeenAchternaamGeenPagina) {

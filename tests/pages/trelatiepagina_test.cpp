@@ -1,6 +1,7 @@
 #include "pages/trelatiepagina.h"
 
 #include "pages/pagina_opslag.h"
+#include "support/tekst.h"
 #include "support/tijdelijke_map.h"
 
 namespace gdk::test {
@@ -17,39 +18,8 @@ TEST_F(RelatiePaginaTest, VolledigePaginaAlsDeLezerDeOpslagVult) {
     Persoon("maria", "De", "vries", "");
     Gezin(1, 2);
 
-    const std::string verwacht = R"(<HTML>
-<HEAD>
-</HEAD>
-
-<BODY>
-
-   <B>
-   Jan <A HREF="1"> Smit</A>
-   </B>
-
-   <OL STYLE="margin-top: 0;margin-bottom: 0">
-   geboren op 1-2-1920 te Breda; overleden op 3-4-1990 (met foto)
-   </OL>
-
-   <OL STYLE="margin-top: 0;margin-bottom: 0">
-   relatie met
-   </OL>
-
-   <B>
-   Maria <A HREF="1"> de Vries</A>
-   </B>
-
-   <BR>
-   <BR>
-   <H5 CLASS="copyright" ALIGN="right">
-   laatst bijgewerkt : 08-12-2026<BR>
-   </H5>
-
-   </BODY>
-</HTML>
-)";
     ASSERT_TRUE(RelatiePagina(1));
-    EXPECT_EQ(PaginaHtml, MetCrLf(verwacht));
+    EXPECT_EQ(PaginaHtml, MetCrLf(Verwacht("pages/verwacht/relatie_volledig.htm")));
 }
 
 TEST_F(RelatiePaginaTest, TweedeRelatieMetHuwelijkBronDatumEnKnop) {
@@ -73,43 +43,9 @@ TEST_F(RelatiePaginaTest, TweedeRelatieMetHuwelijkBronDatumEnKnop) {
     x.Bron = "kaart";
     x.LaatstBijgewerkt = "1.2.2003";
 
-    const std::string verwacht = R"(<HTML>
-<HEAD>
-</HEAD>
-
-<BODY>
-
-   <B>
-   Jan <A HREF="1"> Smit</A>
-   <A HREF="#1"><IMG BORDER="0" SRC="{PROG}/TOOL/btnafbeelding.gif"></A>
-   </B>
-
-   <OL STYLE="margin-top: 0;margin-bottom: 0">
-    (zonder foto)
-   </OL>
-
-   <OL STYLE="margin-top: 0;margin-bottom: 0">
-   gehuwd (2) op 12-6-1950 te Tilburg
-   </OL>
-
-   <B>
-   Maria <A HREF="2"> Wit</A>
-   </B>
-
-   <BR>
-   <BR>
-   <H5 CLASS="copyright" ALIGN="right">
-   bron : kaart<BR>
-   laatst bijgewerkt : 01-02-2003<BR>
-   </H5>
-
-   </BODY>
-</HTML>
-)";
-    std::string vol = verwacht;
-    vol.replace(vol.find("{PROG}"), 6, map.tekst());
     ASSERT_TRUE(RelatiePagina(2));
-    EXPECT_EQ(PaginaHtml, MetCrLf(vol));
+    EXPECT_EQ(PaginaHtml,
+              MetCrLf(Verwacht("pages/verwacht/relatie_tweede.htm", {{"@PROGRAMMA@", map.tekst()}})));
 
     // Jan's first relation is numbered 1 as soon as he has a second one.
     Gezinnen.Wijzig(1).ExtraWijzigen().Huwelijken[4].HuwelijkDatum = "1920";

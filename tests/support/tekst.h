@@ -1,6 +1,7 @@
 #pragma once
 // Small text helpers the tests share.
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gdk::test {
@@ -11,10 +12,14 @@ std::string Vervang(std::string s, const std::string& oud, const std::string& ni
 // Expected pages are written in the tests with LF line ends; the pages end lines in CR LF.
 std::string MetCrLf(const std::string& tekst);
 
-// An expected file written beside the tests (tests/export/verwacht/), LF line ends; whole or by
-// line.
-std::string Verwacht(const std::string& naam);
-std::vector<std::string> VerwachteRegels(const std::string& naam);
+// What a test fills in at run time in an expected file (the program folder, today's date...): each
+// placeholder, such as "@PROGRAMMA@", with its text.
+using Invullingen = std::vector<std::pair<std::string, std::string>>;
+
+// An expected file written beside the tests, the way the page reads (LF line ends), named from
+// tests/ ("pages/verwacht/persoon.htm"; a bare name lies in tests/export/verwacht/), with the
+// placeholders filled in.
+std::string Verwacht(const std::string& naam, const Invullingen& invullingen = {});
 
 // `s` as one word for the shell, in single quotes.
 std::string Quote(const std::string& s);
