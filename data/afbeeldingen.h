@@ -25,7 +25,8 @@ std::string KaartMap(const recPersoon& p);
 // folder? A collection may come from someone else, so an image is looked up only there: a scans
 // folder is set, the field does not start with a separator, neither the field nor the composed
 // part below the folder holds a ".." component, and `pad` names a regular file (no device, pipe
-// or folder; a link to one is followed). False means the image counts as missing.
+// or folder; a link is followed only while it leads to a place inside the scans folder). False
+// means the image counts as missing.
 bool AfbeeldingBestaat(const std::string& veld, const std::string& pad);
 
 // The path of person p's card image when it is there (KaartMap + the field), else empty.
@@ -36,5 +37,14 @@ std::string KaartAfbeelding(const recPersoon& p);
 // the window has always looked.
 std::string VensterKaartMap(const recPersoon& p);
 std::string VensterKaartAfbeelding(const recPersoon& p);
+
+// The path of the back of person p's card when it is there, else empty. `voorkantPad` is where
+// the front lies or would lie (a folder above + the image field, as KaartAfbeelding or
+// AfbeeldingPad compose it). Only a front whose name, before its extension, ends with the code
+// CodeGedenkjeVoorkant (letter case ignored) has a back: the same name with that ending replaced
+// by CodeGedenkjeAchterkant, in the same folder, under the extension of the front found on disk,
+// else .jpg, .jpeg or .png. Both codes must be set and differ, or a card would be its own back.
+// The back is held to the rules of AfbeeldingBestaat.
+std::string KaartAchterkant(const recPersoon& p, const std::string& voorkantPad);
 
 } // namespace gdk
