@@ -1,4 +1,4 @@
-// The image window: path rule, decoding, sizing, load errors and closing.
+// The image window: path rule, decoding, sizing, load errors, the two faces of a card and closing.
 #include "ui/tfrmafbeelding.h"
 
 #include "data/tvars.h"
@@ -21,6 +21,8 @@ class Afbeelding : public ::testing::Test {
         ASSERT_TRUE(gdk::Personen.Nieuw());
         gdk::AfbeeldingBestanden = map.tekst() + "/scans";
         gdk::NiveauAfbeeldingBestanden = 0;
+        gdk::CodeGedenkjeVoorkant = "_v";
+        gdk::CodeGedenkjeAchterkant = "_a";
         const QRect werk = QGuiApplication::primaryScreen()->availableGeometry();
         W = static_cast<int>(werk.width() * 0.75);
         H = static_cast<int>(werk.height() * 0.75);
@@ -29,15 +31,22 @@ class Afbeelding : public ::testing::Test {
         gdk::LeegOpslag();
         gdk::AfbeeldingBestanden.clear();
         gdk::NiveauAfbeeldingBestanden = -1;
+        gdk::CodeGedenkjeVoorkant.clear();
+        gdk::CodeGedenkjeAchterkant.clear();
     }
     // A picture of the card of person 1, in the image folder's letter subfolder.
     void Kaart(const std::string& naam, const QByteArray& inhoud) {
         map.Schrijf("scans/" + naam.substr(0, 1) + "/" + naam, inhoud.toStdString());
         gdk::Personen.Wijzig(1).AfbeeldingBestand = naam;
     }
-    static QByteArray Beeld(int w, int h, const char* formaat, QImage::Format soort = QImage::Format_RGB32) {
+    // A file beside person 1's card (a back).
+    std::string Ernaast(const std::string& naam, const QByteArray& inhoud) {
+        return map.Schrijf("scans/" + naam.substr(0, 1) + "/" + naam, inhoud.toStdString());
+    }
+    static QByteArray Beeld(int w, int h, const char* formaat, QImage::Format soort = QImage::Format_RGB32,
+                            QColor kleur = QColor(200, 30, 30)) {
         QImage beeld(w, h, soort);
-        beeld.fill(QColor(200, 30, 30));
+        beeld.fill(kleur);
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
@@ -50,6 +59,11 @@ class Afbeelding : public ::testing::Test {
         auto frm = std::make_unique<TfrmAfbeelding>(1);
         if (melding) *melding = sluit.tekst();
         return frm;
+    }
+    static QByteArray Blauw(int w, int h) { return Beeld(w, h, "PNG", QImage::Format_RGB32, Qt::blue); }
+    static void Toon(TfrmAfbeelding& frm) {
+        frm.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frm));
     }
 
     gdk::test::TijdelijkeMap map;
@@ -213,6 +227,131 @@ TEST(JpegLezen, DamagedBytesNeverEndTheProgram) {
     EXPECT_FALSE(LeesJpeg(QByteArray("\xFF\xD8\xFF", 3), uit, fout));
     EXPECT_TRUE(uit.isNull());
 }
+
+// ---------------------------------------------------------------- both faces
+
+TEST_F(Afbeelding, BothFacesSideBySideWhenTheyFit) {
+    Kaart("kaart_v.jpg", Beeld(200, 150, "JPG"));
+    // Without a back the window is the one of any card.
+    auto frm = Open();
+    EXPECT_EQ(frm->windowTitle(), "Afbeelding");
+    EXPECT_EQ(frm->AchterkantPad, "");
+    EXPECT_EQ(frm->size(), QSize(200, 150));
+
+    const std::string achter = Ernaast("kaart_a.png", Blauw(180, 150));
+    frm = Open();
+    ASSERT_TRUE(frm->Geladen && frm->AchterkantGeladen);
+    EXPECT_EQ(frm->AchterkantPad, achter);
+    EXPECT_TRUE(frm->NaastElkaar);
+    EXPECT_EQ(frm->windowTitle(), "Afbeelding - voor- en achterkant");
+    EXPECT_EQ(frm->size(), QSize(380, 150));
+    Toon(*frm);
+    EXPECT_FALSE(frm->pnlOmdraaien->isVisible());
+    ASSERT_TRUE(frm->imgAfbeelding->isVisible() && frm->imgAchterkant->isVisible());
+    // Front on the left, back on the right, each at its own size.
+    const QRect voor = frm->imgAfbeelding->Beeldvlak().translated(frm->imgAfbeelding->pos());
+    const QRect achterVlak = frm->imgAchterkant->Beeldvlak().translated(frm->imgAchterkant->pos());
+    EXPECT_EQ(voor, QRect(0, 0, 200, 150));
+    EXPECT_EQ(achterVlak, QRect(200, 0, 180, 150));
+    EXPECT_EQ(frm->imgAchterkant->Beeld().pixelColor(5, 5), QColor(Qt::blue));
+    // The space bar turns nothing here; a double-click on the back closes as on the front.
+    QTest::keyClick(frm.get(), Qt::Key_Space);
+    EXPECT_EQ(frm->windowTitle(), "Afbeelding - voor- en achterkant");
+    QTest::mouseDClick(frm->imgAchterkant, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(frm->result(), QDialog::Accepted);
+}
+
+// Two faces of one size: side by side unless that shrinks them below three quarters of their size
+// one at a time.
+struct Zijden {
+    const char* naam;
+    double breedte, hoogte; // of each face, in parts of three quarters of the work area
+    bool naastElkaar;
+};
+
+class AfbeeldingZijden : public Afbeelding, public ::testing::WithParamInterface<Zijden> {};
+
+TEST_P(AfbeeldingZijden, SideBySideOrOneAtATime) {
+    const Zijden& z = GetParam();
+    const int bw = static_cast<int>(W * z.breedte);
+    const int bh = static_cast<int>(H * z.hoogte);
+    Kaart("kaart_v.jpg", Beeld(bw, bh, "JPG"));
+    Ernaast("kaart_a.jpg", Beeld(bw, bh, "JPG"));
+    auto frm = Open();
+    ASSERT_TRUE(frm->Geladen && frm->AchterkantGeladen);
+    EXPECT_EQ(frm->NaastElkaar, z.naastElkaar);
+    EXPECT_LE(frm->width(), W);
+    EXPECT_LE(frm->height(), H);
+    Toon(*frm);
+    EXPECT_EQ(frm->pnlOmdraaien->isVisible(), !z.naastElkaar);
+    if (z.naastElkaar) EXPECT_EQ(frm->size(), QSize(std::min(W, 2 * bw), std::min(H, bh)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Maten, AfbeeldingZijden,
+                         ::testing::Values(Zijden{"StaandTeHoog", 0.45, 1.3, true},
+                                           Zijden{"Klein", 0.3, 0.3, true},
+                                           Zijden{"SamenIetsKleiner", 0.6, 0.5, true},
+                                           Zijden{"SamenTeKlein", 0.7, 0.5, false},
+                                           Zijden{"Liggend", 0.9, 0.3, false}),
+                         [](const auto& p) { return std::string(p.param.naam); });
+
+TEST_F(Afbeelding, OneFaceAtATimeTurnedByTheButtonOrTheSpaceBar) {
+    Kaart("kaart_v.jpg", Beeld(W - 40, 120, "JPG"));
+    Ernaast("kaart_a.jpg", Blauw(W - 60, 100));
+    auto frm = Open();
+    ASSERT_FALSE(frm->NaastElkaar);
+    Toon(*frm);
+    const QSize maat = frm->size();
+    EXPECT_EQ(maat, QSize(W - 40, 120 + frm->pnlOmdraaien->height()));
+    auto zijde = [&](const char* titel, const char* knop, bool achter) {
+        EXPECT_EQ(frm->windowTitle(), QString::fromLatin1(titel));
+        EXPECT_EQ(frm->btnOmdraaien->text(), QString::fromLatin1(knop));
+        EXPECT_EQ(frm->imgAfbeelding->isVisible(), !achter);
+        EXPECT_EQ(frm->imgAchterkant->isVisible(), achter);
+        EXPECT_EQ(frm->size(), maat); // the window keeps its place and size
+    };
+    zijde("Afbeelding - voorkant", "Achterkant", false);
+    QTest::mouseClick(frm->btnOmdraaien, Qt::LeftButton);
+    zijde("Afbeelding - achterkant", "Voorkant", true);
+    EXPECT_EQ(frm->imgAchterkant->Beeldvlak().size(), QSize(W - 60, 100));
+    QTest::keyClick(frm.get(), Qt::Key_Space);
+    zijde("Afbeelding - voorkant", "Achterkant", false);
+}
+
+// A face that cannot be shown is reported by the message of any card; the other face still shows.
+struct EenZijde {
+    const char* naam;
+    const char* voor;   // content of the front's file; nullptr: a picture
+    const char* achter; // the same for the back
+    bool voorkantFout;  // which face the message names
+};
+
+class AfbeeldingEenZijde : public Afbeelding, public ::testing::WithParamInterface<EenZijde> {};
+
+TEST_P(AfbeeldingEenZijde, MessageForThatFaceOnly) {
+    const EenZijde& z = GetParam();
+    Kaart("kaart_v.jpg", z.voor ? QByteArray(z.voor) : Beeld(200, 150, "JPG"));
+    const std::string achter = Ernaast("kaart_a.jpg", z.achter ? QByteArray(z.achter) : Blauw(120, 90));
+    QString melding;
+    auto frm = Open(&melding);
+    const std::string fout = z.voorkantFout ? frm->Pad : achter;
+    EXPECT_EQ(melding, QString::fromStdString("Het bestand \"" + fout +
+                                              "\" is geen afbeelding die getoond kan worden."));
+    EXPECT_EQ(frm->Geladen, !z.voorkantFout);
+    EXPECT_EQ(frm->AchterkantGeladen, z.voorkantFout);
+    EXPECT_FALSE(frm->NaastElkaar);
+    EXPECT_EQ(frm->windowTitle(), z.voorkantFout ? "Afbeelding - achterkant" : "Afbeelding - voorkant");
+    EXPECT_EQ(frm->size(), z.voorkantFout ? QSize(120, 90) : QSize(200, 150));
+    Toon(*frm);
+    EXPECT_FALSE(frm->pnlOmdraaien->isVisible());
+    EXPECT_EQ(frm->imgAchterkant->isVisible(), z.voorkantFout);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bestanden, AfbeeldingEenZijde,
+                         ::testing::Values(EenZijde{"AchterkantLeeg", nullptr, "", false},
+                                           EenZijde{"AchterkantTekst", nullptr, "geen beeld", false},
+                                           EenZijde{"VoorkantKapot", "GIF89a", nullptr, true}),
+                         [](const auto& p) { return std::string(p.param.naam); });
 
 TEST_F(Afbeelding, DoubleClickOnThePictureCloses) {
     Kaart("kaart.jpg", Beeld(200, 150, "JPG"));
