@@ -302,6 +302,7 @@ struct KnopGeval {
     const char* persoon;
     const char* link;
     int nummer;
+    bool achterkant; // the card has a back, shown beside the front
 };
 
 class Knoppen : public Bladeren, public ::testing::WithParamInterface<KnopGeval> {};
@@ -313,7 +314,7 @@ TEST_P(Knoppen, ClickOpensTheImageWindow) {
     ASSERT_EQ(venster->pctrViewer->currentIndex(), 0);
     const QString pagina = Pagina();
     int getoond = -1;
-    bool geladen = false;
+    bool geladen = false, beide = false;
     gdk::test::BijModaal kaart([&](QWidget* w) {
         auto* frm = qobject_cast<TfrmAfbeelding*>(w);
         if (!frm) {
@@ -322,6 +323,7 @@ TEST_P(Knoppen, ClickOpensTheImageWindow) {
         }
         getoond = venster->AfbeeldingPersoon;
         geladen = frm->Geladen;
+        beide = frm->AchterkantGeladen && frm->imgAfbeelding->isVisible() && frm->imgAchterkant->isVisible();
         // A double-click on the picture closes the window.
         QTest::mouseDClick(frm->imgAfbeelding, Qt::LeftButton, {}, frm->imgAfbeelding->rect().center());
     });
@@ -329,13 +331,14 @@ TEST_P(Knoppen, ClickOpensTheImageWindow) {
     ASSERT_TRUE(kaart.gedaan());
     EXPECT_EQ(getoond, g.nummer);
     EXPECT_TRUE(geladen);
+    EXPECT_EQ(beide, g.achterkant);
     EXPECT_EQ(Pagina(), pagina);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cijfers, Knoppen,
-                         ::testing::Values(KnopGeval{"Persoon1", false, "1", "#1", 1},
-                                           KnopGeval{"Persoon2", false, "46", "#46", 46},
-                                           KnopGeval{"Persoon3", true, "201", "#201", 201}),
+                         ::testing::Values(KnopGeval{"Persoon1", false, "1", "#1", 1, true},
+                                           KnopGeval{"Persoon2", false, "46", "#46", 46, true},
+                                           KnopGeval{"Persoon3", true, "201", "#201", 201, false}),
                          [](const auto& info) { return std::string(info.param.naam); });
 
 TEST_F(Bladeren, PersonWithoutFirstNamesOnlyThroughGoTo) {

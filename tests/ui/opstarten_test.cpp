@@ -177,13 +177,15 @@ TEST_F(Opstart, CaptionsAreExactlyTheProgramsOwn) {
     }
     ASSERT_TRUE(venster->Inlezen(Voorbeeld("kaarten.gdk")));
     {
-        // The image window of person 1, through the relation field that takes every link form.
+        // The image window of person 1, through the relation field that takes every link form (the
+        // card has a back, which the caption names).
         BijModaal kaart(bewaar);
         KiesTabAlsGebruiker(*venster, 1);
         venster->edtGaNaarRelatie->setText(QStringLiteral("#1"));
         QTest::keyClick(venster->edtGaNaarRelatie, Qt::Key_Return);
     }
-    EXPECT_EQ(titels, QStringList({"Gedenkjes bestand ", "Opties", "Informatie", "Afbeelding"}));
+    EXPECT_EQ(titels, QStringList({"Gedenkjes bestand ", "Opties", "Informatie",
+                                   "Afbeelding - voor- en achterkant"}));
     EXPECT_EQ(venster->windowTitle(), QStringLiteral("Gedenkjes (kaarten.gdk)"));
 }
 
