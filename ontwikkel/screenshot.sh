@@ -3,8 +3,9 @@
 # program runs on the sample collection under a virtual X server with a window manager (openbox),
 # is driven with the keyboard (xdotool), and the screen is photographed (ImageMagick's import).
 #   ontwikkel/screenshot.sh [OUT_DIR] [BUILD_DIR]    (defaults: docs, build)
-# Writes screenshot.png (person 1 shown), hoofdvenster.png (the "Persoon" tab at 800x600),
-# openen.png (the open dialog of "Inlezen"), informatie.png (the About window) and help.png.
+# Writes screenshot.png (person 1 shown), afbeelding.png (person 1's card, both faces, in the
+# image window), hoofdvenster.png (the "Persoon" tab at 800x600), openen.png (the open dialog of
+# "Inlezen"), informatie.png (the About window) and help.png.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$here/docs}
@@ -71,6 +72,12 @@ sleep 1
 xdotool type 1
 toets Return
 foto screenshot.png "$venster"
+
+# The image button beside the surname opens the card (its place on the page with DejaVu Sans).
+xdotool mousemove --window "$venster" 225 111 click 1
+kaart=$(xdotool search --sync --onlyvisible --name '^Afbeelding' | head -1)
+foto afbeelding.png "$kaart"
+toets Escape
 
 # The "Persoon" tab, sixth of the page control's tabs below the menu, and its letter "V"
 # (places in the 800x600 window with DejaVu Sans).

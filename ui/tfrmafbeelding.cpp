@@ -209,13 +209,14 @@ void TfrmAfbeelding::FormCreate(std::int32_t persoon) {
     if (NaastElkaar) {
         setWindowTitle(QStringLiteral("Afbeelding - voor- en achterkant"));
         imgAchterkant->show();
-        const int breedte = std::min(w, samen.width());
-        // Each face gets its share of the width, so that both are shrunk alike.
-        const int voorBreedte =
-            static_cast<int>(std::lround(static_cast<double>(breedte) * voor.width() / samen.width()));
+        // The pair shrunk as one picture, and the window just around it; each face gets its share
+        // of the width, so that both are shrunk alike.
+        const double schaal = Schaal(samen, w, h);
+        const int breedte = static_cast<int>(std::lround(schaal * samen.width()));
+        const int voorBreedte = static_cast<int>(std::lround(schaal * voor.width()));
         imgAfbeelding->setFixedWidth(voorBreedte);
         imgAchterkant->setFixedWidth(breedte - voorBreedte);
-        setFixedSize(breedte, std::min(h, samen.height()));
+        setFixedSize(breedte, static_cast<int>(std::lround(schaal * samen.height())));
         return;
     }
     pnlOmdraaien->show();
