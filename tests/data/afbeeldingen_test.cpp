@@ -91,6 +91,9 @@ INSTANTIATE_TEST_SUITE_P(
         Achterkant{"Gewoon", "Kok_v.jpg", "K/Kok_v.jpg|K/Kok_a.jpg", "_v", "_a", "K/Kok_a.jpg"},
         Achterkant{"HoofdlettersOpSchijfAnders", "Kok_V.JPG", "k/KOK_v.JPG|k/kok_A.jpg", "_v", "_a",
                    "k/kok_A.jpg"},
+        // The field in Windows-1252, the names on disk in UTF-8.
+        Achterkant{"Accenten", "Zo\xEB_v.jpg", "Z/Zo\xC3\xAB_v.jpg|Z/Zo\xC3\xAB_a.jpg", "_v", "_a",
+                   "Z/Zo\xC3\xAB_a.jpg"},
         Achterkant{"CodeInHoofdletters", "Kok_v.jpg", "K/Kok_v.jpg|K/Kok_A.jpg", "_V", "_A", "K/Kok_A.jpg"},
         Achterkant{"VoorkantPngAchterkantJpg", "Kok_v.png", "K/Kok_v.png|K/Kok_a.jpg", "_v", "_a",
                    "K/Kok_a.jpg"},
