@@ -100,26 +100,6 @@ std::string VolledigeNaam(std::int32_t persoon) {
     return naam;
 }
 
-std::string AchterkantVan(std::int32_t persoon, const std::string& voorkant) {
-    const recPersoon& p = Personen[persoon];
-    const std::string voor = Trim(CodeGedenkjeVoorkant), achter = Trim(CodeGedenkjeAchterkant);
-    if (voor.empty() || achter.empty() || GelijkZonderHoofdletters(voor, achter)) return {};
-    const std::string& veld = p.AfbeeldingBestand;
-    const std::string stam = ExtensieVervangen(veld, "");
-    if (!EindigtOp(stam, voor)) return {};
-    const std::string achterStam = stam.substr(0, stam.size() - voor.size()) + achter;
-    const std::string map = KaartMap(p);
-    std::vector<std::string> extensies;
-    if (!voorkant.empty()) extensies.push_back(Extensie(voorkant));
-    for (const char* e : {".jpg", ".jpeg", ".png"})
-        extensies.push_back(e);
-    for (const std::string& e : extensies) {
-        const std::string naam = achterStam + e;
-        if (AfbeeldingBestaat(naam, map + naam)) return map + naam;
-    }
-    return {};
-}
-
 std::string FotoVan(std::int32_t persoon, const std::string& voorkant) {
     const recPersoon& p = Personen[persoon];
     if (IsLeeg(CodeFotoosVoorkant) || IsLeeg(p.Achternaam)) return {};
@@ -156,7 +136,7 @@ bool Site::SchrijfKaartPagina(std::size_t k) {
     const std::string kaal = Kaal(Kort(kaart.naam));
 
     const std::optional<Zijde> voor = Publiceer(kaart.voorkant);
-    const std::optional<Zijde> achter = Publiceer(AchterkantVan(i, kaart.voorkant));
+    const std::optional<Zijde> achter = Publiceer(KaartAchterkant(p, KaartMap(p) + p.AfbeeldingBestand));
     const std::optional<Zijde> foto = Publiceer(FotoVan(i, kaart.voorkant));
 
     std::string inhoud = "<article class=\"kaart\">\n<h1>" + naam + "</h1>\n";

@@ -66,9 +66,7 @@ struct LetterPagina {
     std::size_t eerste = 0, aantal = 0; // its cards
 };
 
-// Where a card's other faces lie: the back (looked up from the front's name, also when the front
-// itself is missing) and the photo of the deceased. Empty when there is none.
-std::string AchterkantVan(std::int32_t persoon, const std::string& voorkant);
+// Where the photo of the deceased lies, empty when there is none.
 std::string FotoVan(std::int32_t persoon, const std::string& voorkant);
 
 // The full name as a card shows it (the name settings of the pages), Windows-1252, unescaped.
