@@ -267,12 +267,19 @@ std::string_view KaartIngang::Veld(int k) const {
 }
 
 bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const std::string& n,
-                             const std::string& a, const std::string& afbeelding) {
+                             const std::string& a, const std::string& afbeelding,
+                             const std::string& achterkant) {
     if (!fs::MapBestaat(p)) return false;
     const std::string bestand = "/" + AsciiKleineLetters(n) + ".htm";
-    // The image is shown from its copy, whose name keeps the card's own extension.
-    const std::string bron =
-        AsciiKleineLetters("../../Afbeeldingen/" + afbeelding.substr(0, 1) + "/" + afbeelding);
+    // The image is shown from its copy, whose name keeps the card's own extension; the back's copy
+    // lies in the same folder.
+    const auto kopie = [&afbeelding](const std::string& naam) {
+        return AsciiKleineLetters("../../Afbeeldingen/" + afbeelding.substr(0, 1) + "/" + naam);
+    };
+    const auto beeld = [&o](const std::string& bron, const std::string& alt) {
+        return "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"" + HtmlAttribuut(bron) + "\" ALT=\"" +
+               HtmlAttribuut(alt) + "\" HEIGHT=\"" + o.hoogte + "\" WIDTH=\"" + o.breedte + "\">";
+    };
     return SchrijfPagina(p, bestand, [&](TekstSchrijver& f) {
         SchrijfKop(f, PaginaKop{.trefwoorden = "Velmoran,Genealogie,Software",
                                 .beschrijving = "Velmoran Genealogie",
@@ -283,22 +290,18 @@ bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const st
         SchrijfBeveiliging(f);
         f.Regel("<BODY BACKGROUND=\"../../tool/achtergrond/fotoachtergrond.jpg\">");
         f.Regel("");
-        const std::string img = "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"" + HtmlAttribuut(bron) +
-                                "\" ALT=\"" + HtmlAttribuut(a) + "\" HEIGHT=\"" + o.hoogte + "\" WIDTH=\"" +
-                                o.breedte + "\">";
-        f.Regel("   <BR>");
-        f.Regel("   <H6 CLASS=\"foto\" ALIGN=\"center\">");
-        f.Regel(img);
-        f.Regel("   </H6>");
-        f.Regel("");
-        if (o.tweedeAfbeelding) {
-            // The store holds no name for the back of a card: the second block shows the same scan.
+        const auto blok = [&f](const std::string& img) {
             f.Regel("   <BR>");
             f.Regel("   <H6 CLASS=\"foto\" ALIGN=\"center\">");
             f.Regel(img);
             f.Regel("   </H6>");
             f.Regel("");
-        }
+        };
+        blok(beeld(kopie(afbeelding), a));
+        // A card without a back found shows its front twice, as the layout always did.
+        if (o.tweedeAfbeelding)
+            blok(achterkant.empty() ? beeld(kopie(afbeelding), a)
+                                    : beeld(kopie(achterkant), a + ", achterkant"));
         f.Regel("</BODY>");
         f.Regel("</HTML>");
     });
@@ -391,11 +394,23 @@ bool SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::s
             throw IOFout("Het bestand " + desktopIni + " kon niet gekopieerd worden naar " + d + ".");
         letterKlaar[idx] = true;
     }
-    const std::string doel = d + "/" + AsciiKleineLetters(naam);
-    if (!fs::Kopieer(bron, doel))
-        throw IOFout("Het bestand " + bron + " kon niet gekopieerd worden naar " + doel + ".");
+    const auto kopieer = [&d](const std::string& van, const std::string& naam) {
+        const std::string doel = d + "/" + AsciiKleineLetters(naam);
+        if (!fs::Kopieer(van, doel))
+            throw IOFout("Het bestand " + van + " kon niet gekopieerd worden naar " + doel + ".");
+    };
+    kopieer(bron, naam);
+    // The back's copy goes beside the front's, named after the back's file.
+    std::string achterkant;
+    if (o.tweedeAfbeelding) {
+        const std::string achterBron = KaartAchterkant(p, bron);
+        if (!achterBron.empty() && IsVeiligeNaam(BestandsnaamDeel(achterBron))) {
+            achterkant = BestandsnaamDeel(achterBron);
+            kopieer(achterBron, achterkant);
+        }
+    }
     const std::string zonder = ExtensieVervangen(naam, "");
-    if (SchrijfAfbeeldingPagina(o, pm, zonder, zonder, naam))
+    if (SchrijfAfbeeldingPagina(o, pm, zonder, zonder, naam, achterkant))
         pagina = "paginas/" + std::string(1, letter) + "/" + AsciiKleineLetters(zonder) + ".htm";
     afbeelding = naam;
     return true;
