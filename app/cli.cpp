@@ -25,7 +25,13 @@ const char* const HulpTekst =
     "  inlezen   BESTAND.gdk          lees de collectie in, met de controles en het verschillenbestand\n"
     "  persoon   BESTAND.gdk N        lees in, schrijf de HTML-pagina van persoon N naar standaarduitvoer\n"
     "  relatie   BESTAND.gdk N        lees in, schrijf de HTML-pagina van relatie N naar standaarduitvoer\n"
-    "  uitvoeren BESTAND.gdk 1|2|3|4  lees in, schrijf de web site van dat type\n"
+    "  uitvoeren BESTAND.gdk 1|2|3|4  lees in, schrijf de web site van dat type in een nieuwe map\n"
+    "  bijwerken BESTAND.gdk 1|2|3|4  lees in, breng de web site van dat type bij tot wat uitvoeren\n"
+    "                                 nu zou schrijven: alleen wat anders is wordt geschreven, wat\n"
+    "                                 niet meer bij de site hoort verwijderd; bestanden die iemand\n"
+    "                                 anders in de map zette blijven staan en worden genoemd\n"
+    "  publiceren BESTAND.gdk 1|2|3|4 werk bij en zet de site met rclone op \"Publiceren naar\"\n"
+    "                                 (PubliceerDoel); alleen wat veranderde wordt verzonden\n"
     "  opties                         toon elke instelling zoals de activering ze leest\n"
     "\n"
     "opties:\n"
@@ -42,15 +48,18 @@ const char* const HulpTekst =
     "Statusteksten gaan als 'links: ' en 'rechts: ' regels naar standaardfout, meldingen als\n"
     "'melding: '. Pagina's gaan ongewijzigd (Windows-1252) naar standaarduitvoer.\n"
     "\n"
+    "Naast de map van een site (\"type N\") houdt het programma de lijst \"type N.gdklijst\" bij\n"
+    "van wat het daar schreef, en \"type N.gdkpubliceren\" van wat nog verzonden moet worden.\n"
+    "\n"
     "afsluitstatus: 0 klaar; 1 de bewerking lukte niet (bestand ontbreekt, geen pagina, uitvoer\n"
-    "geweigerd of mislukt); 2 verkeerd gebruik of een invoer/uitvoerfout.\n";
+    "geweigerd of mislukt, publiceren mislukt); 2 verkeerd gebruik of een invoer/uitvoerfout.\n";
 
 using Opdracht = int (*)(const std::vector<std::string>&);
 
 const std::map<std::string, Opdracht>& Opdrachten() {
     static const std::map<std::string, Opdracht> opdrachten = {
-        {"inlezen", Inlezen},     {"persoon", Persoon}, {"relatie", Relatie},
-        {"uitvoeren", Uitvoeren}, {"opties", Opties},
+        {"inlezen", Inlezen},     {"persoon", Persoon}, {"relatie", Relatie},       {"uitvoeren", Uitvoeren},
+        {"bijwerken", Bijwerken}, {"opties", Opties},   {"publiceren", Publiceren},
     };
     return opdrachten;
 }

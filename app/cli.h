@@ -28,6 +28,8 @@ int Inlezen(const std::vector<std::string>& args);
 int Persoon(const std::vector<std::string>& args);
 int Relatie(const std::vector<std::string>& args);
 int Uitvoeren(const std::vector<std::string>& args);
+int Bijwerken(const std::vector<std::string>& args);
+int Publiceren(const std::vector<std::string>& args);
 
 int Hoofd(int argc, char** argv);
 

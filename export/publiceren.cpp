@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <set>
+#include <sys/stat.h>
 
 namespace gdk {
 
@@ -187,20 +188,21 @@ bool Mislukt(Rclone& rclone, const std::string& wat) {
 std::string Lijst(const std::vector<std::string>& paden) {
     std::string uit;
     for (const std::string& p : paden)
-        uit += NaarUtf8(p) + "\n";
+        uit += p + "\n";
     return uit;
 }
 
 // The folders that the removals emptied and the update removed: of each removed file the
 // highest folder that is gone here. rclone removes below it only folders left empty, so a file
 // put there on the server by hand keeps its folder.
-std::vector<std::string> WeggevallenMappen(const std::string& siteMap,
+std::vector<std::string> WeggevallenMappen(const std::string& bron,
                                            const std::vector<std::string>& verwijderd) {
     std::set<std::string> mappen;
     for (const std::string& pad : verwijderd) {
         for (std::size_t p = pad.find('/'); p != std::string::npos; p = pad.find('/', p + 1)) {
             const std::string map = pad.substr(0, p);
-            if (!fs::MapBestaat(siteMap + "/" + map)) {
+            struct stat st {};
+            if (::stat((bron + "/" + map).c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
                 mappen.insert(map);
                 break;
             }
@@ -211,11 +213,7 @@ std::vector<std::string> WeggevallenMappen(const std::string& siteMap,
 
 } // namespace
 
-bool Publiceren(const std::string& siteMap, const std::string& doel, const SiteWijzigingen& wijzigingen,
-                Verzonden* verzonden) {
-    Verzonden eigen;
-    Verzonden& telling = verzonden ? *verzonden : eigen;
-    telling = {};
+bool KanPubliceren(const std::string& doel) {
     if (IsLeeg(doel))
         return Meld("Er is nog geen doel gekozen waarheen de site gepubliceerd wordt.\n\n"
                     "Vul het in bij \"Publiceren naar\" " +
@@ -231,32 +229,34 @@ bool Publiceren(const std::string& siteMap, const std::string& doel, const SiteW
                     " de naam van een verbinding die u met rclone config hebt ingericht, een dubbele punt en "
                     "de map, " +
                     Voorbeeld + ".");
+    Verzonden telling;
+    Rclone rclone(telling);
+    return VerbindingBekend(rclone, doel) && Bereikbaar(rclone, doel);
+}
+
+bool Verzend(const std::string& siteMap, const std::string& doel, const SiteWijzigingen& wijzigingen,
+             Verzonden* verzonden) {
+    Verzonden eigen;
+    Verzonden& telling = verzonden ? *verzonden : eigen;
+    telling = {};
     if (!fs::MapBestaat(siteMap))
         return Meld("De map van de site, " + siteMap +
                     ", bestaat niet.\n\nWerk de site eerst bij en publiceer daarna opnieuw.");
-
     Rclone rclone(telling);
-    if (!VerbindingBekend(rclone, doel)) return false;
-
-    std::vector<std::string> geschreven, verwijderd;
-    bool alles = wijzigingen.eerste;
-    for (const std::string& p : wijzigingen.geschreven) {
-        if (IsVeiligRelatief(p))
-            geschreven.push_back(p);
-        else
-            alles = true; // a name the list cannot carry: the whole folder is sent instead
-    }
+    // A name the list of names cannot carry (a line break in it) goes on its own.
+    std::vector<std::string> geschreven, los, verwijderd;
+    for (const std::string& p : wijzigingen.geschreven)
+        (IsVeiligRelatief(p) ? geschreven : los).push_back(p);
     // A first publish deletes nothing; a name that is not safe is kept there, never guessed at.
     if (!wijzigingen.eerste)
         for (const std::string& p : wijzigingen.verwijderd)
             if (IsVeiligRelatief(p)) verwijderd.push_back(p);
-    if (!alles && geschreven.empty() && verwijderd.empty()) {
+    if (geschreven.empty() && los.empty() && verwijderd.empty()) {
         StatusLinks("Publiceren: niets veranderd, niets te verzenden");
         return true;
     }
     StatusLinks("Publiceren naar " + doel + "...");
     StatusRechts("");
-    if (!Bereikbaar(rclone, doel)) return false;
 
     // An absolute path, so that rclone never reads a folder named "x: y" as the remote "x".
     const std::string bron = std::filesystem::absolute(fs::OpSchijf(siteMap)).string();
@@ -264,15 +264,18 @@ bool Publiceren(const std::string& siteMap, const std::string& doel, const SiteW
     const std::string verzenden = "Het verzenden naar \"" + doel + "\"";
     // The files sent are sent whatever the server holds (--ignore-times): a page that changed but
     // kept its size looks the same to a server that keeps neither times nor checksums.
-    if (alles) {
-        if (!rclone.Voer("copy", {"--ignore-times", "--", bron, naar}, {}, Toon::Verzenden))
-            return GeenRclone();
-        if (rclone.Code() != 0) return Mislukt(rclone, verzenden);
-    } else if (!geschreven.empty()) {
+    if (!geschreven.empty()) {
         // Only the listed files, without listing the server's tree (--no-traverse).
         if (!rclone.Voer("copy",
                          {"--files-from-raw", "-", "--no-traverse", "--ignore-times", "--", bron, naar},
                          Lijst(geschreven), Toon::Verzenden))
+            return GeenRclone();
+        if (rclone.Code() != 0) return Mislukt(rclone, verzenden);
+    }
+    for (const std::string& p : los) {
+        if (p.empty() || p.front() == '/') continue;
+        if (!rclone.Voer("copyto", {"--ignore-times", "--", bron + "/" + p, Onder(naar, p)}, {},
+                         Toon::Verzenden))
             return GeenRclone();
         if (rclone.Code() != 0) return Mislukt(rclone, verzenden);
     }
@@ -284,9 +287,8 @@ bool Publiceren(const std::string& siteMap, const std::string& doel, const SiteW
                          Toon::Verwijderen))
             return GeenRclone();
         if (rclone.Code() != 0) return Mislukt(rclone, opruimen);
-        for (const std::string& map : WeggevallenMappen(siteMap, verwijderd)) {
-            if (!rclone.Voer("rmdirs", {"--retries", "1", "--", NaarUtf8(Onder(doel, map))}))
-                return GeenRclone();
+        for (const std::string& map : WeggevallenMappen(bron, verwijderd)) {
+            if (!rclone.Voer("rmdirs", {"--retries", "1", "--", Onder(naar, map)})) return GeenRclone();
             if (rclone.Code() != 0 && rclone.Code() != NietGevonden) return Mislukt(rclone, opruimen);
         }
     }
@@ -294,6 +296,12 @@ bool Publiceren(const std::string& siteMap, const std::string& doel, const SiteW
                 " verzonden, " + std::to_string(telling.verwijderd) + " verwijderd");
     StatusRechts(Omvang(telling.bytes));
     return true;
+}
+
+bool Publiceren(const std::string& siteMap, const std::string& doel, const SiteWijzigingen& wijzigingen,
+                Verzonden* verzonden) {
+    if (verzonden) *verzonden = {};
+    return KanPubliceren(doel) && Verzend(siteMap, doel, wijzigingen, verzonden);
 }
 
 } // namespace gdk

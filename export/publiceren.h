@@ -11,12 +11,12 @@
 
 namespace gdk {
 
-// What an update did to a site folder: paths relative to it, '/' between folders, Windows-1252
-// as the export composes them.
+// What to send of a site folder: paths relative to it, '/' between folders, the bytes of the
+// names on disk (UTF-8).
 struct SiteWijzigingen {
     std::vector<std::string> geschreven; // files written: new, or with other bytes than before
     std::vector<std::string> verwijderd; // files removed (folders left empty go with them)
-    bool eerste = false;                 // the remote has not got this site yet: every file is sent
+    bool eerste = false;                 // the remote has not got this site yet: nothing is deleted
 };
 
 // What rclone reported sending, from its own statistics.
@@ -26,13 +26,20 @@ struct Verzonden {
     std::int64_t verwijderd = 0;
 };
 
-// Makes the rclone remote `doel` ("naam:map" as `rclone config` knows "naam") hold the site
-// folder `siteMap` (Windows-1252 path): the written files are sent, the removed ones and the
-// folders left empty deleted there. A first publish sends every file of the folder and deletes
-// nothing: a target chosen by mistake (a whole web space) keeps what it held. False after one
-// message when `doel` is blank or has no remote name, rclone is not installed, the remote is not
-// configured or cannot be reached, or sending or deleting fails; the counts so far are in
-// `verzonden`.
+// Can the site go to `doel` ("naam:map" as `rclone config` knows "naam")? False after one
+// message when `doel` is blank or has no remote name, rclone is not installed, its settings
+// cannot be read, the remote is not configured or cannot be reached. Nothing is sent.
+bool KanPubliceren(const std::string& doel);
+
+// Makes the rclone remote `doel` hold the site folder `siteMap` (Windows-1252 path) after
+// KanPubliceren: the written files are sent, the removed ones and the folders left empty deleted
+// there. A first publish (the files of the site's list) deletes nothing: a target chosen by
+// mistake (a whole web space) keeps what it held. False after one message when the folder is
+// missing or sending or deleting fails; the counts so far are in `verzonden`.
+bool Verzend(const std::string& siteMap, const std::string& doel, const SiteWijzigingen& wijzigingen,
+             Verzonden* verzonden = nullptr);
+
+// KanPubliceren, then Verzend.
 bool Publiceren(const std::string& siteMap, const std::string& doel, const SiteWijzigingen& wijzigingen,
                 Verzonden* verzonden = nullptr);
 

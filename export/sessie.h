@@ -1,11 +1,14 @@
 #pragma once
 // One run of an export, made by the export frame for the layout asked and passed to its writer;
 // nothing of it outlives the export. It holds the site folder with the file layer's scopes for
-// it (listings cached for the run; once the site-root check is passed, names below the folder
-// matched exactly and every file written once), the search index collected while the cards are
-// written, the folders already made ready and the index lines of the pages written.
+// it (listings cached for the run; once the site-root check is passed, the folder is written as
+// a kept site: names below it matched exactly, every file written once, and on disk only what
+// differs from what the site's list says it holds, platform/site.h), the search index collected
+// while the cards are written, the folders already made ready and the index lines of the pages
+// written.
 #include "export/zoekindex.h"
 #include "platform/bestanden.h"
+#include "platform/site.h"
 #include "platform/vlaktabel.h"
 
 #include <optional>
@@ -14,19 +17,38 @@
 
 namespace gdk {
 
+// A fresh export refuses a site folder that exists; an update brings one of its own up to date.
+enum class UitvoerSoort { Uitvoeren, Bijwerken };
+
 class UitvoerSessie {
   public:
     // The export of site type `type`, into SiteMapVan(type).
-    explicit UitvoerSessie(int type);
+    explicit UitvoerSessie(int type, UitvoerSoort soort = UitvoerSoort::Uitvoeren);
     UitvoerSessie(const UitvoerSessie&) = delete;
     UitvoerSessie& operator=(const UitvoerSessie&) = delete;
 
     int Type() const { return type_; }
+    UitvoerSoort Soort() const { return soort_; }
     const std::string& SiteMap() const { return siteMap_; }
 
-    // After the site-root check: from here on the site folder is the export's own tree, written
-    // fresh (fs::ExacteMapScope).
-    void BeginSite();
+    // The site-root check, called by the layout before it writes anything: false (after one
+    // message, both status panels idle) when the folder may not be written: for a fresh export
+    // when it exists; for an update when it is a file or a link, a folder that the program did
+    // not write, or being updated already. From here on the folder is the export's own tree.
+    bool BeginSite();
+    // The kept site, once BeginSite passed (none for a fresh export whose folder cannot even
+    // get its parents: it then fails file by file as it always did).
+    fs::SiteScope* Site() { return site_ && site_->IsOpen() ? &*site_ : nullptr; }
+
+    // The end of the kept site (after the layout, also when it failed: `volledig` false): what
+    // waits is made, what the previous export left is removed, the changes go into the publish
+    // record and the list is written. `probleem` says what could not be recorded (the journal
+    // then keeps what is unsettled, and the next update repairs).
+    struct Einde {
+        fs::SiteUitkomst uitkomst;
+        std::string probleem, reden;
+    };
+    Einde RondAf(bool volledig);
 
     ZoekIndex& Zoeken() { return zoeken_; }
 
@@ -51,9 +73,11 @@ class UitvoerSessie {
 
   private:
     int type_;
+    UitvoerSoort soort_;
     std::string siteMap_;
     fs::CacheScope cache_;
-    std::optional<fs::ExacteMapScope> eigen_;
+    std::optional<fs::SiteScope> site_;
+    std::optional<fs::ExacteMapScope> zonderLijst_; // a fresh export where no list can be kept
     ZoekIndex zoeken_;
     std::unordered_set<std::string> klaarMappen_;
     GeschrevenPaginas geschreven_;

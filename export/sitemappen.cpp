@@ -6,7 +6,9 @@
 #include "import/status.h"
 #include "platform/bestanden.h"
 #include "platform/gebruiker.h"
+#include "platform/site.h"
 #include "platform/tekst1252.h"
+#include "platform/weigering.h"
 #include "settings/instellingen.h"
 
 namespace gdk {
@@ -44,6 +46,37 @@ bool SiteBestaatAl(const std::string& siteMap) {
     StatusRechts("");
     MeldBestaandeUitvoer(siteMap);
     return true;
+}
+
+std::string SiteGeweigerdMelding(const std::string& siteMap, const fs::SiteScope& site) {
+    const std::string naam = siteMap.substr(siteMap.find_last_of("/\\") + 1);
+    switch (site.Opening()) {
+    case fs::SiteOpening::GeenMap:
+        return "Onder de naam " + siteMap +
+               " staat een bestand of een snelkoppeling, geen map: daar kan geen site bijgewerkt worden.\n\n"
+               "Er is niets veranderd. Verplaats of verwijder dat bestand, of kies onder Opties een andere "
+               "uitvoermap.";
+    case fs::SiteOpening::Vreemd:
+        return "De map " + siteMap + " bestaat al, maar Gedenkjes heeft haar niet geschreven: de lijst \"" +
+               naam +
+               ".gdklijst\" ernaast ontbreekt.\n\n"
+               "Er is niets veranderd. Verplaats de map of geef haar een andere naam; bijwerken maakt de "
+               "site "
+               "daarna opnieuw.";
+    case fs::SiteOpening::Bezet:
+        return "De site " + siteMap +
+               " wordt op dit moment al bijgewerkt, in een ander venster of door gedenkjes-cli.\n\n"
+               "Wacht tot dat klaar is en probeer het daarna opnieuw.";
+    case fs::SiteOpening::AndereLijst:
+        return "De lijst naast de site " + siteMap +
+               " hoort bij een andere site of bij een andere versie van Gedenkjes.\n\n"
+               "Er is niets veranderd. Verplaats de map met de bestanden ernaast (\"" +
+               naam + ".gdklijst\", \"" + naam + ".gdkjournaal\") en werk daarna opnieuw bij.";
+    default:
+        return "Naast de map " + siteMap +
+               " kan Gedenkjes zijn werkbestand niet aanmaken: " + fs::Reden(site.Fout()) +
+               ".\n\nEr is niets veranderd.";
+    }
 }
 
 bool MaakSiteMapAan(const std::string& map, int diepte) {

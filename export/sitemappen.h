@@ -5,6 +5,9 @@
 #include <string>
 
 namespace gdk {
+namespace fs {
+class SiteScope;
+}
 
 class TFileMan;
 
@@ -21,6 +24,10 @@ void MeldNietAangemaakt(const std::string& map, const std::string& bestand);
 // The site root check: when `siteMap` exists, both status panels go idle, the message is shown
 // and the result is true (the export must stop without touching anything).
 bool SiteBestaatAl(const std::string& siteMap);
+
+// Why an update may not write the site folder `siteMap`, for the kept site that refused it
+// (fs::SiteScope::Opening not Nieuw or Bestaand): what is wrong, that nothing changed, what to do.
+std::string SiteGeweigerdMelding(const std::string& siteMap, const fs::SiteScope& site);
 
 // Creates `map` with its missing parents and gives it the redirect page "index.htm" of `diepte`
 // when it has none. False, after MeldNietAangemaakt, when the folder or its page cannot be made.

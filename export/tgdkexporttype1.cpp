@@ -202,7 +202,6 @@ void SchrijfPersoonPagina(UitvoerSessie& sessie, std::int32_t persoon) {
 
 bool SchrijfPersoonPaginas(UitvoerSessie& sessie) {
     const std::string& siteMap = sessie.SiteMap();
-    if (SiteBestaatAl(siteMap)) return false;
     // Every page of this layout is a card's image: without a single image name there is no site,
     // and nothing is made.
     const auto heeftAfbeelding = [](std::int32_t i) {
@@ -216,7 +215,7 @@ bool SchrijfPersoonPaginas(UitvoerSessie& sessie) {
         sessie.MeldReden(GeenAfbeeldingenMelding);
         return false;
     }
-    sessie.BeginSite();
+    if (!sessie.BeginSite()) return false;
     sessie.Zoeken().Begin(true);
     bool resultaat = false;
     long aantal = 0;

@@ -449,10 +449,9 @@ void Verslag(const std::vector<KaartIngang>& lijst) {
 
 bool Uitvoeren(UitvoerSessie& sessie, const SiteOpmaak& o, const Hoofdpaginas& hoofdpaginas) {
     const std::string& siteMap = sessie.SiteMap();
-    if (SiteBestaatAl(siteMap)) return false;
-    // Below the fresh root every name is the program's own: matched exactly (web servers are
+    // Below the root every name is the program's own: matched exactly (web servers are
     // case-sensitive), never case-insensitively.
-    sessie.BeginSite();
+    if (!sessie.BeginSite()) return false;
     ZoekIndex& zoeken = sessie.Zoeken();
     zoeken.Begin(false);
     if (!MaakSiteMapAan(siteMap + "/paginas", 1) || !MaakSiteMapAan(siteMap + "/afbeeldingen", 1))

@@ -421,14 +421,13 @@ bool Site::Schrijf() {
 
 bool UitvoerenType4(UitvoerSessie& sessie) {
     const std::string& siteMap = sessie.SiteMap();
-    if (SiteBestaatAl(siteMap)) return false;
+    // Below the root every name is the program's own: matched exactly, never case-insensitively
+    // (web servers are case-sensitive).
+    if (!sessie.BeginSite()) return false;
     if (!fs::MaakMappen(siteMap)) {
         MeldNietAangemaakt(siteMap, "index.html");
         return false;
     }
-    // Below the fresh root every name is the program's own: matched exactly, never
-    // case-insensitively (web servers are case-sensitive).
-    sessie.BeginSite();
     type4::Site site(sessie);
     return site.Schrijf();
 }

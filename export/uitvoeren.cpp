@@ -2,6 +2,9 @@
 
 #include "data/globalen.h"
 #include "data/tekst.h"
+#include "export/bijwerkverslag.h"
+#include "export/publicatie.h"
+#include "export/publiceren.h"
 #include "export/sessie.h"
 #include "export/sitemappen.h"
 #include "export/tgdkexporttype1.h"
@@ -14,9 +17,12 @@
 #include "platform/gebruiker.h"
 #include "platform/klok.h"
 #include "platform/tekst1252.h"
+#include "platform/site.h"
 #include "platform/weigering.h"
 #include "settings/instellingen.h"
 
+#include <cerrno>
+#include <optional>
 #include <string>
 
 namespace gdk {
@@ -58,14 +64,80 @@ bool UitvoerenLayout(UitvoerSessie& sessie) {
     }
 }
 
-bool UitvoerenCommando(int type) {
-    if (type < 1 || type > 4) return false;
+namespace {
+
+enum class Opdracht { Uitvoeren, Bijwerken, Publiceren };
+
+// Before anything is updated: the target is set and names a remote rclone knows and reaches,
+// and it holds no other site type of this collection.
+bool KanNaarDoel(int type, const std::string& doel) {
+    if (!IsLeeg(doel))
+        if (const int ander = AnderTypeOpDoel(type, doel)) {
+            const std::string sub = doel + (doel.back() == ':' ? "" : "/") + "type " + std::to_string(type);
+            UI().Melding(
+                "Naar \"" + doel + "\" is al de site van type " + std::to_string(ander) +
+                " van deze verzameling gepubliceerd. E\xE9n doel houdt \xE9\xE9n site.\n\n"
+                "Kies bij \"Publiceren naar\" (onder Opties, op het tabblad Bij uitvoeren) een ander "
+                "doel, of een submap ervan, bijvoorbeeld " +
+                sub + ", en publiceer daarna opnieuw. Er is niets veranderd.");
+            return false;
+        }
+    return KanPubliceren(doel);
+}
+
+// After the update: what the record says the target lacks, or for a first publish to it every
+// file of the site's list; the record emptied once it arrived.
+bool Verstuur(int type, UitvoerSessie& sessie, const std::string& doel) {
+    std::optional<Publicatie> p = LeesPublicatie(type);
+    const bool vervolg = p && !p->doelen.empty() && NormaalDoel(p->doelen.back()) == doel;
+    SiteWijzigingen w;
+    if (vervolg) {
+        w.geschreven.assign(p->verzenden.begin(), p->verzenden.end());
+        w.verwijderd.assign(p->verwijderen.begin(), p->verwijderen.end());
+    } else {
+        w.geschreven = sessie.Site()->Bestanden();
+        w.eerste = true;
+    }
+    if (!Verzend(sessie.SiteMap(), doel, w)) return false;
+    Publicatie nieuw = p.value_or(Publicatie{});
+    std::erase_if(nieuw.doelen, [&](const std::string& d) { return NormaalDoel(d) == doel; });
+    nieuw.doelen.push_back(doel);
+    nieuw.verzenden.clear();
+    nieuw.verwijderen.clear();
+    if (SchrijfPublicatie(type, nieuw)) return true;
+    UI().Melding("De site is gepubliceerd, maar Gedenkjes kan niet vastleggen wat verzonden is: " +
+                 fs::Reden(errno) + ".\n\nBij het volgende publiceren wordt alles nog eens verzonden.");
+    return false;
+}
+
+// The end of the kept site as the frame reports it: what could not be recorded said in its own
+// message, or after the one that stopped the export.
+bool RondAf(UitvoerSessie& sessie, bool volledig, std::string& afgebroken, std::string& nawoord,
+            fs::SiteUitkomst& u) {
+    UitvoerSessie::Einde e = sessie.RondAf(volledig);
+    u = std::move(e.uitkomst);
+    if (!u.fout.empty() && afgebroken.empty()) afgebroken = u.fout;
+    if (e.probleem.empty()) return true;
+    if (!afgebroken.empty())
+        nawoord = "\n\n" + e.probleem + "; de volgende keer bijwerken herstelt dat.";
+    else
+        UI().Melding(
+            e.probleem + ", naast de map " + sessie.SiteMap() + ": " + e.reden +
+            ".\n\nDe site zelf is geschreven; werk haar opnieuw bij wanneer de oorzaak verholpen is.");
+    return false;
+}
+
+bool VoerUit(int type, Opdracht opdracht) {
+    if (type < 1 || type > SiteTypen) return false;
     if (!UitvoerPlekBekend()) return false;
+    const std::string doel = NormaalDoel(PubliceerDoel);
+    if (opdracht == Opdracht::Publiceren && !KanNaarDoel(type, doel)) return false;
     StatusLinks("");
     StatusRechts("");
     const std::uint32_t start = Tik();
     UitvoerTijd = Nu();
-    StatusLinks("Gedenkjes type " + std::to_string(type) + " schrijven...");
+    StatusLinks("Gedenkjes type " + std::to_string(type) +
+                (opdracht == Opdracht::Uitvoeren ? " schrijven..." : " bijwerken..."));
     StatusRechts(UitvoerTekst[ut::GestartOm] + " " + LangeTijd(Nu()));
     UI().Herteken();
     bool gelukt = false;
@@ -74,17 +146,55 @@ bool UitvoerenCommando(int type) {
         // A full disk or a folder that refuses writing stops the export at its first failure,
         // with that one message: going on would only repeat it for every file.
         fs::WeigeringScope weigering;
+        UitvoerSessie sessie(type, opdracht == Opdracht::Uitvoeren ? UitvoerSoort::Uitvoeren
+                                                                   : UitvoerSoort::Bijwerken);
+        std::string afgebroken, nawoord;
         try {
-            UitvoerSessie sessie(type);
             gelukt = UitvoerenLayout(sessie);
             if (!gelukt && !sessie.RedenGemeld()) UI().Melding(UitvoerFoutMelding);
         } catch (const fs::SchrijfWeigering& w) {
-            UI().Melding(std::string(w.what()) +
-                         "\n\nDe uitvoer is afgebroken; wat al geschreven was, blijft staan.");
+            afgebroken = w.what();
+        } catch (...) {
+            // What was written is listed before the failure goes on to the caller.
+            fs::SiteUitkomst u;
+            std::string nawoord;
+            if (sessie.Site()) RondAf(sessie, false, afgebroken, nawoord, u);
+            throw;
         }
+        fs::SiteUitkomst u;
+        bool vastgelegd = false;
+        if (sessie.Site()) {
+            // A fresh export keeps the layout's own closing text; an update shows its counts.
+            const bool bijwerken = opdracht != Opdracht::Uitvoeren;
+            if (bijwerken) StatusLinks("Gedenkjes type " + std::to_string(type) + " afronden...");
+            const bool hersteld = sessie.Site()->Hersteld();
+            vastgelegd = RondAf(sessie, gelukt && afgebroken.empty(), afgebroken, nawoord, u);
+            gelukt = gelukt && afgebroken.empty() && vastgelegd;
+            if (bijwerken) StatusLinks(BijwerkTelling(u, hersteld));
+            const std::string melding = BijwerkMelding(sessie.SiteMap(), u, sessie.Site()->LijstBeschadigd());
+            if (!melding.empty()) UI().Melding(melding);
+        }
+        if (!afgebroken.empty())
+            UI().Melding(afgebroken + "\n\nDe uitvoer is afgebroken; wat al geschreven was, blijft staan." +
+                         nawoord);
+        if (gelukt && opdracht == Opdracht::Publiceren) gelukt = Verstuur(type, sessie, doel);
         StatusRechts(DuurTekst(Tik() - start));
     }
     return gelukt;
+}
+
+} // namespace
+
+bool UitvoerenCommando(int type) {
+    return VoerUit(type, Opdracht::Uitvoeren);
+}
+
+bool BijwerkenCommando(int type) {
+    return VoerUit(type, Opdracht::Bijwerken);
+}
+
+bool PublicerenCommando(int type) {
+    return VoerUit(type, Opdracht::Publiceren);
 }
 
 } // namespace gdk

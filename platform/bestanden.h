@@ -11,6 +11,7 @@
 // Below a folder registered with ExacteMapScope names are matched exactly only.
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -64,18 +65,23 @@ class CacheScope {
     CacheScope& operator=(const CacheScope&) = delete;
 };
 
+class Site;
+
 // While alive, every path at or below `map1252` (as resolved when the scope opens) is matched
-// exactly, never case-insensitively: the tree an export writes fresh. Inside a CacheScope its
+// exactly, never case-insensitively: a tree an export writes fresh. Inside a CacheScope its
 // existence tests are answered from the listings the export keeps up to date, without asking the
 // disk. And every file there is written once: a copy of the same source to the same target, or a
 // text file with the same bytes as before, is skipped (a different source or different bytes
-// still overwrite): uitvoerbestand.h.
+// still overwrite): uitvoerbestand.h. A site kept up to date in place: site.h.
 class ExacteMapScope {
   public:
     explicit ExacteMapScope(const std::string& map1252);
     ~ExacteMapScope();
     ExacteMapScope(const ExacteMapScope&) = delete;
     ExacteMapScope& operator=(const ExacteMapScope&) = delete;
+
+  private:
+    std::unique_ptr<Site> site_;
 };
 
 } // namespace gdk::fs

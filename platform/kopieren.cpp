@@ -2,6 +2,9 @@
 
 #include "platform/bestanden.h"
 #include "platform/bestanden_intern.h"
+#include "platform/onder.h"
+#include "platform/site_intern.h"
+#include "platform/uitvoerbestand.h"
 #include "platform/weigering.h"
 
 #include <cerrno>
@@ -25,11 +28,13 @@ struct Descriptor {
     Descriptor& operator=(const Descriptor&) = delete;
 };
 
+} // namespace
+
 // The `grootte` bytes of `in` to `uit` in the kernel: copy_file_range within one file system,
 // sendfile across two (where copy_file_range refuses), else through a buffer. False with errno
 // set on a read or write error.
-bool KopieerInhoud(int in, int uit, off_t grootte) {
-    off_t gedaan = 0;
+bool KopieerInhoud(int in, int uit, long long grootte) {
+    long long gedaan = 0;
     // A call that fails before copying anything copies nothing: the next way goes on from there.
     bool viaBereik = true, viaSendfile = true;
     while (gedaan < grootte) { // the size is known: no call to learn the end
@@ -65,17 +70,152 @@ bool KopieerInhoud(int in, int uit, off_t grootte) {
     }
 }
 
-} // namespace
+Site::Uitslag Site::KopieerOp(std::string_view rel, const std::string& bron, const std::string& pad1252,
+                              bool nieuw) {
+    const Descriptor in(::open(bron.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat sb {};
+    if (in.fd < 0 || ::fstat(in.fd, &sb) != 0 || S_ISDIR(sb.st_mode)) return Uitslag::Mislukt;
+    const Descriptor uit(OpenOnder(Fd(), rel, O_WRONLY | O_CREAT | O_NONBLOCK | (nieuw ? O_EXCL : 0)));
+    if (uit.fd < 0) {
+        const int fout = errno;
+        if (fout == ELOOP || fout == EISDIR || fout == ENOTDIR || fout == EXDEV || fout == ENXIO ||
+            (nieuw && fout == EEXIST))
+            return Uitslag::InDeWeg;
+        ControleerWeigering(pad1252, fout);
+        errno = fout;
+        return Uitslag::Mislukt;
+    }
+    struct stat st {};
+    if (::fstat(uit.fd, &st) != 0 || !S_ISREG(st.st_mode)) return Uitslag::InDeWeg;
+    // Copying a file onto itself: it is there already.
+    if (st.st_dev == sb.st_dev && st.st_ino == sb.st_ino) {
+        Neem(*Zoek(rel), st, LijstSoort::Kopie, BronIdentiteit(sb));
+        return Uitslag::Gelukt;
+    }
+    TelSchrijving(rel);
+    // Written over, not emptied first (bestanden_intern.h).
+    const bool goed = KopieerInhoud(in.fd, uit.fd, sb.st_size) &&
+                      (nieuw || ::ftruncate(uit.fd, sb.st_size) == 0) && ::fstat(uit.fd, &st) == 0;
+    if (!goed) {
+        const int fout = errno;
+        // No half copy left behind that looks like a good one.
+        std::size_t naam = 0;
+        const Descriptor ouder(OuderOnder(Fd(), rel, naam));
+        if (ouder.fd >= 0) ::unlinkat(ouder.fd, std::string(rel.substr(naam)).c_str(), 0);
+        MeldVerwijderd(pad_ + "/" + std::string(rel));
+        // Gone: listed as a file that no longer stands as written.
+        SiteBestand& b = *Zoek(rel);
+        b.staat = BestandStaat::Oud;
+        b.inode = 0;
+        gewijzigd_ = true;
+        ControleerWeigering(pad1252, fout);
+        errno = fout;
+        return Uitslag::Mislukt;
+    }
+    Neem(*Zoek(rel), st, LijstSoort::Kopie, BronIdentiteit(sb));
+    return Uitslag::Gelukt;
+}
+
+bool Site::GelijkAanBron(std::string_view rel, const std::string& bron, struct stat& st) {
+    const Descriptor a(::open(bron.c_str(), O_RDONLY | O_CLOEXEC));
+    const Descriptor b(OpenOnder(Fd(), rel, O_RDONLY | O_NONBLOCK));
+    struct stat sa {};
+    if (a.fd < 0 || b.fd < 0 || ::fstat(a.fd, &sa) != 0 || ::fstat(b.fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        sa.st_size != st.st_size)
+        return false;
+    std::string x(1 << 16, '\0'), y(1 << 16, '\0');
+    for (;;) {
+        const ssize_t n = ::read(a.fd, x.data(), x.size());
+        if (n < 0) return false;
+        if (n == 0) return ::read(b.fd, y.data(), 1) == 0;
+        std::size_t m = 0;
+        while (m < static_cast<std::size_t>(n)) {
+            const ssize_t k = ::read(b.fd, y.data() + m, static_cast<std::size_t>(n) - m);
+            if (k <= 0) return false;
+            m += static_cast<std::size_t>(k);
+        }
+        if (x.compare(0, m, y, 0, m) != 0) return false;
+    }
+}
+
+bool Site::Kopieer(std::string_view rel, const std::string& opSchijf, const Resultaat& bron,
+                   const std::string& doel1252) {
+    // The source's identity decides, as its stat tells it: nothing is read to skip a copy.
+    struct stat sb {};
+    if (::stat(bron.pad.c_str(), &sb) != 0) return false;
+    if (S_ISDIR(sb.st_mode)) {
+        errno = EISDIR;
+        return false;
+    }
+    const Hash128 id = BronIdentiteit(sb);
+    if (bijhouden_ && !OuderIsDeel(rel)) {
+        errno = ENOENT;
+        return false;
+    }
+    Aangemaakt(opSchijf, Soort::Bestand);
+    SiteBestand* b = Zoek(rel);
+    if (!b) {
+        SiteBestand n;
+        struct stat st {};
+        const bool nieuweMap = !bijhouden_ || InNieuweMap(rel);
+        if (nieuweMap)
+            n.staat = BestandStaat::Geschreven; // made now, below
+        else if (InGeclaimdeMap(rel))
+            n.staat = BestandStaat::Geclaimd;
+        else if (StatOnder(Fd(), rel, st))
+            n.staat = BestandStaat::Bezet;
+        b = &Voeg(rel, n);
+        if (nieuweMap) return KopieerOp(rel, bron.pad, doel1252, bijhouden_) == Uitslag::Gelukt;
+    }
+    const bool zelfde = b->soort == LijstSoort::Kopie && b->inhoud == id;
+    Uitslag u = Uitslag::Gelukt;
+    switch (b->staat) {
+    case BestandStaat::Geschreven:
+    case BestandStaat::Ongewijzigd:
+        // The same source copied to the same target again in this export: already there.
+        if (zelfde) return true;
+        u = KopieerOp(rel, bron.pad, doel1252, false);
+        break;
+    case BestandStaat::Oud:
+        if (zelfde && StatKlopt(rel, *b)) {
+            b->staat = BestandStaat::Ongewijzigd;
+            return true;
+        }
+        u = KopieerOp(rel, bron.pad, doel1252, false);
+        break;
+    case BestandStaat::Geclaimd:
+        u = KopieerOp(rel, bron.pad, doel1252, false);
+        break;
+    case BestandStaat::Nieuw: {
+        // A new name: made once its claim is on disk.
+        Uitstel& w = Wacht(rel, *b, opSchijf, doel1252);
+        w.bron = bron.pad;
+        w.kopie = true;
+        w.bytes.clear();
+        WachtrijVol();
+        return true;
+    }
+    case BestandStaat::Bezet: {
+        // Already a copy of this source (a list cut off lost its line): taken in, untouched.
+        struct stat st {};
+        if (GelijkAanBron(rel, bron.pad, st)) {
+            Neem(*b, st, LijstSoort::Kopie, id);
+            return true;
+        }
+        InDeWeg(rel, *b);
+        return true;
+    }
+    case BestandStaat::InDeWeg:
+        return true;
+    }
+    if (u == Uitslag::InDeWeg) InDeWeg(rel, *Zoek(rel));
+    return u != Uitslag::Mislukt;
+}
 
 bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
     const Resultaat b = Los(bron1252);
     const Resultaat d = Los(doel1252);
-    const bool eenmaal = InExacteMap(d.pad);
-    if (eenmaal) {
-        // The same source copied to the same target again in this export: already there.
-        const Schrijving* eerder = Staat().schrijvingen.Zoek(PadHash(d.pad));
-        if (eerder && eerder->bron == PadHash(b.pad)) return true;
-    }
+    if (Site* site = SiteVan(d.pad)) return site->Kopieer(site->Relatief(d.pad), d.pad, b, doel1252);
     const Descriptor in(::open(b.pad.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.fd < 0) return false;
     struct stat sb {};
@@ -85,13 +225,11 @@ bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
     if (d.soort != Soort::Geen && ::stat(d.pad.c_str(), &sd) == 0 && sd.st_dev == sb.st_dev &&
         sd.st_ino == sb.st_ino)
         return true;
-    // Only in the export's own tree is an existing target known to be a file of its own.
-    const bool over = eenmaal && d.soort == Soort::Bestand;
-    const int uit = MaakDoel(Doel{d.pad, d.soort != Soort::Geen}, doel1252, over);
+    const int uit = MaakDoel(Doel{d.pad, d.soort != Soort::Geen}, doel1252);
     if (uit < 0) return false;
     bool goed = KopieerInhoud(in.fd, uit, sb.st_size);
     int schrijfFout = goed ? 0 : errno;
-    if (!SluitDoel(uit, over) && goed) {
+    if (!SluitDoel(uit, false) && goed) {
         goed = false;
         schrijfFout = errno;
     }
@@ -99,11 +237,9 @@ bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
         // No half copy left behind that looks like a good one.
         ::unlink(d.pad.c_str());
         MeldVerwijderd(d.pad);
-        Staat().schrijvingen.Verwijder(PadHash(d.pad));
         ControleerWeigering(doel1252, schrijfFout);
         return false;
     }
-    if (eenmaal) Staat().schrijvingen.Zet(PadHash(d.pad), Schrijving{{}, PadHash(b.pad)});
     return true;
 }
 

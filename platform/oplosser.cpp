@@ -1,6 +1,7 @@
 #include "platform/bestanden.h"
 
 #include "platform/bestanden_intern.h"
+#include "platform/site_intern.h"
 #include "platform/tekst1252.h"
 #include "platform/weigering.h"
 
@@ -23,14 +24,15 @@ inline bool IsScheiding(char c) {
     return c == '/' || c == '\\';
 }
 
-void SluitExacteMap(ExacteMap& m) {
-    if (m.fd >= 0) ::close(m.fd);
-    m.fd = -1;
-}
-
 MapInhoud& Inhoud(const std::string& map) {
     auto [it, nieuw] = S.cache->mappen.try_emplace(map);
-    if (nieuw) LeesMapInhoud(map, it->second);
+    if (nieuw) {
+        // In a kept site nothing is there until the export makes it (site.h).
+        if (InBijgehoudenSite(map))
+            it->second.leesbaar = true;
+        else
+            LeesMapInhoud(map, it->second);
+    }
     return it->second;
 }
 
@@ -89,9 +91,8 @@ std::optional<Gevonden> ZoekInMap(const std::string& map, MapInhoud* inhoud, con
 
 // Is `pad` the folder `map` itself or a path below it? The root ("") holds every path.
 
-bool IsExact(const std::string& pad) {
-    return std::any_of(S.exacteMappen.begin(), S.exacteMappen.end(),
-                       [&](const ExacteMap& m) { return OpOfOnder(pad, m.pad); });
+bool IsExact(std::string_view pad) {
+    return std::any_of(S.sites.begin(), S.sites.end(), [&](const Site* s) { return s->IsOnder(pad); });
 }
 
 std::string Werkmap() {
@@ -136,7 +137,7 @@ struct Wandeling {
         if (g) {
             (r.pad += '/') += g->naam;
             r.soort = g->soort;
-            if (!S.exacteMappen.empty()) exact = IsExact(r.pad);
+            if (!S.sites.empty()) exact = IsExact(r.pad);
         } else {
             ontbreekt = true;
             (r.pad += '/') += utf8;
@@ -342,7 +343,12 @@ bool MaakMappenOpSchijf(const std::string& opSchijf, unsigned modus) {
         std::size_t q = opSchijf.find('/', p);
         if (q == std::string::npos) q = opSchijf.size();
         const std::string deel = opSchijf.substr(0, q);
-        if (::mkdir(deel.c_str(), modus) == 0) {
+        // A kept site's folders are its own business: made, or found and taken in.
+        Site* site = SiteVan(deel);
+        if (!site && !S.sites.empty() && S.sites.back()->Pad() == deel) site = S.sites.back();
+        if (site && site->Bijhouden()) {
+            if (!site->MaakMap(site->Relatief(deel), deel)) return false;
+        } else if (::mkdir(deel.c_str(), modus) == 0) {
             Aangemaakt(deel, Soort::Map);
         } else if (errno != EEXIST) {
             ControleerWeigering(VanUtf8(deel), errno, true);
@@ -370,6 +376,20 @@ std::uintmax_t Grootte(const std::string& pad1252) {
 std::vector<Item> Lijst(const std::string& map1252) {
     const std::string map = OpSchijf(map1252);
     std::vector<std::pair<std::string, bool>> namen;
+    if (S.cache && InBijgehoudenSite(map)) {
+        // A kept site as the export made it so far, not as the disk has it.
+        if (Los(map1252).soort != Soort::Map) return {};
+        Inhoud(map).namen.VoorElk([&](std::string_view, const Namen& n) {
+            namen.emplace_back(std::string(n.eerste.opSchijf), n.eerste.soort == Soort::Map);
+            for (const Naam& m : n.meer)
+                namen.emplace_back(std::string(m.opSchijf), m.soort == Soort::Map);
+        });
+        std::sort(namen.begin(), namen.end());
+        std::vector<Item> uit;
+        for (auto& [naam, isMap] : namen)
+            uit.push_back(Item{VanUtf8(naam), isMap});
+        return uit;
+    }
     DIR* d = ::opendir(map.c_str());
     if (!d) return {};
     while (const dirent* e = ::readdir(d)) {
@@ -417,9 +437,9 @@ void MeldAangemaakt(const std::string& opSchijf, bool isMap) {
 }
 
 void MeldVerwijderd(const std::string& opSchijf) {
-    // An export's folder that is gone, or lies in one that is: made anew, it is another folder.
-    for (ExacteMap& m : S.exacteMappen)
-        if (OpOfOnder(m.pad, opSchijf)) SluitExacteMap(m);
+    // A site's folder that is gone, or lies in one that is: made anew, it is another folder.
+    for (Site* s : S.sites)
+        if (OpOfOnder(s->Pad(), opSchijf)) s->VergeetFd();
     if (!S.cache) return;
     S.cache->vorig.reset();
     auto [map, naam] = Splits(opSchijf);
@@ -437,30 +457,26 @@ CacheScope::~CacheScope() {
     if (--S.cacheDiepte == 0) S.cache.reset();
 }
 
-ExacteMapScope::ExacteMapScope(const std::string& map1252) {
-    S.exacteMappen.push_back(ExacteMap{OpSchijf(map1252)});
+ExacteMapScope::ExacteMapScope(const std::string& map1252)
+    : site_(std::make_unique<Site>(OpSchijf(map1252), false)) {
+    S.sites.push_back(site_.get());
     VergeetOpgeloste();
 }
 
 ExacteMapScope::~ExacteMapScope() {
-    if (!S.exacteMappen.empty()) {
-        SluitExacteMap(S.exacteMappen.back());
-        S.exacteMappen.pop_back();
-    }
-    if (S.exacteMappen.empty()) S.schrijvingen.Leeg();
+    std::erase(S.sites, site_.get());
     VergeetOpgeloste();
 }
 
 std::FILE* OpenBestand(const std::string& pad1252) {
-    return std::fopen(Los(pad1252).pad.c_str(), "rb");
+    const std::string pad = Los(pad1252).pad;
+    // What waits to be made in a site is made first: the file read is the one written.
+    if (Site* site = SiteVan(pad)) site->Synchroniseer();
+    return std::fopen(pad.c_str(), "rb");
 }
 
-bool InExacteMap(const std::string& opSchijf) {
-    return !S.exacteMappen.empty() && IsExact(opSchijf);
-}
-
-std::size_t PadHash(const std::string& opSchijf) {
-    return std::hash<std::string>{}(opSchijf) | 1;
+bool InExacteMap(std::string_view opSchijf) {
+    return !S.sites.empty() && IsExact(opSchijf);
 }
 
 } // namespace gdk::fs

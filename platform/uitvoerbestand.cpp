@@ -1,6 +1,7 @@
 #include "platform/uitvoerbestand.h"
 
 #include "platform/bestanden_intern.h"
+#include "platform/site_intern.h"
 #include "platform/weigering.h"
 
 #include <cerrno>
@@ -12,23 +13,7 @@ namespace {
 
 constexpr std::size_t kBlok = 1 << 16;
 
-// Adds `tekst` to the print in blocks of the write size, however it will be written.
-void DrukAf(std::string_view tekst, Inhoudsafdruk& afdruk) {
-    for (std::size_t b = 0; b < tekst.size(); b += kBlok)
-        afdruk.VoegBlok(tekst.substr(b, kBlok));
-}
-
-const Inhoudsafdruk* VorigeInhoud(const std::string& opSchijf) {
-    const Schrijving* s = Staat().schrijvingen.Zoek(PadHash(opSchijf));
-    return !s || s->bron != 0 ? nullptr : &s->afdruk;
-}
-
 } // namespace
-
-void Inhoudsafdruk::VoegBlok(std::string_view blok) {
-    grootte += blok.size();
-    hash = (hash ^ std::hash<std::string_view>{}(blok)) * 0x100000001b3;
-}
 
 bool SchrijfAlles(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -45,19 +30,8 @@ Doel LosDoel(const std::string& pad1252) {
     return Doel{std::move(r.pad), r.soort != Soort::Geen};
 }
 
-int OpenVoorSchrijven(const std::string& opSchijf, int vlaggen) {
-    for (ExacteMap& m : Staat().exacteMappen) {
-        if (m.pad.empty() || opSchijf.size() == m.pad.size() || !OpOfOnder(opSchijf, m.pad)) continue;
-        if (m.fd < 0) m.fd = ::open(m.pad.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        if (m.fd >= 0) return ::openat(m.fd, opSchijf.c_str() + m.pad.size() + 1, vlaggen, 0666);
-        break;
-    }
-    return ::open(opSchijf.c_str(), vlaggen, 0666);
-}
-
-int MaakDoel(const Doel& doel, const std::string& pad1252, bool overschrijven) {
-    const int fd =
-        OpenVoorSchrijven(doel.opSchijf, O_WRONLY | O_CREAT | (overschrijven ? 0 : O_TRUNC) | O_CLOEXEC);
+int MaakDoel(const Doel& doel, const std::string& pad1252) {
+    const int fd = ::open(doel.opSchijf.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
         const int fout = errno;
         ControleerWeigering(pad1252, fout);
@@ -85,32 +59,43 @@ Uitvoerbestand::~Uitvoerbestand() {
     SluitStil();
 }
 
+std::string_view Uitvoerbestand::Relatief() const {
+    return std::string_view(opSchijf_).substr(site_->Pad().size() + 1);
+}
+
 void Uitvoerbestand::SluitStil() {
-    if (fd_ >= 0) {
-        SchrijfBlokken(true);
-        ::close(fd_);
+    // Called while unwinding too: what the site says about a failure is not heard here.
+    try {
+        if (open_ && verzamel_) {
+            site_->SluitVerzameld(Relatief(), opSchijf_, pad_, buffer_, true);
+        } else if (fd_ >= 0) {
+            if (SchrijfBlokken(true) && site_) site_->SluitGestroomd(Relatief(), fd_, hash_.Klaar(), pad_);
+        }
+    } catch (...) {
     }
+    if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
-    open_ = false;
+    open_ = verzamel_ = false;
 }
 
 bool Uitvoerbestand::Open(const std::string& pad1252, bool toevoegen) {
     SluitStil();
     pad_ = pad1252;
     opSchijf_.clear();
+    site_ = nullptr;
     buffer_.clear();
-    afdruk_ = {};
-    const Doel doel = LosDoel(pad1252);
-    eenmaal_ = !toevoegen && InExacteMap(doel.opSchijf);
-    if (eenmaal_) {
-        opSchijf_ = doel.opSchijf;
-        // Written before in this export: whether to write again is decided at Sluit.
-        if (VorigeInhoud(opSchijf_)) return open_ = true;
-        // Created now, so that a file that cannot be made fails here as any other would.
-        fd_ = MaakDoel(doel, pad1252);
-        return open_ = fd_ >= 0;
-    }
+    hash_ = {};
+    Doel doel = LosDoel(pad1252);
     if (!toevoegen) {
+        if (Site* site = SiteVan(doel.opSchijf)) {
+            site_ = site;
+            opSchijf_ = std::move(doel.opSchijf);
+            BestandPlan plan;
+            if (!site->BeginBestand(Relatief(), opSchijf_, pad1252, plan)) return false;
+            fd_ = plan.fd;
+            verzamel_ = plan.verzamel;
+            return open_ = true;
+        }
         fd_ = MaakDoel(doel, pad1252);
         return open_ = fd_ >= 0;
     }
@@ -129,7 +114,7 @@ bool Uitvoerbestand::SchrijfBlokken(bool totEinde) {
     const std::size_t n = totEinde ? buffer_.size() : buffer_.size() / kBlok * kBlok;
     if (n == 0) return true;
     const std::string_view klaar(buffer_.data(), n);
-    if (eenmaal_) DrukAf(klaar, afdruk_);
+    if (site_) hash_.Voeg(klaar);
     const bool goed = SchrijfAlles(fd_, klaar);
     const int fout = errno;
     buffer_.erase(0, n);
@@ -143,7 +128,7 @@ bool Uitvoerbestand::Schrijf(std::string_view bytes) {
         return false;
     }
     buffer_.append(bytes);
-    // A large file goes out a block at a time; a rewrite waits for Sluit.
+    // A large file goes out a block at a time; a file gathered waits for Sluit.
     if (fd_ >= 0 && buffer_.size() >= kBlok && !SchrijfBlokken(false)) {
         const int fout = errno;
         ControleerWeigering(pad_, fout);
@@ -156,23 +141,19 @@ bool Uitvoerbestand::Schrijf(std::string_view bytes) {
 bool Uitvoerbestand::Sluit() {
     if (!open_) return true;
     open_ = false;
-    bool overschrijven = false;
-    if (fd_ < 0) {
-        Inhoudsafdruk afdruk;
-        DrukAf(buffer_, afdruk);
-        const Inhoudsafdruk* vorige = VorigeInhoud(opSchijf_);
-        // The same bytes as the file already got in this export: nothing to write.
-        if (vorige && *vorige == afdruk) {
-            buffer_.clear();
-            return true;
-        }
-        overschrijven = true;
-        fd_ = MaakDoel(LosDoel(pad_), pad_, overschrijven);
-        if (fd_ < 0) return false;
+    if (verzamel_) {
+        verzamel_ = false;
+        const std::string bytes = std::move(buffer_);
+        buffer_.clear();
+        return site_->SluitVerzameld(Relatief(), opSchijf_, pad_, bytes, false);
     }
     bool goed = SchrijfBlokken(true);
     int fout = errno;
-    if (!SluitDoel(fd_, overschrijven) && goed) {
+    if (goed && site_) {
+        goed = site_->SluitGestroomd(Relatief(), fd_, hash_.Klaar(), pad_);
+        fout = errno;
+    }
+    if (!SluitDoel(fd_, false) && goed) {
         goed = false;
         fout = errno;
     }
@@ -182,7 +163,6 @@ bool Uitvoerbestand::Sluit() {
         errno = fout;
         return false;
     }
-    if (eenmaal_) Staat().schrijvingen.Zet(PadHash(opSchijf_), Schrijving{afdruk_, 0});
     return true;
 }
 

@@ -1,24 +1,18 @@
 #pragma once
 // One file being written through the resolver, without stdio: bytes gathered in a buffer and
-// written a block at a time. Below a folder an export writes fresh (ExacteMapScope) every file is
-// written once: the text is gathered in memory and, for a file written before in the same export,
-// written at Sluit only when its bytes differ (truncating and rewriting a file costs a flush to
-// disk on close on common file systems, and collections share image names and repeat cards).
+// written a block at a time. A file of a site (site_intern.h) is written as the site decides:
+// at once as its bytes come when it is new, else gathered in memory and written at Sluit only
+// when its bytes differ from what the file holds (truncating and rewriting a file costs a flush
+// to disk on close on common file systems, and collections share image names and repeat cards).
 // A write the disk refuses throws SchrijfWeigering while a WeigeringScope is alive (weigering.h).
-#include <cstdint>
+#include "platform/hash128.h"
+
 #include <string>
 #include <string_view>
 
 namespace gdk::fs {
 
-// The bytes a file got, by size and hash. The bytes are fed in blocks of one fixed size (the last
-// may be shorter), so that the same bytes give the same print however they came.
-struct Inhoudsafdruk {
-    std::uint64_t grootte = 0;
-    std::uint64_t hash = 0;
-    void VoegBlok(std::string_view blok);
-    bool operator==(const Inhoudsafdruk&) const = default;
-};
+class Site;
 
 class Uitvoerbestand {
   public:
@@ -36,20 +30,22 @@ class Uitvoerbestand {
     // Writes what is left and closes; false (errno set) when the data did not reach the disk.
     bool Sluit();
     // Closes what is open, its bytes written as far as the disk takes them, without a word; a
-    // rewrite not decided at Sluit is dropped, as it was only ever in memory.
+    // rewrite of a file written before in the same export is dropped, as it was only in memory.
     void SluitStil();
 
   private:
     // Writes the whole blocks gathered so far (`totEinde`: all of it) to fd_.
     bool SchrijfBlokken(bool totEinde);
+    std::string_view Relatief() const;
 
     std::string pad_;      // as given, Windows-1252
-    std::string opSchijf_; // set when the file lies in an export's own tree
+    std::string opSchijf_; // set when the file lies in a site
+    Site* site_ = nullptr;
     bool open_ = false;
-    bool eenmaal_ = false; // in an export's own tree: written once
-    int fd_ = -1;          // -1 while a rewrite waits for Sluit
+    bool verzamel_ = false; // in a site: gathered, decided at Sluit
+    int fd_ = -1;
     std::string buffer_;
-    Inhoudsafdruk afdruk_; // of what went to fd_ already
+    Hasher128 hash_; // of what went to fd_ in a site
 };
 
 // Writes all of `bytes` to `fd`; false (errno set) when the disk takes less.

@@ -88,6 +88,10 @@ template <typename K, typename W> class VlakkeTabel {
         for (const Item& item : items_)
             f(item.sleutel, item.waarde);
     }
+    template <typename F> void VoorElk(F&& f) {
+        for (Item& item : items_)
+            f(static_cast<const K&>(item.sleutel), item.waarde);
+    }
 
   private:
     struct Plek {

@@ -34,6 +34,22 @@ void ControleerWeigering(const std::string& pad1252, int fout, bool isMap) {
                                reden + ".");
 }
 
+std::string Reden(int fout) {
+    if (const char* reden = Weigeringsreden(fout)) return reden;
+    if (fout == ENOENT) return "een map op de weg ernaartoe ontbreekt";
+    if (fout == ENAMETOOLONG) return "de naam is te lang";
+    if (fout == ENOTDIR) return "een deel van de weg ernaartoe is een bestand, geen map";
+    return "foutcode " + std::to_string(fout);
+}
+
+void StopNaFout(const std::string& pad1252, int fout, bool isMap) {
+    ControleerWeigering(pad1252, fout, isMap);
+    if (Staat().weigeringDiepte == 0) return;
+    throw SchrijfWeigering((isMap ? "De map " + pad1252 + " kan niet aangemaakt worden: "
+                                  : "Het bestand " + pad1252 + " kan niet geschreven worden: ") +
+                           Reden(fout) + ".");
+}
+
 WeigeringScope::WeigeringScope() {
     ++Staat().weigeringDiepte;
 }

@@ -25,5 +25,10 @@ class WeigeringScope {
 // After a failed write of `pad1252` (a file, or a folder being made) with error number `fout`,
 // throws SchrijfWeigering when a WeigeringScope is alive and the disk or folder refused.
 void ControleerWeigering(const std::string& pad1252, int fout, bool isMap = false);
+// The reason of a failure with error number `fout` in the user's words.
+std::string Reden(int fout);
+// The same for a write that failed after the export had moved on (a new file made once its name
+// was claimed): whatever the cause, the export cannot report it at the file any more, so it stops.
+void StopNaFout(const std::string& pad1252, int fout, bool isMap = false);
 
 } // namespace gdk::fs

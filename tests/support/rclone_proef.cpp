@@ -122,20 +122,4 @@ void RcloneProef::Onbereikbaar(const std::string& naam) {
     Voeg(naam, VrijePoort());
 }
 
-std::map<std::string, std::string> Boom(const std::filesystem::path& map) {
-    std::map<std::string, std::string> boom;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(map))
-        if (e.is_regular_file())
-            boom[std::filesystem::relative(e.path(), map).string()] = LeesBestand(e.path());
-    return boom;
-}
-
-std::vector<std::string> Mappen(const std::filesystem::path& map) {
-    std::vector<std::string> mappen;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(map))
-        if (e.is_directory()) mappen.push_back(std::filesystem::relative(e.path(), map).string());
-    std::sort(mappen.begin(), mappen.end());
-    return mappen;
-}
-
 } // namespace gdk::test

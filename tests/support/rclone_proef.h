@@ -3,6 +3,7 @@
 // a free port, and an rclone configuration of the test's own (RCLONE_CONFIG, for this process
 // and every rclone it starts). The remotes use plain WebDAV, which keeps neither modification
 // times nor checksums: the remote compares by size alone, as many web hosts do.
+#include "support/boom.h"
 #include "support/tijdelijke_map.h"
 
 #include <filesystem>
@@ -36,10 +37,5 @@ class RcloneProef {
     bool hadConfig_ = false;
     std::string vorigeConfig_;
 };
-
-// Every file below `map` by its relative path (UTF-8 bytes), with its bytes.
-std::map<std::string, std::string> Boom(const std::filesystem::path& map);
-// The relative paths of the folders below `map`.
-std::vector<std::string> Mappen(const std::filesystem::path& map);
 
 } // namespace gdk::test

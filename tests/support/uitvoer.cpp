@@ -7,7 +7,9 @@ namespace gdk::test {
 
 bool Exporteer(int type) {
     UitvoerSessie sessie(type);
-    return UitvoerenLayout(sessie);
+    const bool gelukt = UitvoerenLayout(sessie);
+    sessie.RondAf(gelukt);
+    return gelukt;
 }
 
 } // namespace gdk::test

@@ -1,0 +1,247 @@
+// The end of a kept site's update: the previous export's files that this one did not write are
+// removed (only while they still stand as listed), the folders left empty go, the folder is
+// walked for what is not the program's, and the list is written anew (site.h).
+#include "platform/bestanden_intern.h"
+#include "platform/onder.h"
+#include "platform/site.h"
+#include "platform/site_intern.h"
+#include "platform/vastleggen.h"
+#include "platform/weigering.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace gdk::fs {
+namespace {
+
+// Removes `rel` below the site folder `map` (a folder with `isMap`), never through a link.
+bool VerwijderOnder(int map, std::string_view rel, bool isMap) {
+    std::size_t naam = 0;
+    const int ouder = OuderOnder(map, rel, naam);
+    if (ouder < 0) return false;
+    const bool weg = ::unlinkat(ouder, std::string(rel.substr(naam)).c_str(), isMap ? AT_REMOVEDIR : 0) == 0;
+    const int fout = errno;
+    ::close(ouder);
+    errno = fout;
+    return weg;
+}
+
+std::string Onder(const std::string& map, const std::string& naam) {
+    return map.empty() ? naam : map + "/" + naam;
+}
+
+} // namespace
+
+// One walk over the site folder as the disk has it, links never followed.
+class SiteWandeling {
+  public:
+    SiteWandeling(Site& site, SiteUitkomst& uit) : site_(site), uit_(uit) {}
+
+    // `fd` an open folder (taken over), `rel` its path, `ons`: everything in it is the program's.
+    void Loop(int fd, const std::string& rel, bool ons) {
+        DIR* d = ::fdopendir(fd);
+        if (!d) {
+            ::close(fd);
+            return;
+        }
+        std::vector<std::pair<std::string, bool>> namen; // read whole before anything is removed
+        while (const dirent* e = ::readdir(d)) {
+            const char* n = e->d_name;
+            if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
+            bool isMap = e->d_type == DT_DIR;
+            if (e->d_type == DT_UNKNOWN) {
+                struct stat st {};
+                isMap = ::fstatat(::dirfd(d), n, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
+            }
+            namen.emplace_back(n, isMap);
+        }
+        for (const auto& [naam, isMap] : namen) {
+            const std::string pad = Onder(rel, naam);
+            if (isMap)
+                Map(::dirfd(d), naam, pad, ons);
+            else
+                Bestand(pad, ons);
+        }
+        ::closedir(d);
+    }
+
+    std::vector<std::string> weg; // folders of the program's not in this export, deepest first
+
+  private:
+    void Map(int ouder, const std::string& naam, const std::string& pad, bool ons) {
+        const SiteMap* m = site_.ZoekMap(pad);
+        const bool deel = m && m->deel;
+        const bool vanOns = ons || (m && (m->oud || m->geclaimd || m->nieuw));
+        if (!deel && !vanOns) {
+            uit_.vreemd.push_back(pad + "/");
+            return;
+        }
+        const int fd = ::openat(ouder, naam.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd >= 0) Loop(fd, pad, ons || (m && (m->geclaimd || m->nieuw)));
+        if (!deel) weg.push_back(pad);
+    }
+
+    void Bestand(const std::string& pad, bool ons) {
+        if (const SiteBestand* b = site_.Zoek(pad)) {
+            // Written or kept by this export, named as in the way, or dealt with as listed.
+            if (b->staat != BestandStaat::Nieuw) return;
+        }
+        if (ons && VerwijderOnder(site_.Fd(), pad, false)) {
+            uit_.verwijderd.push_back(pad);
+            site_.gewijzigd_ = true;
+            return;
+        }
+        uit_.vreemd.push_back(pad);
+    }
+
+    Site& site_;
+    SiteUitkomst& uit_;
+};
+
+SiteUitkomst SiteScope::Afronden(bool volledig) {
+    SiteUitkomst uit;
+    if (!site_ || afgerond_) return uit;
+    afgerond_ = true;
+    Site& s = *site_;
+    volledig_ = volledig;
+    try {
+        s.Synchroniseer();
+    } catch (const SchrijfWeigering& w) {
+        // What could not be made stays unmade; its claim passes on to the next update.
+        volledig_ = false;
+        s.uitstel_.clear();
+        uit.fout = w.what();
+    }
+    if (volledig_ && s.Fd() >= 0) {
+        // The previous export's files that this one did not write: removed where they still
+        // stand as written, kept and named where someone changed them since.
+        s.bestanden_.VoorElk([&](std::string_view rel, SiteBestand& b) {
+            struct stat st {};
+            if (b.staat == BestandStaat::Oud) {
+                s.gewijzigd_ = true;
+                if (!StatOnder(s.Fd(), rel, st) && errno == ENOENT) {
+                    uit.verwijderd.emplace_back(rel);
+                } else if (s.StatKlopt(rel, b) && VerwijderOnder(s.Fd(), rel, false)) {
+                    uit.verwijderd.emplace_back(rel);
+                } else {
+                    uit.veranderd.emplace_back(rel);
+                }
+                b.staat = BestandStaat::InDeWeg; // no longer the program's
+            } else if (b.staat == BestandStaat::Geclaimd) {
+                s.gewijzigd_ = true;
+                if (StatOnder(s.Fd(), rel, st) && !S_ISDIR(st.st_mode) && VerwijderOnder(s.Fd(), rel, false))
+                    uit.verwijderd.emplace_back(rel);
+                b.staat = BestandStaat::Nieuw; // gone, or someone's: the walk names it
+            }
+        });
+        // A folder this export made holds nothing but what it wrote: no walk needed.
+        SiteWandeling wandeling(s, uit);
+        const int fd = s.allesNieuw_ && !s.allesGeclaimd_
+                           ? -1
+                           : ::openat(s.Fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0) wandeling.Loop(fd, "", s.allesGeclaimd_ || s.allesNieuw_);
+        for (const std::string& map : wandeling.weg) {
+            SiteMap* m = s.ZoekMap(map);
+            if (VerwijderOnder(s.Fd(), map, true)) {
+                s.gewijzigd_ = true;
+                if (m) *m = SiteMap{};
+            } else if (m) {
+                // Still holding something not the program's: kept, and still its own.
+                m->oud = true;
+                m->geclaimd = m->nieuw = false;
+            } else {
+                s.VoegMap(map).oud = true;
+            }
+        }
+        // Claims are settled now; folders of the program's no longer in the site stay listed
+        // only while they stand (holding something not its own).
+        s.mappen_.VoorElk([&](std::string_view rel, SiteMap& m) {
+            m.geclaimd = m.nieuw = false;
+            struct stat st {};
+            if (!m.deel && m.oud && !(StatOnder(s.Fd(), rel, st) && S_ISDIR(st.st_mode))) {
+                m.oud = false;
+                s.gewijzigd_ = true;
+            }
+        });
+        s.allesGeclaimd_ = s.allesNieuw_ = false;
+    }
+    s.bestanden_.VoorElk([&](std::string_view rel, const SiteBestand& b) {
+        if (b.staat == BestandStaat::Geschreven) uit.geschreven.emplace_back(rel);
+        if (b.staat == BestandStaat::Ongewijzigd) ++uit.ongewijzigd;
+    });
+    uit.inDeWeg = s.inDeWeg_;
+    for (auto* lijst : {&uit.geschreven, &uit.verwijderd, &uit.vreemd, &uit.inDeWeg, &uit.veranderd})
+        std::sort(lijst->begin(), lijst->end());
+    return uit;
+}
+
+bool SiteScope::Vastleggen() {
+    if (!site_ || !afgerond_) return false;
+    Site& s = *site_;
+    if (s.gewijzigd_ || !lijstBestond_ || !volledig_) {
+        struct Regel {
+            std::string_view pad;
+            std::string tekst;
+        };
+        std::vector<Regel> regels;
+        regels.reserve(s.bestanden_.Grootte() + s.mappen_.Grootte());
+        LijstIngang e;
+        const auto Voeg = [&](std::string_view pad) {
+            std::string t;
+            VoegLijstRegel(t, e);
+            regels.push_back(Regel{pad, std::move(t)});
+        };
+        s.bestanden_.VoorElk([&](std::string_view rel, const SiteBestand& b) {
+            const bool lijst = b.staat == BestandStaat::Geschreven || b.staat == BestandStaat::Ongewijzigd ||
+                               (!volledig_ && b.staat == BestandStaat::Oud);
+            if (lijst) {
+                e = LijstIngang{b.soort, std::string(rel), b.grootte, b.mtijd, b.inode, b.inhoud};
+                Voeg(rel);
+            } else if (!volledig_ && b.staat == BestandStaat::Geclaimd) {
+                // Claims of an update that did not end pass on to the next.
+                regels.push_back(Regel{rel, "N\t" + CodeerPad(rel)});
+            }
+        });
+        s.mappen_.VoorElk([&](std::string_view rel, const SiteMap& m) {
+            if (!(m.deel || m.oud || (!volledig_ && m.geclaimd))) return;
+            e = LijstIngang{};
+            e.soort = LijstSoort::Map;
+            e.pad = rel;
+            Voeg(rel);
+            if (!volledig_ && (m.geclaimd || m.nieuw)) regels.push_back(Regel{rel, "D\t" + CodeerPad(rel)});
+        });
+        std::sort(regels.begin(), regels.end(), [](const Regel& a, const Regel& b) {
+            return a.pad != b.pad ? a.pad < b.pad : a.tekst < b.tekst;
+        });
+        std::string tekst = LijstKop(s.Pad().substr(s.Pad().find_last_of('/') + 1)) + "\n";
+        const bool alles = !volledig_ && (s.allesGeclaimd_ || s.allesNieuw_);
+        if (alles) tekst += "ALLES\n";
+        for (const Regel& r : regels) {
+            tekst += r.tekst;
+            tekst += '\n';
+        }
+        SluitAf(tekst, regels.size() + (alles ? 1 : 0));
+        if (!VervangHeel(lijst_, tekst)) return false;
+    }
+    // The list now holds all the journal claimed.
+    if (::unlink(journaal_.c_str()) != 0 && errno != ENOENT) return false;
+    SynchroniseerMap(OuderVan(journaal_));
+    return true;
+}
+
+std::vector<std::string> SiteScope::Bestanden() const {
+    std::vector<std::string> uit;
+    if (!site_) return uit;
+    site_->bestanden_.VoorElk([&](std::string_view rel, const SiteBestand& b) {
+        if (b.staat == BestandStaat::Geschreven || b.staat == BestandStaat::Ongewijzigd)
+            uit.emplace_back(rel);
+    });
+    std::sort(uit.begin(), uit.end());
+    return uit;
+}
+
+} // namespace gdk::fs

@@ -1,0 +1,168 @@
+#pragma once
+// One site folder being written (inside the file layer only). Every file and folder of a site
+// is written through here, so that one place knows what the site holds:
+//  - a plain site (ExacteMapScope) is a tree written fresh: each file written once per export,
+//    the same bytes or the same source again skipped;
+//  - a kept site (SiteScope) has its list beside it. Below it the resolver answers as for a fresh
+//    export (nothing exists until this export makes it), while on disk a file is written only
+//    when its bytes differ from what the list says it holds, and a new name is claimed in the
+//    journal before it is made. What the previous export wrote and this one did not is removed
+//    at the end (site_einde.cpp).
+#include "platform/hash128.h"
+#include "platform/mapinhoud.h"
+#include "platform/sitelijst.h"
+#include "platform/vlaktabel.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct stat;
+
+namespace gdk::fs {
+
+struct Resultaat;
+struct SiteUitkomst;
+
+enum class BestandStaat : unsigned char {
+    Oud,         // in the previous list, not (yet) part of this export
+    Geclaimd,    // claimed by an interrupted update's journal: the program's, its bytes unknown
+    Nieuw,       // a new name, waiting for its claim to reach the disk before it is made
+    Geschreven,  // part of this export, written (or found right but changed since listed)
+    Ongewijzigd, // part of this export, already as written
+    Bezet,       // part of this export, the name holding a file the list does not know: taken
+                 // in when it holds these very bytes, else in the way
+    InDeWeg,     // part of this export, but the name holds something not the program's
+};
+
+struct SiteBestand {
+    LijstSoort soort = LijstSoort::Bestand;
+    BestandStaat staat = BestandStaat::Nieuw;
+    std::uint64_t grootte = 0;
+    std::int64_t mtijd = 0;
+    std::uint64_t inode = 0;
+    Hash128 inhoud;
+    std::uint32_t wachtrij = 0; // 1 + its place among the new files waiting (Nieuw)
+};
+
+struct SiteMap {
+    bool oud = false;      // in the previous list
+    bool geclaimd = false; // made by an interrupted update: everything in it is the program's
+    bool deel = false;     // part of this export
+    bool nieuw = false;    // made by this export: empty when made, so all in it is this export's
+};
+
+// How a text file starts: written at once as its bytes come (fd), or gathered and decided at
+// its close.
+struct BestandPlan {
+    int fd = -1;
+    bool verzamel = false;
+};
+
+class Site {
+  public:
+    Site(std::string pad, bool bijhouden);
+    ~Site();
+    Site(const Site&) = delete;
+    Site& operator=(const Site&) = delete;
+
+    const std::string& Pad() const { return pad_; }
+    bool Bijhouden() const { return bijhouden_; }
+    // `opSchijf` below the site folder (never the folder itself), relative to it; else empty.
+    std::string_view Relatief(std::string_view opSchijf) const;
+    bool IsOnder(std::string_view opSchijf) const { return OpOfOnderMap(opSchijf); }
+    // A descriptor of the site folder, -1 while it does not exist.
+    int Fd();
+    void VergeetFd();
+
+    // Text files (opSchijf: the whole path on disk; pad1252: as the export named it, for messages).
+    bool BeginBestand(std::string_view rel, const std::string& opSchijf, const std::string& pad1252,
+                      BestandPlan& plan);
+    // After streaming: closes `fd` and records what the file got.
+    bool SluitGestroomd(std::string_view rel, int fd, const Hash128& inhoud, const std::string& pad1252);
+    bool SluitVerzameld(std::string_view rel, const std::string& opSchijf, const std::string& pad1252,
+                        std::string_view bytes, bool stil);
+    // Copies (kopieren.cpp).
+    bool Kopieer(std::string_view rel, const std::string& opSchijf, const Resultaat& bron,
+                 const std::string& doel1252);
+    // A folder of the site (rel "" the site folder itself).
+    bool MaakMap(std::string_view rel, const std::string& opSchijf);
+    // Performs the new files waiting for their claims: one sync of the journal for all of them.
+    void Synchroniseer();
+
+    // Opening a kept site (site.cpp) and ending it (site_einde.cpp): see SiteScope.
+    friend class SiteScope;
+    friend class SiteWandeling;
+
+  private:
+    bool OpOfOnderMap(std::string_view opSchijf) const;
+    SiteBestand* Zoek(std::string_view rel) { return bestanden_.Zoek(rel); }
+    SiteBestand& Voeg(std::string_view rel, const SiteBestand& b);
+    SiteMap* ZoekMap(std::string_view rel) { return mappen_.Zoek(rel); }
+    SiteMap& VoegMap(std::string_view rel);
+    // Is `rel` inside a folder this export made (nothing there but its own), or one an
+    // interrupted update made (all there is the program's)?
+    bool InNieuweMap(std::string_view rel);
+    bool InGeclaimdeMap(std::string_view rel);
+    bool OuderIsDeel(std::string_view rel);
+    bool StatKlopt(std::string_view rel, const SiteBestand& b);
+    void Neem(SiteBestand& b, const struct stat& st, LijstSoort soort, const Hash128& inhoud);
+    void Claim(char soort, std::string_view rel);
+    void Wijziging() { gewijzigd_ = true; }
+    void TelSchrijving(std::string_view rel);
+    void InDeWeg(std::string_view rel, SiteBestand& b);
+    // Writes `bytes` over the file (created when missing; `nieuw`: must not exist yet).
+    enum class Uitslag { Gelukt, InDeWeg, Mislukt };
+    Uitslag SchrijfOp(std::string_view rel, const std::string& pad1252, std::string_view bytes,
+                      const Hash128& inhoud, bool nieuw);
+    Uitslag KopieerOp(std::string_view rel, const std::string& bron, const std::string& pad1252, bool nieuw);
+    // Bytes equal to the file's: true reads it (a file listed but changed since, or claimed).
+    bool GelijkOpSchijf(std::string_view rel, std::string_view bytes, struct stat& st);
+    // The same for a copy: the file and its source read side by side (kopieren.cpp).
+    bool GelijkAanBron(std::string_view rel, const std::string& bron, struct stat& st);
+
+    std::string pad_;
+    bool bijhouden_;
+    int fd_ = -1;
+    Opslag opslag_; // the paths the tables are keyed on
+    VlakkeTabel<std::string_view, SiteBestand> bestanden_;
+    VlakkeTabel<std::string_view, SiteMap> mappen_;
+    bool allesNieuw_ = false;    // the site folder did not exist: everything in it is this export's
+    bool allesGeclaimd_ = false; // an interrupted first export: everything in it is the program's
+    std::string vorigeOuder_;    // the folder of the previous file, with what was found for it
+    bool vorigeNieuw_ = false, vorigeGeclaimd_ = false, vorigeDeel_ = false;
+    bool vorigeGeldig_ = false;
+
+    // The journal: claims not yet on disk, and the new files waiting for them.
+    int journaal_ = -1;
+    std::string wachtendeClaims_;
+    struct Uitstel {
+        std::string rel;
+        std::string opSchijf, pad1252;
+        std::string bytes; // a text file's; empty for a copy
+        std::string bron;  // a copy's source on disk
+        Hash128 inhoud;
+        bool kopie = false;
+    };
+    std::vector<Uitstel> uitstel_;
+    // The place of `rel` among the new files waiting, claimed when it first comes.
+    Uitstel& Wacht(std::string_view rel, SiteBestand& b, const std::string& opSchijf,
+                   const std::string& pad1252);
+    void WachtrijVol(); // syncs when enough waits
+    std::size_t uitstelBytes_ = 0;
+
+    bool gewijzigd_ = false; // the list will differ from the previous one
+    std::vector<std::string> inDeWeg_;
+};
+
+// The site that `opSchijf` lies in (strictly below its folder), or nullptr.
+Site* SiteVan(std::string_view opSchijf);
+// A kept site's folder or a path below it: the resolver's listings there start empty.
+bool InBijgehoudenSite(std::string_view opSchijf);
+// The hash that stands for a copy's source: the file's identity, not its bytes.
+Hash128 BronIdentiteit(const struct stat& st);
+// The `grootte` bytes of `in` to `uit`, in the kernel where it can (kopieren.cpp).
+bool KopieerInhoud(int in, int uit, long long grootte);
+
+} // namespace gdk::fs

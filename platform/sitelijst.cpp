@@ -1,0 +1,166 @@
+#include "platform/sitelijst.h"
+
+#include <charconv>
+
+namespace gdk::fs {
+namespace {
+
+bool MoetCoderen(unsigned char c) {
+    return c == '%' || c < 0x20 || c == 0x7f;
+}
+
+int HexWaarde(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+template <typename T> bool Getal(std::string_view tekst, T& waarde) {
+    const auto [eind, fout] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), waarde);
+    return fout == std::errc() && eind == tekst.data() + tekst.size() && !tekst.empty();
+}
+
+void VoegGetal(std::string& tekst, std::uint64_t n) {
+    char buf[24];
+    const auto [eind, fout] = std::to_chars(buf, buf + sizeof buf, n);
+    tekst.append(buf, eind);
+}
+
+} // namespace
+
+std::string CodeerPad(std::string_view pad) {
+    std::string uit;
+    uit.reserve(pad.size());
+    static const char cijfers[] = "0123456789ABCDEF";
+    for (const char c : pad) {
+        const auto u = static_cast<unsigned char>(c);
+        if (!MoetCoderen(u)) {
+            uit += c;
+            continue;
+        }
+        uit += '%';
+        uit += cijfers[u >> 4];
+        uit += cijfers[u & 15];
+    }
+    return uit;
+}
+
+bool Decodeer(std::string_view tekst, std::string& uit) {
+    uit.clear();
+    uit.reserve(tekst.size());
+    for (std::size_t i = 0; i < tekst.size(); ++i) {
+        const char c = tekst[i];
+        if (MoetCoderen(static_cast<unsigned char>(c)) && c != '%') return false;
+        if (c != '%') {
+            uit += c;
+            continue;
+        }
+        if (i + 2 >= tekst.size()) return false;
+        const int h = HexWaarde(tekst[i + 1]), l = HexWaarde(tekst[i + 2]);
+        if (h < 0 || l < 0) return false;
+        uit += static_cast<char>(h * 16 + l);
+        i += 2;
+    }
+    return true;
+}
+
+bool DecodeerPad(std::string_view tekst, std::string& pad) {
+    if (!Decodeer(tekst, pad)) return false;
+    if (pad.empty() || pad.front() == '/') return false;
+    for (std::size_t begin = 0; begin <= pad.size();) {
+        const std::size_t eind = std::min(pad.find('/', begin), pad.size());
+        const std::string_view deel(pad.data() + begin, eind - begin);
+        if (deel.empty() || deel == "." || deel == ".." || deel.find('\0') != std::string_view::npos)
+            return false;
+        begin = eind + 1;
+    }
+    return true;
+}
+
+std::vector<std::string_view> Velden(std::string_view regel) {
+    std::vector<std::string_view> velden;
+    for (std::size_t begin = 0;;) {
+        const std::size_t tab = regel.find('\t', begin);
+        velden.push_back(
+            regel.substr(begin, tab == std::string_view::npos ? std::string_view::npos : tab - begin));
+        if (tab == std::string_view::npos) return velden;
+        begin = tab + 1;
+    }
+}
+
+void VoegLijstRegel(std::string& tekst, const LijstIngang& ingang) {
+    tekst += static_cast<char>(ingang.soort);
+    tekst += '\t';
+    tekst += CodeerPad(ingang.pad);
+    if (ingang.soort == LijstSoort::Map) return;
+    tekst += '\t';
+    VoegGetal(tekst, ingang.grootte);
+    tekst += '\t';
+    VoegGetal(tekst, static_cast<std::uint64_t>(ingang.mtijd));
+    tekst += '\t';
+    VoegGetal(tekst, ingang.inode);
+    tekst += '\t';
+    tekst += AlsHex(ingang.inhoud);
+}
+
+bool LeesLijstRegel(std::string_view regel, LijstIngang& ingang) {
+    const std::vector<std::string_view> v = Velden(regel);
+    if (v.empty() || v[0].size() != 1) return false;
+    const char soort = v[0][0];
+    if (soort == 'M') {
+        ingang = LijstIngang{};
+        ingang.soort = LijstSoort::Map;
+        return v.size() == 2 && DecodeerPad(v[1], ingang.pad);
+    }
+    if ((soort != 'B' && soort != 'K') || v.size() != 6) return false;
+    ingang.soort = static_cast<LijstSoort>(soort);
+    std::uint64_t mtijd = 0;
+    if (!DecodeerPad(v[1], ingang.pad) || !Getal(v[2], ingang.grootte) || !Getal(v[3], mtijd) ||
+        !Getal(v[4], ingang.inode) || !UitHex(v[5], ingang.inhoud))
+        return false;
+    ingang.mtijd = static_cast<std::int64_t>(mtijd);
+    return true;
+}
+
+void SluitAf(std::string& tekst, std::size_t regels) {
+    const Hash128 h = HashVan(tekst);
+    tekst += "EINDE\t";
+    VoegGetal(tekst, regels);
+    tekst += '\t';
+    tekst += AlsHex(h);
+    tekst += '\n';
+}
+
+GecontroleerdeTekst LeesGecontroleerd(std::string_view tekst) {
+    GecontroleerdeTekst uit;
+    std::size_t begin = 0;
+    bool eersteRegel = true;
+    while (begin < tekst.size()) {
+        const std::size_t lf = tekst.find('\n', begin);
+        if (lf == std::string_view::npos) break; // a line cut off: not believed
+        const std::string_view regel = tekst.substr(begin, lf - begin);
+        if (eersteRegel) {
+            uit.kop = regel;
+            eersteRegel = false;
+        } else if (regel.substr(0, 6) == "EINDE\t") {
+            const std::vector<std::string_view> v = Velden(regel);
+            std::size_t aantal = 0;
+            Hash128 h;
+            uit.heel = lf + 1 == tekst.size() && v.size() == 3 && Getal(v[1], aantal) &&
+                       aantal == uit.regels.size() && UitHex(v[2], h) && h == HashVan(tekst.substr(0, begin));
+            if (uit.heel) return uit;
+        } else {
+            uit.regels.push_back(regel);
+        }
+        begin = lf + 1;
+    }
+    uit.heel = false;
+    return uit;
+}
+
+std::string LijstKop(std::string_view siteNaam) {
+    return std::string(LijstKopBegin) + "1\t" + CodeerPad(siteNaam);
+}
+
+} // namespace gdk::fs
