@@ -38,13 +38,6 @@ using namespace gdk::bench;
 
 namespace stdfs = std::filesystem;
 
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 std::vector<int> Getallen(const std::string& lijst) {
     std::vector<int> getallen;
     std::stringstream ss(lijst);
@@ -70,45 +63,6 @@ struct Ronde {
 Rusage Verschil(const Rusage& na, const Rusage& voor) {
     return {na.user - voor.user, na.sys - voor.sys};
 }
-
-// A new, empty ext4 file system in an image file, mounted for the exports of one type. On the
-// shared disk the file system's state swings both sides of the ratio: creating files within
-// minutes of a large removal (another run's, or this benchmark's previous type) costs up to ten
-// times more, as ext4 passes over recently freed inodes, and whichever of export and copy comes
-// right after pays for it. On its own file system neither is burdened and nothing is removed
-// file by file. Needs root (mount); otherwise, or with $GDK_BENCH_EIGEN_FS=0, the temporary
-// folder itself is used.
-class EigenBestandssysteem {
-  public:
-    explicit EigenBestandssysteem(const stdfs::path& basis) : beeld_(basis / "fs.img"), map_(basis / "fs") {
-        const char* e = std::getenv("GDK_BENCH_EIGEN_FS");
-        if (geteuid() != 0 || (e && std::string(e) == "0")) return;
-        stdfs::create_directories(map_);
-        // Inode tables written by mkfs, not by the kernel in the background during the runs.
-        const std::string maak = "truncate -s 32G " + Quote(beeld_.string()) +
-                                 " && mkfs.ext4 -q -F -E lazy_itable_init=0,lazy_journal_init=0 " +
-                                 Quote(beeld_.string()) + " && mount -o loop " + Quote(beeld_.string()) +
-                                 " " + Quote(map_.string());
-        aangekoppeld_ = std::system(maak.c_str()) == 0;
-        if (!aangekoppeld_) std::printf("eigen bestandssysteem mislukt: de tijdelijke map wordt gebruikt\n");
-    }
-    ~EigenBestandssysteem() {
-        if (aangekoppeld_) std::system(("umount " + Quote(map_.string())).c_str());
-        std::error_code ec;
-        stdfs::remove(beeld_, ec);
-    }
-    EigenBestandssysteem(const EigenBestandssysteem&) = delete;
-    EigenBestandssysteem& operator=(const EigenBestandssysteem&) = delete;
-    // Where the exports go.
-    stdfs::path Uit(const stdfs::path& anders) const { return aangekoppeld_ ? map_ : anders; }
-    const char* Soort() const {
-        return aangekoppeld_ ? "een nieuw ext4-bestandssysteem" : "de tijdelijke map";
-    }
-
-  private:
-    stdfs::path beeld_, map_;
-    bool aangekoppeld_ = false;
-};
 
 // With $GDK_BENCH_PERF naming the control fifo of `perf record -D -1 --control fifo:...`, the
 // profile covers the exports only, not the generating and reading before them.
