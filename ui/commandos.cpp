@@ -1,4 +1,4 @@
-// The export, options and help commands of the main window's menu.
+// The export, update, publish, options and help commands of the main window's menu.
 #include "ui/tfrmgedenkjes.h"
 
 #include "data/globalen.h"
@@ -24,14 +24,14 @@ namespace {
 
 // The export frame (status texts, busy cursor, elapsed time, the general failure message) is the
 // core's; the window adds what only a window has: the default error box for an input/output
-// error, and a guard against an export started again from inside one of the export's own
-// message boxes.
-void Uitvoeren(int type) {
+// error, and a guard against an export (or update, or publish) started again from inside one of the export's
+// own message boxes.
+void Uitvoeren(bool (*commando)(int), int type) {
     static bool bezig = false;
     if (bezig) return;
     bezig = true;
     try {
-        gdk::UitvoerenCommando(type);
+        commando(type);
     } catch (const gdk::IOFout& fout) {
         gdk::UI().Melding(fout.what());
     } catch (const std::bad_alloc&) {
@@ -55,16 +55,22 @@ void ActiveerNaDialoog(TfrmGedenkjes& venster) {
 } // namespace
 
 void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType1Click() {
-    Uitvoeren(1);
+    Uitvoeren(gdk::UitvoerenCommando, 1);
 }
 void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType2Click() {
-    Uitvoeren(2);
+    Uitvoeren(gdk::UitvoerenCommando, 2);
 }
 void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType3Click() {
-    Uitvoeren(3);
+    Uitvoeren(gdk::UitvoerenCommando, 3);
 }
 void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType4Click() {
-    Uitvoeren(4);
+    Uitvoeren(gdk::UitvoerenCommando, 4);
+}
+void TfrmGedenkjes::mmnuGedenkjesBestandBijwerkenClick(int type) {
+    Uitvoeren(gdk::BijwerkenCommando, type);
+}
+void TfrmGedenkjes::mmnuGedenkjesBestandPublicerenClick(int type) {
+    Uitvoeren(gdk::PublicerenCommando, type);
 }
 
 void TfrmGedenkjes::mmnuGedenkjesOptiesClick() {

@@ -32,6 +32,7 @@
 #include <QWindow>
 
 #include <exception>
+#include <string>
 
 TfrmGedenkjes::TfrmGedenkjes(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmGedenkjes"));
@@ -97,7 +98,6 @@ void TfrmGedenkjes::MaakMenu() {
     mmnuGedenkjesBestand->addSeparator();
     mmnuGedenkjesBestandUitvoeren = mmnuGedenkjesBestand->addMenu(QStringLiteral("Uitvoeren"));
     mmnuGedenkjesBestandUitvoeren->setObjectName(QStringLiteral("mmnuGedenkjesBestandUitvoeren"));
-    mmnuGedenkjesBestandUitvoeren->setEnabled(false);
     mmnuGedenkjesBestandUitvoerenType1 =
         actie(mmnuGedenkjesBestandUitvoeren, "mmnuGedenkjesBestandUitvoerenType1", QStringLiteral("Type 1"),
               Qt::Key_F5);
@@ -110,9 +110,21 @@ void TfrmGedenkjes::MaakMenu() {
     mmnuGedenkjesBestandUitvoerenType4 =
         actie(mmnuGedenkjesBestandUitvoeren, "mmnuGedenkjesBestandUitvoerenType4", QStringLiteral("Type 4"),
               Qt::Key_F8);
-    // A disabled submenu must also keep its shortcuts from running an export on no collection.
-    for (QAction* a : mmnuGedenkjesBestandUitvoeren->actions())
-        a->setEnabled(false);
+    // Updating and publishing take the same four types; updating on Shift with the export's keys.
+    const auto siteMenu = [&](const char* naam, const QString& titel, bool toetsen) {
+        QMenu* menu = mmnuGedenkjesBestand->addMenu(titel);
+        menu->setObjectName(QString::fromLatin1(naam));
+        for (int type = 1; type <= 4; ++type)
+            actie(menu, (std::string(naam) + "Type" + std::to_string(type)).c_str(),
+                  QStringLiteral("Type %1").arg(type),
+                  toetsen ? QKeySequence(Qt::SHIFT | (Qt::Key_F5 + type - 1)) : QKeySequence());
+        return menu;
+    };
+    mmnuGedenkjesBestandBijwerken =
+        siteMenu("mmnuGedenkjesBestandBijwerken", QStringLiteral("Bijwerken"), true);
+    mmnuGedenkjesBestandPubliceren =
+        siteMenu("mmnuGedenkjesBestandPubliceren", QStringLiteral("Publiceren"), false);
+    ZetSiteMenus(false);
     mmnuGedenkjesBestand->addSeparator();
     mmnuGedenkjesBestandAfsluiten = actie(mmnuGedenkjesBestand, "mmnuGedenkjesBestandAfsluiten",
                                           QStringLiteral("Afsluiten"), QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -143,6 +155,12 @@ void TfrmGedenkjes::MaakMenu() {
             &TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType3Click);
     connect(mmnuGedenkjesBestandUitvoerenType4, &QAction::triggered, this,
             &TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType4Click);
+    for (int type = 1; type <= 4; ++type) {
+        connect(mmnuGedenkjesBestandBijwerken->actions()[type - 1], &QAction::triggered, this,
+                [this, type] { mmnuGedenkjesBestandBijwerkenClick(type); });
+        connect(mmnuGedenkjesBestandPubliceren->actions()[type - 1], &QAction::triggered, this,
+                [this, type] { mmnuGedenkjesBestandPublicerenClick(type); });
+    }
     connect(mmnuGedenkjesBestandAfsluiten, &QAction::triggered, this,
             &TfrmGedenkjes::mmnuGedenkjesBestandAfsluitenClick);
     connect(mmnuGedenkjesOpties, &QAction::triggered, this, &TfrmGedenkjes::mmnuGedenkjesOptiesClick);
@@ -249,10 +267,18 @@ bool TfrmGedenkjes::Inlezen(const std::string& pad) {
     lblTitel->parentWidget()->hide();
     pctrViewer->show();
     edtGaNaarPersoon->setFocus();
-    mmnuGedenkjesBestandUitvoeren->setEnabled(true);
-    for (QAction* a : mmnuGedenkjesBestandUitvoeren->actions())
-        a->setEnabled(true);
+    ZetSiteMenus(true);
     return true;
+}
+
+void TfrmGedenkjes::ZetSiteMenus(bool aan) {
+    // A disabled submenu must also keep its shortcuts from running an export on no collection.
+    for (QMenu* menu :
+         {mmnuGedenkjesBestandUitvoeren, mmnuGedenkjesBestandBijwerken, mmnuGedenkjesBestandPubliceren}) {
+        menu->setEnabled(aan);
+        for (QAction* a : menu->actions())
+            a->setEnabled(aan);
+    }
 }
 
 void TfrmGedenkjes::mmnuGedenkjesBestandAfsluitenClick() {

@@ -58,6 +58,8 @@ class TfrmGedenkjes : public QMainWindow {
     QAction* mmnuGedenkjesBestandUitvoerenType2 = nullptr;
     QAction* mmnuGedenkjesBestandUitvoerenType3 = nullptr;
     QAction* mmnuGedenkjesBestandUitvoerenType4 = nullptr;
+    QMenu* mmnuGedenkjesBestandBijwerken = nullptr;  // Type 1 to 4: ...BijwerkenType1 and so on
+    QMenu* mmnuGedenkjesBestandPubliceren = nullptr; // the same: ...PublicerenType1 and so on
     QAction* mmnuGedenkjesBestandAfsluiten = nullptr;
     QAction* mmnuGedenkjesOpties = nullptr;
     QMenu* mmnuGedenkjesHelp = nullptr;
@@ -111,6 +113,8 @@ class TfrmGedenkjes : public QMainWindow {
     void mmnuGedenkjesBestandUitvoerenType2Click();
     void mmnuGedenkjesBestandUitvoerenType3Click();
     void mmnuGedenkjesBestandUitvoerenType4Click();
+    void mmnuGedenkjesBestandBijwerkenClick(int type);
+    void mmnuGedenkjesBestandPublicerenClick(int type);
     void mmnuGedenkjesOptiesClick();
     void mmnuGedenkjesHelpHelpClick();
     void mmnuGedenkjesHelpEmailClick();
@@ -137,6 +141,8 @@ class TfrmGedenkjes : public QMainWindow {
     bool event(QEvent* e) override;
 
   private:
+    // The export, update and publish menus with their shortcuts, on or off.
+    void ZetSiteMenus(bool aan);
     void MaakMenu();
     void MaakPaginas();
     QWidget* MaakGaNaar();

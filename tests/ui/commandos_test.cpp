@@ -1,5 +1,6 @@
-// The export, options and help commands as the user runs them from the menu: sites written from
-// the sample collection with the elapsed time shown, the refused second export, the options
+// The export, update, publish, options and help commands as the user runs them from the menu:
+// sites written from the sample collection with the elapsed time shown, the refused second export
+// and the update by its key that follows it, the publish without a target, the options
 // dialog with its font reaching the view, the e-mail and home-page addresses handed to the
 // desktop, and the About window; after each dialog the window runs its activation again.
 #include "data/globalen.h"
@@ -118,6 +119,22 @@ TEST_F(CommandoTest, ASecondType2IsRefusedAndLeavesTheFirstSite) {
                            QString::fromLatin1(UitvoerFoutMelding)}));
     EXPECT_EQ(Inhoud(Site(2)), eerste);
     EXPECT_TRUE(Duur.match(Rechts()).hasMatch()) << Rechts().toStdString();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // Shift+F6 brings it up to date instead: nothing changed, nothing written.
+    meldingen.teksten.clear();
+    venster->activateWindow(); // the message box handed the focus back
+    ASSERT_TRUE(QTest::qWaitForWindowActive(venster.get()));
+    QTest::keyClick(venster.get(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(meldingen.teksten, QStringList());
+    EXPECT_EQ(Links(), QStringLiteral("  Bijgewerkt: 0 bestanden geschreven, 0 verwijderd, %1 ongewijzigd")
+                           .arg(eerste.size()));
+    EXPECT_EQ(Inhoud(Site(2)), eerste);
+    // Publishing with no target chosen says where to choose one.
+    venster->findChild<QAction*>("mmnuGedenkjesBestandPublicerenType2")->trigger();
+    ASSERT_EQ(meldingen.teksten.size(), 1);
+    EXPECT_TRUE(
+        meldingen.teksten[0].startsWith("Er is nog geen doel gekozen waarheen de site gepubliceerd wordt."));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 

@@ -27,6 +27,8 @@ TEST_F(VensterTest, BeforeTheFirstReadOnlyTheTitleShows) {
     EXPECT_FALSE(venster->findChild<ThtmlLite*>("htmlViewer")->isVisibleTo(venster.get()));
     EXPECT_FALSE(venster->mmnuGedenkjesBestandUitvoeren->isEnabled());
     EXPECT_FALSE(venster->mmnuGedenkjesBestandUitvoerenType2->isEnabled());
+    EXPECT_FALSE(venster->mmnuGedenkjesBestandBijwerken->actions()[1]->isEnabled());
+    EXPECT_FALSE(venster->mmnuGedenkjesBestandPubliceren->isEnabled());
 
     QStringList tabs;
     for (int i = 0; i < pctrViewer->count(); ++i)
@@ -71,6 +73,20 @@ TEST_F(VensterTest, MenuCaptionsAndShortcuts) {
         EXPECT_EQ(i.actie->text(), i.titel);
         EXPECT_EQ(i.actie->shortcut(), i.toets) << i.titel;
     }
+    // Updating on Shift with the export's keys; publishing without keys.
+    for (int type = 1; type <= 4; ++type) {
+        const std::string t = "Type" + std::to_string(type);
+        auto* bijwerken =
+            venster->findChild<QAction*>(QString::fromStdString("mmnuGedenkjesBestandBijwerken" + t));
+        auto* publiceren =
+            venster->findChild<QAction*>(QString::fromStdString("mmnuGedenkjesBestandPubliceren" + t));
+        ASSERT_NE(bijwerken, nullptr) << t;
+        ASSERT_NE(publiceren, nullptr) << t;
+        EXPECT_EQ(bijwerken->text(), QStringLiteral("Type %1").arg(type));
+        EXPECT_EQ(bijwerken->shortcut(), QKeySequence(Qt::SHIFT | (Qt::Key_F5 + type - 1))) << t;
+        EXPECT_EQ(publiceren->text(), bijwerken->text());
+        EXPECT_EQ(publiceren->shortcut(), QKeySequence()) << t;
+    }
     QStringList balk;
     for (QAction* a : venster->menuBar()->actions())
         balk << a->text();
@@ -78,7 +94,8 @@ TEST_F(VensterTest, MenuCaptionsAndShortcuts) {
     QStringList bestand;
     for (QAction* a : venster->mmnuGedenkjesBestand->actions())
         bestand << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(bestand, QStringList({"Inlezen", "-", "Uitvoeren", "-", "Afsluiten"}));
+    EXPECT_EQ(bestand,
+              QStringList({"Inlezen", "-", "Uitvoeren", "Bijwerken", "Publiceren", "-", "Afsluiten"}));
     QStringList help;
     for (QAction* a : venster->mmnuGedenkjesHelp->actions())
         help << (a->isSeparator() ? "-" : a->text());
@@ -147,6 +164,8 @@ TEST_F(VensterTest, ReadingShowsTheCollection) {
     EXPECT_FALSE(venster->findChild<QLabel*>("lblTitel")->isVisible());
     EXPECT_TRUE(venster->mmnuGedenkjesBestandUitvoeren->isEnabled());
     EXPECT_TRUE(venster->mmnuGedenkjesBestandUitvoerenType1->isEnabled());
+    EXPECT_TRUE(venster->mmnuGedenkjesBestandBijwerken->actions()[3]->isEnabled());
+    EXPECT_TRUE(venster->mmnuGedenkjesBestandPubliceren->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), venster->edtGaNaarPersoon);
     EXPECT_EQ(venster->tcPersoon->currentIndex(), 0);
     // The letter lists are those of "A": no surname of the sample starts with it.
