@@ -157,8 +157,8 @@ bool VoerUit(int type, Opdracht opdracht) {
         } catch (...) {
             // What was written is listed before the failure goes on to the caller.
             fs::SiteUitkomst u;
-            std::string nawoord;
-            if (sessie.Site()) RondAf(sessie, false, afgebroken, nawoord, u);
+            std::string ongezegd;
+            if (sessie.Site()) RondAf(sessie, false, afgebroken, ongezegd, u);
             throw;
         }
         fs::SiteUitkomst u;

@@ -8,8 +8,10 @@ namespace {
 constexpr std::uint64_t P0 = 0xa0761d6478bd642f, P1 = 0xe7037ed1a0b428db, P2 = 0x8ebc6af09c88c6e3,
                         P3 = 0x589965cc75374cc3;
 
+__extension__ typedef unsigned __int128 Breed; // GCC and Clang both have it
+
 std::uint64_t Mum(std::uint64_t x, std::uint64_t y) {
-    const unsigned __int128 p = static_cast<unsigned __int128>(x) * y;
+    const Breed p = static_cast<Breed>(x) * y;
     return static_cast<std::uint64_t>(p) ^ static_cast<std::uint64_t>(p >> 64);
 }
 

@@ -32,6 +32,7 @@ void TelSchrijving(const std::string& opSchijf) {
     if (!teller) return;
     ++teller->aantallen_[opSchijf];
     ++teller->totaal_;
+    if (teller->daarna) teller->daarna(teller->totaal_);
 }
 
 } // namespace gdk::fs

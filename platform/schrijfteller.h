@@ -2,6 +2,7 @@
 // While alive, counts each time a file is created or rewritten, per on-disk path: how an export
 // shows that it wrote every file once.
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -19,6 +20,9 @@ class SchrijfTeller {
     std::size_t Bestanden() const { return aantallen_.size(); }
     // Paths written more than once.
     std::vector<std::string> Herschreven() const;
+    // Called with the total after each count, before the bytes counted are written: where a
+    // test stops the process, to see that the next export repairs what it left.
+    std::function<void(std::size_t)> daarna;
 
   private:
     friend void TelSchrijving(const std::string& opSchijf);

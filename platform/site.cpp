@@ -307,12 +307,17 @@ bool Site::SluitVerzameld(std::string_view rel, const std::string& opSchijf, con
         // Written before in this export: the same bytes are there; a rewrite not closed is
         // dropped, as it was only ever in memory.
         if (stil || zelfde) return true;
-        return Schrijf();
+        if (!Schrijf()) return false;
+        TerugZoalsGelijst(rel);
+        return true;
     case BestandStaat::Oud:
         if (zelfde && StatKlopt(rel, *b)) {
             b->staat = BestandStaat::Ongewijzigd;
             return true;
         }
+        // Two cards can give one page: an earlier one may write it over before the later one
+        // writes back what the list holds. Remembered, so that the file then counts as it was.
+        if (b->soort == LijstSoort::Bestand && StatKlopt(rel, *b)) herschreven_.emplace(std::string(rel), *b);
         // Listed with these bytes but changed since (an update cut off while it wrote it): the
         // bytes decide, and the file counts as written either way.
         if (zelfde && GelijkOpSchijf(rel, bytes, st)) {
@@ -325,7 +330,8 @@ bool Site::SluitVerzameld(std::string_view rel, const std::string& opSchijf, con
             Neem(*b, st, LijstSoort::Bestand, inhoud);
             return true;
         }
-        if (errno == ENOENT) return SchrijfOp(rel, pad1252, bytes, inhoud, true) != Uitslag::Mislukt;
+        // Made or not yet made by the update that claimed it: written either way. (Whether it
+        // exists cannot be told from errno here: a read that went well leaves an older one.)
         return Schrijf();
     case BestandStaat::Nieuw: {
         Uitstel& u = Wacht(rel, *b, opSchijf, pad1252);
@@ -348,6 +354,25 @@ bool Site::SluitVerzameld(std::string_view rel, const std::string& opSchijf, con
         return true;
     }
     return true;
+}
+
+void Site::TerugZoalsGelijst(std::string_view rel) {
+    const auto v = herschreven_.find(std::string(rel));
+    SiteBestand* b = Zoek(rel);
+    if (v == herschreven_.end() || !b || b->staat != BestandStaat::Geschreven) return;
+    const SiteBestand& gelijst = v->second;
+    if (b->inhoud != gelijst.inhoud || b->grootte != gelijst.grootte || b->inode != gelijst.inode) return;
+    // Written over in place: only its time differs from the list's, and it gets that back.
+    const int fd = OpenOnder(Fd(), rel, O_RDONLY | O_NONBLOCK);
+    if (fd < 0) return;
+    struct timespec tijden[2] = {
+        {0, UTIME_OMIT},
+        {static_cast<time_t>(gelijst.mtijd / 1000000000), static_cast<long>(gelijst.mtijd % 1000000000)}};
+    const bool gezet = ::futimens(fd, tijden) == 0;
+    ::close(fd);
+    if (!gezet) return;
+    b->mtijd = gelijst.mtijd;
+    b->staat = BestandStaat::Ongewijzigd;
 }
 
 Site::Uitstel& Site::Wacht(std::string_view rel, SiteBestand& b, const std::string& opSchijf,

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 struct stat;
@@ -117,6 +118,9 @@ class Site {
     Uitslag SchrijfOp(std::string_view rel, const std::string& pad1252, std::string_view bytes,
                       const Hash128& inhoud, bool nieuw);
     Uitslag KopieerOp(std::string_view rel, const std::string& bron, const std::string& pad1252, bool nieuw);
+    // A file this export wrote over and then wrote back to the bytes the list holds: its listed
+    // time restored, it counts as unchanged.
+    void TerugZoalsGelijst(std::string_view rel);
     // Bytes equal to the file's: true reads it (a file listed but changed since, or claimed).
     bool GelijkOpSchijf(std::string_view rel, std::string_view bytes, struct stat& st);
     // The same for a copy: the file and its source read side by side (kopieren.cpp).
@@ -152,7 +156,8 @@ class Site {
     void WachtrijVol(); // syncs when enough waits
     std::size_t uitstelBytes_ = 0;
 
-    bool gewijzigd_ = false; // the list will differ from the previous one
+    std::unordered_map<std::string, SiteBestand> herschreven_; // listed files written over, as listed
+    bool gewijzigd_ = false;                                   // the list will differ from the previous one
     std::vector<std::string> inDeWeg_;
 };
 
