@@ -22,11 +22,15 @@ void MeldBestaandeUitvoer(const std::string& siteMap) {
     // collector should know that it is not a site worth keeping.
     if (fs::Bestaat(siteMap) && !fs::BestandBestaat(siteMap + "/index.htm") &&
         !fs::BestandBestaat(siteMap + "/index.html")) {
-        UI().Melding("De directorie " + siteMap +
-                         " bestaat al, maar er staat geen beginpagina (index.htm) in:\n" +
-                         "het lijkt een uitvoer die niet is afgemaakt.\n" +
-                         "Verwijder die map, voordat er weer een uitvoer kan plaatsvinden.",
-                     "Gedenkjes");
+        // With the program's list or journal beside it, an update finishes what was begun.
+        const bool eigen = fs::Bestaat(siteMap + ".gdklijst") || fs::Bestaat(siteMap + ".gdkjournaal");
+        UI().Melding(
+            "De directorie " + siteMap + " bestaat al, maar er staat geen beginpagina (index.htm) in:\n" +
+                "het lijkt een uitvoer die niet is afgemaakt.\n" +
+                (eigen ? "Bestand > Bijwerken (of gedenkjes-cli bijwerken) maakt haar af; of verwijder "
+                         "die map, voordat er weer een uitvoer kan plaatsvinden."
+                       : "Verwijder die map, voordat er weer een uitvoer kan plaatsvinden."),
+            "Gedenkjes");
         return;
     }
     UI().Melding(std::string("De directorie") + " " + siteMap + " " + "bestaat al." + "\n" +

@@ -35,24 +35,32 @@ TEST_F(Frame, StatusTextsAndElapsedTimeOfASuccessfulExport) {
 TEST_F(Frame, RefusedExportShowsItsOwnMessageThenTheGeneralOneOnce) {
     // A folder with its start page is a site; one without is what an export stopped halfway left.
     const std::string site = Site(3).string();
+    // With the journal of an export that was cut off beside it, the update can finish it.
     const struct {
         const char* bestand;
+        const char* naast;
         std::string melding;
     } gevallen[] = {
-        {"index.htm",
+        {"index.htm", nullptr,
          "De directorie " + site +
              " bestaat al.\nDeze moet eerst verwijderd of verplaatst worden,\nvoordat er weer een "
              "uitvoer kan plaatsvinden."},
-        {"paginas/x.htm",
+        {"paginas/x.htm", nullptr,
          "De directorie " + site +
              " bestaat al, maar er staat geen beginpagina (index.htm) in:\nhet lijkt een uitvoer "
              "die niet is afgemaakt.\nVerwijder die map, voordat er weer een uitvoer kan "
              "plaatsvinden."},
+        {"paginas/x.htm", "type 3.gdkjournaal",
+         "De directorie " + site +
+             " bestaat al, maar er staat geen beginpagina (index.htm) in:\nhet lijkt een uitvoer "
+             "die niet is afgemaakt.\nBestand > Bijwerken (of gedenkjes-cli bijwerken) maakt haar af; of "
+             "verwijder die map, voordat er weer een uitvoer kan plaatsvinden."},
     };
     Kaartje(Kaart{.achternaam = "Aa", .afbeelding = "a.jpg"});
     for (const auto& g : gevallen) {
-        std::filesystem::remove_all(Site(3));
+        std::filesystem::remove_all(Site(3).parent_path());
         map.Schrijf("uit/kaarten/gedenkjes/type 3/" + std::string(g.bestand), "");
+        if (g.naast) map.Schrijf("uit/kaarten/gedenkjes/" + std::string(g.naast), "");
         ui.meldingen.clear();
         ui.bezig.clear();
         EXPECT_FALSE(UitvoerenCommando(3));
