@@ -307,6 +307,9 @@ bool Site::SluitVerzameld(std::string_view rel, const std::string& opSchijf, con
         // Written before in this export: the same bytes are there; a rewrite not closed is
         // dropped, as it was only ever in memory.
         if (stil || zelfde) return true;
+        // Found as listed, now written over: remembered as listed (see below).
+        if (b->staat == BestandStaat::Ongewijzigd && b->soort == LijstSoort::Bestand)
+            herschreven_.emplace(std::string(rel), *b);
         if (!Schrijf()) return false;
         TerugZoalsGelijst(rel);
         return true;
