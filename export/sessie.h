@@ -1,9 +1,11 @@
 #pragma once
 // One run of an export, made by the export frame for the layout asked and passed to its writer;
-// nothing of it outlives the export. It holds the site folder with the file layer's scopes for
+// nothing of it outlives the export. It holds the collection as the export publishes it (the
+// recent cards withheld, Achterhouding), the site folder with the file layer's scopes for
 // it (listings cached for the run; once the site-root check is passed, names below the folder
 // matched exactly and every file written once), the search index collected while the cards are
 // written, the folders already made ready and the index lines of the pages written.
+#include "export/achterhouden.h"
 #include "export/zoekindex.h"
 #include "platform/bestanden.h"
 #include "platform/vlaktabel.h"
@@ -22,6 +24,8 @@ class UitvoerSessie {
     UitvoerSessie& operator=(const UitvoerSessie&) = delete;
 
     int Type() const { return type_; }
+    // The cards this export withholds; the record store holds the others while the session lives.
+    const Achterhouding& Achtergehouden() const { return achterhouding_; }
     const std::string& SiteMap() const { return siteMap_; }
 
     // After the site-root check: from here on the site folder is the export's own tree, written
@@ -50,6 +54,8 @@ class UitvoerSessie {
     GeschrevenPaginas& Geschreven() { return geschreven_; }
 
   private:
+    // First of all: no other part of the session sees the cards it withholds.
+    Achterhouding achterhouding_;
     int type_;
     std::string siteMap_;
     fs::CacheScope cache_;

@@ -211,14 +211,16 @@ bool SchrijfPersoonPaginas(UitvoerSessie& sessie) {
     bool eenAfbeelding = false;
     for (std::int32_t i = 1; i <= AantalPersonen && !eenAfbeelding; ++i)
         eenAfbeelding = heeftAfbeelding(i);
-    if (!eenAfbeelding) {
+    // When every card is withheld the site is still made: it says there are none.
+    const bool allesAchtergehouden = sessie.Achtergehouden().Alles();
+    if (!eenAfbeelding && !allesAchtergehouden) {
         StatusLinks("gedenkjes : 0");
         sessie.MeldReden(GeenAfbeeldingenMelding);
         return false;
     }
     sessie.BeginSite();
     sessie.Zoeken().Begin(true);
-    bool resultaat = false;
+    bool resultaat = allesAchtergehouden;
     long aantal = 0;
     try {
         for (const char* map : {"/paginas", "/afbeeldingen"}) {
@@ -282,7 +284,7 @@ bool SchrijfSiteType1(UitvoerSessie& sessie) {
         // Every entry ends in the path of its page: the site folder needs no place in the keys.
         SorteerOp(
             ingangen, [](const IndexIngang& i) { return i.Tekst(); }, ";" + w + "/paginas/");
-        if (!ingangen.empty()) SchrijfLetterPaginas(w, ingangen);
+        if (!ingangen.empty() || sessie.Achtergehouden().Alles()) SchrijfLetterPaginas(w, ingangen);
 
         std::vector<std::string> mappen;
         ZoekMappen(w + "/paginas", mappen);

@@ -25,7 +25,7 @@ inline constexpr const char* GeenAfbeeldingenMelding =
 
 // Phase 1: checks the site root, writes "paginas" and "afbeeldingen" and one page per person
 // with a card image. False, after GeenAfbeeldingenMelding and with nothing made, when no person
-// has an image file name.
+// has an image file name, unless the export withheld every card (the site then has no pages).
 bool SchrijfPersoonPaginas(UitvoerSessie& sessie);
 // Phase 2: the skeleton, the letter pages from the index lines phase 1 wrote, the redirect pages
 // of the letter folders and, with ZoekpaginaMaken on, the search page with the index that phase

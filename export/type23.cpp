@@ -40,16 +40,6 @@ char RegelLetter(const KaartIngang& ingang) {
     return IsKleineLetter(static_cast<unsigned char>(e)) ? e : 0;
 }
 
-void VoegToeAanVerschillen(const std::vector<std::string>& regels) {
-    if (VerschillenBestand.empty() || regels.empty()) return;
-    TekstSchrijver f;
-    if (!f.Open(VerschillenBestand, true))
-        throw IOFout("Het bestand " + VerschillenBestand + " kan niet geschreven worden.");
-    for (const std::string& r : regels)
-        f.Regel(r);
-    f.Sluit();
-}
-
 void SchrijfInhoudKop(TekstSchrijver& f, char l) {
     SchrijfKop(f, PaginaKop{.trefwoorden = "Velmoran,Genealogie",
                             .beschrijving = std::string("inhoudpagina ") + l + " van Velmoran Genealogie"});
@@ -430,6 +420,16 @@ bool SchrijfSite(UitvoerSessie& sessie, const SiteOpmaak& o, const std::vector<K
 
 } // namespace
 
+void VoegToeAanVerschillen(const std::vector<std::string>& regels) {
+    if (VerschillenBestand.empty() || regels.empty()) return;
+    TekstSchrijver f;
+    if (!f.Open(VerschillenBestand, true))
+        throw IOFout("Het bestand " + VerschillenBestand + " kan niet geschreven worden.");
+    for (const std::string& r : regels)
+        f.Regel(r);
+    f.Sluit();
+}
+
 void Verslag(const std::vector<KaartIngang>& lijst) {
     if (ControleOpDubbeleGedenkjes) {
         std::vector<std::string> dubbel;
@@ -481,7 +481,8 @@ bool Uitvoeren(UitvoerSessie& sessie, const SiteOpmaak& o, const Hoofdpaginas& h
         }
     }
     bool resultaat = false;
-    if (!lijst.empty()) {
+    // When every card is withheld the site is still made: its letter pages say there are none.
+    if (!lijst.empty() || sessie.Achtergehouden().Alles()) {
         SorteerOp(lijst, [](const KaartIngang& k) -> std::string_view { return k.Regel(); });
         Verslag(lijst);
         resultaat = SchrijfSite(sessie, o, lijst, hoofdpaginas) && zoeken.Schrijf(siteMap);

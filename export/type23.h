@@ -75,6 +75,10 @@ using Hoofdpaginas = std::function<void(const std::string& siteMap)>;
 // ZoekpaginaMaken on, the search page with the index collected while the image pages were written.
 bool Uitvoeren(UitvoerSessie& sessie, const SiteOpmaak& opmaak, const Hoofdpaginas& hoofdpaginas);
 
+// Appends `regels` to the difference report of the collection (nothing when there are none).
+// Throws IOFout when the report cannot be written.
+void VoegToeAanVerschillen(const std::vector<std::string>& regels);
+
 // The report lines of the sorted entries in the difference report: "dubbel opgenomen: " and the
 // line for each entry equal to the next (ControleOpDubbeleGedenkjes), then every line
 // (LijstNamenGedenkje). May throw IOFout when the report cannot be written.

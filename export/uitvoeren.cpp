@@ -77,6 +77,12 @@ bool UitvoerenCommando(int type) {
         try {
             UitvoerSessie sessie(type);
             gelukt = UitvoerenLayout(sessie);
+            // The collector is told what the site leaves out, and which cards.
+            const Achterhouding& achtergehouden = sessie.Achtergehouden();
+            if (gelukt && achtergehouden.Actief()) {
+                StatusLinks(StatusLinksTekst() + "; " + achtergehouden.Samenvatting());
+                achtergehouden.Verslag();
+            }
             if (!gelukt && !sessie.RedenGemeld()) UI().Melding(UitvoerFoutMelding);
         } catch (const fs::SchrijfWeigering& w) {
             UI().Melding(std::string(w.what()) +
