@@ -27,17 +27,16 @@ namespace gdk {
 
 namespace {
 
-// The lower-case letter a-z with which the (trimmed) surname field of an entry starts, or 0:
-// the letter page the entry is listed on.
+// The letter of an entry's card (NaamLetter), 0 for none.
 char RegelLetter(const KaartIngang& ingang) {
-    const std::string_view r = ingang.Veld(0);
-    std::size_t b = 0;
-    while (b < r.size() && static_cast<unsigned char>(r[b]) <= 32)
-        ++b;
-    if (b >= r.size()) return 0;
-    char e = r[b];
-    if (e >= 'A' && e <= 'Z') e = static_cast<char>(e - 'A' + 'a');
-    return IsKleineLetter(static_cast<unsigned char>(e)) ? e : 0;
+    return NaamLetter(Personen[ingang.Persoon()].Achternaam);
+}
+
+// The page link of a card by its image file name: the name its page was written under.
+std::string PaginaLink(const std::string& afbeelding, const char* scheiding) {
+    const std::string naam = SiteNaam(afbeelding);
+    return AsciiKleineLetters(std::string("paginas") + scheiding + EersteTekenMap(naam) + scheiding +
+                              ExtensieVervangen(naam, ".htm"));
 }
 
 void VoegToeAanVerschillen(const std::vector<std::string>& regels) {
@@ -104,12 +103,10 @@ void Cel(TekstSchrijver& f, const std::string& waarde) {
 void SchrijfTabelRij(TekstSchrijver& f, const KaartIngang& ingang) {
     const auto v = [&](int k) { return Trim(std::string(ingang.Veld(k))); };
     f.Regel("   <TR>");
-    const std::string naam = Trim(BestandsnaamDeel(v(8)));
+    const std::string naam = BestandsnaamDeel(v(8));
     if (!IsLeeg(naam)) {
         // The link keeps its backslashes, as the pages always had them; browsers read them as '/'.
-        const std::string link =
-            AsciiKleineLetters("paginas\\" + naam.substr(0, 1) + "\\" + ExtensieVervangen(naam, ".htm"));
-        Cel(f, "      <A HREF=\"" + HtmlAttribuut(link) + "\">" + HtmlTekst(v(0)) + "</A>");
+        Cel(f, "      <A HREF=\"" + SiteLink(PaginaLink(naam, "\\")) + "\">" + HtmlTekst(v(0)) + "</A>");
     } else {
         Cel(f, "      <B>" + HtmlTekst(v(0)) + "</B>");
     }
@@ -210,10 +207,6 @@ void SchrijfLetterPagina(const SiteOpmaak& o, const std::string& siteMap, char l
 
 } // namespace
 
-bool IsKleineLetter(int code) {
-    return code >= 97 && code <= 122;
-}
-
 char AfbeeldingLetter(const std::string& afbeelding) {
     const char c = afbeelding.empty() ? '\0' : afbeelding[0];
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -271,19 +264,19 @@ bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const st
     if (!fs::MapBestaat(p)) return false;
     const std::string bestand = "/" + AsciiKleineLetters(n) + ".htm";
     // The image is shown from its copy, whose name keeps the card's own extension.
-    const std::string bron =
-        AsciiKleineLetters("../../Afbeeldingen/" + afbeelding.substr(0, 1) + "/" + afbeelding);
+    const std::string kopie = SiteNaam(afbeelding);
+    const std::string bron = AsciiKleineLetters("../../Afbeeldingen/" + EersteTekenMap(kopie) + "/" + kopie);
     return SchrijfPagina(p, bestand, [&](TekstSchrijver& f) {
         SchrijfKop(f, PaginaKop{.trefwoorden = "Velmoran,Genealogie,Software",
                                 .beschrijving = "Velmoran Genealogie",
                                 .terug = "../../"});
-        f.Regel("<TITLE>" + HtmlTekst(n) + "</TITLE>");
+        f.Regel("<TITLE>" + HtmlTekst(a) + "</TITLE>");
         f.Regel("</HEAD>");
         f.Regel("");
         SchrijfBeveiliging(f);
         f.Regel("<BODY BACKGROUND=\"../../tool/achtergrond/fotoachtergrond.jpg\">");
         f.Regel("");
-        const std::string img = "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"" + HtmlAttribuut(bron) +
+        const std::string img = "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"" + SiteLink(bron) +
                                 "\" ALT=\"" + HtmlAttribuut(a) + "\" HEIGHT=\"" + o.hoogte + "\" WIDTH=\"" +
                                 o.breedte + "\">";
         f.Regel("   <BR>");
@@ -347,13 +340,14 @@ void SchrijfToolMappen(const std::string& siteMap) {
 
 void SchrijfLetterPaginas(const SiteOpmaak& o, const std::string& siteMap,
                           const std::vector<KaartIngang>& regels) {
-    // Rows per letter in sorted order. Entries whose surname does not start with a letter a-z have
-    // no letter page to go to and are left out here (they are counted, sorted and reported).
+    // Rows per letter in sorted order; the entries whose surname has no letter first on A's page.
     std::array<std::vector<std::size_t>, 26> perLetter;
+    std::vector<std::size_t> zonderLetter;
     for (std::size_t k = 0; k < regels.size(); ++k) {
         const char e = RegelLetter(regels[k]);
-        if (e != 0) perLetter[e - 'a'].push_back(k);
+        (e != 0 ? perLetter[e - 'a'] : zonderLetter).push_back(k);
     }
+    perLetter[0].insert(perLetter[0].begin(), zonderLetter.begin(), zonderLetter.end());
     const long totaal = static_cast<long>(regels.size());
     VoortgangMelder melder(totaal);
     long gedaan = 0;
@@ -380,9 +374,12 @@ bool SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::s
     const std::string bron =
         IsVeiligeNaam(naam) && IsVeiligeNaam(std::string(1, letter)) ? KaartAfbeelding(p) : "";
     if (bron.empty()) return true;
-    const std::string d = siteMap + "/afbeeldingen/" + letter;
-    const std::string pm = siteMap + "/paginas/" + letter;
-    const auto idx = static_cast<unsigned char>(letter);
+    // The site's names of the copy, its page and their letter folder.
+    const std::string kopie = SiteNaam(naam);
+    const std::string l = EersteTekenMap(kopie);
+    const std::string d = siteMap + "/afbeeldingen/" + l;
+    const std::string pm = siteMap + "/paginas/" + l;
+    const auto idx = static_cast<unsigned char>(l[0]);
     if (!letterKlaar[idx]) {
         if (!MaakSiteMapAan(d, 2) || !MaakSiteMapAan(pm, 2)) return false;
         const std::string desktopIni = ToolBestand("desktop.ini");
@@ -391,12 +388,12 @@ bool SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::s
             throw IOFout("Het bestand " + desktopIni + " kon niet gekopieerd worden naar " + d + ".");
         letterKlaar[idx] = true;
     }
-    const std::string doel = d + "/" + AsciiKleineLetters(naam);
+    const std::string doel = d + "/" + AsciiKleineLetters(kopie);
     if (!fs::Kopieer(bron, doel))
         throw IOFout("Het bestand " + bron + " kon niet gekopieerd worden naar " + doel + ".");
     const std::string zonder = ExtensieVervangen(naam, "");
-    if (SchrijfAfbeeldingPagina(o, pm, zonder, zonder, naam))
-        pagina = "paginas/" + std::string(1, letter) + "/" + AsciiKleineLetters(zonder) + ".htm";
+    if (SchrijfAfbeeldingPagina(o, pm, ExtensieVervangen(kopie, ""), zonder, naam))
+        pagina = PaginaLink(naam, "/");
     afbeelding = naam;
     return true;
 }
@@ -458,7 +455,7 @@ bool Uitvoeren(UitvoerSessie& sessie, const SiteOpmaak& o, const Hoofdpaginas& h
                 if (zoeken.Actief()) {
                     // A card without an image page is found on its letter page.
                     const char l = RegelLetter(lijst.back());
-                    if (pagina.empty() && l != 0) pagina = std::string("inhoud") + l + ".htm";
+                    if (pagina.empty()) pagina = std::string("inhoud") + (l != 0 ? l : 'a') + ".htm";
                     zoeken.VoegToe(i, lijst.back().Regel(), pagina);
                 }
             }

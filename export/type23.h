@@ -48,8 +48,6 @@ class KaartIngang {
 // The entry of person i; `afbeelding` is the image file name found for the person, empty when
 // none (field 9 then empty).
 KaartIngang MaakKaartIngang(int i, const std::string& afbeelding);
-// True for the codes 97 to 122, "a" to "z".
-bool IsKleineLetter(int code);
 
 // The page folder-letter of an image file name: its first character, A-Z lower-cased.
 char AfbeeldingLetter(const std::string& afbeelding);

@@ -2,7 +2,6 @@
 
 #include "data/afbeeldingen.h"
 #include "data/globalen.h"
-#include "data/namen.h"
 #include "data/paden.h"
 #include "data/tvars.h"
 #include "export/sessie.h"
@@ -36,17 +35,15 @@ char Hoofdletter(char l) {
     return static_cast<char>(l - 'a' + 'A');
 }
 
-// The letter whose pages list a card: the first letter of the surname after the fold of the
-// type 1 folders ("Eloy" for "Éloy", "t Hart" for "'t Hart"); a surname without one (a digit,
-// "?", nothing) is listed on the pages of A, before A's own names.
+// The letter whose pages list a card, as in every layout (NaamLetter); a surname without one (a
+// digit, "?", nothing) is listed on the pages of A, before A's own names.
 struct Plaats {
     char letter;
     bool eigen; // the surname begins with the letter itself
 };
 Plaats LetterVan(const recPersoon& p) {
-    const std::string schoon = BestandsnaamSchoon(p.Achternaam);
-    const char c = schoon.empty() ? '\0' : AsciiKlein(schoon[0]);
-    if (c >= 'a' && c <= 'z') return {c, true};
+    const char c = NaamLetter(p.Achternaam);
+    if (c != '\0') return {c, true};
     return {'a', false};
 }
 

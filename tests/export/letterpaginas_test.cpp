@@ -197,9 +197,9 @@ TEST_F(LetterPaginas, TrefwoordenNoemenDeAchternamenInPaginavolgorde) {
     EXPECT_EQ(Pagina('L'), Leeg('L'));
 }
 
-// An entry left off the page still splits the group of the surname it sorts into: each entry is
-// compared with the one directly before it in the list, not with the last one on the page.
-TEST_F(LetterPaginas, IngangZonderPlaatsSplitstDeGroepWaarinHijStaat) {
+// Another name between two entries of one surname splits their group: each entry continues only
+// the one directly before it on its page.
+TEST_F(LetterPaginas, AndereNaamTussenTweeGelijkeSplitstDeGroep) {
     std::vector<std::string> regels = {
         Ingang("Jansen, A., ", "paginas/j/jansen/a.htm"),
         Ingang("-Jansen, B., ", "paginas/j/jansen/b.htm"),
@@ -210,13 +210,12 @@ TEST_F(LetterPaginas, IngangZonderPlaatsSplitstDeGroepWaarinHijStaat) {
     SorteerRegels(regels);
     ASSERT_EQ(regels, gegeven) << "the hyphen is ignored first, so this is already the sorted order";
     ASSERT_TRUE(SchrijfUitRegels(map.tekst(), regels));
-    const std::string j = Pagina('J');
     EXPECT_NE(
-        j.find("\r\n<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Jansen,Jansen,Janssen\">\r\n"),
+        Pagina('J').find(
+            "\r\n<META NAME=\"keywords\" CONTENT=\"Velmoran,Genealogie,Jansen,-Jansen,Jansen,Janssen\">\r\n"),
         std::string::npos);
     EXPECT_EQ(Cellen(map, 'J'),
-              (std::vector<std::vector<std::string>>{{"Jansen"}, {"Jansen"}, {"Janssen"}, {}}));
-    EXPECT_EQ(j.find("b.htm"), std::string::npos);
+              (std::vector<std::vector<std::string>>{{"Jansen"}, {"-Jansen"}, {"Jansen"}, {"Janssen"}}));
 }
 
 // Equal names continue a group only when the name before the comma matches exactly, untrimmed.
@@ -227,17 +226,28 @@ TEST_F(LetterPaginas, NaamMetBlancoVoorDeKommaBegintEenEigenGroep) {
     EXPECT_EQ(Cellen(map, 'K'), (std::vector<std::vector<std::string>>{{"Kok"}, {"Kok"}, {}}));
 }
 
-TEST_F(LetterPaginas, NamenZonderLetterAZOfOnbekendKrijgenGeenIngang) {
-    const char* const namen[] = {"1e Kamer", "'t Hart",  "\xC9mile", "\xD6zt\xFCrk",
-                                 "Onbekend", "ONBEKEND", "onBekend", "Onbekendt"};
-    for (const char* naam : namen) {
+// Every entry is listed, on the page of the first letter of its name after the fold of the
+// folders; a name without one on A's page, before A's own.
+TEST_F(LetterPaginas, ElkeIngangOpDePaginaVanZijnLetter) {
+    const struct {
+        const char* naam;
+        char letter;
+    } gevallen[] = {{"1e Kamer", 'A'}, {"'t Hart", 'T'}, {"\xC9mile", 'E'}, {"\xD6zt\xFCrk", 'O'},
+                    {"Onbekend", 'O'}, {"?", 'A'},       {"\t", 'A'},       {"Aarts", 'A'}};
+    for (const auto& g : gevallen) {
         TijdelijkeMap eigen;
-        const std::vector<std::string> regels = {std::string(naam) + ", J., ;" + eigen.tekst() +
+        const std::vector<std::string> regels = {std::string(g.naam) + ", J., ;" + eigen.tekst() +
                                                  "/paginas/x/y.htm"};
-        ASSERT_TRUE(SchrijfUitRegels(eigen.tekst(), regels)) << naam;
+        ASSERT_TRUE(SchrijfUitRegels(eigen.tekst(), regels)) << g.naam;
         for (char l = 'A'; l <= 'Z'; ++l)
-            ASSERT_EQ(PaginaIn(eigen, l), Leeg(l)) << naam << " letter " << l;
+            EXPECT_EQ(PaginaIn(eigen, l).find("HREF=\"paginas/x/y.htm\">J.,</A>") != std::string::npos,
+                      l == g.letter)
+                << g.naam << " letter " << l;
     }
+    ASSERT_TRUE(SchrijfUitRegels(map.tekst(), {Ingang("Aarts, A., ", "paginas/a/aarts/1.htm"),
+                                               Ingang("1900, B., ", "paginas/1/1900/2.htm"),
+                                               Ingang("Bos, C., ", "paginas/b/bos/3.htm")}));
+    EXPECT_EQ(Cellen(map, 'A'), (std::vector<std::vector<std::string>>{{"1900"}, {"Aarts"}, {}}));
 }
 
 TEST_F(LetterPaginas, KleineBeginletterEnBijnaOnbekendTellenWelMee) {
@@ -247,9 +257,8 @@ TEST_F(LetterPaginas, KleineBeginletterEnBijnaOnbekendTellenWelMee) {
     EXPECT_EQ(Cellen(map, 'O'), (std::vector<std::vector<std::string>>{{"Onbeken"}, {}}));
 }
 
-TEST_F(LetterPaginas, GeenEnkeleIngangTeltGeeft26LegePaginas) {
-    ASSERT_TRUE(SchrijfUitRegels(map.tekst(),
-                                 {Ingang("1900, A., ", "p/1.htm"), Ingang("onbekend, B., ", "p/2.htm")}));
+TEST_F(LetterPaginas, GeenIngangenGeeft26LegePaginas) {
+    ASSERT_TRUE(SchrijfUitRegels(map.tekst(), {}));
     int paginas = 0;
     for (const auto& e : std::filesystem::directory_iterator(map.pad()))
         ++paginas, (void)e;

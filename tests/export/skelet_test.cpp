@@ -188,6 +188,53 @@ TEST(SiteMap, DerivedNamesThatWouldLeaveTheirFolder) {
         EXPECT_TRUE(IsVeiligeNaam(naam)) << naam;
 }
 
+// The names card data gives files of a site: what Windows cannot hold mended, the rest as it was.
+TEST(SiteMap, NamesThatCopyToAnyDisk) {
+    const struct {
+        std::string in, naam, link;
+    } gevallen[] = {
+        {"Robert? Mullins.jpg", "Robert_ Mullins.jpg", "Robert_ Mullins.jpg"},
+        {"A<B>|*:.jpg", "A_B____.jpg", "A_B____.jpg"},
+        {"x\"autofocus onfocus=\"y.jpg", "x_autofocus onfocus=_y.jpg", "x_autofocus onfocus=_y.jpg"},
+        {std::string("tab\there\x7F.jpg"), "tab_here_.jpg", "tab_here_.jpg"},
+        {"Van#Dam 50%.jpg", "Van#Dam 50%.jpg", "Van%23Dam 50%25.jpg"},
+        {"smit. . ", "smit", "smit"},
+        {"...", "_", "_"},
+        {"NUL.jpg", "NUL_.jpg", "NUL_.jpg"},
+        {"con", "con_", "con_"},
+        {"Lpt9 .tar.gz", "Lpt9_ .tar.gz", "Lpt9_ .tar.gz"},
+        {"com\xB9.jpg", "com\xB9_.jpg", "com\xB9_.jpg"},
+        // Not device names, and ordinary names: as they were.
+        {"Console.jpg", "Console.jpg", "Console.jpg"},
+        {"com0.jpg", "com0.jpg", "com0.jpg"},
+        {"peeters zo\xEB 1931.jpg", "peeters zo\xEB 1931.jpg", "peeters zo\xEB 1931.jpg"},
+        {"'t Hart (1).JPG", "'t Hart (1).JPG", "'t Hart (1).JPG"},
+    };
+    for (const auto& g : gevallen) {
+        EXPECT_EQ(SiteNaam(g.in), g.naam) << g.in;
+        EXPECT_EQ(SiteLink(SiteNaam(g.in)), g.link) << g.in;
+    }
+    EXPECT_EQ(SiteLink("paginas\\a\\b\"<c.htm"), "paginas\\a\\b&quot;&lt;c.htm");
+    EXPECT_EQ(EersteTekenMap("Berg.jpg"), "b");
+    EXPECT_EQ(EersteTekenMap(" x.jpg"), "_");
+    EXPECT_EQ(EersteTekenMap("\xC9loy"), "\xC9");
+}
+
+// The letter that lists a card: the fold of the type 1 folders, or none.
+TEST(SiteMap, TheLetterOfASurname) {
+    const struct {
+        const char* achternaam;
+        char letter;
+    } gevallen[] = {
+        {"Berg", 'b'},         {"berg", 'b'},    {"\xC9loy", 'e'},
+        {"\xD6zt\xFCrk", 'o'}, {"'t Hart", 't'}, {" \tSmit", 's'},
+        {"?", '\0'},           {"1e", '\0'},     {"", '\0'},
+        {"#Dam", '\0'},        {"<B>", '\0'},    {"\xDF", '\0'}, // a letter the fold leaves as it is
+    };
+    for (const auto& g : gevallen)
+        EXPECT_EQ(NaamLetter(g.achternaam), g.letter) << g.achternaam;
+}
+
 TEST(TFileMan, CopiesEveryByteWhateverTheSize) {
     TijdelijkeMap map;
     OpnameGebruiker ui;

@@ -140,11 +140,12 @@ TEST_F(Type1, WieEenPaginaKrijgtEnWieInDeIndexKomt) {
     Persoon("Nul", "", "Nummer", "Nul_v.jpg").Nummer = 0;
     Persoon("Geen", "", "Beeld", "  ");
     Persoon("Zonder", "", " ", "Zonder_v.jpg");        // counted, no page
-    Persoon("Een", "", "1e Kamer", "Kamer_v.jpg");     // page, no entry
-    Persoon("Piet", "", "'t Hart", "Hart_v.jpg");      // page, no entry
-    Persoon("Gaetan", "", "\xC9loy", "\xC9loy G.jpg"); // page, no entry
-    Persoon("Iemand", "", "onbekend", "Onb_v.jpg");    // page, no entry
-    Persoon("Kees", "", "Kok", "../Kok_v.jpg");        // page, named after the file alone
+    Persoon("Een", "", "1e Kamer", "Kamer_v.jpg");     // page, entry on A before A's own
+    Persoon("Piet", "", "'t Hart", "Hart_v.jpg");      // page, entry on T
+    Persoon("Gaetan", "", "\xC9loy", "\xC9loy G.jpg"); // page, entry on E
+    Persoon("Iemand", "", "onbekend", "Onb_v.jpg");    // page, entry on O
+    Persoon("Anna", "", "Aarts", "Aarts_v.jpg");
+    Persoon("Kees", "", "Kok", "../Kok_v.jpg"); // page, named after the file alone
     OpnameGebruiker ui;
     ASSERT_TRUE(Exporteer(1));
 
@@ -160,14 +161,22 @@ TEST_F(Type1, WieEenPaginaKrijgtEnWieInDeIndexKomt) {
     EXPECT_FALSE(stdfs::exists(Site() / "paginas/o/onbekend/zonder_v.htm"));
 
     // Phase 1 counts the persons with a card image; phase 2 the index entries it read back.
-    const std::vector<std::string> gedenkjes = {"  gedenkjes : 7", "  gedenkjes : 6"};
+    const std::vector<std::string> gedenkjes = {"  gedenkjes : 8", "  gedenkjes : 7"};
     std::vector<std::string> tellingen;
     for (const auto& t : ui.links)
         if (t.starts_with("  gedenkjes : ")) tellingen.push_back(t);
     EXPECT_EQ(tellingen, gedenkjes);
 
-    for (const char* leeg : {"inhouda.htm", "inhoudo.htm", "inhoudt.htm", "inhoude.htm"})
-        EXPECT_NE(Lees(leeg).find("zijn geen gegevens aanwezig."), std::string::npos) << leeg;
+    const struct {
+        const char *pagina, *link;
+    } ingangen[] = {{"inhouda.htm", "paginas/1/1ekamer/kamer_v.htm\">E."},
+                    {"inhoudt.htm", "paginas/t/thart/hart_v.htm\">P."},
+                    {"inhoude.htm", "paginas/e/eloy/\xC9loy g.htm\">G."},
+                    {"inhoudo.htm", "paginas/o/onbekend/onb_v.htm\">I."}};
+    for (const auto& i : ingangen)
+        EXPECT_NE(Lees(i.pagina).find(i.link), std::string::npos) << i.link;
+    const std::string a = Lees("inhouda.htm");
+    EXPECT_LT(a.find("<B>1e Kamer</B>"), a.find("<B>Aarts</B>"));
     EXPECT_NE(Lees("inhouds.htm")
                   .find("<A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"paginas/s/smit/smitj_v.htm\">J.</A>"),
               std::string::npos);
