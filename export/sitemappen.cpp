@@ -82,8 +82,8 @@ bool IsVerbodenTeken(char c) {
            std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos;
 }
 
-// CON, PRN, AUX, NUL, and COM or LPT with a digit 1-9 (or the superscripts 1 to 3 Windows also
-// counts), in any letter case.
+} // namespace
+
 bool IsApparaatNaam(std::string_view stam) {
     static constexpr std::array<std::string_view, 4> namen = {"con", "prn", "aux", "nul"};
     for (const std::string_view n : namen)
@@ -94,8 +94,6 @@ bool IsApparaatNaam(std::string_view stam) {
     const char c = stam[3];
     return (c >= '1' && c <= '9') || c == '\xB9' || c == '\xB2' || c == '\xB3';
 }
-
-} // namespace
 
 std::string SiteNaam(std::string_view naam) {
     std::string uit(naam);

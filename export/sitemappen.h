@@ -45,6 +45,9 @@ bool IsVeiligeNaam(const std::string& naam);
 // device name of Windows (CON, PRN, AUX, NUL, COM1-9, LPT1-9, with any extension) gets '_' after
 // its stem. So a site copies to any disk; every other name stays as it is.
 std::string SiteNaam(std::string_view naam);
+// A stem that Windows keeps for a device, whatever follows it: CON, PRN, AUX, NUL, and COM or LPT
+// with a digit 1-9 (or the superscripts 1 to 3 Windows also counts), in any letter case.
+bool IsApparaatNaam(std::string_view stam);
 // The folder of a site name by its first character, in small letters ("_" for a blank).
 std::string EersteTekenMap(std::string_view siteNaam);
 // A path in the site as a link target or image reference inside a double-quoted attribute: '%'

@@ -1,5 +1,6 @@
 #include "export/type4adres.h"
 
+#include "export/sitemappen.h"
 #include "export/zoekvouw.h"
 
 namespace gdk::type4 {
@@ -38,7 +39,8 @@ std::string AdresDeel(std::string_view tekst, std::size_t max) {
 
 std::string UniekeAdressen::Uniek(const std::string& basis) {
     auto [plek, nieuw] = gezien_.try_emplace(basis, 1);
-    if (nieuw) return basis;
+    // A device name of Windows ("nul", "com1") names no file there: it always takes a number.
+    if (nieuw && !IsApparaatNaam(basis)) return basis;
     // "-2" may itself be a card's own address ("jansen-2" of a card with the year 2): go on
     // until a name is free.
     for (;;) {

@@ -7,7 +7,7 @@ site as a visitor meets it:
   following links (frames, anchors) as a browser resolves them, and no link or image names a file
   that is not there;
 - a collection of names that break links or file systems (Robert? Mullins, Van#Dam, 50%, A<B>, an
-  image name with '"' that would add an event attribute): the same, no file or folder name holds
+  image name with '"' that would add an event attribute, a device name of Windows): the same, no file or folder name holds
   a character Windows forbids (or is a device name, or ends in a dot or blank), and headless
   Chromium loads every card page and the letter pages that list them over loopback with every
   page and image answered, without running a script of the card.
@@ -49,6 +49,7 @@ NAMEN = [
     ("Honderd", "50%", "50%.jpg"),
     ("Bert", "A<B>", "A<B>.jpg"),
     ("Eva", "Aanval", AANVAL),
+    ("Nul", "Nul", "nul.jpg"),
     ("Anna", "Aarts", "Aarts A.jpg"),
 ]
 
