@@ -52,9 +52,10 @@ KaartIngang MaakKaartIngang(int i, const std::string& afbeelding);
 // The page folder-letter of an image file name: its first character, A-Z lower-cased.
 char AfbeeldingLetter(const std::string& afbeelding);
 
-// Writes the page of one card image into folder `p`: p + "/" + n lower-cased + ".htm". `n` and
-// `a` are the image file name without extension; `afbeelding` is the whole image file name, whose
-// copy the page shows. False when `p` does not exist or the page could not be written.
+// Writes the page of one card image into folder `p`: p + "/" + n lower-cased + ".htm". `n` is the
+// site's name of the image (SiteNaam) without extension, `a` the card's own (the title and the
+// alternative text); `afbeelding` is the whole image file name as the card gives it, whose copy
+// the page shows. False when `p` does not exist or the page could not be written.
 bool SchrijfAfbeeldingPagina(const SiteOpmaak& opmaak, const std::string& p, const std::string& n,
                              const std::string& a, const std::string& afbeelding);
 
