@@ -57,8 +57,8 @@ char AfbeeldingLetter(const std::string& afbeelding);
 // Writes the page of one card image into folder `p`: p + "/" + n lower-cased + ".htm". `n` and
 // `a` are the image file name without extension; `afbeelding` is the whole image file name, whose
 // copy the page shows; `achterkant` the file name of the back's copy beside it, shown in the second
-// block when there is one. False when `p` does not exist or the page could not be written.
-bool SchrijfAfbeeldingPagina(const SiteOpmaak& opmaak, const std::string& p, const std::string& n,
+// block when there is one. StopNietAangemaakt when the page cannot be made.
+void SchrijfAfbeeldingPagina(const SiteOpmaak& opmaak, const std::string& p, const std::string& n,
                              const std::string& a, const std::string& afbeelding,
                              const std::string& achterkant);
 
