@@ -2,8 +2,6 @@
 
 #include "export/sitemappen.h"
 #include "export/skelet.h"
-#include "platform/fout.h"
-#include "platform/gebruiker.h"
 #include "platform/tekst1252.h"
 #include "platform/tekstbestand.h"
 
@@ -29,8 +27,9 @@ struct Pagina {
     void Voeg(std::string regel) { regels.push_back(std::move(regel)); }
 };
 
-std::string PaginaPad(const std::string& w, char letter) {
-    return w + "/inhoud" + std::string(1, AsciiKlein(letter)) + ".htm";
+// The page's name below the site folder.
+std::string PaginaNaam(char letter) {
+    return "/inhoud" + std::string(1, AsciiKlein(letter)) + ".htm";
 }
 
 void SchrijfKop(TekstSchrijver& f, char letter, const std::string& trefwoorden) {
@@ -127,8 +126,8 @@ void SchrijfMetKolommen(TekstSchrijver& uit, const Pagina& p) {
     }
 }
 
-// One letter page with entries. False (after the message) when it could not be written.
-bool SchrijfLetterPagina(const std::string& w, char letter, const std::vector<Ingang>& ingangen) {
+// One letter page with entries.
+void SchrijfLetterPagina(const std::string& w, char letter, const std::vector<Ingang>& ingangen) {
     Pagina p;
     p.Voeg("   <TABLE BORDER=\"0\" ALIGN=\"center\">");
     p.Voeg("   <TR>");
@@ -154,23 +153,11 @@ bool SchrijfLetterPagina(const std::string& w, char letter, const std::vector<In
     }
     VoegSlotToe(p);
 
-    bool gelukt = false;
-    TekstSchrijver uit;
-    try {
-        if (uit.Open(PaginaPad(w, letter))) {
-            // Keywords only when the surnames leave any: the fixed ones stand alone otherwise.
-            SchrijfKop(uit, letter, Trim(p.trefwoorden).empty() ? std::string() : "," + p.trefwoorden);
-            SchrijfMetKolommen(uit, p);
-            uit.Sluit();
-            gelukt = true;
-        }
-    } catch (const IOFout&) {
-    }
-    if (!gelukt)
-        UI().Melding("Verschillen in bestand (" + std::to_string(KopRegels + p.regels.size() + 1) +
-                         ") :\n\n" + (ingangen.empty() ? std::string() : ingangen.back().link),
-                     "Html Afbeelding");
-    return gelukt;
+    SchrijfPagina(w, PaginaNaam(letter), [&](TekstSchrijver& uit) {
+        // Keywords only when the surnames leave any: the fixed ones stand alone otherwise.
+        SchrijfKop(uit, letter, Trim(p.trefwoorden).empty() ? std::string() : "," + p.trefwoorden);
+        SchrijfMetKolommen(uit, p);
+    });
 }
 
 } // namespace
@@ -194,9 +181,7 @@ std::string MaakLink(const std::string& siteMap, const std::string& pad) {
 
 void SchrijfLegeLetterPagina(const std::string& siteMap, char letter) {
     if (!IsHoofdletter(static_cast<unsigned char>(letter))) return;
-    try {
-        TekstSchrijver uit;
-        if (!uit.Open(PaginaPad(siteMap, letter))) return;
+    SchrijfPagina(siteMap, PaginaNaam(letter), [&](TekstSchrijver& uit) {
         SchrijfKop(uit, letter, "");
         uit.Regel("         <BR>");
         uit.Regel("         <B>Voor de letter " + std::string(1, letter) +
@@ -217,12 +202,10 @@ void SchrijfLegeLetterPagina(const std::string& siteMap, char letter) {
         VoegSlotToe(slot);
         for (const std::string& r : slot.regels)
             uit.Regel(r);
-        uit.Sluit();
-    } catch (const IOFout&) {
-    }
+    });
 }
 
-bool SchrijfLetterPaginas(const std::string& siteMap, const std::vector<IndexIngang>& regels) {
+void SchrijfLetterPaginas(const std::string& siteMap, const std::vector<IndexIngang>& regels) {
     // Every page of the site is listed: gathered per letter in sorted order, the names without a
     // letter (slot 26) going first on A's page.
     std::array<std::vector<Ingang>, 27> perLetter;
@@ -244,9 +227,8 @@ bool SchrijfLetterPaginas(const std::string& siteMap, const std::vector<IndexIng
             SchrijfLegeLetterPagina(siteMap, letter);
             continue;
         }
-        if (!SchrijfLetterPagina(siteMap, letter, perLetter[l])) return false;
+        SchrijfLetterPagina(siteMap, letter, perLetter[l]);
     }
-    return true;
 }
 
 } // namespace gdk

@@ -28,12 +28,12 @@ class IndexIngang {
 
 // The letter pages from the index entries of the site, sorted ascending on their text as the
 // text lists sort. `siteMap` has no closing separator. Letters before, between and after those
-// with entries get the empty page; an empty list gives 26 empty pages. False when a page with entries could
-// not be written (reported in a message box); the remaining letters then get no page.
-bool SchrijfLetterPaginas(const std::string& siteMap, const std::vector<IndexIngang>& regels);
+// with entries get the empty page; an empty list gives 26 empty pages. A page that cannot be made
+// or written stops the export (StopNietAangemaakt).
+void SchrijfLetterPaginas(const std::string& siteMap, const std::vector<IndexIngang>& regels);
 
 // The page of a letter without entries ("Voor de letter X zijn geen gegevens aanwezig."), 49
-// lines. Only for the capitals A to Z; a failure to write it is silent.
+// lines. Only for the capitals A to Z; a failure to write it stops the export as any page's does.
 void SchrijfLegeLetterPagina(const std::string& siteMap, char letter);
 
 // The link to a page from the site root: `pad` with `siteMap` + "\" removed (either separator,

@@ -37,9 +37,9 @@ void MeldBestaandeUitvoer(const std::string& siteMap) {
                  "Gedenkjes");
 }
 
-void MeldNietAangemaakt(const std::string& map, const std::string& bestand) {
-    UI().Melding(std::string("Verwerking afgebroken omdat het bestand") + " " + "\r" + map + "/" + bestand +
-                 "\r" + "niet aangemaakt kon worden.");
+void StopNietAangemaakt(const std::string& map, const std::string& bestand) {
+    throw PaginaNietGemaakt(std::string("Verwerking afgebroken omdat het bestand") + " " + "\r" + map + "/" +
+                            bestand + "\r" + "niet aangemaakt kon worden.");
 }
 
 bool SiteBestaatAl(const std::string& siteMap) {
@@ -50,13 +50,9 @@ bool SiteBestaatAl(const std::string& siteMap) {
     return true;
 }
 
-bool MaakSiteMapAan(const std::string& map, int diepte) {
-    if (!fs::MaakMappen(map)) {
-        MeldNietAangemaakt(map, "index.htm");
-        return false;
-    }
-    if (fs::BestandBestaat(map + "/index.htm")) return true;
-    return SchrijfDoorverwijzing(diepte, map, "/index.htm");
+void MaakSiteMapAan(const std::string& map, int diepte) {
+    if (!fs::MaakMappen(map)) StopNietAangemaakt(map, "index.htm");
+    if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(diepte, map, "/index.htm");
 }
 
 std::string ToolBestand(const std::string& naam) {

@@ -3,6 +3,7 @@
 // a root that exists, folders made on demand with their redirect page, the optional files of the
 // program's tool folder, the messages every site writer shares, and the names and links that
 // card data gives the files of a site and the letter that lists a card.
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -17,16 +18,24 @@ std::string SiteMapVan(int type);
 // "De directorie <SiteMap> bestaat al." with its two lines of advice, caption "Gedenkjes"; for a
 // folder without a start page, that it looks like an export that was not finished.
 void MeldBestaandeUitvoer(const std::string& siteMap);
-// "Verwerking afgebroken omdat het bestand" / map + "/" + bestand / "niet aangemaakt kon worden."
-void MeldNietAangemaakt(const std::string& map, const std::string& bestand);
+// A page or folder of the site that could not be made, for whatever reason (a name the file
+// system refuses, a link that leads nowhere, an input/output error): the export stops there,
+// since a site without that page is a site with a hole, and the frame shows what() alone.
+class PaginaNietGemaakt : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+// Throws PaginaNietGemaakt with "Verwerking afgebroken omdat het bestand" / map + "/" + bestand /
+// "niet aangemaakt kon worden."
+[[noreturn]] void StopNietAangemaakt(const std::string& map, const std::string& bestand);
 
 // The site root check: when `siteMap` exists, both status panels go idle, the message is shown
 // and the result is true (the export must stop without touching anything).
 bool SiteBestaatAl(const std::string& siteMap);
 
 // Creates `map` with its missing parents and gives it the redirect page "index.htm" of `diepte`
-// when it has none. False, after MeldNietAangemaakt, when the folder or its page cannot be made.
-bool MaakSiteMapAan(const std::string& map, int diepte);
+// when it has none; StopNietAangemaakt when the folder or its page cannot be made.
+void MaakSiteMapAan(const std::string& map, int diepte);
 
 // ProgrammaMap + "/tool/" + naam, when that file exists; else empty.
 std::string ToolBestand(const std::string& naam);

@@ -46,7 +46,8 @@ std::string AchternaamMap(const recPersoon& p) {
     std::string map =
         BestandsnaamSchoon(HoofdletterWoorden(VerwijderTussenHaakjes(p.Achternaam, '(', ')'), false));
     if (Trim(map).empty()) map = "Onbekend";
-    return SiteNaam(map);
+    // A surname of thousands of characters still gets its folder.
+    return NaamOpLengte(SiteNaam(map));
 }
 
 // The file name part of the card image, as the scans folder has it. A name that would make a
@@ -166,10 +167,7 @@ void SchrijfPersoonPagina(UitvoerSessie& sessie, std::int32_t persoon) {
     const std::string bestand = "/" + ExtensieVervangen(SiteNaam(n), ".htm");
     const std::string pad = map + AsciiKleineLetters(bestand);
     TekstSchrijver f;
-    if (!f.Open(pad)) {
-        MeldNietAangemaakt(map, bestand);
-        return;
-    }
+    if (!f.Open(pad)) StopNietAangemaakt(map, bestand);
     // The index line goes into the page, into the index kept for phase 2 and into the search.
     const IndexRegels index = MaakIndexRegels(persoon);
     const std::string oinhoud = HtmlAttribuut(index.gewoon);
@@ -198,8 +196,8 @@ void SchrijfPersoonPagina(UitvoerSessie& sessie, std::int32_t persoon) {
                                     pagina.substr(std::string(Type1).size() + 1));
         }
     } catch (const IOFout&) {
-        MeldNietAangemaakt(map, bestand);
         SluitStil(f);
+        StopNietAangemaakt(map, bestand);
     }
 }
 
@@ -244,12 +242,11 @@ bool SchrijfPersoonPaginas(UitvoerSessie& sessie) {
     return resultaat;
 }
 
-bool SchrijfSiteType1(UitvoerSessie& sessie) {
+void SchrijfSiteType1(UitvoerSessie& sessie) {
     const std::string& w = sessie.SiteMap();
     TFileMan bestandsman;
     std::vector<IndexIngang> ingangen;
     const auto klaar = [&] { StatusLinks("gedenkjes : " + std::to_string(ingangen.size())); };
-    bool zoekpagina = true;
     try {
         const std::string basis = CollectieUitvoer() + Type1;
         std::string r = basis + "/tool/";
@@ -292,17 +289,18 @@ bool SchrijfSiteType1(UitvoerSessie& sessie) {
         SorteerRegels(mappen);
         for (const std::string& map : mappen)
             if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(2, map, "/index.htm");
-        zoekpagina = sessie.Zoeken().Schrijf(w);
+        sessie.Zoeken().Schrijf(w);
     } catch (...) {
         klaar();
         throw;
     }
     klaar();
-    return zoekpagina;
 }
 
 bool UitvoerenType1(UitvoerSessie& sessie) {
-    return SchrijfPersoonPaginas(sessie) && SchrijfSiteType1(sessie);
+    if (!SchrijfPersoonPaginas(sessie)) return false;
+    SchrijfSiteType1(sessie);
+    return true;
 }
 
 } // namespace gdk

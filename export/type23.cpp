@@ -135,74 +135,22 @@ void SchrijfVoetregels(TekstSchrijver& f, int rijen) {
     f.Regel("   </H6>");
 }
 
-// Into the open letter page: its head and table header when it has none yet (`kop`), then the
-// row. False when a line could not be written.
-bool SchrijfRijOpPagina(TekstSchrijver& f, const SiteOpmaak& o, char l, const KaartIngang& ingang,
-                        bool& kop) {
-    try {
-        if (!kop) {
-            SchrijfInhoudKop(f, l);
-            SchrijfTabelKop(f, o);
-            kop = true;
-        }
-        SchrijfTabelRij(f, ingang);
-        return true;
-    } catch (const IOFout&) {
-        return false;
-    }
-}
-
-void MeldRijFout(const std::string& veld9) {
-    UI().Melding(std::string("Verschillen in bestand :") + "\n\n" + veld9, "Html Afbeelding");
-}
-
-// The page of one letter with its rows (indices into `regels`, in sorted order).
-//
-// A failure while writing the head, the header or a row is reported with the entry's image path;
-// the page is then closed and reopened for appending, and the walk goes on with the next row, so a
-// passing failure costs one row, not the rest of the letter. A page that fails again right after
-// failing a second time is given up (its remaining rows are skipped), so a full disk does not
-// raise one message per row.
+// The page of one letter with its rows (indices into `regels`, in sorted order). A page that
+// cannot be made or written to its end stops the export: a letter page short of some rows would
+// hide those cards from every visitor.
 void SchrijfLetterPagina(const SiteOpmaak& o, const std::string& siteMap, char l,
                          const std::vector<KaartIngang>& regels, const std::vector<std::size_t>& rijen,
                          VoortgangMelder& melder, long& gedaan) {
-    const std::string bestand = std::string("/inhoud") + l + ".htm";
-    const std::string pad = siteMap + bestand;
-    TekstSchrijver pagina;
-    int geschreven = 0; // rows on the page
-    bool kop = false;   // the head and header are on the page
-    bool open = false;
-    int fouten = 0;
-    for (std::size_t k = 0; k < rijen.size(); ++k) {
-        const KaartIngang& ingang = regels[rijen[k]];
-        if (!open) open = pagina.Open(pad, kop);
-        if (open && SchrijfRijOpPagina(pagina, o, l, ingang, kop)) {
-            ++geschreven;
-        } else {
-            MeldRijFout(Trim(std::string(ingang.Veld(8))));
-            SluitStil(pagina);
-            open = false;
-            if (++fouten >= 2) break;
+    SchrijfPagina(siteMap, std::string("/inhoud") + l + ".htm", [&](TekstSchrijver& f) {
+        SchrijfInhoudKop(f, l);
+        SchrijfTabelKop(f, o);
+        for (const std::size_t k : rijen) {
+            SchrijfTabelRij(f, regels[k]);
+            melder.Stap(++gedaan);
         }
-        melder.Stap(++gedaan);
-    }
-    if (!open && !kop) {
-        // Not even the head could be written: the letter still ends with a page of its own.
-        if (!fs::BestandBestaat(pad)) SchrijfGeenGegevensPagina(o, siteMap, l);
-        return;
-    }
-    bool gesloten = false;
-    if (open || pagina.Open(pad, true)) {
-        try {
-            SchrijfInhoudSlot(pagina);
-            SchrijfVoetregels(pagina, geschreven);
-            pagina.Sluit();
-            gesloten = true;
-        } catch (const IOFout&) {
-            SluitStil(pagina);
-        }
-    }
-    if (!gesloten) MeldNietAangemaakt(siteMap, bestand);
+        SchrijfInhoudSlot(f);
+        SchrijfVoetregels(f, static_cast<int>(rijen.size()));
+    });
 }
 
 } // namespace
@@ -259,13 +207,18 @@ std::string_view KaartIngang::Veld(int k) const {
     return std::string_view(regel_).substr(begin, eind - begin);
 }
 
-bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const std::string& n,
-                             const std::string& a, const std::string& afbeelding) {
-    if (!fs::MapBestaat(p)) return false;
+void SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const std::string& n,
+                             const std::string& a, const std::string& afbeelding,
+                             const std::string& achterkant) {
     const std::string bestand = "/" + AsciiKleineLetters(n) + ".htm";
-    // The image is shown from its copy, whose name keeps the card's own extension.
-    const std::string kopie = SiteNaam(afbeelding);
-    const std::string bron = AsciiKleineLetters("../../Afbeeldingen/" + EersteTekenMap(kopie) + "/" + kopie);
+    // The images are shown from their copies, named by the site's names of the card's files
+    // (which keep their extensions), the back's beside the front's.
+    const std::string map = "../../Afbeeldingen/" + EersteTekenMap(SiteNaam(afbeelding)) + "/";
+    const auto kopie = [&map](const std::string& naam) { return AsciiKleineLetters(map + SiteNaam(naam)); };
+    const auto beeld = [&o](const std::string& bron, const std::string& alt) {
+        return "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"" + SiteLink(bron) + "\" ALT=\"" +
+               HtmlAttribuut(alt) + "\" HEIGHT=\"" + o.hoogte + "\" WIDTH=\"" + o.breedte + "\">";
+    };
     return SchrijfPagina(p, bestand, [&](TekstSchrijver& f) {
         SchrijfKop(f, PaginaKop{.trefwoorden = "Velmoran,Genealogie,Software",
                                 .beschrijving = "Velmoran Genealogie",
@@ -276,22 +229,18 @@ bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const st
         SchrijfBeveiliging(f);
         f.Regel("<BODY BACKGROUND=\"../../tool/achtergrond/fotoachtergrond.jpg\">");
         f.Regel("");
-        const std::string img = "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"" + SiteLink(bron) +
-                                "\" ALT=\"" + HtmlAttribuut(a) + "\" HEIGHT=\"" + o.hoogte + "\" WIDTH=\"" +
-                                o.breedte + "\">";
-        f.Regel("   <BR>");
-        f.Regel("   <H6 CLASS=\"foto\" ALIGN=\"center\">");
-        f.Regel(img);
-        f.Regel("   </H6>");
-        f.Regel("");
-        if (o.tweedeAfbeelding) {
-            // The store holds no name for the back of a card: the second block shows the same scan.
+        const auto blok = [&f](const std::string& img) {
             f.Regel("   <BR>");
             f.Regel("   <H6 CLASS=\"foto\" ALIGN=\"center\">");
             f.Regel(img);
             f.Regel("   </H6>");
             f.Regel("");
-        }
+        };
+        blok(beeld(kopie(afbeelding), a));
+        // A card without a back found shows its front twice, as the layout always did.
+        if (o.tweedeAfbeelding)
+            blok(achterkant.empty() ? beeld(kopie(afbeelding), a)
+                                    : beeld(kopie(achterkant), a + ", achterkant"));
         f.Regel("</BODY>");
         f.Regel("</HTML>");
     });
@@ -326,16 +275,14 @@ void SchrijfToolMappen(const std::string& siteMap) {
     TFileMan fm;
     const std::string tool = siteMap + "/tool";
     MaakSiteMapAan(tool, 1);
-    if (MaakSiteMapAan(tool + "/achtergrond", 2)) {
-        KopieerToolBestand(fm, "Achtergrond.jpg", tool + "/achtergrond/achtergrond.jpg");
-        KopieerToolBestand(fm, "fotoAchtergrond.jpg", tool + "/achtergrond/fotoachtergrond.jpg");
-    }
-    if (MaakSiteMapAan(tool + "/image", 2))
-        KopieerToolBestand(fm, "Afbeelding.jpg", tool + "/image/afbeelding.jpg");
-    if (MaakSiteMapAan(tool + "/script", 2)) {
-        SchrijfStijlblad(tool + "/script", "/genealogie.css");
-        SchrijfScript(tool + "/script", "/genealogie.js");
-    }
+    MaakSiteMapAan(tool + "/achtergrond", 2);
+    KopieerToolBestand(fm, "Achtergrond.jpg", tool + "/achtergrond/achtergrond.jpg");
+    KopieerToolBestand(fm, "fotoAchtergrond.jpg", tool + "/achtergrond/fotoachtergrond.jpg");
+    MaakSiteMapAan(tool + "/image", 2);
+    KopieerToolBestand(fm, "Afbeelding.jpg", tool + "/image/afbeelding.jpg");
+    MaakSiteMapAan(tool + "/script", 2);
+    SchrijfStijlblad(tool + "/script", "/genealogie.css");
+    SchrijfScript(tool + "/script", "/genealogie.js");
 }
 
 void SchrijfLetterPaginas(const SiteOpmaak& o, const std::string& siteMap,
@@ -363,9 +310,9 @@ void SchrijfLetterPaginas(const SiteOpmaak& o, const std::string& siteMap,
 namespace {
 
 // The card image of person i copied into the site and its page written: `afbeelding` becomes the
-// image file name when it was found (the entry's field 9), `pagina` the image page's link. False
-// when the letter folders could not be made (after their message); a failed copy ends the export.
-bool SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::string& afbeelding,
+// image file name when it was found (the entry's field 9), `pagina` the image page's link. A folder
+// or page that cannot be made, or a failed copy, ends the export.
+void SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::string& afbeelding,
                   std::string& pagina, std::array<bool, 256>& letterKlaar) {
     const recPersoon& p = Personen[i];
     const std::string naam = BestandsnaamDeel(p.AfbeeldingBestand);
@@ -373,7 +320,7 @@ bool SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::s
     // A name that would lead outside its folder counts as not found: no copy, no page.
     const std::string bron =
         IsVeiligeNaam(naam) && IsVeiligeNaam(std::string(1, letter)) ? KaartAfbeelding(p) : "";
-    if (bron.empty()) return true;
+    if (bron.empty()) return;
     // The site's names of the copy, its page and their letter folder.
     const std::string kopie = SiteNaam(naam);
     const std::string l = EersteTekenMap(kopie);
@@ -381,33 +328,44 @@ bool SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::s
     const std::string pm = siteMap + "/paginas/" + l;
     const auto idx = static_cast<unsigned char>(l[0]);
     if (!letterKlaar[idx]) {
-        if (!MaakSiteMapAan(d, 2) || !MaakSiteMapAan(pm, 2)) return false;
+        MaakSiteMapAan(d, 2);
+        MaakSiteMapAan(pm, 2);
         const std::string desktopIni = ToolBestand("desktop.ini");
         if (!desktopIni.empty() && !fs::BestandBestaat(d + "/desktop.ini") &&
             !fs::Kopieer(desktopIni, d + "/desktop.ini"))
             throw IOFout("Het bestand " + desktopIni + " kon niet gekopieerd worden naar " + d + ".");
         letterKlaar[idx] = true;
     }
-    const std::string doel = d + "/" + AsciiKleineLetters(kopie);
-    if (!fs::Kopieer(bron, doel))
-        throw IOFout("Het bestand " + bron + " kon niet gekopieerd worden naar " + doel + ".");
-    const std::string zonder = ExtensieVervangen(naam, "");
-    if (SchrijfAfbeeldingPagina(o, pm, ExtensieVervangen(kopie, ""), zonder, naam))
-        pagina = PaginaLink(naam, "/");
+    const auto kopieer = [&d](const std::string& van, const std::string& naam) {
+        const std::string doel = d + "/" + AsciiKleineLetters(SiteNaam(naam));
+        if (!fs::Kopieer(van, doel))
+            throw IOFout("Het bestand " + van + " kon niet gekopieerd worden naar " + doel + ".");
+    };
+    kopieer(bron, naam);
+    // The back's copy goes beside the front's, named after the back's file.
+    std::string achterkant;
+    if (o.tweedeAfbeelding) {
+        const std::string achterBron = KaartAchterkant(p, bron);
+        if (!achterBron.empty() && IsVeiligeNaam(BestandsnaamDeel(achterBron))) {
+            achterkant = BestandsnaamDeel(achterBron);
+            kopieer(achterBron, achterkant);
+        }
+    }
+    SchrijfAfbeeldingPagina(o, pm, ExtensieVervangen(kopie, ""), ExtensieVervangen(naam, ""), naam,
+                            achterkant);
+    pagina = PaginaLink(naam, "/");
     afbeelding = naam;
-    return true;
 }
 
 // The skeleton and the letter pages: what both layouts write after the cards, their root pages
 // in between.
-bool SchrijfSite(UitvoerSessie& sessie, const SiteOpmaak& o, const std::vector<KaartIngang>& regels,
+void SchrijfSite(UitvoerSessie& sessie, const SiteOpmaak& o, const std::vector<KaartIngang>& regels,
                  const Hoofdpaginas& hoofdpaginas) {
     const std::string& siteMap = sessie.SiteMap();
     SchrijfToolMappen(siteMap);
     hoofdpaginas(siteMap);
     SchrijfLetterPaginas(o, siteMap, regels);
     StatusLinks("gedenkjes : " + std::to_string(regels.size()));
-    return true;
 }
 
 } // namespace
@@ -437,8 +395,8 @@ bool Uitvoeren(UitvoerSessie& sessie, const SiteOpmaak& o, const Hoofdpaginas& h
     sessie.BeginSite();
     ZoekIndex& zoeken = sessie.Zoeken();
     zoeken.Begin(false);
-    if (!MaakSiteMapAan(siteMap + "/paginas", 1) || !MaakSiteMapAan(siteMap + "/afbeeldingen", 1))
-        return false;
+    MaakSiteMapAan(siteMap + "/paginas", 1);
+    MaakSiteMapAan(siteMap + "/afbeeldingen", 1);
 
     std::array<bool, 256> letterKlaar{}; // letter folders already made, with their redirect pages
     std::vector<KaartIngang> lijst;
@@ -449,7 +407,7 @@ bool Uitvoeren(UitvoerSessie& sessie, const SiteOpmaak& o, const Hoofdpaginas& h
             const recPersoon& p = Personen[i];
             if (p.Nummer > 0 && !IsLeeg(p.AfbeeldingBestand)) {
                 std::string afbeelding, pagina;
-                if (!SchrijfKaart(o, siteMap, i, afbeelding, pagina, letterKlaar)) return false;
+                SchrijfKaart(o, siteMap, i, afbeelding, pagina, letterKlaar);
                 ++n;
                 lijst.push_back(MaakKaartIngang(i, afbeelding));
                 if (zoeken.Actief()) {
@@ -462,16 +420,17 @@ bool Uitvoeren(UitvoerSessie& sessie, const SiteOpmaak& o, const Hoofdpaginas& h
             melder.Stap(i);
         }
     }
-    bool resultaat = false;
-    if (!lijst.empty()) {
+    const bool kaarten = !lijst.empty();
+    if (kaarten) {
         SorteerOp(lijst, [](const KaartIngang& k) -> std::string_view { return k.Regel(); });
         Verslag(lijst);
-        resultaat = SchrijfSite(sessie, o, lijst, hoofdpaginas) && zoeken.Schrijf(siteMap);
+        SchrijfSite(sessie, o, lijst, hoofdpaginas);
+        zoeken.Schrijf(siteMap);
     }
     lijst.clear();
     lijst.shrink_to_fit();
     StatusLinks("gedenkjes : " + std::to_string(n));
-    return resultaat;
+    return kaarten;
 }
 
 } // namespace type23

@@ -55,9 +55,11 @@ char AfbeeldingLetter(const std::string& afbeelding);
 // Writes the page of one card image into folder `p`: p + "/" + n lower-cased + ".htm". `n` is the
 // site's name of the image (SiteNaam) without extension, `a` the card's own (the title and the
 // alternative text); `afbeelding` is the whole image file name as the card gives it, whose copy
-// the page shows. False when `p` does not exist or the page could not be written.
-bool SchrijfAfbeeldingPagina(const SiteOpmaak& opmaak, const std::string& p, const std::string& n,
-                             const std::string& a, const std::string& afbeelding);
+// the page shows; `achterkant` the file name of the back, whose copy beside it the second block
+// shows when there is one. StopNietAangemaakt when the page cannot be made.
+void SchrijfAfbeeldingPagina(const SiteOpmaak& opmaak, const std::string& p, const std::string& n,
+                             const std::string& a, const std::string& afbeelding,
+                             const std::string& achterkant);
 
 // Writes the page of a letter without entries, siteMap + "/inhoud" + letter + ".htm".
 void SchrijfGeenGegevensPagina(const SiteOpmaak& opmaak, const std::string& siteMap, char letter);

@@ -2,6 +2,7 @@
 
 #include "export/sitemappen.h"
 #include "export/zoekvouw.h"
+#include "platform/vastehash.h"
 
 namespace gdk::type4 {
 namespace {
@@ -50,12 +51,7 @@ std::string UniekeAdressen::Uniek(const std::string& basis) {
 }
 
 std::string MapVan(std::string_view adres) {
-    // FNV-1a: stable across machines and versions, unlike std::hash.
-    std::uint32_t h = 2166136261u;
-    for (const char c : adres) {
-        h ^= static_cast<unsigned char>(c);
-        h *= 16777619u;
-    }
+    const std::uint32_t h = VasteHash(adres);
     static const char* const hex = "0123456789abcdef";
     const unsigned byte = (h >> 24) ^ (h & 0xFF);
     return {hex[byte >> 4], hex[byte & 15]};

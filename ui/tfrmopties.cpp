@@ -301,7 +301,6 @@ QWidget* TfrmOpties::MaakBijUitvoeren() {
           cbxBijUitvoerenVoornamenPartnerVolledigWeergeven, cbxBijUitvoerenGeslachtOnbekendNietWeergeven,
           cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven, cbxBijUitvoerenZoekpaginaMaken})
         kolom->addWidget(box);
-    cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven->hide();
     // Where "Publiceren" sends the site: an rclone remote and path, set up with rclone config.
     kolom->addWidget(Label(p, "lblBijUitvoerenPubliceerDoel", QStringLiteral("Publiceren naar")));
     edtBijUitvoerenPubliceerDoel = Edit(p, QStringLiteral("edtBijUitvoerenPubliceerDoel"));

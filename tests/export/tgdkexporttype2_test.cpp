@@ -430,7 +430,7 @@ TEST_F(Type2, ProgressStaysWithinAFewHundredUpdates) {
 
 // A letter page that cannot be written to the end: the failure is reported with the entry's image
 // path, the export goes on, and every other letter still gets its page.
-TEST_F(Type2, RowThatCannotBeWrittenIsReportedAndTheExportGoesOn) {
+TEST_F(Type2, ALetterPageThatCannotBeWrittenStopsTheExport) {
     for (int i = 0; i < 400; ++i)
         Kaartje(Kaart{.achternaam = "Groot" + std::to_string(1000 + i), .afbeelding = "g.jpg"});
     Scan("h.jpg");
@@ -443,13 +443,11 @@ TEST_F(Type2, RowThatCannotBeWrittenIsReportedAndTheExportGoesOn) {
     setrlimit(RLIMIT_FSIZE, &klein);
     const bool gelukt = Exporteer(2);
     setrlimit(RLIMIT_FSIZE, &oud);
-    EXPECT_TRUE(gelukt);
-    ASSERT_FALSE(ui.meldingen.empty());
-    EXPECT_EQ(ui.meldingen[0].second, "Html Afbeelding");
-    EXPECT_EQ(ui.meldingen[0].first.rfind("Verschillen in bestand :\n\n", 0), 0u);
-    EXPECT_LE(ui.meldingen.size(), 3u);
-    EXPECT_NE(Lees(2, "inhoudh.htm").find("<A HREF=\"paginas\\h\\h.htm\">Hal</A>"), std::string::npos);
-    EXPECT_NE(Lees(2, "inhoudz.htm").find("Voor de letter Z"), std::string::npos);
+    // Mended: the page lost rows with a message per row, and the export went on to report success.
+    EXPECT_FALSE(gelukt);
+    ASSERT_EQ(ui.meldingen.size(), 1u);
+    EXPECT_EQ(ui.meldingen[0].first, "Verwerking afgebroken omdat het bestand \r" + Site(2).string() +
+                                         "//inhoudg.htm\rniet aangemaakt kon worden.");
 }
 
 } // namespace

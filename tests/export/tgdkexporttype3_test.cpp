@@ -126,17 +126,35 @@ TEST_F(Type3, SettingsInAttributesCannotEndThem) {
     EXPECT_EQ(banner.find("<script>"), std::string::npos);
 }
 
-TEST_F(Type3, SecondImageBlockWhenAsked) {
+// The second block shows the back's copy when the card has a back, else the front once more.
+TEST_F(Type3, SecondImageBlockShowsTheBackWhenAsked) {
     EenKaart();
+    Scan("Piet Smit_V.JPG", "voor");
+    Scan("Piet Smit_a.jpg", "achter");
+    Kaartje(Kaart{.voornamen = "Piet", .achternaam = "Smit", .afbeelding = "Piet Smit_V.JPG"});
     AfbeeldingVoorEnAchterkantWeergeven = true;
+    CodeGedenkjeVoorkant = "_v";
+    CodeGedenkjeAchterkant = "_a";
     ASSERT_TRUE(Exporteer(3));
-    const std::string img =
-        "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"../../afbeeldingen/j/jan smit.jpg\" "
-        "ALT=\"Jan Smit\" HEIGHT=\"69%\" WIDTH=\"69%\">";
-    const std::string blok =
-        "   <BR>\r\n   <H6 CLASS=\"foto\" ALIGN=\"center\">\r\n" + img + "\r\n   </H6>\r\n\r\n";
-    const std::string pagina = Lees(3, "paginas/j/jan smit.htm");
-    EXPECT_NE(pagina.find("\r\n\r\n" + blok + blok + "</BODY>\r\n</HTML>\r\n"), std::string::npos) << pagina;
+    const auto img = [](const std::string& bron, const std::string& alt) {
+        return "   <BR>\r\n   <H6 CLASS=\"foto\" ALIGN=\"center\">\r\n   <IMG ID=\"afbeelding\" "
+               "BORDER=\"1\" SRC=\"../../afbeeldingen/" +
+               bron + "\" ALT=\"" + alt + "\" HEIGHT=\"69%\" WIDTH=\"69%\">\r\n   </H6>\r\n\r\n";
+    };
+    const std::string slot = "</BODY>\r\n</HTML>\r\n";
+    const std::string jan = img("j/jan smit.jpg", "Jan Smit");
+    EXPECT_NE(Lees(3, "paginas/j/jan smit.htm").find("\r\n\r\n" + jan + jan + slot), std::string::npos);
+    const std::string piet = Lees(3, "paginas/p/piet smit_v.htm");
+    EXPECT_NE(piet.find("\r\n\r\n" + img("p/piet smit_v.jpg", "Piet Smit_V") +
+                        img("p/piet smit_a.jpg", "Piet Smit_V, achterkant") + slot),
+              std::string::npos)
+        << piet;
+    EXPECT_EQ(Lees(3, "afbeeldingen/p/piet smit_a.jpg"), "achter");
+    // Without the option the back is neither shown nor copied.
+    AfbeeldingVoorEnAchterkantWeergeven = false;
+    std::filesystem::remove_all(Site(3));
+    ASSERT_TRUE(Exporteer(3));
+    EXPECT_EQ(Bestanden(Site(3)).count("afbeeldingen/p/piet smit_a.jpg"), 0u);
 }
 
 TEST_F(Type3, SecondType3IsRefusedWhileType2OfTheSameCollectionSucceeds) {

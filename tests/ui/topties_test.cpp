@@ -224,7 +224,7 @@ TEST_F(OptiesTest, CaptionsItemsAndHiddenControls) {
     EXPECT_TRUE(d.edtCodeFotoosVoorkant->isVisibleTo(d.tshCode));
     EXPECT_FALSE(d.edtCodeFotoosAchterkant->isVisibleTo(d.tshCode));
     EXPECT_FALSE(Zoek<QLabel>("lblCodeGenealogie")->isVisibleTo(d.tshCode));
-    EXPECT_FALSE(d.cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven->isVisibleTo(d.tshBijUitvoeren));
+    EXPECT_TRUE(d.cbxBijUitvoerenAfbeeldingVoorEnAchterkantWeergeven->isVisibleTo(d.tshBijUitvoeren));
     // The search page box stands visible below the other boxes of its page, the publish target
     // below the boxes, with an example as its hint, then the site's address.
     EXPECT_TRUE(d.cbxBijUitvoerenZoekpaginaMaken->isVisibleTo(d.tshBijUitvoeren));
