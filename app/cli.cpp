@@ -42,8 +42,8 @@ const char* const HulpTekst =
     "Statusteksten gaan als 'links: ' en 'rechts: ' regels naar standaardfout, meldingen als\n"
     "'melding: '. Pagina's gaan ongewijzigd (Windows-1252) naar standaarduitvoer.\n"
     "\n"
-    "afsluitstatus: 0 klaar; 1 de bewerking lukte niet (bestand ontbreekt, geen pagina, uitvoer\n"
-    "geweigerd of mislukt); 2 verkeerd gebruik of een invoer/uitvoerfout.\n";
+    "afsluitstatus: 0 klaar; 1 de bewerking lukte niet (bestand ontbreekt of is geen collectie,\n"
+    "geen pagina, uitvoer geweigerd of mislukt); 2 verkeerd gebruik of een invoer/uitvoerfout.\n";
 
 using Opdracht = int (*)(const std::vector<std::string>&);
 

@@ -44,16 +44,21 @@ bool UitvoerPlekBekend() {
 } // namespace
 
 bool UitvoerenLayout(UitvoerSessie& sessie) {
-    switch (sessie.Type()) {
-    case 1:
-        return UitvoerenType1(sessie);
-    case 2:
-        return UitvoerenType2(sessie);
-    case 3:
-        return UitvoerenType3(sessie);
-    case 4:
-        return UitvoerenType4(sessie);
-    default:
+    try {
+        switch (sessie.Type()) {
+        case 1:
+            return UitvoerenType1(sessie);
+        case 2:
+            return UitvoerenType2(sessie);
+        case 3:
+            return UitvoerenType3(sessie);
+        case 4:
+            return UitvoerenType4(sessie);
+        default:
+            return false;
+        }
+    } catch (const PaginaNietGemaakt& fout) {
+        sessie.MeldReden(fout.what());
         return false;
     }
 }

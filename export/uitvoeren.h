@@ -6,8 +6,9 @@ namespace gdk {
 
 class UitvoerSessie;
 
-// The layout's writer for the session's type (1, 2, 3 or 4); false for any other type. May throw
-// IOFout and fs::SchrijfWeigering.
+// The layout's writer for the session's type (1, 2, 3 or 4); false for any other type, and false
+// after its one message when a page or folder of the site could not be made. May throw IOFout and
+// fs::SchrijfWeigering.
 bool UitvoerenLayout(UitvoerSessie& sessie);
 
 // Runs the export of site type 1, 2, 3 or 4. False, after one message, when no output folder is set
