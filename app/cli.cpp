@@ -51,8 +51,9 @@ const char* const HulpTekst =
     "Naast de map van een site (\"type N\") houdt het programma de lijst \"type N.gdklijst\" bij\n"
     "van wat het daar schreef, en \"type N.gdkpubliceren\" van wat nog verzonden moet worden.\n"
     "\n"
-    "afsluitstatus: 0 klaar; 1 de bewerking lukte niet (bestand ontbreekt, geen pagina, uitvoer\n"
-    "geweigerd of mislukt, publiceren mislukt); 2 verkeerd gebruik of een invoer/uitvoerfout.\n";
+    "afsluitstatus: 0 klaar; 1 de bewerking lukte niet (bestand ontbreekt of is geen collectie,\n"
+    "geen pagina, uitvoer geweigerd of mislukt, publiceren mislukt); 2 verkeerd gebruik of een\n"
+    "invoer/uitvoerfout.\n";
 
 using Opdracht = int (*)(const std::vector<std::string>&);
 

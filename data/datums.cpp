@@ -72,25 +72,47 @@ std::string DatumNaarNederlands(const std::string& datum) {
     return t;
 }
 
+namespace {
+
+// Day, month and year of a date written day first with '-' (or '.') between the parts, blanks
+// around each allowed; false when a part is missing or no whole number.
+bool DelenLezen(const std::string& datum, std::int32_t& dag, std::int32_t& maand, std::int32_t& jaar) {
+    std::string t = DatumNaarNederlands(datum);
+    const std::size_t streep1 = t.find('-');
+    if (streep1 == std::string::npos) return false;
+    if (!TekstNaarGetal(Trim(t.substr(0, streep1)), dag)) return false;
+    t = Trim(t.substr(streep1 + 1));
+    const std::size_t streep2 = t.find('-');
+    if (streep2 == std::string::npos) return false;
+    if (!TekstNaarGetal(Trim(t.substr(0, streep2)), maand)) return false;
+    return TekstNaarGetal(Trim(t.substr(streep2 + 1)), jaar);
+}
+
+} // namespace
+
 std::string DatumNormaliseren(const std::string& datum, std::int32_t instelling) {
     // Only 1 and 2 are formats; 0, negative values (nothing stored) and anything else leave the
     // date as the file has it.
     if (instelling != 1 && instelling != 2) return datum;
 
-    std::string t = DatumNaarNederlands(datum);
-    const std::size_t streep1 = t.find('-');
-    if (streep1 == std::string::npos) return datum;
     std::int32_t dag = 0, maand = 0, jaar = 0;
-    if (!TekstNaarGetal(Trim(t.substr(0, streep1)), dag)) return datum;
-    t = Trim(t.substr(streep1 + 1));
-    const std::size_t streep2 = t.find('-');
-    if (streep2 == std::string::npos) return datum;
-    if (!TekstNaarGetal(Trim(t.substr(0, streep2)), maand)) return datum;
-    if (!TekstNaarGetal(Trim(t.substr(streep2 + 1)), jaar)) return datum;
+    // Year first only in the one unmistakable form: read day first, 1889-08-11 would be day 1889.
+    if (const auto iso = IsoDatum(datum)) {
+        dag = iso->dag;
+        maand = iso->maand;
+        jaar = iso->jaar;
+    } else if (!DelenLezen(datum, dag, maand, jaar)) {
+        return datum;
+    }
 
     if (instelling == 1)
         return GetalOpLengte(dag, 2) + "-" + GetalOpLengte(maand, 2) + "-" + GetalOpLengte(jaar, 4);
     return std::to_string(dag) + "-" + std::to_string(maand) + "-" + std::to_string(jaar);
+}
+
+std::optional<DatumTijd> KalenderDatum(const std::string& datum) {
+    if (auto iso = IsoDatum(datum)) return iso;
+    return TekstNaarDatum(DatumNaarNederlands(datum));
 }
 
 } // namespace gdk

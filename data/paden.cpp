@@ -2,7 +2,9 @@
 
 #include "platform/bestanden.h"
 #include "platform/tekst1252.h"
+#include "platform/vastehash.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <set>
 #include <system_error>
@@ -15,6 +17,13 @@ bool IsScheiding(char c) {
 }
 
 } // namespace
+
+std::string NaamOpLengte(const std::string& naam) {
+    if (naam.size() <= MaxNaamLengte) return naam;
+    char staart[10];
+    std::snprintf(staart, sizeof staart, "~%08x", static_cast<unsigned>(VasteHash(naam)));
+    return naam.substr(0, MaxNaamLengte - 9) + staart;
+}
 
 std::string ZonderSlotBackslash(const std::string& pad) {
     std::size_t eind = pad.size();

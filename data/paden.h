@@ -1,6 +1,7 @@
 #pragma once
 // Paths and file names as the system takes them apart (either separator counts), and the
 // folder walks of the exports.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,13 @@ std::string ZonderSlotBackslash(const std::string& pad);
 std::string ExtensieVervangen(const std::string& naam, const std::string& nieuw);
 // The file name part: after the last '\' or '/' (and ':' when `ookDubbelePunt`).
 std::string BestandsnaamDeel(const std::string& pad, bool ookDubbelePunt = false);
+
+// The longest file or folder name an export makes from card data: in UTF-8 at most three bytes a
+// character, so it fits the 255 bytes of every common file system with room to spare.
+inline constexpr std::size_t MaxNaamLengte = 64;
+// `naam` itself when it is at most MaxNaamLengte long; else its start, '~' and eight hexadecimal
+// digits of a hash of the whole name, MaxNaamLengte in all, so that two long names stay apart.
+std::string NaamOpLengte(const std::string& naam);
 
 // Every folder below `map`, depth first, without hidden ones; a link back up the tree ends the walk.
 void ZoekMappen(const std::string& map, std::vector<std::string>& lijst);

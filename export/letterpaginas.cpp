@@ -1,9 +1,7 @@
 #include "export/letterpaginas.h"
 
+#include "export/sitemappen.h"
 #include "export/skelet.h"
-#include "import/woordlijsten.h"
-#include "platform/fout.h"
-#include "platform/gebruiker.h"
 #include "platform/tekst1252.h"
 #include "platform/tekstbestand.h"
 
@@ -29,8 +27,9 @@ struct Pagina {
     void Voeg(std::string regel) { regels.push_back(std::move(regel)); }
 };
 
-std::string PaginaPad(const std::string& w, char letter) {
-    return w + "/inhoud" + std::string(1, AsciiKlein(letter)) + ".htm";
+// The page's name below the site folder.
+std::string PaginaNaam(char letter) {
+    return "/inhoud" + std::string(1, AsciiKlein(letter)) + ".htm";
 }
 
 void SchrijfKop(TekstSchrijver& f, char letter, const std::string& trefwoorden) {
@@ -55,8 +54,7 @@ void VoegSlotToe(Pagina& p) {
 
 struct Ingang {
     std::string naam, rest, link;
-    // The name equals that of the entry directly before it in the sorted list, whether or not
-    // that one is on a page: an entry left out between two of one surname splits their group.
+    // The name equals, untrimmed, that of the entry before it on its page: it continues its group.
     bool zelfdeNaamAlsVorige = false;
 };
 
@@ -64,7 +62,8 @@ std::string BRegel(const Ingang& i) {
     return "         <B>" + i.naam + "</B><BR>";
 }
 std::string ARegel(const Ingang& i) {
-    return "         <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"" + i.link + "\">" + i.rest + "</A><BR>";
+    return "         <A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"" + SiteLink(i.link) + "\">" + i.rest +
+           "</A><BR>";
 }
 
 // The name is the text of the index line before its first comma, the rest the text after it (a
@@ -84,15 +83,6 @@ Ingang Ontleed(const std::string& w, const IndexIngang& ingang) {
 std::string_view RuweNaam(const IndexIngang& ingang) {
     const std::string_view inhoud = ingang.Inhoud();
     return inhoud.substr(0, inhoud.find(','));
-}
-
-// Only names that start with a letter A to Z belong on a letter page, and a surname that reads
-// "onbekend" (output text 57) belongs on none.
-bool Telt(std::string_view regel) {
-    if (regel.empty() || !IsHoofdletter(static_cast<unsigned char>(AsciiGroot(regel[0])))) return false;
-    const std::string& onbekend = UitvoerTekst[ut::Onbekend];
-    if (onbekend.empty()) return true; // an emptied output text must not empty the whole index
-    return !GelijkZonderHoofdletters(regel.substr(0, onbekend.size()), onbekend);
 }
 
 // Surname groups per column: columns 1 to 3 end when they hold their quota, column 4 takes the
@@ -136,8 +126,8 @@ void SchrijfMetKolommen(TekstSchrijver& uit, const Pagina& p) {
     }
 }
 
-// One letter page with entries. False (after the message) when it could not be written.
-bool SchrijfLetterPagina(const std::string& w, char letter, const std::vector<Ingang>& ingangen) {
+// One letter page with entries.
+void SchrijfLetterPagina(const std::string& w, char letter, const std::vector<Ingang>& ingangen) {
     Pagina p;
     p.Voeg("   <TABLE BORDER=\"0\" ALIGN=\"center\">");
     p.Voeg("   <TR>");
@@ -163,23 +153,11 @@ bool SchrijfLetterPagina(const std::string& w, char letter, const std::vector<In
     }
     VoegSlotToe(p);
 
-    bool gelukt = false;
-    TekstSchrijver uit;
-    try {
-        if (uit.Open(PaginaPad(w, letter))) {
-            // Keywords only when the surnames leave any: the fixed ones stand alone otherwise.
-            SchrijfKop(uit, letter, Trim(p.trefwoorden).empty() ? std::string() : "," + p.trefwoorden);
-            SchrijfMetKolommen(uit, p);
-            uit.Sluit();
-            gelukt = true;
-        }
-    } catch (const IOFout&) {
-    }
-    if (!gelukt)
-        UI().Melding("Verschillen in bestand (" + std::to_string(KopRegels + p.regels.size() + 1) +
-                         ") :\n\n" + (ingangen.empty() ? std::string() : ingangen.back().link),
-                     "Html Afbeelding");
-    return gelukt;
+    SchrijfPagina(w, PaginaNaam(letter), [&](TekstSchrijver& uit) {
+        // Keywords only when the surnames leave any: the fixed ones stand alone otherwise.
+        SchrijfKop(uit, letter, Trim(p.trefwoorden).empty() ? std::string() : "," + p.trefwoorden);
+        SchrijfMetKolommen(uit, p);
+    });
 }
 
 } // namespace
@@ -203,9 +181,7 @@ std::string MaakLink(const std::string& siteMap, const std::string& pad) {
 
 void SchrijfLegeLetterPagina(const std::string& siteMap, char letter) {
     if (!IsHoofdletter(static_cast<unsigned char>(letter))) return;
-    try {
-        TekstSchrijver uit;
-        if (!uit.Open(PaginaPad(siteMap, letter))) return;
+    SchrijfPagina(siteMap, PaginaNaam(letter), [&](TekstSchrijver& uit) {
         SchrijfKop(uit, letter, "");
         uit.Regel("         <BR>");
         uit.Regel("         <B>Voor de letter " + std::string(1, letter) +
@@ -226,33 +202,33 @@ void SchrijfLegeLetterPagina(const std::string& siteMap, char letter) {
         VoegSlotToe(slot);
         for (const std::string& r : slot.regels)
             uit.Regel(r);
-        uit.Sluit();
-    } catch (const IOFout&) {
-    }
+    });
 }
 
-bool SchrijfLetterPaginas(const std::string& siteMap, const std::vector<IndexIngang>& regels) {
-    // The entries come sorted, so the letter only moves forward; gathering them per letter first
-    // keeps every entry even if a collation ever placed a letter out of order.
-    std::array<std::vector<Ingang>, 26> perLetter;
-    for (std::size_t k = 0; k < regels.size(); ++k) {
-        const IndexIngang& r = regels[k];
-        if (!Telt(r.Inhoud())) continue;
+void SchrijfLetterPaginas(const std::string& siteMap, const std::vector<IndexIngang>& regels) {
+    // Every page of the site is listed: gathered per letter in sorted order, the names without a
+    // letter (slot 26) going first on A's page.
+    std::array<std::vector<Ingang>, 27> perLetter;
+    std::array<std::string_view, 27> vorige; // the untrimmed name of the last entry of each
+    for (const IndexIngang& r : regels) {
         Ingang i = Ontleed(siteMap, r);
-        if (i.naam.empty()) continue;
-        // Against the previous entry's untrimmed name: "Jansen " before the comma never continues.
-        i.zelfdeNaamAlsVorige = k > 0 && i.naam == RuweNaam(regels[k - 1]);
-        perLetter[AsciiGroot(i.naam[0]) - 'A'].push_back(std::move(i));
+        const char l = NaamLetter(i.naam);
+        const int slot = l == 0 ? 26 : l - 'a';
+        // Against the untrimmed name: "Jansen " before the comma never continues "Jansen".
+        i.zelfdeNaamAlsVorige = !perLetter[slot].empty() && i.naam == vorige[slot];
+        vorige[slot] = RuweNaam(r);
+        perLetter[slot].push_back(std::move(i));
     }
+    perLetter[0].insert(perLetter[0].begin(), std::make_move_iterator(perLetter[26].begin()),
+                        std::make_move_iterator(perLetter[26].end()));
     for (int l = 0; l < 26; ++l) {
         const char letter = static_cast<char>('A' + l);
         if (perLetter[l].empty()) {
             SchrijfLegeLetterPagina(siteMap, letter);
             continue;
         }
-        if (!SchrijfLetterPagina(siteMap, letter, perLetter[l])) return false;
+        SchrijfLetterPagina(siteMap, letter, perLetter[l]);
     }
-    return true;
 }
 
 } // namespace gdk

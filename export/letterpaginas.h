@@ -1,8 +1,9 @@
 #pragma once
 // The 26 letter index pages of the type 1 site, "inhouda.htm" to "inhoudz.htm" in the site root:
-// per capital letter the surnames that start with it, each in bold and followed by one link per
-// person page, spread over a table of four columns of near-equal length. A letter without
-// surnames gets a page that says so. Nothing here throws: a page that cannot be written is
+// per letter the surnames it lists (NaamLetter: those without a letter first on A's page), each in
+// bold and followed by one link per person page, spread over a table of four columns of
+// near-equal length, so that every person page is reached. A letter without surnames gets a page
+// that says so. Nothing here throws: a page that cannot be written is
 // reported (or, for an empty letter, passed over) where it fails.
 #include <string>
 #include <string_view>
@@ -26,14 +27,13 @@ class IndexIngang {
 };
 
 // The letter pages from the index entries of the site, sorted ascending on their text as the
-// text lists sort. `siteMap` has no closing separator. Letters
-// before, between and after those with entries get the empty page; a list without a single entry
-// that belongs on a letter page gives 26 empty pages. False when a page with entries could not be
-// written (reported in a message box); the remaining letters then get no page.
-bool SchrijfLetterPaginas(const std::string& siteMap, const std::vector<IndexIngang>& regels);
+// text lists sort. `siteMap` has no closing separator. Letters before, between and after those
+// with entries get the empty page; an empty list gives 26 empty pages. A page that cannot be made
+// or written stops the export (StopNietAangemaakt).
+void SchrijfLetterPaginas(const std::string& siteMap, const std::vector<IndexIngang>& regels);
 
 // The page of a letter without entries ("Voor de letter X zijn geen gegevens aanwezig."), 49
-// lines. Only for the capitals A to Z; a failure to write it is silent.
+// lines. Only for the capitals A to Z; a failure to write it stops the export as any page's does.
 void SchrijfLegeLetterPagina(const std::string& siteMap, char letter);
 
 // The link to a page from the site root: `pad` with `siteMap` + "\" removed (either separator,

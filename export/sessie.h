@@ -1,11 +1,13 @@
 #pragma once
 // One run of an export, made by the export frame for the layout asked and passed to its writer;
-// nothing of it outlives the export. It holds the site folder with the file layer's scopes for
-// it (listings cached for the run; once the site-root check is passed, the folder is written as
-// a kept site: names below it matched exactly, every file written once, and on disk only what
+// nothing of it outlives the export. It holds the collection as the export publishes it (the
+// recent cards withheld, Achterhouding), the site folder with the file layer's scopes for it
+// (listings cached for the run; once the site-root check is passed, the folder is written as a
+// kept site: names below it matched exactly, every file written once, and on disk only what
 // differs from what the site's list says it holds, platform/site.h), the search index collected
 // while the cards are written, the folders already made ready and the index lines of the pages
 // written.
+#include "export/achterhouden.h"
 #include "export/zoekindex.h"
 #include "platform/bestanden.h"
 #include "platform/site.h"
@@ -29,6 +31,8 @@ class UitvoerSessie {
 
     int Type() const { return type_; }
     UitvoerSoort Soort() const { return soort_; }
+    // The cards this export withholds; the record store holds the others while the session lives.
+    const Achterhouding& Achtergehouden() const { return achterhouding_; }
     const std::string& SiteMap() const { return siteMap_; }
 
     // The site-root check, called by the layout before it writes anything: false (after one
@@ -72,6 +76,8 @@ class UitvoerSessie {
     GeschrevenPaginas& Geschreven() { return geschreven_; }
 
   private:
+    // First of all: no other part of the session sees the cards it withholds.
+    Achterhouding achterhouding_;
     int type_;
     UitvoerSoort soort_;
     std::string siteMap_;

@@ -129,7 +129,7 @@ const std::vector<std::string>& BeveiligingsScriptRegels() {
 
 } // namespace
 
-bool SchrijfStijlblad(const std::string& map, const std::string& bestand) {
+void SchrijfStijlblad(const std::string& map, const std::string& bestand) {
     return SchrijfPagina(map, bestand, [](TekstSchrijver& f) {
         const auto& regels = Stijlregels();
         for (std::size_t i = 0; i < regels.size(); ++i) {
@@ -154,7 +154,7 @@ bool SchrijfStijlblad(const std::string& map, const std::string& bestand) {
     });
 }
 
-bool SchrijfScript(const std::string& map, const std::string& bestand) {
+void SchrijfScript(const std::string& map, const std::string& bestand) {
     return SchrijfPagina(map, bestand, [](TekstSchrijver& f) {
         const std::pair<const char*, const char*> functies[] = {
             {"indexeendir()", "../"}, {"indextweedir()", "../../"}, {"indexdriedir()", "../../../"}};
@@ -171,7 +171,7 @@ bool SchrijfScript(const std::string& map, const std::string& bestand) {
     });
 }
 
-bool SchrijfDoorverwijzing(int diepte, const std::string& map, const std::string& bestand) {
+void SchrijfDoorverwijzing(int diepte, const std::string& map, const std::string& bestand) {
     if (diepte < 1) diepte = 1;
     if (diepte > 3) diepte = 3;
     std::string p;
@@ -214,20 +214,19 @@ void SchrijfBeveiliging(TekstSchrijver& f) {
     f.Regel("");
 }
 
-bool SchrijfPagina(const std::string& map, const std::string& bestand,
+void SchrijfPagina(const std::string& map, const std::string& bestand,
                    const std::function<void(TekstSchrijver&)>& schrijf) {
     TekstSchrijver f;
     if (f.Open(map + bestand)) {
         try {
             schrijf(f);
             f.Sluit();
-            return true;
+            return;
         } catch (const IOFout&) {
             SluitStil(f);
         }
     }
-    MeldNietAangemaakt(map, bestand);
-    return false;
+    StopNietAangemaakt(map, bestand);
 }
 
 void SchrijfIndexKop(TekstSchrijver& f) {
@@ -236,7 +235,7 @@ void SchrijfIndexKop(TekstSchrijver& f) {
                             .generator = false});
 }
 
-bool VervolgIndexPagina(const std::string& map, const std::string& bestand,
+void VervolgIndexPagina(const std::string& map, const std::string& bestand,
                         const std::function<void(TekstSchrijver&)>& schrijf) {
     return SchrijfPagina(map, bestand, [&](TekstSchrijver& f) {
         SchrijfIndexKop(f);
@@ -244,7 +243,7 @@ bool VervolgIndexPagina(const std::string& map, const std::string& bestand,
     });
 }
 
-bool SchrijfFrameset(const std::string& map, const std::string& bestand) {
+void SchrijfFrameset(const std::string& map, const std::string& bestand) {
     return VervolgIndexPagina(map, bestand, [](TekstSchrijver& f) {
         f.Regel("<TITLE>Gedenkjes</TITLE>");
         f.Regel("</HEAD>");
@@ -288,7 +287,7 @@ void SchrijfBannerBegin(TekstSchrijver& f) {
     f.Regel("");
 }
 
-bool SchrijfKopIndex(const std::string& map, const std::string& bestand) {
+void SchrijfKopIndex(const std::string& map, const std::string& bestand) {
     return VervolgIndexPagina(map, bestand, [](TekstSchrijver& f) {
         SchrijfBannerBegin(f);
         f.Regel("</BODY>");
@@ -297,7 +296,7 @@ bool SchrijfKopIndex(const std::string& map, const std::string& bestand) {
     });
 }
 
-bool SchrijfMenuIndex(const std::string& map, const std::string& bestand, const std::string& linktekst) {
+void SchrijfMenuIndex(const std::string& map, const std::string& bestand, const std::string& linktekst) {
     return VervolgIndexPagina(map, bestand, [&](TekstSchrijver& f) {
         f.Regel("<TITLE>menuIndex</TITLE>");
         f.Regel("<BASE TARGET=\"menuindex\">");
@@ -350,7 +349,7 @@ bool SchrijfMenuIndex(const std::string& map, const std::string& bestand, const 
     });
 }
 
-bool SchrijfInhoudIndex(const std::string& map, const std::string& bestand) {
+void SchrijfInhoudIndex(const std::string& map, const std::string& bestand) {
     return VervolgIndexPagina(map, bestand, [](TekstSchrijver& f) {
         f.Regel("<TITLE>inhoudIndex</TITLE>");
         f.Regel("<BASE TARGET=\"inhoudindex\">");

@@ -3,10 +3,9 @@
 // the root pages, frame set, banner, letter menu, welcome page and the copy-protection script.
 // Every writer takes a folder `map` and a file name `bestand` and writes the plain concatenation
 // map + bestand, so callers pass "map/" + "naam" or "map" + "/naam". All lines end in CR LF and are
-// written byte for byte (Windows-1252). Writers return true when the file was written and closed;
-// on a failure they show MeldNietAangemaakt(map, bestand), close the file and return false.
-// Nothing here throws: an IOFout of the file writer is caught and reported where it arises. Each
-// page has a writer of its own, closed when the page is done or abandoned.
+// written byte for byte (Windows-1252). A page that cannot be made or written stops the export:
+// the file is closed and StopNietAangemaakt(map, bestand) throws (an IOFout of the file writer
+// goes no further). Each page has a writer of its own, closed when the page is done or abandoned.
 #include "platform/tekstbestand.h"
 
 #include <functional>
@@ -34,27 +33,27 @@ void SchrijfKop(TekstSchrijver& f, const PaginaKop& kop);
 void SchrijfBeveiliging(TekstSchrijver& f);
 
 // Creates map + bestand, writes it with `schrijf` and closes it; the one failure path of every
-// page writer: false after MeldNietAangemaakt(map, bestand), the page closed.
-bool SchrijfPagina(const std::string& map, const std::string& bestand,
+// page writer: the page closed, then StopNietAangemaakt(map, bestand).
+void SchrijfPagina(const std::string& map, const std::string& bestand,
                    const std::function<void(TekstSchrijver&)>& schrijf);
 
-bool SchrijfStijlblad(const std::string& map, const std::string& bestand);
-bool SchrijfScript(const std::string& map, const std::string& bestand);
+void SchrijfStijlblad(const std::string& map, const std::string& bestand);
+void SchrijfScript(const std::string& map, const std::string& bestand);
 // diepte 1, 2 or 3: the folder's depth below the site root.
-bool SchrijfDoorverwijzing(int diepte, const std::string& map, const std::string& bestand);
+void SchrijfDoorverwijzing(int diepte, const std::string& map, const std::string& bestand);
 // The nine head lines of a root page.
 void SchrijfIndexKop(TekstSchrijver& f);
 // A root page: its head, then the caller's lines (SchrijfPagina).
-bool VervolgIndexPagina(const std::string& map, const std::string& bestand,
+void VervolgIndexPagina(const std::string& map, const std::string& bestand,
                         const std::function<void(TekstSchrijver&)>& schrijf);
-bool SchrijfFrameset(const std::string& map, const std::string& bestand);
+void SchrijfFrameset(const std::string& map, const std::string& bestand);
 // The end of a frame set: the inner frame set closed, the text for browsers without frames.
 void SchrijfFramesetSlot(TekstSchrijver& f);
 // The banner page up to and with the banner image, after the root head.
 void SchrijfBannerBegin(TekstSchrijver& f);
-bool SchrijfKopIndex(const std::string& map, const std::string& bestand);
-bool SchrijfMenuIndex(const std::string& map, const std::string& bestand, const std::string& linktekst);
-bool SchrijfInhoudIndex(const std::string& map, const std::string& bestand);
+void SchrijfKopIndex(const std::string& map, const std::string& bestand);
+void SchrijfMenuIndex(const std::string& map, const std::string& bestand, const std::string& linktekst);
+void SchrijfInhoudIndex(const std::string& map, const std::string& bestand);
 // The fixed keyword list of line 5 of the common head.
 inline constexpr const char* SiteTrefwoorden =
     "Velmoran,Genealogie,Software,Gedenkjes,Gedenkkaarten,Bidprentjes,Stamboom,Familiegeschiedenis";

@@ -46,11 +46,13 @@ std::string AchternaamMap(const recPersoon& p) {
     std::string map =
         BestandsnaamSchoon(HoofdletterWoorden(VerwijderTussenHaakjes(p.Achternaam, '(', ')'), false));
     if (Trim(map).empty()) map = "Onbekend";
-    return map;
+    // A surname of thousands of characters still gets its folder.
+    return NaamOpLengte(SiteNaam(map));
 }
 
-// The file name part of the card image. A name that would make a folder or file "." or ".."
-// (or nothing) gets no page and no copy, so that nothing is written outside the site.
+// The file name part of the card image, as the scans folder has it. A name that would make a
+// folder or file "." or ".." (or nothing) gets no page and no copy, so that nothing is written
+// outside the site; the site names its page and copy by SiteNaam of it.
 std::string Afbeeldingsnaam(const recPersoon& p) {
     return BestandsnaamDeel(p.AfbeeldingBestand);
 }
@@ -75,8 +77,9 @@ void SchrijfAfbeeldingBlok(TekstSchrijver& f, const recPersoon& p, const std::st
     // Mended: the source named the image with ".jpg" put in place of its own extension, a file
     // that does not exist for a .png, .jpeg or extensionless card. It names the copy that
     // KopieerKaartAfbeelding made, which keeps the card's own extension.
+    const std::string kopie = SiteNaam(n);
     f.Regel("   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"../../../afbeeldingen/" +
-            HtmlAttribuut(AsciiKleineLetters(Teken(n, 1)) + "/" + AsciiKleineLetters(n)) + "\" ALT=\"" +
+            SiteLink(EersteTekenMap(kopie) + "/" + AsciiKleineLetters(kopie)) + "\" ALT=\"" +
             HtmlAttribuut(alt) + "\" WIDTH=\"69%\" HEIGHT=\"69%\">\r\n");
 }
 
@@ -94,7 +97,7 @@ std::string MaakPaginaTitel(const std::string& indexVariant) {
 
 std::string MaakPersoonMap(std::int32_t persoon) {
     const std::string map = AchternaamMap(Personen[persoon]);
-    return std::string(Type1) + "/paginas/" + AsciiKleineLetters(Teken(map, 1)) + "/" + map;
+    return std::string(Type1) + "/paginas/" + EersteTekenMap(map) + "/" + map;
 }
 
 std::string MaakNaamRegel(std::int32_t persoon) {
@@ -115,14 +118,15 @@ void KopieerKaartAfbeelding(UitvoerSessie& sessie, std::int32_t persoon) {
     const std::string bron = KaartAfbeelding(p);
     if (bron.empty()) return;
 
-    const std::string t = CollectieUitvoer() + Type1 + "/afbeeldingen/" + AsciiKleineLetters(Teken(n, 1));
+    const std::string kopie = SiteNaam(n);
+    const std::string t = CollectieUitvoer() + Type1 + "/afbeeldingen/" + EersteTekenMap(kopie);
     sessie.EenmaalPerMap(t, [&] {
         if (!fs::MapBestaat(t)) fs::MaakMappen(t);
         if (!fs::BestandBestaat(t + "/index.htm")) SchrijfDoorverwijzing(2, t, "/index.htm");
         const std::string ini = ToolBestand("desktop.ini");
         if (!ini.empty() && !fs::BestandBestaat(t + "/desktop.ini")) fs::Kopieer(ini, t + "/desktop.ini");
     });
-    fs::Kopieer(bron, t + "/" + AsciiKleineLetters(n));
+    fs::Kopieer(bron, t + "/" + AsciiKleineLetters(kopie));
 }
 
 void SchrijfPersoonKop(TekstSchrijver& f, std::int32_t persoon, const std::string& oinhoud,
@@ -160,13 +164,10 @@ void SchrijfPersoonPagina(UitvoerSessie& sessie, std::int32_t persoon) {
         if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(3, map, "/index.htm");
     });
 
-    const std::string bestand = "/" + ExtensieVervangen(n, ".htm");
+    const std::string bestand = "/" + ExtensieVervangen(SiteNaam(n), ".htm");
     const std::string pad = map + AsciiKleineLetters(bestand);
     TekstSchrijver f;
-    if (!f.Open(pad)) {
-        MeldNietAangemaakt(map, bestand);
-        return;
-    }
+    if (!f.Open(pad)) StopNietAangemaakt(map, bestand);
     // The index line goes into the page, into the index kept for phase 2 and into the search.
     const IndexRegels index = MaakIndexRegels(persoon);
     const std::string oinhoud = HtmlAttribuut(index.gewoon);
@@ -195,8 +196,8 @@ void SchrijfPersoonPagina(UitvoerSessie& sessie, std::int32_t persoon) {
                                     pagina.substr(std::string(Type1).size() + 1));
         }
     } catch (const IOFout&) {
-        MeldNietAangemaakt(map, bestand);
         SluitStil(f);
+        StopNietAangemaakt(map, bestand);
     }
 }
 
@@ -210,14 +211,16 @@ bool SchrijfPersoonPaginas(UitvoerSessie& sessie) {
     bool eenAfbeelding = false;
     for (std::int32_t i = 1; i <= AantalPersonen && !eenAfbeelding; ++i)
         eenAfbeelding = heeftAfbeelding(i);
-    if (!eenAfbeelding) {
+    // When every card is withheld the site is still made: it says there are none.
+    const bool allesAchtergehouden = sessie.Achtergehouden().Alles();
+    if (!eenAfbeelding && !allesAchtergehouden) {
         StatusLinks("gedenkjes : 0");
         sessie.MeldReden(GeenAfbeeldingenMelding);
         return false;
     }
     if (!sessie.BeginSite()) return false;
     sessie.Zoeken().Begin(true);
-    bool resultaat = false;
+    bool resultaat = allesAchtergehouden;
     long aantal = 0;
     try {
         for (const char* map : {"/paginas", "/afbeeldingen"}) {
@@ -240,12 +243,11 @@ bool SchrijfPersoonPaginas(UitvoerSessie& sessie) {
     return resultaat;
 }
 
-bool SchrijfSiteType1(UitvoerSessie& sessie) {
+void SchrijfSiteType1(UitvoerSessie& sessie) {
     const std::string& w = sessie.SiteMap();
     TFileMan bestandsman;
     std::vector<IndexIngang> ingangen;
     const auto klaar = [&] { StatusLinks("gedenkjes : " + std::to_string(ingangen.size())); };
-    bool zoekpagina = true;
     try {
         const std::string basis = CollectieUitvoer() + Type1;
         std::string r = basis + "/tool/";
@@ -281,24 +283,25 @@ bool SchrijfSiteType1(UitvoerSessie& sessie) {
         // Every entry ends in the path of its page: the site folder needs no place in the keys.
         SorteerOp(
             ingangen, [](const IndexIngang& i) { return i.Tekst(); }, ";" + w + "/paginas/");
-        if (!ingangen.empty()) SchrijfLetterPaginas(w, ingangen);
+        if (!ingangen.empty() || sessie.Achtergehouden().Alles()) SchrijfLetterPaginas(w, ingangen);
 
         std::vector<std::string> mappen;
         ZoekMappen(w + "/paginas", mappen);
         SorteerRegels(mappen);
         for (const std::string& map : mappen)
             if (!fs::BestandBestaat(map + "/index.htm")) SchrijfDoorverwijzing(2, map, "/index.htm");
-        zoekpagina = sessie.Zoeken().Schrijf(w);
+        sessie.Zoeken().Schrijf(w);
     } catch (...) {
         klaar();
         throw;
     }
     klaar();
-    return zoekpagina;
 }
 
 bool UitvoerenType1(UitvoerSessie& sessie) {
-    return SchrijfPersoonPaginas(sessie) && SchrijfSiteType1(sessie);
+    if (!SchrijfPersoonPaginas(sessie)) return false;
+    SchrijfSiteType1(sessie);
+    return true;
 }
 
 } // namespace gdk

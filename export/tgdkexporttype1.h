@@ -4,7 +4,7 @@
 // written. The export runs in two phases: the person pages (with the image copies), then the
 // skeleton and the letter pages. The second phase runs only when the first succeeded.
 // May throw IOFout: UitvoerenType1 and SchrijfSiteType1, when a copy of the program's files
-// fails. A page that cannot be written is reported and skipped.
+// fails; a page or folder that cannot be made stops the export (PaginaNietGemaakt).
 #include <cstdint>
 #include <string>
 
@@ -14,7 +14,7 @@ class TekstSchrijver;
 class UitvoerSessie;
 
 // Both phases, as the "Type 1" command runs them. False when the site root exists already
-// (after its message), when no person qualified for a page, or when the second phase failed.
+// (after its message) or when no person qualified for a page.
 bool UitvoerenType1(UitvoerSessie& sessie);
 
 inline constexpr const char* GeenAfbeeldingenMelding =
@@ -25,13 +25,12 @@ inline constexpr const char* GeenAfbeeldingenMelding =
 
 // Phase 1: checks the site root, writes "paginas" and "afbeeldingen" and one page per person
 // with a card image. False, after GeenAfbeeldingenMelding and with nothing made, when no person
-// has an image file name.
+// has an image file name, unless the export withheld every card (the site then has no pages).
 bool SchrijfPersoonPaginas(UitvoerSessie& sessie);
 // Phase 2: the skeleton, the letter pages from the index lines phase 1 wrote, the redirect pages
 // of the letter folders and, with ZoekpaginaMaken on, the search page with the index that phase
-// 1 collected. True when it ran to the end (false after the message of a search index that could
-// not be written); a failed copy of the program's files ends it with an IOFout.
-bool SchrijfSiteType1(UitvoerSessie& sessie);
+// 1 collected. A failed copy of the program's files ends it with an IOFout.
+void SchrijfSiteType1(UitvoerSessie& sessie);
 
 // One person page, with its card image copied; a person without surname or without a usable
 // image name gets none.

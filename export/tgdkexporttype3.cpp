@@ -19,7 +19,7 @@ SiteOpmaak Type3Opmaak() {
     return o;
 }
 
-bool SchrijfFramesetType3(const std::string& map, const std::string& bestand) {
+void SchrijfFramesetType3(const std::string& map, const std::string& bestand) {
     return VervolgIndexPagina(map, bestand, [](TekstSchrijver& f) {
         f.Regel("<TITLE>Gedenkjes</TITLE>");
         f.Regel("</HEAD>");
@@ -32,7 +32,7 @@ bool SchrijfFramesetType3(const std::string& map, const std::string& bestand) {
     });
 }
 
-bool SchrijfKopIndexType3(const std::string& map, const std::string& bestand) {
+void SchrijfKopIndexType3(const std::string& map, const std::string& bestand) {
     return VervolgIndexPagina(map, bestand, [](TekstSchrijver& f) {
         SchrijfBannerBegin(f);
         f.Regel("   <BR>");

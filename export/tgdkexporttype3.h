@@ -15,7 +15,7 @@ SiteOpmaak Type3Opmaak(); // from the t3 settings at the time of the call
 bool UitvoerenType3(UitvoerSessie& sessie);
 // The root pages: frame set, banner with the letter bar, welcome page.
 void SchrijfHoofdpaginasType3(const std::string& siteMap);
-bool SchrijfFramesetType3(const std::string& map, const std::string& bestand);
-bool SchrijfKopIndexType3(const std::string& map, const std::string& bestand);
+void SchrijfFramesetType3(const std::string& map, const std::string& bestand);
+void SchrijfKopIndexType3(const std::string& map, const std::string& bestand);
 
 } // namespace gdk

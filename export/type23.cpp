@@ -27,27 +27,16 @@ namespace gdk {
 
 namespace {
 
-// The lower-case letter a-z with which the (trimmed) surname field of an entry starts, or 0:
-// the letter page the entry is listed on.
+// The letter of an entry's card (NaamLetter), 0 for none.
 char RegelLetter(const KaartIngang& ingang) {
-    const std::string_view r = ingang.Veld(0);
-    std::size_t b = 0;
-    while (b < r.size() && static_cast<unsigned char>(r[b]) <= 32)
-        ++b;
-    if (b >= r.size()) return 0;
-    char e = r[b];
-    if (e >= 'A' && e <= 'Z') e = static_cast<char>(e - 'A' + 'a');
-    return IsKleineLetter(static_cast<unsigned char>(e)) ? e : 0;
+    return NaamLetter(Personen[ingang.Persoon()].Achternaam);
 }
 
-void VoegToeAanVerschillen(const std::vector<std::string>& regels) {
-    if (VerschillenBestand.empty() || regels.empty()) return;
-    TekstSchrijver f;
-    if (!f.Open(VerschillenBestand, true))
-        throw IOFout("Het bestand " + VerschillenBestand + " kan niet geschreven worden.");
-    for (const std::string& r : regels)
-        f.Regel(r);
-    f.Sluit();
+// The page link of a card by its image file name: the name its page was written under.
+std::string PaginaLink(const std::string& afbeelding, const char* scheiding) {
+    const std::string naam = SiteNaam(afbeelding);
+    return AsciiKleineLetters(std::string("paginas") + scheiding + EersteTekenMap(naam) + scheiding +
+                              ExtensieVervangen(naam, ".htm"));
 }
 
 void SchrijfInhoudKop(TekstSchrijver& f, char l) {
@@ -104,12 +93,10 @@ void Cel(TekstSchrijver& f, const std::string& waarde) {
 void SchrijfTabelRij(TekstSchrijver& f, const KaartIngang& ingang) {
     const auto v = [&](int k) { return Trim(std::string(ingang.Veld(k))); };
     f.Regel("   <TR>");
-    const std::string naam = Trim(BestandsnaamDeel(v(8)));
+    const std::string naam = BestandsnaamDeel(v(8));
     if (!IsLeeg(naam)) {
         // The link keeps its backslashes, as the pages always had them; browsers read them as '/'.
-        const std::string link =
-            AsciiKleineLetters("paginas\\" + naam.substr(0, 1) + "\\" + ExtensieVervangen(naam, ".htm"));
-        Cel(f, "      <A HREF=\"" + HtmlAttribuut(link) + "\">" + HtmlTekst(v(0)) + "</A>");
+        Cel(f, "      <A HREF=\"" + SiteLink(PaginaLink(naam, "\\")) + "\">" + HtmlTekst(v(0)) + "</A>");
     } else {
         Cel(f, "      <B>" + HtmlTekst(v(0)) + "</B>");
     }
@@ -138,81 +125,25 @@ void SchrijfVoetregels(TekstSchrijver& f, int rijen) {
     f.Regel("   </H6>");
 }
 
-// Into the open letter page: its head and table header when it has none yet (`kop`), then the
-// row. False when a line could not be written.
-bool SchrijfRijOpPagina(TekstSchrijver& f, const SiteOpmaak& o, char l, const KaartIngang& ingang,
-                        bool& kop) {
-    try {
-        if (!kop) {
-            SchrijfInhoudKop(f, l);
-            SchrijfTabelKop(f, o);
-            kop = true;
-        }
-        SchrijfTabelRij(f, ingang);
-        return true;
-    } catch (const IOFout&) {
-        return false;
-    }
-}
-
-void MeldRijFout(const std::string& veld9) {
-    UI().Melding(std::string("Verschillen in bestand :") + "\n\n" + veld9, "Html Afbeelding");
-}
-
-// The page of one letter with its rows (indices into `regels`, in sorted order).
-//
-// A failure while writing the head, the header or a row is reported with the entry's image path;
-// the page is then closed and reopened for appending, and the walk goes on with the next row, so a
-// passing failure costs one row, not the rest of the letter. A page that fails again right after
-// failing a second time is given up (its remaining rows are skipped), so a full disk does not
-// raise one message per row.
+// The page of one letter with its rows (indices into `regels`, in sorted order). A page that
+// cannot be made or written to its end stops the export: a letter page short of some rows would
+// hide those cards from every visitor.
 void SchrijfLetterPagina(const SiteOpmaak& o, const std::string& siteMap, char l,
                          const std::vector<KaartIngang>& regels, const std::vector<std::size_t>& rijen,
                          VoortgangMelder& melder, long& gedaan) {
-    const std::string bestand = std::string("/inhoud") + l + ".htm";
-    const std::string pad = siteMap + bestand;
-    TekstSchrijver pagina;
-    int geschreven = 0; // rows on the page
-    bool kop = false;   // the head and header are on the page
-    bool open = false;
-    int fouten = 0;
-    for (std::size_t k = 0; k < rijen.size(); ++k) {
-        const KaartIngang& ingang = regels[rijen[k]];
-        if (!open) open = pagina.Open(pad, kop);
-        if (open && SchrijfRijOpPagina(pagina, o, l, ingang, kop)) {
-            ++geschreven;
-        } else {
-            MeldRijFout(Trim(std::string(ingang.Veld(8))));
-            SluitStil(pagina);
-            open = false;
-            if (++fouten >= 2) break;
+    SchrijfPagina(siteMap, std::string("/inhoud") + l + ".htm", [&](TekstSchrijver& f) {
+        SchrijfInhoudKop(f, l);
+        SchrijfTabelKop(f, o);
+        for (const std::size_t k : rijen) {
+            SchrijfTabelRij(f, regels[k]);
+            melder.Stap(++gedaan);
         }
-        melder.Stap(++gedaan);
-    }
-    if (!open && !kop) {
-        // Not even the head could be written: the letter still ends with a page of its own.
-        if (!fs::BestandBestaat(pad)) SchrijfGeenGegevensPagina(o, siteMap, l);
-        return;
-    }
-    bool gesloten = false;
-    if (open || pagina.Open(pad, true)) {
-        try {
-            SchrijfInhoudSlot(pagina);
-            SchrijfVoetregels(pagina, geschreven);
-            pagina.Sluit();
-            gesloten = true;
-        } catch (const IOFout&) {
-            SluitStil(pagina);
-        }
-    }
-    if (!gesloten) MeldNietAangemaakt(siteMap, bestand);
+        SchrijfInhoudSlot(f);
+        SchrijfVoetregels(f, static_cast<int>(rijen.size()));
+    });
 }
 
 } // namespace
-
-bool IsKleineLetter(int code) {
-    return code >= 97 && code <= 122;
-}
 
 char AfbeeldingLetter(const std::string& afbeelding) {
     const char c = afbeelding.empty() ? '\0' : afbeelding[0];
@@ -266,25 +197,23 @@ std::string_view KaartIngang::Veld(int k) const {
     return std::string_view(regel_).substr(begin, eind - begin);
 }
 
-bool SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const std::string& n,
+void SchrijfAfbeeldingPagina(const SiteOpmaak& o, const std::string& p, const std::string& n,
                              const std::string& a, const std::string& afbeelding,
                              const std::string& achterkant) {
-    if (!fs::MapBestaat(p)) return false;
     const std::string bestand = "/" + AsciiKleineLetters(n) + ".htm";
-    // The image is shown from its copy, whose name keeps the card's own extension; the back's copy
-    // lies in the same folder.
-    const auto kopie = [&afbeelding](const std::string& naam) {
-        return AsciiKleineLetters("../../Afbeeldingen/" + afbeelding.substr(0, 1) + "/" + naam);
-    };
+    // The images are shown from their copies, named by the site's names of the card's files
+    // (which keep their extensions), the back's beside the front's.
+    const std::string map = "../../Afbeeldingen/" + EersteTekenMap(SiteNaam(afbeelding)) + "/";
+    const auto kopie = [&map](const std::string& naam) { return AsciiKleineLetters(map + SiteNaam(naam)); };
     const auto beeld = [&o](const std::string& bron, const std::string& alt) {
-        return "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"" + HtmlAttribuut(bron) + "\" ALT=\"" +
+        return "   <IMG ID=\"afbeelding\" BORDER=\"1\" SRC=\"" + SiteLink(bron) + "\" ALT=\"" +
                HtmlAttribuut(alt) + "\" HEIGHT=\"" + o.hoogte + "\" WIDTH=\"" + o.breedte + "\">";
     };
     return SchrijfPagina(p, bestand, [&](TekstSchrijver& f) {
         SchrijfKop(f, PaginaKop{.trefwoorden = "Velmoran,Genealogie,Software",
                                 .beschrijving = "Velmoran Genealogie",
                                 .terug = "../../"});
-        f.Regel("<TITLE>" + HtmlTekst(n) + "</TITLE>");
+        f.Regel("<TITLE>" + HtmlTekst(a) + "</TITLE>");
         f.Regel("</HEAD>");
         f.Regel("");
         SchrijfBeveiliging(f);
@@ -336,27 +265,26 @@ void SchrijfToolMappen(const std::string& siteMap) {
     TFileMan fm;
     const std::string tool = siteMap + "/tool";
     MaakSiteMapAan(tool, 1);
-    if (MaakSiteMapAan(tool + "/achtergrond", 2)) {
-        KopieerToolBestand(fm, "Achtergrond.jpg", tool + "/achtergrond/achtergrond.jpg");
-        KopieerToolBestand(fm, "fotoAchtergrond.jpg", tool + "/achtergrond/fotoachtergrond.jpg");
-    }
-    if (MaakSiteMapAan(tool + "/image", 2))
-        KopieerToolBestand(fm, "Afbeelding.jpg", tool + "/image/afbeelding.jpg");
-    if (MaakSiteMapAan(tool + "/script", 2)) {
-        SchrijfStijlblad(tool + "/script", "/genealogie.css");
-        SchrijfScript(tool + "/script", "/genealogie.js");
-    }
+    MaakSiteMapAan(tool + "/achtergrond", 2);
+    KopieerToolBestand(fm, "Achtergrond.jpg", tool + "/achtergrond/achtergrond.jpg");
+    KopieerToolBestand(fm, "fotoAchtergrond.jpg", tool + "/achtergrond/fotoachtergrond.jpg");
+    MaakSiteMapAan(tool + "/image", 2);
+    KopieerToolBestand(fm, "Afbeelding.jpg", tool + "/image/afbeelding.jpg");
+    MaakSiteMapAan(tool + "/script", 2);
+    SchrijfStijlblad(tool + "/script", "/genealogie.css");
+    SchrijfScript(tool + "/script", "/genealogie.js");
 }
 
 void SchrijfLetterPaginas(const SiteOpmaak& o, const std::string& siteMap,
                           const std::vector<KaartIngang>& regels) {
-    // Rows per letter in sorted order. Entries whose surname does not start with a letter a-z have
-    // no letter page to go to and are left out here (they are counted, sorted and reported).
+    // Rows per letter in sorted order; the entries whose surname has no letter first on A's page.
     std::array<std::vector<std::size_t>, 26> perLetter;
+    std::vector<std::size_t> zonderLetter;
     for (std::size_t k = 0; k < regels.size(); ++k) {
         const char e = RegelLetter(regels[k]);
-        if (e != 0) perLetter[e - 'a'].push_back(k);
+        (e != 0 ? perLetter[e - 'a'] : zonderLetter).push_back(k);
     }
+    perLetter[0].insert(perLetter[0].begin(), zonderLetter.begin(), zonderLetter.end());
     const long totaal = static_cast<long>(regels.size());
     VoortgangMelder melder(totaal);
     long gedaan = 0;
@@ -372,9 +300,9 @@ void SchrijfLetterPaginas(const SiteOpmaak& o, const std::string& siteMap,
 namespace {
 
 // The card image of person i copied into the site and its page written: `afbeelding` becomes the
-// image file name when it was found (the entry's field 9), `pagina` the image page's link. False
-// when the letter folders could not be made (after their message); a failed copy ends the export.
-bool SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::string& afbeelding,
+// image file name when it was found (the entry's field 9), `pagina` the image page's link. A folder
+// or page that cannot be made, or a failed copy, ends the export.
+void SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::string& afbeelding,
                   std::string& pagina, std::array<bool, 256>& letterKlaar) {
     const recPersoon& p = Personen[i];
     const std::string naam = BestandsnaamDeel(p.AfbeeldingBestand);
@@ -382,12 +310,16 @@ bool SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::s
     // A name that would lead outside its folder counts as not found: no copy, no page.
     const std::string bron =
         IsVeiligeNaam(naam) && IsVeiligeNaam(std::string(1, letter)) ? KaartAfbeelding(p) : "";
-    if (bron.empty()) return true;
-    const std::string d = siteMap + "/afbeeldingen/" + letter;
-    const std::string pm = siteMap + "/paginas/" + letter;
-    const auto idx = static_cast<unsigned char>(letter);
+    if (bron.empty()) return;
+    // The site's names of the copy, its page and their letter folder.
+    const std::string kopie = SiteNaam(naam);
+    const std::string l = EersteTekenMap(kopie);
+    const std::string d = siteMap + "/afbeeldingen/" + l;
+    const std::string pm = siteMap + "/paginas/" + l;
+    const auto idx = static_cast<unsigned char>(l[0]);
     if (!letterKlaar[idx]) {
-        if (!MaakSiteMapAan(d, 2) || !MaakSiteMapAan(pm, 2)) return false;
+        MaakSiteMapAan(d, 2);
+        MaakSiteMapAan(pm, 2);
         const std::string desktopIni = ToolBestand("desktop.ini");
         if (!desktopIni.empty() && !fs::BestandBestaat(d + "/desktop.ini") &&
             !fs::Kopieer(desktopIni, d + "/desktop.ini"))
@@ -395,7 +327,7 @@ bool SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::s
         letterKlaar[idx] = true;
     }
     const auto kopieer = [&d](const std::string& van, const std::string& naam) {
-        const std::string doel = d + "/" + AsciiKleineLetters(naam);
+        const std::string doel = d + "/" + AsciiKleineLetters(SiteNaam(naam));
         if (!fs::Kopieer(van, doel))
             throw IOFout("Het bestand " + van + " kon niet gekopieerd worden naar " + doel + ".");
     };
@@ -409,26 +341,34 @@ bool SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::s
             kopieer(achterBron, achterkant);
         }
     }
-    const std::string zonder = ExtensieVervangen(naam, "");
-    if (SchrijfAfbeeldingPagina(o, pm, zonder, zonder, naam, achterkant))
-        pagina = "paginas/" + std::string(1, letter) + "/" + AsciiKleineLetters(zonder) + ".htm";
+    SchrijfAfbeeldingPagina(o, pm, ExtensieVervangen(kopie, ""), ExtensieVervangen(naam, ""), naam,
+                            achterkant);
+    pagina = PaginaLink(naam, "/");
     afbeelding = naam;
-    return true;
 }
 
 // The skeleton and the letter pages: what both layouts write after the cards, their root pages
 // in between.
-bool SchrijfSite(UitvoerSessie& sessie, const SiteOpmaak& o, const std::vector<KaartIngang>& regels,
+void SchrijfSite(UitvoerSessie& sessie, const SiteOpmaak& o, const std::vector<KaartIngang>& regels,
                  const Hoofdpaginas& hoofdpaginas) {
     const std::string& siteMap = sessie.SiteMap();
     SchrijfToolMappen(siteMap);
     hoofdpaginas(siteMap);
     SchrijfLetterPaginas(o, siteMap, regels);
     StatusLinks("gedenkjes : " + std::to_string(regels.size()));
-    return true;
 }
 
 } // namespace
+
+void VoegToeAanVerschillen(const std::vector<std::string>& regels) {
+    if (VerschillenBestand.empty() || regels.empty()) return;
+    TekstSchrijver f;
+    if (!f.Open(VerschillenBestand, true))
+        throw IOFout("Het bestand " + VerschillenBestand + " kan niet geschreven worden.");
+    for (const std::string& r : regels)
+        f.Regel(r);
+    f.Sluit();
+}
 
 void Verslag(const std::vector<KaartIngang>& lijst) {
     if (ControleOpDubbeleGedenkjes) {
@@ -454,8 +394,8 @@ bool Uitvoeren(UitvoerSessie& sessie, const SiteOpmaak& o, const Hoofdpaginas& h
     if (!sessie.BeginSite()) return false;
     ZoekIndex& zoeken = sessie.Zoeken();
     zoeken.Begin(false);
-    if (!MaakSiteMapAan(siteMap + "/paginas", 1) || !MaakSiteMapAan(siteMap + "/afbeeldingen", 1))
-        return false;
+    MaakSiteMapAan(siteMap + "/paginas", 1);
+    MaakSiteMapAan(siteMap + "/afbeeldingen", 1);
 
     std::array<bool, 256> letterKlaar{}; // letter folders already made, with their redirect pages
     std::vector<KaartIngang> lijst;
@@ -466,29 +406,31 @@ bool Uitvoeren(UitvoerSessie& sessie, const SiteOpmaak& o, const Hoofdpaginas& h
             const recPersoon& p = Personen[i];
             if (p.Nummer > 0 && !IsLeeg(p.AfbeeldingBestand)) {
                 std::string afbeelding, pagina;
-                if (!SchrijfKaart(o, siteMap, i, afbeelding, pagina, letterKlaar)) return false;
+                SchrijfKaart(o, siteMap, i, afbeelding, pagina, letterKlaar);
                 ++n;
                 lijst.push_back(MaakKaartIngang(i, afbeelding));
                 if (zoeken.Actief()) {
                     // A card without an image page is found on its letter page.
                     const char l = RegelLetter(lijst.back());
-                    if (pagina.empty() && l != 0) pagina = std::string("inhoud") + l + ".htm";
+                    if (pagina.empty()) pagina = std::string("inhoud") + (l != 0 ? l : 'a') + ".htm";
                     zoeken.VoegToe(i, lijst.back().Regel(), pagina);
                 }
             }
             melder.Stap(i);
         }
     }
-    bool resultaat = false;
-    if (!lijst.empty()) {
+    // When every card is withheld the site is still made: its letter pages say there are none.
+    const bool kaarten = !lijst.empty() || sessie.Achtergehouden().Alles();
+    if (kaarten) {
         SorteerOp(lijst, [](const KaartIngang& k) -> std::string_view { return k.Regel(); });
         Verslag(lijst);
-        resultaat = SchrijfSite(sessie, o, lijst, hoofdpaginas) && zoeken.Schrijf(siteMap);
+        SchrijfSite(sessie, o, lijst, hoofdpaginas);
+        zoeken.Schrijf(siteMap);
     }
     lijst.clear();
     lijst.shrink_to_fit();
     StatusLinks("gedenkjes : " + std::to_string(n));
-    return resultaat;
+    return kaarten;
 }
 
 } // namespace type23

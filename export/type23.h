@@ -48,17 +48,16 @@ class KaartIngang {
 // The entry of person i; `afbeelding` is the image file name found for the person, empty when
 // none (field 9 then empty).
 KaartIngang MaakKaartIngang(int i, const std::string& afbeelding);
-// True for the codes 97 to 122, "a" to "z".
-bool IsKleineLetter(int code);
 
 // The page folder-letter of an image file name: its first character, A-Z lower-cased.
 char AfbeeldingLetter(const std::string& afbeelding);
 
-// Writes the page of one card image into folder `p`: p + "/" + n lower-cased + ".htm". `n` and
-// `a` are the image file name without extension; `afbeelding` is the whole image file name, whose
-// copy the page shows; `achterkant` the file name of the back's copy beside it, shown in the second
-// block when there is one. False when `p` does not exist or the page could not be written.
-bool SchrijfAfbeeldingPagina(const SiteOpmaak& opmaak, const std::string& p, const std::string& n,
+// Writes the page of one card image into folder `p`: p + "/" + n lower-cased + ".htm". `n` is the
+// site's name of the image (SiteNaam) without extension, `a` the card's own (the title and the
+// alternative text); `afbeelding` is the whole image file name as the card gives it, whose copy
+// the page shows; `achterkant` the file name of the back, whose copy beside it the second block
+// shows when there is one. StopNietAangemaakt when the page cannot be made.
+void SchrijfAfbeeldingPagina(const SiteOpmaak& opmaak, const std::string& p, const std::string& n,
                              const std::string& a, const std::string& afbeelding,
                              const std::string& achterkant);
 
@@ -74,6 +73,10 @@ using Hoofdpaginas = std::function<void(const std::string& siteMap)>;
 // list, report lines, the skeleton with the layout's root pages, the letter pages and, with
 // ZoekpaginaMaken on, the search page with the index collected while the image pages were written.
 bool Uitvoeren(UitvoerSessie& sessie, const SiteOpmaak& opmaak, const Hoofdpaginas& hoofdpaginas);
+
+// Appends `regels` to the difference report of the collection (nothing when there are none).
+// Throws IOFout when the report cannot be written.
+void VoegToeAanVerschillen(const std::vector<std::string>& regels);
 
 // The report lines of the sorted entries in the difference report: "dubbel opgenomen: " and the
 // line for each entry equal to the next (ControleOpDubbeleGedenkjes), then every line

@@ -1,6 +1,8 @@
 #include "export/type4adres.h"
 
+#include "export/sitemappen.h"
 #include "export/zoekvouw.h"
+#include "platform/vastehash.h"
 
 namespace gdk::type4 {
 namespace {
@@ -38,7 +40,8 @@ std::string AdresDeel(std::string_view tekst, std::size_t max) {
 
 std::string UniekeAdressen::Uniek(const std::string& basis) {
     auto [plek, nieuw] = gezien_.try_emplace(basis, 1);
-    if (nieuw) return basis;
+    // A device name of Windows ("nul", "com1") names no file there: it always takes a number.
+    if (nieuw && !IsApparaatNaam(basis)) return basis;
     // "-2" may itself be a card's own address ("jansen-2" of a card with the year 2): go on
     // until a name is free.
     for (;;) {
@@ -48,12 +51,7 @@ std::string UniekeAdressen::Uniek(const std::string& basis) {
 }
 
 std::string MapVan(std::string_view adres) {
-    // FNV-1a: stable across machines and versions, unlike std::hash.
-    std::uint32_t h = 2166136261u;
-    for (const char c : adres) {
-        h ^= static_cast<unsigned char>(c);
-        h *= 16777619u;
-    }
+    const std::uint32_t h = VasteHash(adres);
     static const char* const hex = "0123456789abcdef";
     const unsigned byte = (h >> 24) ^ (h & 0xFF);
     return {hex[byte >> 4], hex[byte & 15]};

@@ -21,7 +21,8 @@ inline constexpr std::size_t MaxAdresDeel = 80;
 // one is near). Empty when nothing is left.
 std::string AdresDeel(std::string_view tekst, std::size_t max = MaxAdresDeel);
 
-// Hands out each address once: a name taken before gets "-2", "-3" ... in the order asked.
+// Hands out each address once: a name taken before gets "-2", "-3" ... in the order asked, and so
+// does a device name of Windows ("nul" gives "nul-2"), which no Windows disk holds.
 class UniekeAdressen {
   public:
     std::string Uniek(const std::string& basis);

@@ -127,7 +127,7 @@ std::optional<Zijde> Site::Publiceer(const std::string& bron) {
     return kopieen_.emplace(opSchijf, z).first->second;
 }
 
-bool Site::SchrijfKaartPagina(std::size_t k) {
+void Site::SchrijfKaartPagina(std::size_t k) {
     const Kaart& kaart = kaarten_[k];
     const std::int32_t i = kaart.persoon;
     const recPersoon& p = Personen[i];

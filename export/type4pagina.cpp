@@ -1,6 +1,7 @@
 #include "export/type4pagina.h"
 
 #include "export/sitemappen.h"
+#include "export/skelet.h"
 #include "export/type4html.h"
 #include "platform/bestanden.h"
 #include "platform/fout.h"
@@ -20,26 +21,22 @@ bool Bestanden::MaakMapVan(const std::string& pad) {
     return true;
 }
 
-bool Bestanden::Schrijf(const std::string& pad, std::string_view bytes) {
+void Bestanden::Schrijf(const std::string& pad, std::string_view bytes) {
     const std::size_t slash = pad.rfind('/');
     const std::string map = siteMap_ + (slash == std::string::npos ? "" : "/" + pad.substr(0, slash));
     const std::string bestand = "/" + pad.substr(slash == std::string::npos ? 0 : slash + 1);
     TekstSchrijver f;
-    if (!MaakMapVan(pad) || !f.Open(siteMap_ + "/" + pad)) {
-        MeldNietAangemaakt(map, bestand.substr(1));
-        return false;
-    }
+    if (!MaakMapVan(pad) || !f.Open(siteMap_ + "/" + pad)) StopNietAangemaakt(map, bestand.substr(1));
     try {
         f.Schrijf(bytes);
         f.Sluit();
-        return true;
     } catch (const IOFout&) {
-        MeldNietAangemaakt(map, bestand.substr(1));
-        return false;
+        SluitStil(f);
+        StopNietAangemaakt(map, bestand.substr(1));
     }
 }
 
-bool Bestanden::SchrijfPagina(const std::string& pad, std::string_view tekst1252) {
+void Bestanden::SchrijfPagina(const std::string& pad, std::string_view tekst1252) {
     return Schrijf(pad, NaarUtf8(tekst1252));
 }
 

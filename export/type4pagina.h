@@ -16,11 +16,11 @@ class Bestanden {
   public:
     explicit Bestanden(std::string siteMap) : siteMap_(std::move(siteMap)) {}
     const std::string& SiteMap() const { return siteMap_; }
-    // Writes `bytes` as the file `pad` ('/' separated, below the site folder). False, after
-    // MeldNietAangemaakt, when it cannot be made or written.
-    bool Schrijf(const std::string& pad, std::string_view bytes);
+    // Writes `bytes` as the file `pad` ('/' separated, below the site folder);
+    // StopNietAangemaakt when it cannot be made or written.
+    void Schrijf(const std::string& pad, std::string_view bytes);
     // A page: Windows-1252 text written as UTF-8.
-    bool SchrijfPagina(const std::string& pad, std::string_view tekst1252);
+    void SchrijfPagina(const std::string& pad, std::string_view tekst1252);
     // Copies the file `bron` (a full path) to `pad`. Throws IOFout when it cannot: a card image
     // that cannot be copied ends the export, as in the other layouts.
     void Kopieer(const std::string& bron, const std::string& pad);

@@ -2,7 +2,6 @@
 
 #include "data/afbeeldingen.h"
 #include "data/globalen.h"
-#include "data/namen.h"
 #include "data/paden.h"
 #include "data/tvars.h"
 #include "export/sessie.h"
@@ -36,17 +35,15 @@ char Hoofdletter(char l) {
     return static_cast<char>(l - 'a' + 'A');
 }
 
-// The letter whose pages list a card: the first letter of the surname after the fold of the
-// type 1 folders ("Eloy" for "Éloy", "t Hart" for "'t Hart"); a surname without one (a digit,
-// "?", nothing) is listed on the pages of A, before A's own names.
+// The letter whose pages list a card, as in every layout (NaamLetter); a surname without one (a
+// digit, "?", nothing) is listed on the pages of A, before A's own names.
 struct Plaats {
     char letter;
     bool eigen; // the surname begins with the letter itself
 };
 Plaats LetterVan(const recPersoon& p) {
-    const std::string schoon = BestandsnaamSchoon(p.Achternaam);
-    const char c = schoon.empty() ? '\0' : AsciiKlein(schoon[0]);
-    if (c >= 'a' && c <= 'z') return {c, true};
+    const char c = NaamLetter(p.Achternaam);
+    if (c != '\0') return {c, true};
     return {'a', false};
 }
 
@@ -241,8 +238,7 @@ std::string Site::Bladeren(const LetterPagina& lp) const {
     return s + "</ul>\n</nav>\n";
 }
 
-bool Site::SchrijfLetterPaginas() {
-    bool goed = true;
+void Site::SchrijfLetterPaginas() {
     for (const LetterPagina& lp : paginas_) {
         const std::string letter(1, Hoofdletter(lp.letter));
         const std::string deel =
@@ -288,12 +284,11 @@ bool Site::SchrijfLetterPaginas() {
             lp.van > 1 ? Spoor(lp.adres, {{paginas_[eerstePagina_[lp.letter - 'a']].adres, letter},
                                           {"", "pagina " + std::to_string(lp.nummer)}})
                        : Spoor(lp.adres, {{"", letter}});
-        goed = bestanden_.SchrijfPagina(lp.adres, Pagina(site_, kop, spoor, inhoud)) && goed;
+        bestanden_.SchrijfPagina(lp.adres, Pagina(site_, kop, spoor, inhoud));
     }
-    return goed;
 }
 
-bool Site::SchrijfStartpagina() {
+void Site::SchrijfStartpagina() {
     Kop kop;
     kop.pad = "index.html";
     kop.beschrijving = kaarten_.empty()
@@ -314,7 +309,7 @@ bool Site::SchrijfStartpagina() {
     return bestanden_.SchrijfPagina(kop.pad, Pagina(site_, kop, {}, inhoud, voet));
 }
 
-bool Site::SchrijfZoekpagina() {
+void Site::SchrijfZoekpagina() {
     Kop kop;
     kop.pad = "zoeken.html";
     kop.titel = "Zoeken";
@@ -339,7 +334,7 @@ bool Site::SchrijfZoekpagina() {
     return bestanden_.SchrijfPagina(kop.pad, Pagina(site_, kop, Spoor(kop.pad, {{"", "Zoeken"}}), inhoud));
 }
 
-bool Site::SchrijfNietGevonden() {
+void Site::SchrijfNietGevonden() {
     Kop kop;
     kop.pad = "404.html";
     kop.titel = "Pagina niet gevonden";
@@ -358,8 +353,8 @@ bool Site::SchrijfNietGevonden() {
     return bestanden_.SchrijfPagina(kop.pad, Pagina(site_, kop, {}, inhoud));
 }
 
-bool Site::SchrijfSitemap() {
-    if (site_.webAdres.empty()) return true;
+void Site::SchrijfSitemap() {
+    if (site_.webAdres.empty()) return;
     std::vector<std::string> adressen;
     adressen.reserve(1 + paginas_.size() + kaarten_.size());
     adressen.push_back(site_.webAdres);
@@ -367,7 +362,6 @@ bool Site::SchrijfSitemap() {
         adressen.push_back(site_.webAdres + lp.adres);
     for (const Kaart& k : kaarten_)
         adressen.push_back(site_.webAdres + k.adres);
-    bool goed = true;
     std::string index = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                         "<sitemapindex xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n";
     for (std::size_t begin = 0, n = 1; begin < adressen.size(); begin += AdressenPerSitemap, ++n) {
@@ -377,27 +371,23 @@ bool Site::SchrijfSitemap() {
         for (std::size_t i = begin; i < std::min(adressen.size(), begin + AdressenPerSitemap); ++i)
             s += "<url><loc>" + XmlTekst(adressen[i]) + "</loc></url>\n";
         s += "</urlset>\n";
-        goed = bestanden_.Schrijf(naam, s) && goed;
+        bestanden_.Schrijf(naam, s);
         index += "<sitemap><loc>" + XmlTekst(site_.webAdres + naam) + "</loc></sitemap>\n";
     }
     index += "</sitemapindex>\n";
-    goed = bestanden_.Schrijf("sitemap.xml", index) && goed;
-    return bestanden_.Schrijf("robots.txt",
-                              "User-agent: *\nAllow: /\nSitemap: " + site_.webAdres + "sitemap.xml\n") &&
-           goed;
+    bestanden_.Schrijf("sitemap.xml", index);
+    bestanden_.Schrijf("robots.txt", "User-agent: *\nAllow: /\nSitemap: " + site_.webAdres + "sitemap.xml\n");
 }
 
-bool Site::SchrijfKaartPaginas() {
+void Site::SchrijfKaartPaginas() {
     VoortgangMelder melder(static_cast<long>(kaarten_.size()));
-    bool goed = true;
     for (std::size_t k = 0; k < kaarten_.size(); ++k) {
-        goed = SchrijfKaartPagina(k) && goed;
+        SchrijfKaartPagina(k);
         melder.Stap(static_cast<long>(k + 1));
     }
-    return goed;
 }
 
-bool Site::Schrijf() {
+void Site::Schrijf() {
     VerzamelKaarten();
     DeelIn();
     SchrijfVasteBestanden();
@@ -405,16 +395,14 @@ bool Site::Schrijf() {
     zoek.Begin(false, true);
     for (const Kaart& k : kaarten_)
         zoek.VoegToe(k.persoon, k.ingang.Regel(), k.adres);
-    bool goed = SchrijfKaartPaginas();
-    goed = SchrijfLetterPaginas() && goed;
-    goed = SchrijfStartpagina() && goed;
-    goed = SchrijfNietGevonden() && goed;
-    goed = SchrijfSitemap() && goed;
-    goed =
-        zoek.SchrijfIndex(bestanden_.SiteMap(), bestanden_.SiteMap() + "/tool", "/zoeken.js", false) && goed;
-    goed = SchrijfZoekpagina() && goed;
+    SchrijfKaartPaginas();
+    SchrijfLetterPaginas();
+    SchrijfStartpagina();
+    SchrijfNietGevonden();
+    SchrijfSitemap();
+    zoek.SchrijfIndex(bestanden_.SiteMap(), bestanden_.SiteMap() + "/tool", "/zoeken.js", false);
+    SchrijfZoekpagina();
     StatusLinks("gedenkjes : " + std::to_string(kaarten_.size()));
-    return goed;
 }
 
 } // namespace type4
@@ -424,12 +412,10 @@ bool UitvoerenType4(UitvoerSessie& sessie) {
     // Below the root every name is the program's own: matched exactly, never case-insensitively
     // (web servers are case-sensitive).
     if (!sessie.BeginSite()) return false;
-    if (!fs::MaakMappen(siteMap)) {
-        MeldNietAangemaakt(siteMap, "index.html");
-        return false;
-    }
+    if (!fs::MaakMappen(siteMap)) StopNietAangemaakt(siteMap, "index.html");
     type4::Site site(sessie);
-    return site.Schrijf();
+    site.Schrijf();
+    return true;
 }
 
 } // namespace gdk

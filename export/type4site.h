@@ -78,19 +78,19 @@ class Site {
   public:
     explicit Site(UitvoerSessie& sessie);
     // The whole site; true when every page was written.
-    bool Schrijf();
+    void Schrijf();
 
   private:
     void VerzamelKaarten();
     void DeelIn();
     void SchrijfVasteBestanden();
-    bool SchrijfKaartPaginas();
-    bool SchrijfKaartPagina(std::size_t k);
-    bool SchrijfLetterPaginas();
-    bool SchrijfStartpagina();
-    bool SchrijfZoekpagina();
-    bool SchrijfNietGevonden();
-    bool SchrijfSitemap();
+    void SchrijfKaartPaginas();
+    void SchrijfKaartPagina(std::size_t k);
+    void SchrijfLetterPaginas();
+    void SchrijfStartpagina();
+    void SchrijfZoekpagina();
+    void SchrijfNietGevonden();
+    void SchrijfSitemap();
     std::optional<Zijde> Publiceer(const std::string& bron);
     std::string LetterNavigatie(const std::string& pad, char huidig) const;
     std::string Bladeren(const LetterPagina& lp) const;

@@ -50,16 +50,21 @@ bool UitvoerPlekBekend() {
 } // namespace
 
 bool UitvoerenLayout(UitvoerSessie& sessie) {
-    switch (sessie.Type()) {
-    case 1:
-        return UitvoerenType1(sessie);
-    case 2:
-        return UitvoerenType2(sessie);
-    case 3:
-        return UitvoerenType3(sessie);
-    case 4:
-        return UitvoerenType4(sessie);
-    default:
+    try {
+        switch (sessie.Type()) {
+        case 1:
+            return UitvoerenType1(sessie);
+        case 2:
+            return UitvoerenType2(sessie);
+        case 3:
+            return UitvoerenType3(sessie);
+        case 4:
+            return UitvoerenType4(sessie);
+        default:
+            return false;
+        }
+    } catch (const PaginaNietGemaakt& fout) {
+        sessie.MeldReden(fout.what());
         return false;
     }
 }
@@ -151,6 +156,12 @@ bool VoerUit(int type, Opdracht opdracht) {
         std::string afgebroken, nawoord;
         try {
             gelukt = UitvoerenLayout(sessie);
+            // The collector is told what the site leaves out, and which cards.
+            const Achterhouding& achtergehouden = sessie.Achtergehouden();
+            if (gelukt && achtergehouden.Actief()) {
+                StatusLinks(StatusLinksTekst() + "; " + achtergehouden.Samenvatting());
+                achtergehouden.Verslag();
+            }
             if (!gelukt && !sessie.RedenGemeld()) UI().Melding(UitvoerFoutMelding);
         } catch (const fs::SchrijfWeigering& w) {
             afgebroken = w.what();

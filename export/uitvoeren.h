@@ -10,7 +10,8 @@ class UitvoerSessie;
 // The site types, 1 to SiteTypen: the menus, the command line and the publish record follow it.
 inline constexpr int SiteTypen = 4;
 
-// The layout's writer for the session's type; false for any other type. May throw IOFout and
+// The layout's writer for the session's type; false for any other type, and false after its one
+// message when a page or folder of the site could not be made. May throw IOFout and
 // fs::SchrijfWeigering.
 bool UitvoerenLayout(UitvoerSessie& sessie);
 

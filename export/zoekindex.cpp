@@ -237,15 +237,15 @@ void ZoekIndex::VoegToe(std::int32_t persoon, const std::string& sorteerRegel, c
     if (actief_) ingangen_.push_back({persoon, sorteerRegel, link});
 }
 
-bool ZoekIndex::Schrijf(const std::string& siteMap) {
-    if (!actief_) return true;
-    return SchrijfIndex(siteMap, siteMap + "/tool/script", "/zoeken.js", true) &&
-           SchrijfZoekpagina(siteMap, "/zoeken.htm");
+void ZoekIndex::Schrijf(const std::string& siteMap) {
+    if (!actief_) return;
+    SchrijfIndex(siteMap, siteMap + "/tool/script", "/zoeken.js", true);
+    SchrijfZoekpagina(siteMap, "/zoeken.htm");
 }
 
-bool ZoekIndex::SchrijfIndex(const std::string& siteMap, const std::string& scriptMap,
+void ZoekIndex::SchrijfIndex(const std::string& siteMap, const std::string& scriptMap,
                              const std::string& scriptBestand, bool doorverwijzing) {
-    if (!actief_) return true;
+    if (!actief_) return;
     actief_ = false;
     std::vector<Ingang> ingangen = std::move(ingangen_);
     ingangen_.clear();
@@ -311,10 +311,10 @@ bool ZoekIndex::SchrijfIndex(const std::string& siteMap, const std::string& scri
     ingangen.shrink_to_fit();
 
     const std::string map = siteMap + "/" + ZoekMap;
-    if (doorverwijzing ? !MaakSiteMapAan(map, 2) : !fs::MaakMappen(map)) {
-        if (!doorverwijzing) MeldNietAangemaakt(map, "");
-        return false;
-    }
+    if (doorverwijzing)
+        MaakSiteMapAan(map, 2);
+    else if (!fs::MaakMappen(map))
+        StopNietAangemaakt(map, "");
     std::string bestand;
     try {
         MaakZoekBestanden(kaarten, ZoekDeelLimiet, [&](const std::string& naam, const std::string& inhoud) {
@@ -325,10 +325,9 @@ bool ZoekIndex::SchrijfIndex(const std::string& siteMap, const std::string& scri
             f.Sluit();
         });
     } catch (const IOFout&) {
-        MeldNietAangemaakt(map, bestand);
-        return false;
+        StopNietAangemaakt(map, bestand);
     }
-    return SchrijfZoekScript(scriptMap, scriptBestand);
+    SchrijfZoekScript(scriptMap, scriptBestand);
 }
 
 } // namespace gdk

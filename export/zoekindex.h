@@ -55,13 +55,13 @@ class ZoekIndex {
     // root, Windows-1252), empty when it has none.
     void VoegToe(std::int32_t persoon, const std::string& sorteerRegel, const std::string& link);
     // Writes the search page, its script and the index into `siteMap`, with progress, and ends
-    // the collecting. True when done or not active; false after MeldNietAangemaakt.
-    bool Schrijf(const std::string& siteMap);
+    // the collecting. Nothing when not active; StopNietAangemaakt when a file cannot be made.
+    void Schrijf(const std::string& siteMap);
     // Writes only the index (its shards below `siteMap`) and the search script as
     // `scriptMap` + `scriptBestand`, for a layout with a search page of its own; ends the
     // collecting. The shards' folder gets the redirect page of the frame layouts when
-    // `doorverwijzing`. True when done or not active; false after MeldNietAangemaakt.
-    bool SchrijfIndex(const std::string& siteMap, const std::string& scriptMap,
+    // `doorverwijzing`. Nothing when not active; StopNietAangemaakt when a file cannot be made.
+    void SchrijfIndex(const std::string& siteMap, const std::string& scriptMap,
                       const std::string& scriptBestand, bool doorverwijzing);
 
   private:

@@ -42,7 +42,7 @@ std::string C1TabelJs() {
 
 } // namespace
 
-bool SchrijfZoekScript(const std::string& map, const std::string& bestand) {
+void SchrijfZoekScript(const std::string& map, const std::string& bestand) {
     TekstSchrijver f;
     try {
         if (!f.Open(map + bestand)) throw IOFout(map + bestand);
@@ -56,18 +56,13 @@ bool SchrijfZoekScript(const std::string& map, const std::string& bestand) {
             code.remove_prefix(eind + 1);
         }
         f.Sluit();
-        return true;
     } catch (const IOFout&) {
-        try {
-            f.Sluit();
-        } catch (const IOFout&) {
-        }
-        MeldNietAangemaakt(map, bestand);
-        return false;
+        SluitStil(f);
+        StopNietAangemaakt(map, bestand);
     }
 }
 
-bool SchrijfZoekpagina(const std::string& map, const std::string& bestand) {
+void SchrijfZoekpagina(const std::string& map, const std::string& bestand) {
     return VervolgIndexPagina(map, bestand, [](TekstSchrijver& f) {
         f.Regel("<TITLE>Zoeken</TITLE>");
         f.Regel("</HEAD>");

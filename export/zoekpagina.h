@@ -8,9 +8,9 @@ namespace gdk {
 // "zoeken.htm": the common head of a root page, a search field, a line with the number found and
 // the result list, in the look of the welcome page. A page address ending in "?q=WORDS" fills the
 // field and searches at once.
-bool SchrijfZoekpagina(const std::string& map, const std::string& bestand);
+void SchrijfZoekpagina(const std::string& map, const std::string& bestand);
 // "zoeken.js": the folding table of the index (zoekvouw.h) followed by the search code.
-bool SchrijfZoekScript(const std::string& map, const std::string& bestand);
+void SchrijfZoekScript(const std::string& map, const std::string& bestand);
 
 // The search code itself, without the table.
 const char* ZoekScriptCode();

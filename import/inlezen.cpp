@@ -2,12 +2,22 @@
 
 #include "data/globalen.h"
 #include "data/paden.h"
+#include "import/codering.h"
 #include "import/tgdkimport.h"
 #include "platform/bestanden.h"
+#include "platform/gebruiker.h"
 
 namespace gdk {
 
+bool CollectieGeweigerd(const std::string& pad) {
+    const std::string weigering = CollectieWeigering(pad);
+    if (weigering.empty()) return false;
+    UI().Melding(weigering);
+    return true;
+}
+
 bool InlezenCommando(const std::string& pad) {
+    if (CollectieGeweigerd(pad)) return false;
     CollectiePad = pad;
     CollectieBestandsnaam = BestandsnaamDeel(pad);
     CollectieMap = ZonderSlotBackslash(pad.substr(0, pad.size() - CollectieBestandsnaam.size()));

@@ -8,6 +8,8 @@ namespace gdk {
 
 void StatusbalkIndelen();
 void StatusLinks(const std::string& tekst);
+// The text last given to StatusLinks, so that a step can add to what the one before it said.
+const std::string& StatusLinksTekst();
 void StatusRechts(const std::string& tekst);
 
 } // namespace gdk

@@ -5,6 +5,7 @@
 #include "data/namen.h"
 #include "data/paden.h"
 #include "data/tekst.h"
+#include "import/codering.h"
 #include "import/controles.h"
 #include "import/status.h"
 #include "import/woordlijsten.h"
@@ -244,10 +245,14 @@ bool LeesGedenkjes() {
     try {
         // Exists but is no readable file (a folder, no permission): IOFout from Open. Gone since
         // the test a moment ago: as missing.
-        if (!lezer.Open(CollectiePad)) {
+        if (!lezer.OpenGeheel(CollectiePad)) {
             StatusRechts("Gedenkjes inlezen fout gegaan");
             return false;
         }
+        // Whether a file is UTF-8 shows only in all of it, so it is read whole before its first
+        // line; the report says so first of all.
+        const Omzetting omzetting = CoderingOmzetten(lezer);
+        if (omzetting.utf8) VerschilSchrijven(Utf8Verschilregel(omzetting.vervangen));
         // Room for as many persons as the file can hold (a line of n bytes gives at most two), so
         // the store never moves its records while it grows; untouched room costs no memory.
         const std::size_t grootte = lezer.Grootte();

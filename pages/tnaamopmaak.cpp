@@ -194,7 +194,7 @@ IndexRegels MaakIndexRegels(std::int32_t persoon) {
     // normalisation): the translation to Dutch only serves the conversion.
     std::string datum, datumVariant;
     if (!IsLeeg(p.GeboorteDatum)) {
-        if (const auto d = TekstNaarDatum(DatumNaarNederlands(p.GeboorteDatum))) {
+        if (const auto d = KalenderDatum(p.GeboorteDatum)) {
             datum = datumVariant = DatumDDMMJJJJ(*d);
         } else {
             bool mislukt = false;

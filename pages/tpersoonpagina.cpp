@@ -95,7 +95,7 @@ bool PaginaVoet(const std::string& insprong, const std::string& bron, const std:
     if (IsLeeg(datum)) {
         getoond = DatumDDMMJJJJ(UitvoerTijd);
     } else {
-        const auto d = TekstNaarDatum(DatumNaarNederlands(datum));
+        const auto d = KalenderDatum(datum);
         if (!d) return false;
         getoond = DatumDDMMJJJJ(*d);
     }

@@ -17,7 +17,7 @@ int DagenInMaand(int jaar, int maand) {
 }
 
 // Digits only, at least one, at most `max`; the value as written (leading zeros allowed).
-bool Getal(const std::string& s, std::size_t van, std::size_t tot, std::size_t max, int& waarde) {
+bool Getal(std::string_view s, std::size_t van, std::size_t tot, std::size_t max, int& waarde) {
     if (tot <= van || tot - van > max) return false;
     waarde = 0;
     for (std::size_t i = van; i < tot; ++i) {
@@ -25,6 +25,11 @@ bool Getal(const std::string& s, std::size_t van, std::size_t tot, std::size_t m
         waarde = waarde * 10 + (s[i] - '0');
     }
     return true;
+}
+
+bool InKalender(const DatumTijd& d) {
+    return d.jaar >= 1 && d.maand >= 1 && d.maand <= 12 && d.dag >= 1 &&
+           d.dag <= DagenInMaand(d.jaar, d.maand);
 }
 
 } // namespace
@@ -99,8 +104,20 @@ std::optional<DatumTijd> TekstNaarDatum(const std::string& tekst) {
     if (!Getal(tekst, van, s1, 9, d.dag) || !Getal(tekst, s1 + 1, s2, 9, d.maand) ||
         !Getal(tekst, s2 + 1, tot, 4, d.jaar))
         return std::nullopt;
-    if (d.jaar < 1 || d.maand < 1 || d.maand > 12 || d.dag < 1 || d.dag > DagenInMaand(d.jaar, d.maand))
+    if (!InKalender(d)) return std::nullopt;
+    return d;
+}
+
+std::optional<DatumTijd> IsoDatum(std::string_view tekst) {
+    while (!tekst.empty() && static_cast<unsigned char>(tekst.front()) <= 32)
+        tekst.remove_prefix(1);
+    while (!tekst.empty() && static_cast<unsigned char>(tekst.back()) <= 32)
+        tekst.remove_suffix(1);
+    if (tekst.size() != 10 || tekst[4] != '-' || tekst[7] != '-') return std::nullopt;
+    DatumTijd d;
+    if (!Getal(tekst, 0, 4, 4, d.jaar) || !Getal(tekst, 5, 7, 2, d.maand) || !Getal(tekst, 8, 10, 2, d.dag))
         return std::nullopt;
+    if (!InKalender(d)) return std::nullopt;
     return d;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace gdk {
 
@@ -25,5 +26,8 @@ std::string DatumDDMMJJJJ(const DatumTijd& t);
 // Calendar-date conversion: after blanks around it are removed, exactly three numeric parts
 // joined by '-': day, month, year (1 to 4 digits, as written); the date must exist.
 std::optional<DatumTijd> TekstNaarDatum(const std::string& tekst);
+// The date written yyyy-mm-dd (after blanks around it are removed, exactly four, two and two
+// digits) when it exists in the calendar: the form most other programs write.
+std::optional<DatumTijd> IsoDatum(std::string_view tekst);
 
 } // namespace gdk

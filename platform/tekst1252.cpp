@@ -234,6 +234,30 @@ bool VanUtf8(std::string_view utf8, std::string& uit) {
     return true;
 }
 
+std::size_t VanUtf8Of1252(std::string& tekst, std::size_t vanaf) {
+    // Every character becomes one byte, never more than it had: the text is written over itself,
+    // behind where it is read, so a whole collection file needs no second copy.
+    const std::string_view s = tekst;
+    char* uit = tekst.data();
+    std::size_t geschreven = 0, vervangen = 0;
+    for (std::size_t i = vanaf; i < s.size();) {
+        // A run of ASCII, most of any text, goes over at once.
+        const std::size_t j = EersteNietAscii(s, i);
+        if (geschreven != i) std::memmove(uit + geschreven, uit + i, j - i);
+        geschreven += j - i;
+        if (j == s.size()) break;
+        std::uint32_t cp;
+        const std::size_t n = DecodeerUtf8(s, j, cp);
+        // Past ASCII, a '?' is always a character Windows-1252 lacks.
+        const char c = n == 0 ? s[j] : Naar1252(cp);
+        if (n != 0 && c == '?') ++vervangen;
+        uit[geschreven++] = c;
+        i = j + (n == 0 ? 1 : n);
+    }
+    tekst.resize(geschreven);
+    return vervangen;
+}
+
 std::string VanUtf8(std::string_view utf8) {
     std::string uit;
     if (!VanUtf8(utf8, uit)) uit.assign(utf8);
@@ -241,13 +265,26 @@ std::string VanUtf8(std::string_view utf8) {
 }
 
 bool IsGeldigUtf8(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
+    for (std::size_t i = EersteNietAscii(s); i < s.size(); i = EersteNietAscii(s, i)) {
         std::uint32_t cp;
         const std::size_t n = DecodeerUtf8(s, i, cp);
         if (n == 0) return false;
         i += n;
     }
     return true;
+}
+
+std::size_t EersteNietAscii(std::string_view s, std::size_t vanaf) {
+    std::size_t i = vanaf;
+    // Eight bytes at a time: a whole collection file is looked at before its first line is read.
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t acht;
+        std::memcpy(&acht, s.data() + i, 8);
+        if (acht & 0x8080808080808080u) break;
+    }
+    while (i < s.size() && U(s[i]) < 0x80)
+        ++i;
+    return i;
 }
 
 bool VanUtf8Verliesvrij(std::string_view utf8, std::string& uit) {

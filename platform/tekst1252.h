@@ -41,9 +41,15 @@ std::string NaarUtf8(std::string_view s1252);
 // UTF-8 -> Windows-1252. Characters without a Windows-1252 form become '?'.
 // Returns false (and leaves `uit` as far as converted) when `s` is not valid UTF-8.
 bool VanUtf8(std::string_view utf8, std::string& uit);
+// UTF-8 -> Windows-1252 in place, for a text that is meant to be UTF-8 but need not be
+// throughout: a byte that begins no valid sequence is taken as the Windows-1252 character it is.
+// What comes before `vanaf` (a byte-order mark) is dropped. Returns how many characters became '?'.
+std::size_t VanUtf8Of1252(std::string& tekst, std::size_t vanaf = 0);
 // Convenience: invalid UTF-8 is returned byte for byte.
 std::string VanUtf8(std::string_view utf8);
 bool IsGeldigUtf8(std::string_view s);
+// The position of the first byte from `vanaf` that is no ASCII (0x80 and up), or the size of `s`.
+std::size_t EersteNietAscii(std::string_view s, std::size_t vanaf = 0);
 // UTF-8 -> Windows-1252 only when every character has a Windows-1252 form (false otherwise):
 // for names on disk, where a '?' in place of a lost character must not match a real '?'.
 bool VanUtf8Verliesvrij(std::string_view utf8, std::string& uit);

@@ -52,6 +52,27 @@ bool TekstLezer::Open(const std::string& pad1252) {
     return true;
 }
 
+bool TekstLezer::OpenGeheel(const std::string& pad1252) {
+    if (!Open(pad1252)) return false;
+    // The size from the directory is a guess only: a file still being written, or no regular file.
+    buffer_.resize(grootte_ + 1);
+    std::size_t n = 0;
+    for (;;) {
+        if (n == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+        const std::size_t stuk = std::fread(buffer_.data() + n, 1, buffer_.size() - n, bestand_);
+        if (stuk == 0) {
+            if (std::ferror(bestand_)) NietGelezen(pad_);
+            break;
+        }
+        n += stuk;
+    }
+    buffer_.resize(n);
+    begin_ = 0;
+    eind_ = grootte_ = n;
+    klaar_ = true;
+    return true;
+}
+
 bool TekstLezer::Vul() {
     if (klaar_ || !bestand_) return false;
     const std::size_t n = std::fread(buffer_.data(), 1, buffer_.size(), bestand_);

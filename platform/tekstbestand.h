@@ -10,7 +10,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace gdk {
 
@@ -23,6 +22,18 @@ class TekstLezer {
     TekstLezer(const TekstLezer&) = delete;
     TekstLezer& operator=(const TekstLezer&) = delete;
     bool Open(const std::string& pad1252);
+    // Open, and the whole file read into memory in one go: for a reader that must see every
+    // byte before it takes the first line. LeesRegel then splits the lines from memory.
+    bool OpenGeheel(const std::string& pad1252);
+    // What lies in memory and is not yet read as lines: after OpenGeheel, the whole file.
+    std::string_view Inhoud() const { return std::string_view(buffer_).substr(begin_, eind_ - begin_); }
+    // After OpenGeheel, before the first line: `bewerk` may rewrite the bytes in memory; the
+    // lines, and the size, then come from what it leaves.
+    template <class F> void BewerkInhoud(F&& bewerk) {
+        bewerk(buffer_);
+        begin_ = 0;
+        eind_ = grootte_ = buffer_.size();
+    }
     // Next line into `regel` (without terminator); false at end of file. Throws IOFout on a read error.
     bool LeesRegel(std::string& regel);
     // Bytes consumed so far and the file size, for progress reports.
@@ -33,7 +44,7 @@ class TekstLezer {
     bool Vul();
     std::FILE* bestand_ = nullptr;
     std::string pad_;
-    std::vector<char> buffer_;
+    std::string buffer_;
     std::size_t begin_ = 0, eind_ = 0;
     std::size_t positie_ = 0, grootte_ = 0;
     bool klaar_ = false;

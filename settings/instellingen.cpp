@@ -4,6 +4,7 @@
 #include "platform/register.h"
 #include "platform/tekst1252.h"
 
+#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -33,6 +34,7 @@ bool VoornamenPartnerVolledigWeergeven = false, GeslachtOnbekendNietWeergeven = 
      AantalWeergeven = false, AfbeeldingVoorEnAchterkantWeergeven = false, ZoekpaginaMaken = false;
 std::string PubliceerDoel;
 std::string WebAdres;
+std::int32_t RecentNietPubliceren = 0;
 
 std::string alLettertype;
 std::int32_t adDatumAanpassen = -1;
@@ -73,6 +75,8 @@ struct Instelling {
     std::string* tekst = nullptr;
     std::int32_t* getal = nullptr;
     bool* schakelaar = nullptr;
+    // For a number with a range: what is read is brought into 0..hoogste.
+    std::int32_t hoogste = -1;
 };
 
 Instelling T(const char* sectie, const char* naam, std::string& v) {
@@ -80,6 +84,10 @@ Instelling T(const char* sectie, const char* naam, std::string& v) {
 }
 Instelling G(const char* sectie, const char* naam, std::int32_t& v) {
     return {sectie, naam, Soort::Getal, nullptr, &v};
+}
+// A number of 0 to `hoogste`: a stray registry value must not switch on what it guards.
+Instelling B(const char* sectie, const char* naam, std::int32_t& v, std::int32_t hoogste) {
+    return {sectie, naam, Soort::Getal, nullptr, &v, nullptr, hoogste};
 }
 Instelling S(const char* sectie, const char* naam, bool& v) {
     return {sectie, naam, Soort::Schakelaar, nullptr, nullptr, &v};
@@ -131,6 +139,7 @@ const std::vector<Instelling>& Opties() {
         S("OptiesBijUitvoeren", "ZoekpaginaMaken", ZoekpaginaMaken),
         T("OptiesBijUitvoeren", "PubliceerDoel", PubliceerDoel),
         T("OptiesBijUitvoeren", "WebAdres", WebAdres),
+        B("OptiesBijUitvoeren", "RecentNietPubliceren", RecentNietPubliceren, RecentNietPublicerenHoogste),
 
         T("OptiesWeergave", "alLettertype", alLettertype),
         G("OptiesWeergave", "adDatumAanpassen", adDatumAanpassen),
@@ -240,6 +249,7 @@ void LeesInstellingen() {
             break;
         case Soort::Getal:
             *i.getal = lees.ReadInteger(RegisterBasis, i.naam, i.sectie);
+            if (i.hoogste >= 0) *i.getal = std::clamp(*i.getal, 0, i.hoogste);
             break;
         case Soort::Schakelaar:
             *i.schakelaar = lees.ReadBool(RegisterBasis, i.naam, i.sectie);

@@ -37,6 +37,11 @@ extern bool VoornamenPartnerVolledigWeergeven, GeslachtOnbekendNietWeergeven, Co
 extern std::string PubliceerDoel; // an rclone remote and path ("naam:map"); blank: not set
 // The public address of the type 4 site ("https://www.example.org/gedenkjes/"); blank: none.
 extern std::string WebAdres;
+// Cards of people who died in the last this many years stay off every published site (0 to
+// RecentNietPublicerenHoogste; 0, the default, publishes everything). Read from the registry, a
+// negative or non-numeric value counts as 0 and a larger one as the highest.
+extern std::int32_t RecentNietPubliceren;
+inline constexpr std::int32_t RecentNietPublicerenHoogste = 200;
 
 // OptiesWeergave
 extern std::string alLettertype;

@@ -239,6 +239,8 @@ void TfrmGedenkjes::mmnuGedenkjesBestandInlezenClick() {
 
 bool TfrmGedenkjes::Inlezen(const std::string& pad) {
     if (leestIn_) return false;
+    // A file that is plainly no collection changes nothing: not the store, not the page shown.
+    if (gdk::CollectieGeweigerd(pad)) return false;
     leestIn_ = true;
     KiesTab(1);
     edtGaNaarRelatie->clear();

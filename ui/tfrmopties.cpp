@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -315,6 +316,22 @@ QWidget* TfrmOpties::MaakBijUitvoeren() {
     lblBijUitvoerenWebAdres->setBuddy(edtBijUitvoerenWebAdres);
     kolom->addWidget(lblBijUitvoerenWebAdres);
     kolom->addWidget(edtBijUitvoerenWebAdres);
+    // Recent cards stay off the published sites; the window keeps showing them.
+    auto* recent = new QHBoxLayout;
+    lblBijUitvoerenRecentNietPubliceren =
+        Label(p, "lblBijUitvoerenRecentNietPubliceren", QStringLiteral("Gedenkjes van de laatste"));
+    speBijUitvoerenRecentNietPubliceren = new QSpinBox(p);
+    speBijUitvoerenRecentNietPubliceren->setObjectName(QStringLiteral("speBijUitvoerenRecentNietPubliceren"));
+    speBijUitvoerenRecentNietPubliceren->setRange(0, RecentNietPublicerenHoogste);
+    speBijUitvoerenRecentNietPubliceren->setToolTip(
+        QStringLiteral("Gestorven in zoveel jaar voor de uitvoer, of zonder jaar: niet op de site. "
+                       "0: alle gedenkjes worden gepubliceerd."));
+    lblBijUitvoerenRecentNietPubliceren->setBuddy(speBijUitvoerenRecentNietPubliceren);
+    recent->addWidget(lblBijUitvoerenRecentNietPubliceren);
+    recent->addWidget(speBijUitvoerenRecentNietPubliceren);
+    recent->addWidget(Label(p, "lblBijUitvoerenRecentJaar", QStringLiteral("jaar niet publiceren")));
+    recent->addStretch(1);
+    kolom->addLayout(recent);
     kolom->addStretch(1);
     return p;
 }
@@ -398,6 +415,7 @@ void TfrmOpties::OptiesNaarControles() {
     edtAlgemeenAfbeeldingBestanden->setText(Q1252(AfbeeldingBestanden));
     edtAlgemeenUitvoerBestanden->setText(Q1252(UitvoerBestanden));
     edtBijUitvoerenWebAdres->setText(Q1252(WebAdres));
+    speBijUitvoerenRecentNietPubliceren->setValue(RecentNietPubliceren);
     rgrAlgemeenNiveauAfbeeldingBestanden->ZetItemIndex(NiveauAfbeeldingBestanden);
     edtBijUitvoerenPubliceerDoel->setText(Q1252(PubliceerDoel));
     for (const Code& c : codes_)
@@ -420,6 +438,7 @@ void TfrmOpties::bbtnSluitenClick() {
     AfbeeldingBestanden = Van1252(edtAlgemeenAfbeeldingBestanden->text());
     UitvoerBestanden = Van1252(edtAlgemeenUitvoerBestanden->text());
     WebAdres = Van1252(edtBijUitvoerenWebAdres->text());
+    RecentNietPubliceren = speBijUitvoerenRecentNietPubliceren->value();
     NiveauAfbeeldingBestanden = rgrAlgemeenNiveauAfbeeldingBestanden->ItemIndex();
     PubliceerDoel = Van1252(edtBijUitvoerenPubliceerDoel->text());
     for (const Code& c : codes_) {

@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTabWidget;
 
 // A group of radio items with one selected position, or none (-1), as the options store it.
@@ -102,6 +103,8 @@ class TfrmOpties : public QDialog {
     QLineEdit* edtBijUitvoerenPubliceerDoel = nullptr;
     QLabel* lblBijUitvoerenWebAdres = nullptr;
     QLineEdit* edtBijUitvoerenWebAdres = nullptr;
+    QLabel* lblBijUitvoerenRecentNietPubliceren = nullptr;
+    QSpinBox* speBijUitvoerenRecentNietPubliceren = nullptr;
 
     // Weergave
     QComboBox* cbxWeergaveLettertype = nullptr;

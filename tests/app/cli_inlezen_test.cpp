@@ -70,6 +70,17 @@ TEST_F(CliInlezen, MissingFileExitsWithOne) {
     EXPECT_NE(fout.find("rechts:   Gedenkjes inlezen fout gegaan\n"), std::string::npos) << fout;
 }
 
+TEST_F(CliInlezen, AFamilyTreeFileIsRefusedWithOne) {
+    const std::string pad = map.Schrijf("stamboom.gdk", "\xEF\xBB\xBF"
+                                                        "0 HEAD\r\n1 CHAR UTF-8\r\n");
+    EXPECT_EQ(Voer("inlezen stamboom.gdk"), 1);
+    EXPECT_NE(fout.find("melding: Het bestand " + pad + " is een stamboombestand (GEDCOM)"),
+              std::string::npos)
+        << fout;
+    EXPECT_EQ(fout.find("GDK bestand inlezen"), std::string::npos) << fout;
+    EXPECT_FALSE(std::filesystem::exists(map.pad() / "stamboom_Verschillen.txt"));
+}
+
 TEST_F(CliInlezen, AFolderIsAnInputOutputError) {
     std::filesystem::create_directories(map.pad() / "map.gdk");
     EXPECT_EQ(Voer("inlezen map.gdk"), 2);

@@ -92,6 +92,7 @@ const char* const ZonderRegister = "OptiesAlgemeen\\AfbeeldingBestanden=\n"
                                    "OptiesBijUitvoeren\\ZoekpaginaMaken=0\n"
                                    "OptiesBijUitvoeren\\PubliceerDoel=\n"
                                    "OptiesBijUitvoeren\\WebAdres=\n"
+                                   "OptiesBijUitvoeren\\RecentNietPubliceren=0\n"
                                    "OptiesWeergave\\alLettertype=\n"
                                    "OptiesWeergave\\adDatumAanpassen=-1\n"
                                    "OptiesWeergave\\glAfblijven=0\n"
@@ -162,6 +163,29 @@ TEST_F(CliOpties, StoredValuesWrongTypesAndBlankExtrasAsActivationReadsThem) {
     EXPECT_EQ(Waarde(u.uit, "OptiesExtra\\inCols"), "120");
     EXPECT_EQ(Waarde(u.uit, "Programma\\Email"), "an@example.org");
     EXPECT_EQ(Waarde(u.uit, "Velmoran\\Homepage"), "https://example.org/");
+}
+
+// The years of recent cards kept off the sites: a stray value never withholds more than 200
+// years, and one that is no number of years at all publishes everything.
+TEST_F(CliOpties, RecentYearsOutsideTheirRangeAreBroughtIntoIt) {
+    const struct {
+        const char* waarde;
+        const char* gelezen;
+    } gevallen[] = {
+        {"dword:00000032", "50"},  {"dword:000000c8", "200"}, {"dword:000000c9", "200"},
+        {"dword:7fffffff", "200"}, {"dword:ffffffff", "0"},   {"dword:80000000", "0"},
+        {"\"50\"", "0"},           {"\"veel\"", "0"},         {"hex:32,00,00,00", "0"},
+    };
+    for (const auto& g : gevallen) {
+        SchrijfRegister(
+            std::string("REGEDIT4\n\n"
+                        "[HKEY_CURRENT_USER\\Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren]\n"
+                        "\"RecentNietPubliceren\"=") +
+            g.waarde + "\n");
+        const Uitkomst u = Start("opties");
+        EXPECT_EQ(u.status, 0) << g.waarde;
+        EXPECT_EQ(Waarde(u.uit, "OptiesBijUitvoeren\\RecentNietPubliceren"), g.gelezen) << g.waarde;
+    }
 }
 
 TEST_F(CliOpties, GarbageLinesDoNotHideTheWellFormedValues) {

@@ -63,6 +63,27 @@ TEST(DatumNormaliseren, NumericDatesFollowTheSetting) {
         EXPECT_EQ(DatumNormaliseren(g.in, g.instelling), g.uit) << g.instelling << " " << g.in;
 }
 
+// The pages' reading of a stored date: year first only as yyyy-mm-dd, day first after the
+// Dutch translation; 1889.08.11 is neither, as before.
+TEST(KalenderDatum, YearFirstOnlyInItsOwnForm) {
+    const struct {
+        const char* in;
+        const char* uit; // dd-mm-yyyy, or empty: no calendar date
+    } gevallen[] = {
+        {"1889-08-11", "11-08-1889"},
+        {"5.3.1920", "05-03-1920"},
+        {"11-08-1889", "11-08-1889"},
+        {"1889.08.11", ""},
+        {"1889-8-11", ""},
+        {"1889-02-30", ""},
+        {"ABT 1920", ""},
+    };
+    for (const auto& g : gevallen) {
+        const auto d = KalenderDatum(g.in);
+        EXPECT_EQ(d ? DatumDDMMJJJJ(*d) : "", g.uit) << g.in;
+    }
+}
+
 // ---------------------------------------------------------------- names and file-name codes
 
 } // namespace

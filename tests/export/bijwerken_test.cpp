@@ -272,7 +272,7 @@ TEST_F(VreemdeMap, IsRefusedUntouched) {
     const Geval gevallen[] = {
         {"a file", [&] { map.Schrijf(site, "een bestand"); },
          "Onder de naam " + s +
-             " staat een bestand of een snelkoppeling, geen map: daar kan geen site bijgewerkt worden.\n\nEr "
+             " staat een bestand of een snelkoppeling, geen map: daar kan geen site geschreven worden.\n\nEr "
              "is "
              "niets veranderd. Verplaats of verwijder dat bestand, of kies onder Opties een andere "
              "uitvoermap."},
@@ -283,7 +283,7 @@ TEST_F(VreemdeMap, IsRefusedUntouched) {
              stdfs::create_directory_symlink(map.pad() / "elders", Site(2));
          },
          "Onder de naam " + s +
-             " staat een bestand of een snelkoppeling, geen map: daar kan geen site bijgewerkt worden.\n\nEr "
+             " staat een bestand of een snelkoppeling, geen map: daar kan geen site geschreven worden.\n\nEr "
              "is "
              "niets veranderd. Verplaats of verwijder dat bestand, of kies onder Opties een andere "
              "uitvoermap."},

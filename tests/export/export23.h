@@ -43,7 +43,7 @@ struct Kaart {
     std::string afbeelding{};
     std::string metFoto = "nee";
     std::string geboorteDatum{}, geboortePlaats{}, overlijdensDatum{}, overlijdensPlaats{};
-    std::string begraafPlaats{}, crematieDatum{};
+    std::string begraafPlaats{}, crematieDatum{}, begraafDatum{};
 };
 
 class Export23 : public ::testing::Test {
@@ -72,6 +72,7 @@ class Export23 : public ::testing::Test {
         AantalWeergeven = false;
         AfbeeldingVoorEnAchterkantWeergeven = false;
         ZoekpaginaMaken = false;
+        RecentNietPubliceren = 0;
         ZetVasteTijd(DatumTijd{2026, 12, 8, 10, 30, 0});
         LeegOpslag();
     }
@@ -97,6 +98,7 @@ class Export23 : public ::testing::Test {
         p.OverlijdensPlaats = k.overlijdensPlaats;
         p.BegraafPlaats = k.begraafPlaats;
         p.CrematieDatum = k.crematieDatum;
+        p.BegraafDatum = k.begraafDatum;
         return AantalPersonen;
     }
     // Gives person `hoofd` the partner `partner` through a new family.

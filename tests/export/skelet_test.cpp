@@ -74,14 +74,14 @@ TEST_F(Skelet, StyleSheetHas275LinesEndingInAClosingBrace) {
     // Rule after rule: selector, "   {", properties, "   }", an empty line between rules.
     const std::string verwacht = Verwachte("genealogie.css");
     ASSERT_EQ(Regels(verwacht), 275u);
-    ASSERT_TRUE(SchrijfStijlblad(map.tekst() + "/", "genealogie.css"));
+    SchrijfStijlblad(map.tekst() + "/", "genealogie.css");
     EXPECT_EQ(Lees("genealogie.css"), verwacht);
 }
 
 TEST_F(Skelet, ScriptHasThreeRedirectFunctions) {
     const std::string verwacht = Verwachte("genealogie.js");
     ASSERT_EQ(Regels(verwacht), 24u);
-    ASSERT_TRUE(SchrijfScript(map.tekst(), "/genealogie.js"));
+    SchrijfScript(map.tekst(), "/genealogie.js");
     EXPECT_EQ(Lees("genealogie.js"), verwacht);
 }
 
@@ -94,7 +94,7 @@ TEST_F(Skelet, RedirectPageOfEachDepth) {
         {1, "../", "indexeendir()"}, {2, "../../", "indextweedir()"}, {3, "../../../", "indexdriedir()"}};
     for (const auto& g : gevallen) {
         const std::string naam = "index" + std::to_string(g.diepte) + ".htm";
-        ASSERT_TRUE(SchrijfDoorverwijzing(g.diepte, map.tekst() + "/", naam));
+        SchrijfDoorverwijzing(g.diepte, map.tekst() + "/", naam);
         EXPECT_EQ(Lees(naam),
                   Verwachte("doorverwijzing.htm", {{"@TERUG@", g.voor}, {"@FUNCTIE@", g.functie}}))
             << "depth " << g.diepte;
@@ -105,7 +105,7 @@ TEST_F(Skelet, RedirectPageWhileAPageIsOpen) {
     TekstSchrijver open;
     ASSERT_TRUE(open.Open(map.tekst() + "/open.htm"));
     SchrijfIndexKop(open);
-    ASSERT_TRUE(SchrijfDoorverwijzing(1, map.tekst(), "/index.htm"));
+    SchrijfDoorverwijzing(1, map.tekst(), "/index.htm");
     open.Regel("verder");
     open.Sluit();
     std::vector<std::string> verwacht = Kop();
@@ -115,7 +115,7 @@ TEST_F(Skelet, RedirectPageWhileAPageIsOpen) {
 
 TEST_F(Skelet, FramesetTakesTheMenuWidthAsStored) {
     inCols = "20% ";
-    ASSERT_TRUE(SchrijfFrameset(map.tekst(), "/index.htm"));
+    SchrijfFrameset(map.tekst(), "/index.htm");
     EXPECT_EQ(Lees("index.htm"), Verwachte("index.htm"));
 }
 
@@ -135,7 +135,7 @@ class SkeletBeveiliging : public Skelet, public ::testing::WithParamInterface<bo
 };
 
 TEST_P(SkeletBeveiliging, Banner) {
-    ASSERT_TRUE(SchrijfKopIndex(map.tekst(), "/kopindex.htm"));
+    SchrijfKopIndex(map.tekst(), "/kopindex.htm");
     const std::string verwacht = Pagina("kopindex.htm");
     EXPECT_EQ(Regels(verwacht), GetParam() ? 9u + 14u + 41u : 9u + 14u);
     EXPECT_EQ(Lees("kopindex.htm"), verwacht);
@@ -144,29 +144,35 @@ TEST_P(SkeletBeveiliging, Banner) {
 TEST_P(SkeletBeveiliging, LetterMenu) {
     miWidth = "41";
     miHeight = "31";
-    ASSERT_TRUE(SchrijfMenuIndex(map.tekst(), "/menuindex.htm", "Gedenkjes"));
+    SchrijfMenuIndex(map.tekst(), "/menuindex.htm", "Gedenkjes");
     EXPECT_EQ(Lees("menuindex.htm"), Pagina("menuindex.htm"));
 }
 
 TEST_P(SkeletBeveiliging, WelcomePageWithOverrideMarkup) {
     const std::string inleiding = "<I>Welkom</I> \xEB";
     UitvoerTekst[ut::InleidingTekst] = inleiding;
-    ASSERT_TRUE(SchrijfInhoudIndex(map.tekst(), "/inhoudindex.htm"));
+    SchrijfInhoudIndex(map.tekst(), "/inhoudindex.htm");
     EXPECT_EQ(Lees("inhoudindex.htm"), Pagina("inhoudindex.htm", {{"@INLEIDING@", inleiding}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Beveiliging, SkeletBeveiliging, ::testing::Bool(),
                          [](const auto& p) { return p.param ? "Aan" : "Uit"; });
 
-TEST_F(Skelet, AFileThatCannotBeCreatedIsReportedAndClosed) {
+// A page that cannot be made stops the export with what it could not make.
+TEST_F(Skelet, AFileThatCannotBeCreatedStopsTheExport) {
     map.Schrijf("bestand", "x");
     const std::string map2 = map.tekst() + "/bestand"; // a file, so no folder below it
-    EXPECT_FALSE(SchrijfStijlblad(map2, "/genealogie.css"));
-    EXPECT_FALSE(SchrijfKopIndex(map2, "/kopindex.htm"));
-    EXPECT_FALSE(SchrijfDoorverwijzing(2, map2, "/index.htm"));
-    ASSERT_EQ(ui.meldingen.size(), 3u); // the banner's failed head is reported once
-    EXPECT_EQ(ui.meldingen[0].first, "Verwerking afgebroken omdat het bestand \r" + map2 +
-                                         "//genealogie.css\rniet aangemaakt kon worden.");
+    try {
+        SchrijfStijlblad(map2, "/genealogie.css");
+        FAIL() << "no stop";
+    } catch (const PaginaNietGemaakt& fout) {
+        EXPECT_STREQ(fout.what(), ("Verwerking afgebroken omdat het bestand \r" + map2 +
+                                   "//genealogie.css\rniet aangemaakt kon worden.")
+                                      .c_str());
+    }
+    EXPECT_THROW(SchrijfKopIndex(map2, "/kopindex.htm"), PaginaNietGemaakt);
+    EXPECT_THROW(SchrijfDoorverwijzing(2, map2, "/index.htm"), PaginaNietGemaakt);
+    EXPECT_TRUE(ui.meldingen.empty());
 }
 
 TEST(SiteMap, ComposedFromOutputFolderCollectionAndType) {
@@ -186,6 +192,53 @@ TEST(SiteMap, DerivedNamesThatWouldLeaveTheirFolder) {
                              "cole.jpg",
                              "a"})
         EXPECT_TRUE(IsVeiligeNaam(naam)) << naam;
+}
+
+// The names card data gives files of a site: what Windows cannot hold mended, the rest as it was.
+TEST(SiteMap, NamesThatCopyToAnyDisk) {
+    const struct {
+        std::string in, naam, link;
+    } gevallen[] = {
+        {"Robert? Mullins.jpg", "Robert_ Mullins.jpg", "Robert_ Mullins.jpg"},
+        {"A<B>|*:.jpg", "A_B____.jpg", "A_B____.jpg"},
+        {"x\"autofocus onfocus=\"y.jpg", "x_autofocus onfocus=_y.jpg", "x_autofocus onfocus=_y.jpg"},
+        {std::string("tab\there\x7F.jpg"), "tab_here_.jpg", "tab_here_.jpg"},
+        {"Van#Dam 50%.jpg", "Van#Dam 50%.jpg", "Van%23Dam 50%25.jpg"},
+        {"smit. . ", "smit", "smit"},
+        {"...", "_", "_"},
+        {"NUL.jpg", "NUL_.jpg", "NUL_.jpg"},
+        {"con", "con_", "con_"},
+        {"Lpt9 .tar.gz", "Lpt9_ .tar.gz", "Lpt9_ .tar.gz"},
+        {"com\xB9.jpg", "com\xB9_.jpg", "com\xB9_.jpg"},
+        // Not device names, and ordinary names: as they were.
+        {"Console.jpg", "Console.jpg", "Console.jpg"},
+        {"com0.jpg", "com0.jpg", "com0.jpg"},
+        {"peeters zo\xEB 1931.jpg", "peeters zo\xEB 1931.jpg", "peeters zo\xEB 1931.jpg"},
+        {"'t Hart (1).JPG", "'t Hart (1).JPG", "'t Hart (1).JPG"},
+    };
+    for (const auto& g : gevallen) {
+        EXPECT_EQ(SiteNaam(g.in), g.naam) << g.in;
+        EXPECT_EQ(SiteLink(SiteNaam(g.in)), g.link) << g.in;
+    }
+    EXPECT_EQ(SiteLink("paginas\\a\\b\"<c.htm"), "paginas\\a\\b&quot;&lt;c.htm");
+    EXPECT_EQ(EersteTekenMap("Berg.jpg"), "b");
+    EXPECT_EQ(EersteTekenMap(" x.jpg"), "_");
+    EXPECT_EQ(EersteTekenMap("\xC9loy"), "\xC9");
+}
+
+// The letter that lists a card: the fold of the type 1 folders, or none.
+TEST(SiteMap, TheLetterOfASurname) {
+    const struct {
+        const char* achternaam;
+        char letter;
+    } gevallen[] = {
+        {"Berg", 'b'},         {"berg", 'b'},    {"\xC9loy", 'e'},
+        {"\xD6zt\xFCrk", 'o'}, {"'t Hart", 't'}, {" \tSmit", 's'},
+        {"?", '\0'},           {"1e", '\0'},     {"", '\0'},
+        {"#Dam", '\0'},        {"<B>", '\0'},    {"\xDF", '\0'}, // a letter the fold leaves as it is
+    };
+    for (const auto& g : gevallen)
+        EXPECT_EQ(NaamLetter(g.achternaam), g.letter) << g.achternaam;
 }
 
 TEST(TFileMan, CopiesEveryByteWhateverTheSize) {

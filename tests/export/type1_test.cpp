@@ -2,6 +2,7 @@
 #include "export/tgdkexporttype1.h"
 
 #include "data/globalen.h"
+#include "data/paden.h"
 #include "data/tvars.h"
 #include "export/skelet.h"
 #include "import/woordlijsten.h"
@@ -140,11 +141,12 @@ TEST_F(Type1, WieEenPaginaKrijgtEnWieInDeIndexKomt) {
     Persoon("Nul", "", "Nummer", "Nul_v.jpg").Nummer = 0;
     Persoon("Geen", "", "Beeld", "  ");
     Persoon("Zonder", "", " ", "Zonder_v.jpg");        // counted, no page
-    Persoon("Een", "", "1e Kamer", "Kamer_v.jpg");     // page, no entry
-    Persoon("Piet", "", "'t Hart", "Hart_v.jpg");      // page, no entry
-    Persoon("Gaetan", "", "\xC9loy", "\xC9loy G.jpg"); // page, no entry
-    Persoon("Iemand", "", "onbekend", "Onb_v.jpg");    // page, no entry
-    Persoon("Kees", "", "Kok", "../Kok_v.jpg");        // page, named after the file alone
+    Persoon("Een", "", "1e Kamer", "Kamer_v.jpg");     // page, entry on A before A's own
+    Persoon("Piet", "", "'t Hart", "Hart_v.jpg");      // page, entry on T
+    Persoon("Gaetan", "", "\xC9loy", "\xC9loy G.jpg"); // page, entry on E
+    Persoon("Iemand", "", "onbekend", "Onb_v.jpg");    // page, entry on O
+    Persoon("Anna", "", "Aarts", "Aarts_v.jpg");
+    Persoon("Kees", "", "Kok", "../Kok_v.jpg"); // page, named after the file alone
     OpnameGebruiker ui;
     ASSERT_TRUE(Exporteer(1));
 
@@ -160,14 +162,22 @@ TEST_F(Type1, WieEenPaginaKrijgtEnWieInDeIndexKomt) {
     EXPECT_FALSE(stdfs::exists(Site() / "paginas/o/onbekend/zonder_v.htm"));
 
     // Phase 1 counts the persons with a card image; phase 2 the index entries it read back.
-    const std::vector<std::string> gedenkjes = {"  gedenkjes : 7", "  gedenkjes : 6"};
+    const std::vector<std::string> gedenkjes = {"  gedenkjes : 8", "  gedenkjes : 7"};
     std::vector<std::string> tellingen;
     for (const auto& t : ui.links)
         if (t.starts_with("  gedenkjes : ")) tellingen.push_back(t);
     EXPECT_EQ(tellingen, gedenkjes);
 
-    for (const char* leeg : {"inhouda.htm", "inhoudo.htm", "inhoudt.htm", "inhoude.htm"})
-        EXPECT_NE(Lees(leeg).find("zijn geen gegevens aanwezig."), std::string::npos) << leeg;
+    const struct {
+        const char *pagina, *link;
+    } ingangen[] = {{"inhouda.htm", "paginas/1/1ekamer/kamer_v.htm\">E."},
+                    {"inhoudt.htm", "paginas/t/thart/hart_v.htm\">P."},
+                    {"inhoude.htm", "paginas/e/eloy/\xC9loy g.htm\">G."},
+                    {"inhoudo.htm", "paginas/o/onbekend/onb_v.htm\">I."}};
+    for (const auto& i : ingangen)
+        EXPECT_NE(Lees(i.pagina).find(i.link), std::string::npos) << i.link;
+    const std::string a = Lees("inhouda.htm");
+    EXPECT_LT(a.find("<B>1e Kamer</B>"), a.find("<B>Aarts</B>"));
     EXPECT_NE(Lees("inhouds.htm")
                   .find("<A CLASS=\"1\" TARGET=\"inhoudindex\" HREF=\"paginas/s/smit/smitj_v.htm\">J.</A>"),
               std::string::npos);
@@ -278,17 +288,31 @@ TEST_F(Type1, UitvoermapMetHoofdlettersBlijftEenBoom) {
     EXPECT_EQ(collecties, std::set<std::string>{"Kaarten"});
 }
 
-TEST_F(Type1, PaginaDieNietAangemaaktKanWordenWordtGemeld) {
-    Persoon("Jan", "", "Smit", "SmitJ_v.jpg");
-    ASSERT_TRUE(Exporteer(1));
-    stdfs::remove(Site() / "paginas/s/smit/smitj_v.htm");
-    stdfs::create_directories(Site() / "paginas/s/smit/smitj_v.htm"); // blocks the page
+// Mended: a surname of 100000 characters made a folder name no file system takes, and a page
+// that could not be made was reported ("afgebroken") while the export went on and succeeded.
+TEST_F(Type1, ALongSurnameGetsItsPageAndAPageThatCannotBeMadeStopsTheExport) {
+    const std::string lang(100000, 'k');
+    Persoon("Jan", "", lang, "SmitJ_v.jpg");
+    Persoon("Piet", "", "Smit", "SmitP_v.jpg");
+    {
+        OpnameGebruiker ui;
+        ASSERT_TRUE(Exporteer(1));
+        EXPECT_TRUE(ui.meldingen.empty());
+    }
+    std::string kort;
+    for (const auto& e : stdfs::directory_iterator(Site() / "paginas/k"))
+        if (e.is_directory()) kort = e.path().filename().string();
+    EXPECT_EQ(kort.size(), MaxNaamLengte);
+    EXPECT_TRUE(stdfs::is_regular_file(Site() / "paginas/k" / kort / "smitj_v.htm"));
+    EXPECT_NE(Lees("inhoudk.htm").find(kort + "/smitj_v.htm"), std::string::npos);
+
+    stdfs::remove_all(Site());
+    stdfs::create_directory_symlink(map.pad() / "nergens", Site()); // a link leading nowhere: refused
     OpnameGebruiker ui;
-    UitvoerSessie sessie(1);
-    SchrijfPersoonPagina(sessie, 1);
+    EXPECT_FALSE(Exporteer(1));
     ASSERT_EQ(ui.meldingen.size(), 1u);
-    EXPECT_EQ(ui.meldingen[0].first, "Verwerking afgebroken omdat het bestand \r" + Site().string() +
-                                         "/paginas/s/smit//SmitJ_v.htm\rniet aangemaakt kon worden.");
+    EXPECT_EQ(
+        ui.meldingen[0].first.rfind("Onder de naam " + Site().string() + " staat een bestand of een", 0), 0u);
 }
 
 } // namespace

@@ -42,6 +42,9 @@ TEST(Type4Adres, UniqueInTheOrderAskedAndAFolderFixedByTheAddress) {
     EXPECT_EQ(a.Uniek("jansen-2"), "jansen-2");
     EXPECT_EQ(a.Uniek("jansen"), "jansen-3"); // "-2" was a name of its own already
     EXPECT_EQ(a.Uniek("jansen"), "jansen-4");
+    EXPECT_EQ(a.Uniek("nul"), "nul-2"); // no Windows disk holds a file "nul.html"
+    EXPECT_EQ(a.Uniek("com1"), "com1-2");
+    EXPECT_EQ(a.Uniek("nul"), "nul-3");
     EXPECT_EQ(type4::MapVan("jan-smit-1901"), type4::MapVan("jan-smit-1901"));
     EXPECT_TRUE(std::regex_match(type4::MapVan("x"), std::regex("[0-9a-f]{2}")));
 }

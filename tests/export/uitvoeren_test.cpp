@@ -80,6 +80,44 @@ TEST_F(Frame, Type1WithoutAnImageNameSaysSoOnceAndMakesNothing) {
     EXPECT_FALSE(std::filesystem::exists(map.pad() / "uit" / "kaarten"));
 }
 
+// Names that break links and file systems: every layout names its files so that any disk holds
+// them, and every link and image reference finds its file.
+TEST_F(Frame, NamesThatBreakLinksGiveFilesAnyDiskHolds) {
+    const std::string aanval = "x\"autofocus onfocus=\"document.title=this.href\"y.jpg";
+    const struct {
+        const char *voornamen, *achternaam;
+        std::string afbeelding;
+    } kaarten[] = {{"Robert?", "Mullins", "Robert? Mullins.jpg"},
+                   {"Dirk", "Van#Dam", "Van#Dam.jpg"},
+                   {"Honderd", "50%", "50%.jpg"},
+                   {"Bert", "A<B>", "A<B>|:*.jpg"},
+                   {"Eva", "Aanval", aanval},
+                   {"Nul", "Nul", "nul.jpg"}};
+    map.Schrijf("programma/tool/Afbeelding.jpg", "banier");
+    for (const auto& k : kaarten) {
+        Scan(k.afbeelding);
+        Kaartje(Kaart{.voornamen = k.voornamen, .achternaam = k.achternaam, .afbeelding = k.afbeelding});
+    }
+    for (int type : {1, 2, 3, 4}) {
+        ASSERT_TRUE(UitvoerenCommando(type)) << type;
+        EXPECT_EQ(KapotteLinks(Site(type)), std::vector<std::string>{}) << "type " << type;
+        std::size_t kopieen = 0;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(Site(type))) {
+            const std::string naam = e.path().filename().string();
+            EXPECT_EQ(naam.find_first_of("<>:\"\\|?*"), std::string::npos) << "type " << type << ": " << naam;
+            EXPECT_FALSE(naam.starts_with("nul.")) << "type " << type << ": " << naam;
+            kopieen +=
+                e.path().extension() == ".jpg" && e.path().string().find("/tool/") == std::string::npos;
+        }
+        EXPECT_EQ(kopieen, std::size(kaarten)) << "type " << type;
+    }
+    EXPECT_NE(LeesBestand(Site(2) / "inhoudv.htm").find("<A HREF=\"paginas\\v\\van%23dam.htm\">Van#Dam</A>"),
+              std::string::npos);
+    EXPECT_NE(LeesBestand(Site(1) / "paginas/m/mullins/robert_ mullins.htm")
+                  .find("SRC=\"../../../afbeeldingen/r/robert_ mullins.jpg\""),
+              std::string::npos);
+}
+
 // The sample collection exported through the real gedenkjes-cli with the sample registry.
 class Cli : public ::testing::Test {
   protected:

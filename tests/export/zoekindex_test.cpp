@@ -157,7 +157,7 @@ TEST_F(ZoekIndexExport, ACardWithoutImagePageLinksToItsLetterPage) {
     const ZoekIndexInhoud z = LeesZoekIndex(ZoekBestandenVan(Site(2)));
     ASSERT_EQ(z.kaarten.size(), 3u);
     // Letter-page order: a surname that starts with a digit before the letters.
-    EXPECT_EQ(z.kaarten[0][4], "") << "no letter page and no image page: shown without link";
+    EXPECT_EQ(z.kaarten[0][4], "inhouda.htm") << "a surname without a letter is listed on A's page";
     EXPECT_EQ(z.kaarten[1][4], "paginas/a/aarts.htm");
     EXPECT_EQ(z.kaarten[2][4], "inhouds.htm");
 }

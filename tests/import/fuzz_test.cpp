@@ -34,6 +34,8 @@ const char* const Voorbeelden[] = {
     "../../../../../../../etc/passwd;ja;;;;",
     "Piet;;Pas;M;;;;;;;;;;/dev/zero;nee;Els\" onmouseover=\"x;;Kok<script>;V",
     "((((((((((;;(((((((((((((((((((((;M;;;;;;;;;;..\\..\\geheim;;;;;",
+    // Saved as UTF-8, one character beyond Windows-1252: beside the others, a file that switches.
+    "Ren\xC3\xA9;;Dvo\xC5\x99\xC3\xA1k;M;;1889-08-11;Br\xC3\xBCgge;;;;;;;;nee;;;;",
 };
 
 // What a browser would run of a composed viewer page: a script or image tag from the data.
@@ -135,7 +137,7 @@ class Fuzz : public ::testing::Test {
         return s;
     }
     std::string Gemuteerd() {
-        std::string s;
+        std::string s = r() % 4 ? "" : "\xEF\xBB\xBF";
         for (unsigned i = 1 + r() % 6; i > 0; --i)
             s += std::string(Voorbeelden[r() % std::size(Voorbeelden)]) + "\r\n";
         static const char bijzonder[] = {';',  '\r', '\n', '\x1A', '\0', ' ',

@@ -207,6 +207,40 @@ TEST_F(Lezer, DatesAreStoredAsTheDateSettingSays) {
     }
 }
 
+// A date written year first is read as that date only in its own form (four, two, two digits, a
+// date the calendar has); the name code follows the stored date as for any date.
+TEST_F(Lezer, YearFirstDatesInEveryDateSetting) {
+    BestandsnaamToevoegen = true;
+    struct Geval {
+        const char* geboren;
+        int instelling;
+        const char *opgeslagen, *afbeelding;
+    } const gevallen[] = {
+        {"1889-08-11", 1, "11-08-1889", "BergJ18890811.jpg"},
+        {"1889-08-11", 2, "11-8-1889", "BergJ18890000.jpg"},
+        {"1889-08-11", 0, "1889-08-11", "BergJ8-119-18.jpg"},
+        {"1889-08-11", -1, "1889-08-11", "BergJ8-119-18.jpg"},
+        {"1889-08-11", 3, "1889-08-11", "BergJ8-119-18.jpg"},
+        // Not year first in that form, or no calendar date: read as before, day first.
+        {"1889-8-11", 1, "89-08-0011", "BergJ00110889.jpg"},
+        {"1889-8-11", 2, "1889-8-11", "BergJ00000000.jpg"},
+        {"1889-8-11", 0, "1889-8-11", "BergJ00000000.jpg"},
+        {"1889-02-30", 1, "89-02-0030", "BergJ00300289.jpg"},
+        {"1889-02-30", 2, "1889-2-30", "BergJ00000000.jpg"},
+        {"1889-02-30", 0, "1889-02-30", "BergJ2-309-18.jpg"},
+        {"11-08-1889", 1, "11-08-1889", "BergJ18890811.jpg"},
+        {"11-08-1889", 2, "11-8-1889", "BergJ18890000.jpg"},
+        {"11-08-1889", 0, "11-08-1889", "BergJ18890811.jpg"},
+    };
+    for (const auto& g : gevallen) {
+        adDatumAanpassen = g.instelling;
+        ASSERT_TRUE(Lees(Kaart({"Jan", "", "Berg", "M", "", g.geboren, "", g.geboren})));
+        EXPECT_EQ(Personen[1].GeboorteDatum, g.opgeslagen) << g.geboren << " " << g.instelling;
+        EXPECT_EQ(Personen[1].OverlijdensDatum, g.opgeslagen) << g.geboren << " " << g.instelling;
+        EXPECT_EQ(Personen[1].AfbeeldingBestand, g.afbeelding) << g.geboren << " " << g.instelling;
+    }
+}
+
 TEST_F(Lezer, EmptyLineInTheMiddleIsAPersonWithoutData) {
     ASSERT_TRUE(Lees("Jan;;Dijk;M;\r\n\r\nPiet;;Smit;M;\r\n"));
     ASSERT_EQ(AantalPersonen, 3);

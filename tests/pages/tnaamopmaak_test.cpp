@@ -220,6 +220,7 @@ TEST_F(NaamOpmaak, IndexRegelToontDeGeboortedatumAlsOpgeslagen) {
         {"2 April 1988", "Aarts, Z. van 2 April 1988", "Aarts, Z. Van 21988"},
         {"15-13-1953", "Aarts, Z. van 15-13-1953", "Aarts, Z. Van 15131953"},
         {"5.3.1920", "Aarts, Z. van 05-03-1920", "Aarts, Z. Van 05-03-1920"},
+        {"1889-08-11", "Aarts, Z. van 11-08-1889", "Aarts, Z. Van 11-08-1889"},
     };
     for (const std::int32_t aanpassen : {0, 1}) {
         adDatumAanpassen = aanpassen;

@@ -52,6 +52,17 @@ struct Datum {
     int dag, maand, jaar; // 0: no date
 };
 
+void Vergelijk(const Datum& g, const std::optional<DatumTijd>& d) {
+    if (g.dag == 0) {
+        EXPECT_FALSE(d.has_value()) << "'" << g.tekst << "'";
+    } else {
+        ASSERT_TRUE(d.has_value()) << "'" << g.tekst << "'";
+        EXPECT_EQ(d->dag, g.dag) << g.tekst;
+        EXPECT_EQ(d->maand, g.maand) << g.tekst;
+        EXPECT_EQ(d->jaar, g.jaar) << g.tekst;
+    }
+}
+
 TEST(Klok, TekstNaarDatum) {
     const Datum gevallen[] = {
         {"5-3-1920", 5, 3, 1920},
@@ -85,17 +96,35 @@ TEST(Klok, TekstNaarDatum) {
         {"99999999999-1-2000", 0, 0, 0},
         {"001-01-2000", 1, 1, 2000},
     };
-    for (const auto& g : gevallen) {
-        const auto d = TekstNaarDatum(g.tekst);
-        if (g.dag == 0) {
-            EXPECT_FALSE(d.has_value()) << "'" << g.tekst << "'";
-        } else {
-            ASSERT_TRUE(d.has_value()) << "'" << g.tekst << "'";
-            EXPECT_EQ(d->dag, g.dag) << g.tekst;
-            EXPECT_EQ(d->maand, g.maand) << g.tekst;
-            EXPECT_EQ(d->jaar, g.jaar) << g.tekst;
-        }
-    }
+    for (const auto& g : gevallen)
+        Vergelijk(g, TekstNaarDatum(g.tekst));
+}
+
+// Year first only as four, two and two digits, and only a date the calendar has.
+TEST(Klok, IsoDatum) {
+    const Datum gevallen[] = {
+        {"1889-08-11", 11, 8, 1889},
+        {" 1889-08-11\t", 11, 8, 1889},
+        {"2000-02-29", 29, 2, 2000},
+        {"0012-03-05", 5, 3, 12},
+        {"1900-02-29", 0, 0, 0},
+        {"1889-02-30", 0, 0, 0},
+        {"1889-13-01", 0, 0, 0},
+        {"1889-00-10", 0, 0, 0},
+        {"1889-01-00", 0, 0, 0},
+        {"0000-01-01", 0, 0, 0},
+        {"1889-8-11", 0, 0, 0},
+        {"1889-08-1", 0, 0, 0},
+        {"11-08-1889", 0, 0, 0},
+        {"1889.08.11", 0, 0, 0},
+        {"1889/08/11", 0, 0, 0},
+        {"1889-08-11x", 0, 0, 0},
+        {"+889-08-11", 0, 0, 0},
+        {"1889-+8-11", 0, 0, 0},
+        {"", 0, 0, 0},
+    };
+    for (const auto& g : gevallen)
+        Vergelijk(g, IsoDatum(g.tekst));
 }
 
 } // namespace

@@ -235,6 +235,43 @@ TEST_F(VensterTest, FailedReadsLeaveTheWindowUsable) {
     EXPECT_EQ(Links(), "  aantal personen : 55; aantal gezinnen : 15; ingelezen.");
 }
 
+// A family-tree file chosen by mistake is refused with a message, and the window goes on with
+// the collection it had: the store, the lists, the page shown, the title, the report.
+TEST_F(VensterTest, AFamilyTreeFileIsRefusedAndTheWindowKeepsItsCollection) {
+    ASSERT_TRUE(LeesVoorbeeld());
+    gdk::test::KiesTabAlsGebruiker(*venster, 5);
+    QTest::mouseClick(venster->tcPersoon, Qt::LeftButton, {},
+                      venster->tcPersoon->tabRect('K' - 'A').center());
+    gdk::test::Dubbelklik(venster->lbxPersoon, 0);
+    ASSERT_EQ(venster->pctrViewer->currentIndex(), 0);
+    const QString pagina = venster->htmlViewer->toPlainText();
+    const QStringList personen = gdk::test::Regels(venster->lbxPersoon);
+    const QString links = Links();
+    const std::string rapport = gdk::VerschillenBestand;
+    const std::string inhoudRapport = gdk::test::LeesBestand(rapport);
+    ASSERT_TRUE(pagina.contains("Kok"));
+
+    const std::string pad = map.Schrijf("stamboom.gdk", "0 HEAD\r\n1 GEDC\r\n0 @I1@ INDI\r\n");
+    QSignalSpy gelezen(venster.get(), &TfrmGedenkjes::CollectieGelezen);
+    gdk::test::SluitMelding melding;
+    EXPECT_FALSE(venster->Inlezen(pad));
+    ASSERT_TRUE(melding.gedaan());
+    EXPECT_TRUE(melding.tekst().startsWith(
+        QString::fromStdString("Het bestand " + pad + " is een stamboombestand (GEDCOM)")))
+        << melding.tekst().toStdString();
+    EXPECT_EQ(gelezen.count(), 0);
+    EXPECT_EQ(gdk::AantalPersonen, 55);
+    EXPECT_EQ(gdk::CollectieBestandsnaam, "kaarten.gdk");
+    EXPECT_EQ(venster->windowTitle(), "Gedenkjes (kaarten.gdk)");
+    EXPECT_EQ(venster->pctrViewer->currentIndex(), 0);
+    EXPECT_EQ(venster->htmlViewer->toPlainText(), pagina);
+    EXPECT_EQ(venster->tcPersoon->currentIndex(), 'K' - 'A');
+    EXPECT_EQ(gdk::test::Regels(venster->lbxPersoon), personen);
+    EXPECT_EQ(Links(), links);
+    EXPECT_EQ(gdk::test::LeesBestand(rapport), inhoudRapport);
+    EXPECT_FALSE(std::filesystem::exists(map.pad() / "stamboom_Verschillen.txt"));
+}
+
 TEST_F(VensterTest, StatusBarPanels) {
     EXPECT_EQ(venster->sbrGedenkjes->pnlRechts->width(), 150);
     venster->resize(1000, 650);

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -54,6 +55,7 @@ const char* const VolRegister = R"(REGEDIT4
 "AfbeeldingVoorEnAchterkantWeergeven"=dword:00000001
 "ZoekpaginaMaken"=dword:00000001
 "PubliceerDoel"="web:public_html/gedenkjes"
+"RecentNietPubliceren"=dword:0000001e
 
 [HKEY_CURRENT_USER\Software\Velmoran\Gedenkje\4.00\OptiesWeergave]
 "alLettertype"="Tahoma"
@@ -98,6 +100,7 @@ TEST_F(OptiesTest, OpeningShowsEveryGlobalOnTheFirstPage) {
     TfrmOpties& d = Open();
     EXPECT_EQ(d.pcntOpties->currentIndex(), 0);
     EXPECT_EQ(d.edtAlgemeenAfbeeldingBestanden->text(), QStringLiteral("/scans/kaarten"));
+    EXPECT_EQ(d.speBijUitvoerenRecentNietPubliceren->value(), 30);
     EXPECT_EQ(d.edtAlgemeenUitvoerBestanden->text(), QStringLiteral("/uit"));
     EXPECT_EQ(d.rgrAlgemeenNiveauAfbeeldingBestanden->ItemIndex(), 2);
     EXPECT_EQ(d.edtCodeGedenkjeVoorkant->text(), QStringLiteral("_v"));
@@ -229,14 +232,19 @@ TEST_F(OptiesTest, CaptionsItemsAndHiddenControls) {
     // below the boxes, with an example as its hint, then the site's address.
     EXPECT_TRUE(d.cbxBijUitvoerenZoekpaginaMaken->isVisibleTo(d.tshBijUitvoeren));
     auto* kolom = d.tshBijUitvoeren->layout();
-    EXPECT_EQ(kolom->indexOf(d.cbxBijUitvoerenZoekpaginaMaken), kolom->count() - 6);
-    EXPECT_EQ(kolom->indexOf(d.edtBijUitvoerenPubliceerDoel), kolom->count() - 4);
+    EXPECT_EQ(kolom->indexOf(d.cbxBijUitvoerenZoekpaginaMaken), kolom->count() - 7);
+    EXPECT_EQ(kolom->indexOf(d.edtBijUitvoerenPubliceerDoel), kolom->count() - 5);
     EXPECT_EQ(d.edtBijUitvoerenPubliceerDoel->placeholderText(),
               QStringLiteral("mijnsite:public_html/gedenkjes"));
-    EXPECT_EQ(kolom->indexOf(d.lblBijUitvoerenWebAdres), kolom->count() - 3);
-    EXPECT_EQ(kolom->indexOf(d.edtBijUitvoerenWebAdres), kolom->count() - 2); // before the stretch
+    EXPECT_EQ(kolom->indexOf(d.lblBijUitvoerenWebAdres), kolom->count() - 4);
+    EXPECT_EQ(kolom->indexOf(d.edtBijUitvoerenWebAdres), kolom->count() - 3);
     EXPECT_EQ(d.lblBijUitvoerenWebAdres->text(), QStringLiteral("Webadres van de site"));
     EXPECT_TRUE(d.edtBijUitvoerenWebAdres->isVisibleTo(d.tshBijUitvoeren));
+    // Last, before the stretch: "Gedenkjes van de laatste [N] jaar niet publiceren".
+    EXPECT_EQ(kolom->itemAt(kolom->count() - 2)->layout()->indexOf(d.speBijUitvoerenRecentNietPubliceren), 1);
+    EXPECT_EQ(d.lblBijUitvoerenRecentNietPubliceren->text(), QStringLiteral("Gedenkjes van de laatste"));
+    EXPECT_EQ(Zoek<QLabel>("lblBijUitvoerenRecentJaar")->text(), QStringLiteral("jaar niet publiceren"));
+    EXPECT_TRUE(d.speBijUitvoerenRecentNietPubliceren->isVisibleTo(d.tshBijUitvoeren));
 }
 
 TEST_F(OptiesTest, SluitenPutsAnUnderscoreBeforeEveryNonBlankCode) {
@@ -288,6 +296,12 @@ TEST_F(OptiesTest, SluitenSavesEveryControlIntoItsValue) {
     QTest::keyClicks(d.edtBijUitvoerenPubliceerDoel,
                      QStringLiteral(" mijn site:map met \"aanhalingstekens\" "));
     d.edtBijUitvoerenWebAdres->setText(QStringLiteral("https://www.voorbeeld.nl/zo\u00EB/"));
+    // The years box takes 0 to 200 only: a digit that would pass 200 and a minus are not taken.
+    d.pcntOpties->setCurrentWidget(d.tshBijUitvoeren);
+    d.speBijUitvoerenRecentNietPubliceren->setFocus();
+    d.speBijUitvoerenRecentNietPubliceren->selectAll();
+    QTest::keyClicks(d.speBijUitvoerenRecentNietPubliceren, QStringLiteral("-250"));
+    EXPECT_EQ(d.speBijUitvoerenRecentNietPubliceren->value(), 25);
     Sluiten();
     const std::string algemeen = "Software\\Velmoran\\Gedenkje\\4.00\\OptiesAlgemeen";
     // Folders are taken as typed, blanks and all.
@@ -307,6 +321,9 @@ TEST_F(OptiesTest, SluitenSavesEveryControlIntoItsValue) {
               std::optional<std::string>(" mijn site:map met \"aanhalingstekens\" "));
     EXPECT_EQ(reg::LeesString("Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren", "WebAdres"),
               std::optional<std::string>("https://www.voorbeeld.nl/zo\xEB/"));
+    EXPECT_EQ(
+        reg::LeesInteger("Software\\Velmoran\\Gedenkje\\4.00\\OptiesBijUitvoeren", "RecentNietPubliceren"),
+        std::optional<std::int32_t>(25));
     // The hidden box keeps its stored tick, and a greyed stored tick is saved as it shows.
     EXPECT_TRUE(AfbeeldingVoorEnAchterkantWeergeven);
     EXPECT_TRUE(glVoornamen);
