@@ -4,7 +4,6 @@
 
 #include "import/inlezen.h"
 #include "opstart/activering.h"
-#include "platform/tekst1252.h"
 
 #include <filesystem>
 #include <system_error>
@@ -12,23 +11,20 @@
 namespace gdk::cli {
 namespace {
 
-// The core wants the full path in Windows-1252; the command line gives what the shell got,
-// UTF-8 and perhaps relative. Bytes that are no UTF-8 pass as they are.
-std::string VolledigPad1252(const std::string& bestand) {
-    std::string pad = bestand;
-    if (!pad.empty() && pad.front() != '/') {
-        std::error_code ec;
-        const std::filesystem::path hier = std::filesystem::current_path(ec);
-        if (!ec) pad = hier.string() + "/" + pad;
-    }
-    return VanUtf8(pad);
+// The file as the shell gave it, made absolute: a relative path would name another file once
+// the working folder changes. The bytes stay as they are; the core takes its text from them.
+std::string VolledigPad(const std::string& bestand) {
+    if (bestand.empty() || bestand.front() == '/') return bestand;
+    std::error_code ec;
+    const std::filesystem::path hier = std::filesystem::current_path(ec);
+    return ec ? bestand : hier.string() + "/" + bestand;
 }
 
 } // namespace
 
 bool ActiveerEnLees(const std::string& bestand) {
     Activering();
-    return InlezenCommando(VolledigPad1252(bestand));
+    return InlezenCommando(VolledigPad(bestand));
 }
 
 int Inlezen(const std::vector<std::string>& args) {

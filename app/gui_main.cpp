@@ -5,6 +5,7 @@
 #include "ui/tsbrgedenkjes.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 
 #include <cstdio>
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
         // The read needs the settings and word lists that activation loads; activation has to
         // come first even when the window manager activates the window later.
         frmGedenkjes.Activeren();
-        frmGedenkjes.Inlezen(Van1252(bestand));
+        frmGedenkjes.Inlezen(QFile::encodeName(bestand).toStdString());
     }
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <set>
+#include <string_view>
 #include <system_error>
 
 namespace gdk {
@@ -23,13 +24,6 @@ std::string NaamOpLengte(const std::string& naam) {
     char staart[10];
     std::snprintf(staart, sizeof staart, "~%08x", static_cast<unsigned>(VasteHash(naam)));
     return naam.substr(0, MaxNaamLengte - 9) + staart;
-}
-
-std::string ZonderSlotBackslash(const std::string& pad) {
-    std::size_t eind = pad.size();
-    while (eind > 0 && IsScheiding(pad[eind - 1]))
-        --eind;
-    return pad.substr(0, eind);
 }
 
 namespace {
@@ -67,17 +61,44 @@ bool ZoekBestanden(const std::string& map, const std::string& masker, const std:
     return gevonden;
 }
 
-std::string ExtensieVervangen(const std::string& naam, const std::string& nieuw) {
-    const std::size_t scheiding = LaatsteVan(naam, "\\/:");
+namespace {
+
+std::string ExtensieVervangenNa(const std::string& naam, const std::string& nieuw, std::string_view scheidingen) {
+    const std::size_t scheiding = LaatsteVan(naam, scheidingen);
     const std::size_t punt = naam.rfind('.');
     if (punt == std::string::npos || (scheiding != std::string::npos && punt < scheiding))
         return naam + nieuw;
     return naam.substr(0, punt) + nieuw;
 }
 
-std::string BestandsnaamDeel(const std::string& pad, bool ookDubbelePunt) {
-    const std::size_t p = LaatsteVan(pad, ookDubbelePunt ? "\\/:" : "\\/");
+std::string NaLaatste(const std::string& pad, std::string_view scheidingen) {
+    const std::size_t p = LaatsteVan(pad, scheidingen);
     return p == std::string::npos ? pad : pad.substr(p + 1);
+}
+
+} // namespace
+
+std::string ExtensieVervangen(const std::string& naam, const std::string& nieuw) {
+    return ExtensieVervangenNa(naam, nieuw, "\\/:");
+}
+
+std::string BestandsnaamDeel(const std::string& pad, bool ookDubbelePunt) {
+    return NaLaatste(pad, ookDubbelePunt ? "\\/:" : "\\/");
+}
+
+std::string OsZonderSlotScheiding(const std::string& pad) {
+    std::size_t eind = pad.size();
+    while (eind > 0 && pad[eind - 1] == '/')
+        --eind;
+    return pad.substr(0, eind);
+}
+
+std::string OsExtensieVervangen(const std::string& pad, const std::string& nieuw) {
+    return ExtensieVervangenNa(pad, nieuw, "/");
+}
+
+std::string OsBestandsnaamDeel(const std::string& pad) {
+    return NaLaatste(pad, "/");
 }
 
 } // namespace gdk

@@ -7,13 +7,18 @@
 
 namespace gdk {
 
-// Removes every closing '\' (and '/').
-std::string ZonderSlotBackslash(const std::string& pad);
 // The extension starts at the last '.' after the last '\', '/' or ':'; a name without one gets
 // `nieuw` appended.
 std::string ExtensieVervangen(const std::string& naam, const std::string& nieuw);
 // The file name part: after the last '\' or '/' (and ':' when `ookDubbelePunt`).
 std::string BestandsnaamDeel(const std::string& pad, bool ookDubbelePunt = false);
+
+// For a path the operating system gave (the command line, the open dialog, the program folder),
+// where only '/' separates and a '\' or ':' is a letter of a name: without its closing '/', with
+// the extension of its file name replaced, its file name.
+std::string OsZonderSlotScheiding(const std::string& pad);
+std::string OsExtensieVervangen(const std::string& pad, const std::string& nieuw);
+std::string OsBestandsnaamDeel(const std::string& pad);
 
 // The longest file or folder name an export makes from card data: in UTF-8 at most three bytes a
 // character, so it fits the 255 bytes of every common file system with room to spare.

@@ -17,8 +17,16 @@
 
 namespace gdk {
 
+std::string CollectieUitvoerMap() {
+    const std::string map = UitvoerBestanden + "/" + CollectieNaam;
+    // The output folder is a setting, found by the rules for settings; the collection's name is
+    // the user's file name, a '\' in it a letter.
+    fs::ZetLetterlijk(fs::Letterlijk::Site, map, fs::OpSchijf(UitvoerBestanden) + "/" + NaarUtf8(CollectieNaam));
+    return map;
+}
+
 std::string SiteMapVan(int type) {
-    return UitvoerBestanden + "/" + CollectieNaam + "/gedenkjes/type " + std::to_string(type);
+    return CollectieUitvoerMap() + "/gedenkjes/type " + std::to_string(type);
 }
 
 void MeldBestaandeUitvoer(const std::string& siteMap) {

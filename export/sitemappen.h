@@ -14,8 +14,11 @@ class SiteScope;
 
 class TFileMan;
 
-// UitvoerBestanden + "/" + CollectieNaam + "/gedenkjes/type N". No separator is added to or
-// taken off the output folder: one that ends in a separator gives a doubled one, which is harmless.
+// UitvoerBestanden + "/" + CollectieNaam: the folder of the collection's sites. The file system
+// finds the collection's part of it by its literal name (a '\' in the file name is a letter).
+std::string CollectieUitvoerMap();
+// CollectieUitvoerMap() + "/gedenkjes/type N". No separator is added to or taken off the output
+// folder: one that ends in a separator gives a doubled one, which is harmless.
 std::string SiteMapVan(int type);
 
 // "De directorie <SiteMap> bestaat al." with its two lines of advice, caption "Gedenkjes"; for a

@@ -34,7 +34,7 @@ const char* const Type1 = "gedenkjes/type 1";
 
 // The collection's folder in the output folder, with its closing separator.
 std::string CollectieUitvoer() {
-    return UitvoerBestanden + "/" + CollectieNaam + "/";
+    return CollectieUitvoerMap() + "/";
 }
 
 std::string Teken(const std::string& s, std::size_t n) {

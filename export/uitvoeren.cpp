@@ -24,10 +24,18 @@
 #include <cerrno>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace gdk {
 
 namespace {
+
+// The collection's name is the user's file name: a '\' in it is a letter, but it must name a
+// folder of its own.
+bool IsMapnaam(const std::string& naam) {
+    return !naam.empty() && naam != "." && naam != ".." &&
+           naam.find_first_of(std::string_view("/\0", 2)) == std::string::npos;
+}
 
 // A site is written only where the user asked: never at the root of the file system for a blank
 // output folder, never in a folder named "", "." or ".." after a collection file so named.
@@ -38,7 +46,7 @@ bool UitvoerPlekBekend() {
                      "en voer daarna opnieuw uit.");
         return false;
     }
-    if (!IsVeiligeNaam(CollectieNaam)) {
+    if (!IsMapnaam(CollectieNaam)) {
         UI().Melding("De naam van het collectiebestand \"" + CollectieBestandsnaam +
                      "\" kan geen mapnaam worden.\n\n"
                      "Geef het bestand een gewone naam, bijvoorbeeld kaarten.gdk, en lees het opnieuw in.");

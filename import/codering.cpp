@@ -1,6 +1,5 @@
 #include "import/codering.h"
 
-#include "platform/bestanden.h"
 #include "platform/tekst1252.h"
 #include "platform/tekstbestand.h"
 
@@ -58,13 +57,14 @@ std::string Weigering(std::string_view begin, const std::string& pad) {
 }
 
 std::string CollectieWeigering(const std::string& pad) {
-    std::FILE* bestand = fs::OpenBestand(pad);
+    // The user's own name of the file, not a path of the collection's: opened as it is.
+    std::FILE* bestand = std::fopen(pad.c_str(), "rb");
     if (!bestand) return {};
     // A header line is short; what it is shows in the first bytes.
     char begin[512];
     const std::size_t n = std::fread(begin, 1, sizeof begin, bestand);
     std::fclose(bestand);
-    return Weigering(std::string_view(begin, n), pad);
+    return Weigering(std::string_view(begin, n), VanUtf8(pad));
 }
 
 bool IsUtf8(std::string_view inhoud) {

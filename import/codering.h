@@ -14,7 +14,8 @@ class TekstLezer;
 // `pad`; empty when it may be read. Refused are a family-tree file (first line "0 HEAD", with or
 // without a byte-order mark) and UTF-16 text (its byte-order mark).
 std::string Weigering(std::string_view begin, const std::string& pad);
-// The same for the file at `pad`, of which only the first bytes are read. A file that is missing
+// The same for the file at `pad` (as the operating system names it: the user chose it), of which
+// only the first bytes are read. A file that is missing
 // or cannot be read is not refused here: the read itself says so.
 std::string CollectieWeigering(const std::string& pad);
 

@@ -6,6 +6,7 @@
 #include "import/tgdkimport.h"
 #include "platform/bestanden.h"
 #include "platform/gebruiker.h"
+#include "platform/tekst1252.h"
 
 namespace gdk {
 
@@ -18,11 +19,16 @@ bool CollectieGeweigerd(const std::string& pad) {
 
 bool InlezenCommando(const std::string& pad) {
     if (CollectieGeweigerd(pad)) return false;
-    CollectiePad = pad;
-    CollectieBestandsnaam = BestandsnaamDeel(pad);
-    CollectieMap = ZonderSlotBackslash(pad.substr(0, pad.size() - CollectieBestandsnaam.size()));
-    CollectieNaam = ExtensieVervangen(CollectieBestandsnaam, "");
-    VerschillenBestand = ExtensieVervangen(pad, "_Verschillen.txt");
+    // The name is the user's, not the collection's: only '/' separates in it.
+    CollectiePad = VanUtf8(pad);
+    CollectieBestandsnaam = OsBestandsnaamDeel(CollectiePad);
+    CollectieMap =
+        OsZonderSlotScheiding(CollectiePad.substr(0, CollectiePad.size() - CollectieBestandsnaam.size()));
+    CollectieNaam = OsExtensieVervangen(CollectieBestandsnaam, "");
+    VerschillenBestand = OsExtensieVervangen(CollectiePad, "_Verschillen.txt");
+    fs::ZetLetterlijk(fs::Letterlijk::Collectie, CollectiePad, pad);
+    fs::ZetLetterlijk(fs::Letterlijk::Verslag, VerschillenBestand,
+                      OsExtensieVervangen(pad, "_Verschillen.txt"));
     // A report belongs to one read. Should the old one resist deletion, the first finding of
     // this read empties it anyway. A link planted under the report's name (a collection folder
     // from someone else) goes too, dangling or not, so the report is never written through it.

@@ -9,6 +9,7 @@
 // byte order, Windows-1252 case pairs); a name on disk that is not valid UTF-8 also matches byte
 // for byte. Only a missing tail is created, with the case given.
 // Below a folder registered with ExacteMapScope names are matched exactly only.
+// A path the user gave (ZetLetterlijk) is found as the operating system names it.
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -18,7 +19,7 @@
 namespace gdk::fs {
 
 // The path on disk (UTF-8 bytes) for a Windows-1252 path: existing components resolved, the
-// missing tail converted as given. '\' is read as '/'.
+// missing tail converted as given. '\' is read as '/' (outside a path the user gave).
 std::string OpSchijf(const std::string& pad1252);
 
 bool Bestaat(const std::string& pad1252);        // file or folder
@@ -48,6 +49,15 @@ bool PastOpMasker(const std::string& naam, const std::string& masker);
 
 // Opens a file through the resolver for reading (binary); nullptr (errno set) when it cannot.
 std::FILE* OpenBestand(const std::string& pad1252);
+
+// Paths the user gives (the command line, the open dialog, the program folder, the site folder
+// named after the collection file) are the operating system's own: a '\' in them is a letter,
+// and their bytes and letter case are taken as given. The core knows such a path by its
+// Windows-1252 text `tekst1252`; from here on, that text, and every path that starts with it and
+// a '/', finds `opSchijf` on disk (a relative one below the working folder), and only the part
+// after it is resolved as above. One path of each kind at a time: a new one replaces the old.
+enum class Letterlijk { Collectie, Verslag, Programma, Site };
+void ZetLetterlijk(Letterlijk soort, const std::string& tekst1252, const std::string& opSchijf);
 
 // For code that creates or removes entries by their on-disk path (OpSchijf) without going
 // through this unit: keeps an open CacheScope right. Harmless without one.

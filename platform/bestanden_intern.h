@@ -46,13 +46,20 @@ struct Cache {
     std::optional<Resultaat> vorig;
 };
 
+// A path the user gave: its Windows-1252 text and its place on disk (absolute).
+struct LetterlijkPad {
+    std::string tekst;
+    std::string opSchijf;
+};
+
 struct Toestand {
     int cacheDiepte = 0;
     std::unique_ptr<Cache> cache; // while a CacheScope is alive
     // The sites being written (site_intern.h), innermost last: each an export's own tree.
     std::vector<Site*> sites;
     SchrijfTeller* teller = nullptr;
-    int weigeringDiepte = 0; // WeigeringScopes alive
+    int weigeringDiepte = 0;                 // WeigeringScopes alive
+    std::array<LetterlijkPad, 4> letterlijk; // by Letterlijk
 };
 Toestand& Staat();
 

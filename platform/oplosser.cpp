@@ -145,13 +145,13 @@ struct Wandeling {
         }
     }
 
-    void Stappen(const std::string& pad1252, std::size_t van, std::size_t tot) {
+    void Stappen(std::string_view pad1252, std::size_t van, std::size_t tot) {
         std::string deel;
         std::size_t begin = van;
         for (std::size_t i = van; i <= tot; ++i) {
             if (i == tot || IsScheiding(pad1252[i])) {
                 if (i > begin) {
-                    deel.assign(pad1252, begin, i - begin);
+                    deel.assign(pad1252.substr(begin, i - begin));
                     Stap(deel);
                 }
                 begin = i + 1;
@@ -208,13 +208,30 @@ Resultaat Los(const std::string& pad1252) {
 
 namespace {
 
-Resultaat LosOpnieuw(const std::string& pad1252) {
+// The path the user gave that `pad1252` starts with (the longest), or nullptr.
+const LetterlijkPad* LetterlijkVoor(const std::string& pad1252) {
+    const LetterlijkPad* beste = nullptr;
+    for (const LetterlijkPad& l : S.letterlijk)
+        if (!l.tekst.empty() && OpOfOnder(pad1252, l.tekst) && (!beste || l.tekst.size() > beste->tekst.size()))
+            beste = &l;
+    return beste;
+}
+
+Resultaat LosOpnieuw(const std::string& heelPad) {
     // No path names nothing (not the working folder).
-    if (pad1252.empty()) return Resultaat{{}, Soort::Geen};
-    const bool absoluut = !pad1252.empty() && IsScheiding(pad1252[0]);
+    if (heelPad.empty()) return Resultaat{{}, Soort::Geen};
     Wandeling w;
-    w.r.pad = absoluut ? std::string() : Werkmap();
-    w.r.soort = Soort::Map;
+    // A path the user gave is where the walk starts, as it is; only what follows it is resolved.
+    const LetterlijkPad* letterlijk = LetterlijkVoor(heelPad);
+    const std::string_view pad1252 =
+        letterlijk ? std::string_view(heelPad).substr(letterlijk->tekst.size()) : std::string_view(heelPad);
+    if (letterlijk) {
+        w.r.pad = letterlijk->opSchijf;
+        w.r.soort = Soort::Onbekend;
+    } else {
+        w.r.pad = IsScheiding(pad1252[0]) ? std::string() : Werkmap();
+        w.r.soort = Soort::Map;
+    }
     w.exact = IsExact(w.r.pad);
 
     // The last component and the folder text before it.
@@ -465,6 +482,22 @@ ExacteMapScope::ExacteMapScope(const std::string& map1252)
 
 ExacteMapScope::~ExacteMapScope() {
     std::erase(S.sites, site_.get());
+    VergeetOpgeloste();
+}
+
+void ZetLetterlijk(Letterlijk soort, const std::string& tekst1252, const std::string& opSchijf) {
+    LetterlijkPad l{tekst1252, opSchijf};
+    // A closing '/' is no part of the name: "map/" and "map" are one folder.
+    while (l.tekst.size() > 1 && l.tekst.back() == '/')
+        l.tekst.pop_back();
+    if (!l.opSchijf.empty() && l.opSchijf.front() != '/') l.opSchijf = Werkmap() + "/" + l.opSchijf;
+    while (l.opSchijf.size() > 1 && l.opSchijf.back() == '/')
+        l.opSchijf.pop_back();
+    if (l.opSchijf.empty()) l.tekst.clear();
+    LetterlijkPad& plek = S.letterlijk[static_cast<std::size_t>(soort)];
+    if (plek.tekst == l.tekst && plek.opSchijf == l.opSchijf) return;
+    plek = std::move(l);
+    // What the cache remembers may have been resolved by the old rule.
     VergeetOpgeloste();
 }
 

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -234,7 +235,7 @@ void TfrmGedenkjes::mmnuGedenkjesBestandInlezenClick() {
     if (odlgGedenkjes.exec() != QDialog::Accepted) return;
     const QStringList gekozen = odlgGedenkjes.selectedFiles();
     if (gekozen.isEmpty()) return;
-    Inlezen(Van1252(gekozen.first()));
+    Inlezen(QFile::encodeName(gekozen.first()).toStdString());
 }
 
 bool TfrmGedenkjes::Inlezen(const std::string& pad) {

@@ -36,7 +36,7 @@ class TfrmGedenkjes : public QMainWindow {
     // (letter tab, view font, go-to fields). Dialogs re-run it when they close.
     void Activeren();
 
-    // The read command without its dialog: `pad` is a Windows-1252 path.
+    // The read command without its dialog: `pad` is the file as the operating system names it.
     bool Inlezen(const std::string& pad);
 
     // Follows a link text of a page; see the browsing unit.

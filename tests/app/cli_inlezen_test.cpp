@@ -16,6 +16,7 @@ using gdk::test::LeesBestand;
 using gdk::test::Quote;
 using gdk::test::TijdelijkeMap;
 using gdk::test::VoerCli;
+using gdk::test::Voorbeeld;
 using gdk::test::VoorbeeldRegister;
 
 const char* const Register = "REGEDIT4\n"
@@ -63,6 +64,59 @@ TEST_F(CliInlezen, RelativePathAndAnAccentedFileName) {
     // The report's name is made from the Windows-1252 path and lands on disk as UTF-8.
     EXPECT_EQ(LeesBestand(map.pad() / "verz" / "Zo\xC3\xAB_Verschillen.txt"),
               "geslacht ontbreekt bij:Jan;;Dijk\r\naantal verschillen = 00001\r\n");
+}
+
+// A path from the command line is the system's: a '\' in it is a letter, never a separator, so
+// "..\..\x.gdk" is that one file in the working folder and not x.gdk two folders up.
+TEST_F(CliInlezen, ABackslashIsALetterOfTheName) {
+    // The file and report two folders up that a separator would reach: neither may be touched.
+    map.Schrijf("x.gdk", "Lokaas;;Boven;;\r\nTweede;;Boven;;\r\n");
+    map.Schrijf("x_Verschillen.txt", "oud");
+    map.Schrijf("w/v/a\\b.gdk", "Jan;;Dijk;;\r\n");
+    map.Schrijf("w/v/c\\d/k.gdk", "Jan;;Dijk;;\r\n");
+    map.Schrijf("w/v/..\\..\\y.gdk", "Jan;;Dijk;;\r\n");
+    struct Geval {
+        const char* bestand;
+        const char* verslag; // beside the file, in w/v; nullptr: the read fails
+    };
+    const Geval gevallen[] = {
+        {"a\\b.gdk", "a\\b_Verschillen.txt"},
+        {"c\\d/k.gdk", "c\\d/k_Verschillen.txt"},
+        {"..\\..\\y.gdk", "..\\..\\y_Verschillen.txt"},
+        {"..\\..\\x.gdk", nullptr},
+    };
+    for (const Geval& g : gevallen) {
+        const int code = Voer("inlezen " + Quote(g.bestand), map.pad() / "w" / "v");
+        if (!g.verslag) {
+            EXPECT_EQ(code, 1) << g.bestand << "\n" << fout;
+            EXPECT_NE(fout.find("rechts:   Gedenkjes inlezen fout gegaan\n"), std::string::npos) << fout;
+            continue;
+        }
+        EXPECT_EQ(code, 0) << g.bestand << "\n" << fout;
+        EXPECT_NE(fout.find("aantal personen : 1;"), std::string::npos) << g.bestand << "\n" << fout;
+        EXPECT_EQ(LeesBestand(map.pad() / "w" / "v" / g.verslag),
+                  "geslacht ontbreekt bij:Jan;;Dijk\r\naantal verschillen = 00001\r\n")
+            << g.bestand;
+    }
+    EXPECT_EQ(LeesBestand(map.pad() / "x_Verschillen.txt"), "oud");
+}
+
+// The export of such a collection, with a program folder so named: the site lies in a folder
+// named after the whole file name, and the program's tool files reach it.
+TEST_F(CliInlezen, ABackslashNameThroughAnExport) {
+    const std::string reg = map.Schrijf("uitvoer.reg", VoorbeeldRegister(map.tekst() + "/uit"));
+    map.Schrijf("p\\q/tool/Achtergrond.jpg", "beeld");
+    const std::string gdk = map.Schrijf("c\\d/a\\b.gdk", LeesBestand(Voorbeeld("kaarten.gdk")));
+    const CliUitkomst u =
+        VoerCli("--register " + Quote(reg) + " --programmamap " + Quote(map.tekst() + "/p\\q") + " uitvoeren " +
+                    Quote(gdk) + " 2",
+                map.pad());
+    ASSERT_EQ(u.code, 0) << u.fout;
+    const std::filesystem::path site = map.pad() / "uit" / "a\\b" / "gedenkjes" / "type 2";
+    EXPECT_TRUE(std::filesystem::exists(site / "index.htm"));
+    EXPECT_FALSE(std::filesystem::is_empty(site / "afbeeldingen")); // the cards' scans
+    EXPECT_EQ(LeesBestand(site / "tool" / "achtergrond" / "achtergrond.jpg"), "beeld");
+    EXPECT_FALSE(std::filesystem::exists(map.pad() / "uit" / "b"));
 }
 
 TEST_F(CliInlezen, MissingFileExitsWithOne) {

@@ -16,17 +16,17 @@ struct Geval {
     const char* uit;
 };
 
-TEST(ZonderSlotBackslash, RemovesEveryClosingSeparator) {
-    const Geval gevallen[] = {
-        {"C:\\map\\", "C:\\map"},
-        {"/home/an/", "/home/an"},
-        {"/home/an\\//", "/home/an"},
-        {"/home/an", "/home/an"},
-        {"", ""},
-        {"\\\\", ""},
+TEST(OsPaden, OnlyTheSlashSeparates) {
+    const Geval zonderSlot[] = {
+        {"C:\\map\\", "C:\\map\\"}, {"/home/an/", "/home/an"}, {"/home/an\\//", "/home/an\\"},
+        {"/home/an", "/home/an"},   {"", ""},                  {"//", ""},
     };
-    for (const auto& g : gevallen)
-        EXPECT_EQ(ZonderSlotBackslash(g.in), g.uit) << g.in;
+    for (const auto& g : zonderSlot)
+        EXPECT_EQ(OsZonderSlotScheiding(g.in), g.uit) << g.in;
+    EXPECT_EQ(OsBestandsnaamDeel("/tmp/a\\b.gdk"), "a\\b.gdk");
+    EXPECT_EQ(OsBestandsnaamDeel("/tmp/c:d.gdk"), "c:d.gdk");
+    EXPECT_EQ(OsExtensieVervangen("/tmp/a.b\\c", "_Verschillen.txt"), "/tmp/a_Verschillen.txt");
+    EXPECT_EQ(OsExtensieVervangen("/a.b/kaarten", ".txt"), "/a.b/kaarten.txt");
 }
 
 // ---------------------------------------------------------------- dates
