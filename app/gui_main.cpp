@@ -21,7 +21,8 @@ const char* const HulpTekst =
     "gebruik: gedenkjes [BESTAND.gdk]\n"
     "\n"
     "Opent het hoofdvenster; met een bestand begint het met die collectie ingelezen, alsof ze met\n"
-    "\"Bestand > Inlezen\" (F4) gekozen is. De instellingen staan in $GEDENKJES_REGISTRY, anders in\n"
+    "\"Bestand > Inlezen\" (F4) gekozen is; een \\ in BESTAND is een teken van de naam. De\n"
+    "instellingen staan in $GEDENKJES_REGISTRY, anders in\n"
     "$XDG_CONFIG_HOME/gedenkjes/HKEY_CURRENT_USER.reg. Zonder venster: gedenkjes-cli --help.\n";
 
 } // namespace

@@ -63,7 +63,8 @@ bool ZoekBestanden(const std::string& map, const std::string& masker, const std:
 
 namespace {
 
-std::string ExtensieVervangenNa(const std::string& naam, const std::string& nieuw, std::string_view scheidingen) {
+std::string ExtensieVervangenNa(const std::string& naam, const std::string& nieuw,
+                                std::string_view scheidingen) {
     const std::size_t scheiding = LaatsteVan(naam, scheidingen);
     const std::size_t punt = naam.rfind('.');
     if (punt == std::string::npos || (scheiding != std::string::npos && punt < scheiding))

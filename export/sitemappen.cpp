@@ -21,7 +21,8 @@ std::string CollectieUitvoerMap() {
     const std::string map = UitvoerBestanden + "/" + CollectieNaam;
     // The output folder is a setting, found by the rules for settings; the collection's name is
     // the user's file name, a '\' in it a letter.
-    fs::ZetLetterlijk(fs::Letterlijk::Site, map, fs::OpSchijf(UitvoerBestanden) + "/" + NaarUtf8(CollectieNaam));
+    fs::ZetLetterlijk(fs::Letterlijk::Site, map,
+                      fs::OpSchijf(UitvoerBestanden) + "/" + NaarUtf8(CollectieNaam));
     return map;
 }
 

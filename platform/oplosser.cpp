@@ -212,7 +212,8 @@ namespace {
 const LetterlijkPad* LetterlijkVoor(const std::string& pad1252) {
     const LetterlijkPad* beste = nullptr;
     for (const LetterlijkPad& l : S.letterlijk)
-        if (!l.tekst.empty() && OpOfOnder(pad1252, l.tekst) && (!beste || l.tekst.size() > beste->tekst.size()))
+        if (!l.tekst.empty() && OpOfOnder(pad1252, l.tekst) &&
+            (!beste || l.tekst.size() > beste->tekst.size()))
             beste = &l;
     return beste;
 }

@@ -107,10 +107,9 @@ TEST_F(CliInlezen, ABackslashNameThroughAnExport) {
     const std::string reg = map.Schrijf("uitvoer.reg", VoorbeeldRegister(map.tekst() + "/uit"));
     map.Schrijf("p\\q/tool/Achtergrond.jpg", "beeld");
     const std::string gdk = map.Schrijf("c\\d/a\\b.gdk", LeesBestand(Voorbeeld("kaarten.gdk")));
-    const CliUitkomst u =
-        VoerCli("--register " + Quote(reg) + " --programmamap " + Quote(map.tekst() + "/p\\q") + " uitvoeren " +
-                    Quote(gdk) + " 2",
-                map.pad());
+    const CliUitkomst u = VoerCli("--register " + Quote(reg) + " --programmamap " +
+                                      Quote(map.tekst() + "/p\\q") + " uitvoeren " + Quote(gdk) + " 2",
+                                  map.pad());
     ASSERT_EQ(u.code, 0) << u.fout;
     const std::filesystem::path site = map.pad() / "uit" / "a\\b" / "gedenkjes" / "type 2";
     EXPECT_TRUE(std::filesystem::exists(site / "index.htm"));

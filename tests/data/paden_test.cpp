@@ -18,8 +18,12 @@ struct Geval {
 
 TEST(OsPaden, OnlyTheSlashSeparates) {
     const Geval zonderSlot[] = {
-        {"C:\\map\\", "C:\\map\\"}, {"/home/an/", "/home/an"}, {"/home/an\\//", "/home/an\\"},
-        {"/home/an", "/home/an"},   {"", ""},                  {"//", ""},
+        {"C:\\map\\", "C:\\map\\"},
+        {"/home/an/", "/home/an"},
+        {"/home/an\\//", "/home/an\\"},
+        {"/home/an", "/home/an"},
+        {"", ""},
+        {"//", ""},
     };
     for (const auto& g : zonderSlot)
         EXPECT_EQ(OsZonderSlotScheiding(g.in), g.uit) << g.in;

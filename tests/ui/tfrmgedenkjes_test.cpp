@@ -176,7 +176,8 @@ TEST_F(VensterTest, ReadingShowsTheCollection) {
 TEST_F(VensterTest, ReadCommandUsesTheOpenDialog) {
     gdk::test::TijdelijkeMap kopie;
     // A '\' in a name the dialog gives is a letter of it, in the folder as in the file.
-    const std::string pad = kopie.Schrijf("c\\d/mijn\\kaarten.gdk", "Jan;;Kok;M;;1-1-1900;Oss;;;;;;;;nee;;;;\r\n");
+    const std::string pad =
+        kopie.Schrijf("c\\d/mijn\\kaarten.gdk", "Jan;;Kok;M;;1-1-1900;Oss;;;;;;;;nee;;;;\r\n");
     const std::string rapport = kopie.Schrijf("c\\d/mijn\\kaarten_Verschillen.txt", "oud rapport\r\n");
     QString titel, filter;
     gdk::test::BijModaal open([&](QWidget* w) {
