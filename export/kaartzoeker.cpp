@@ -3,12 +3,18 @@
 #include "data/tvars.h"
 #include "export/zoekregel.h"
 #include "export/zoekvouw.h"
+#include "platform/delen.h"
 
 #include <algorithm>
-#include <numeric>
 #include <unordered_map>
 
 namespace gdk {
+namespace {
+
+// Below this many cards the words are gathered on one thread.
+constexpr std::size_t DeelMinimum = 20000;
+
+} // namespace
 
 void KaartZoeker::Wis() {
     personen_ = {};
@@ -21,34 +27,44 @@ void KaartZoeker::Wis() {
 void KaartZoeker::Bouw(std::vector<std::int32_t> personen) {
     Wis();
     personen_ = std::move(personen);
-    std::unordered_map<std::string, std::uint32_t> nummers;
-    std::vector<std::vector<std::uint32_t>> houders;
-    for (std::uint32_t plek = 0; plek < personen_.size(); ++plek) {
-        for (std::string& w : KaartWoorden(Personen[personen_[plek]])) {
-            const auto [it, nieuw] =
-                nummers.try_emplace(std::move(w), static_cast<std::uint32_t>(houders.size()));
-            if (nieuw) houders.emplace_back();
-            houders[it->second].push_back(plek);
+    Verzamel();
+}
+
+void KaartZoeker::Verzamel() {
+    // Each part gathers the places of its own cards per word; the parts follow one another, so
+    // joining them in order keeps every word's places ascending.
+    using Houders = std::unordered_map<std::string, std::vector<std::uint32_t>>;
+    std::vector<Houders> delen(AantalDelen(personen_.size(), DeelMinimum));
+    InDelen(personen_.size(), DeelMinimum, [&](std::size_t d, std::size_t begin, std::size_t eind) {
+        for (std::size_t plek = begin; plek < eind; ++plek)
+            for (std::string& w : KaartWoorden(Personen[personen_[plek]]))
+                delen[d][std::move(w)].push_back(static_cast<std::uint32_t>(plek));
+    });
+    Houders houders = std::move(delen[0]);
+    for (std::size_t d = 1; d < delen.size(); ++d) {
+        for (auto& [w, plekken] : delen[d]) {
+            std::vector<std::uint32_t>& h = houders[w];
+            h.insert(h.end(), plekken.begin(), plekken.end());
         }
+        delen[d] = {};
     }
-    std::vector<const std::string*> woorden(houders.size());
-    for (const auto& [w, n] : nummers)
-        woorden[n] = &w;
-    std::vector<std::uint32_t> volgorde(houders.size());
-    std::iota(volgorde.begin(), volgorde.end(), 0u);
-    std::sort(volgorde.begin(), volgorde.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return *woorden[a] < *woorden[b]; });
+    std::vector<Houders::value_type*> woorden;
+    woorden.reserve(houders.size());
     std::size_t totaal = 0;
-    for (const auto& h : houders)
-        totaal += h.size();
-    woorden_.reserve(volgorde.size());
-    begin_.reserve(volgorde.size() + 1);
+    for (auto& h : houders) {
+        woorden.push_back(&h);
+        totaal += h.second.size();
+    }
+    std::sort(woorden.begin(), woorden.end(),
+              [](const auto* a, const auto* b) { return a->first < b->first; });
+    woorden_.reserve(woorden.size());
+    begin_.reserve(woorden.size() + 1);
     plekken_.reserve(totaal);
-    for (std::uint32_t n : volgorde) {
-        woorden_.push_back(*woorden[n]);
+    for (auto* h : woorden) {
+        woorden_.push_back(h->first);
         begin_.push_back(static_cast<std::uint32_t>(plekken_.size()));
-        plekken_.insert(plekken_.end(), houders[n].begin(), houders[n].end());
-        houders[n] = {};
+        plekken_.insert(plekken_.end(), h->second.begin(), h->second.end());
+        h->second = {};
     }
     begin_.push_back(static_cast<std::uint32_t>(plekken_.size()));
 }

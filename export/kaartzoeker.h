@@ -23,6 +23,8 @@ class KaartZoeker {
     std::vector<std::int32_t> Zoek(std::string_view vraag);
 
   private:
+    // Fills the words and their places for personen_.
+    void Verzamel();
     std::vector<std::int32_t> personen_;
     std::vector<std::string> woorden_;   // every word once, in byte order
     std::vector<std::uint32_t> begin_;   // woorden_[i] is held by plekken_[begin_[i]] up to begin_[i + 1]

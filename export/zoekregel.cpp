@@ -13,20 +13,23 @@ constexpr std::size_t MaxVeld = 200;
 constexpr std::size_t MaxWoord = 64;
 constexpr std::size_t MaxWoorden = 64;
 
+// The field as ZoekVeld gives it, without a copy.
+std::string_view VeldDeel(const std::string& veld) {
+    return TrimDeel(veld).substr(0, MaxVeld);
+}
+
 } // namespace
 
 std::string ZoekVeld(const std::string& veld) {
-    std::string t = Trim(veld);
-    if (t.size() > MaxVeld) t.resize(MaxVeld);
-    return t;
+    return std::string(VeldDeel(veld));
 }
 
 std::vector<std::string> KaartWoorden(const recPersoon& p) {
     std::vector<std::string> woorden;
     for (const std::string* veld : {&p.Achternaam, &p.Tussenvoegsel, &p.Voornamen, &p.OverlijdensPlaats})
-        ZoekWoorden(ZoekVeld(*veld), woorden);
-    ZoekJaren(ZoekVeld(p.GeboorteDatum), woorden);
-    ZoekJaren(ZoekVeld(p.OverlijdensDatum), woorden);
+        ZoekWoorden(VeldDeel(*veld), woorden);
+    ZoekJaren(VeldDeel(p.GeboorteDatum), woorden);
+    ZoekJaren(VeldDeel(p.OverlijdensDatum), woorden);
     for (std::string& w : woorden)
         if (w.size() > MaxWoord) w.resize(MaxWoord);
     std::sort(woorden.begin(), woorden.end());

@@ -102,9 +102,7 @@ void ZoekWoorden(std::string_view tekst, std::vector<std::string>& uit) {
     const auto woordEinde = [&] {
         if (!deel.empty()) {
             ++delen;
-            std::string d = deel;
-            Bewaar(d, uit);
-            deel.clear();
+            Bewaar(deel, uit);
         }
     };
     const auto geheelEinde = [&] {
