@@ -3,6 +3,7 @@
 #include "data/tvars.h"
 #include "export/sitemappen.h"
 #include "export/zoekpagina.h"
+#include "export/zoekregel.h"
 #include "export/zoekvouw.h"
 #include "import/status.h"
 #include "platform/bestanden.h"
@@ -23,18 +24,8 @@ namespace gdk {
 
 namespace {
 
-// A field shown in a result, a search word: long enough for any real card, short enough that a
-// damaged card (a field of megabytes) cannot outgrow a shard.
-constexpr std::size_t MaxVeld = 200;
-constexpr std::size_t MaxWoord = 64;
-constexpr std::size_t MaxWoorden = 64;
 // Room for the call around a shard's data and its line end.
 constexpr std::size_t Omhulsel = 64;
-
-std::string Kort(const std::string& s, std::size_t n) {
-    const std::string t = Trim(s);
-    return t.size() > n ? t.substr(0, n) : t;
-}
 
 // File names of the shards: a letter code and a number when it is taken.
 class Namen {
@@ -278,32 +269,21 @@ void ZoekIndex::SchrijfIndex(const std::string& siteMap, const std::string& scri
 
     std::vector<ZoekKaart> kaarten;
     kaarten.reserve(ingangen.size());
-    std::vector<std::string> woorden;
     for (std::size_t i : volgorde) {
         const recPersoon& p = Personen[ingangen[i].persoon];
         ZoekKaart k;
         for (const std::string* deel : {&p.Voornamen, &p.Tussenvoegsel, &p.Achternaam}) {
-            const std::string d = Kort(*deel, MaxVeld);
+            const std::string d = ZoekVeld(*deel);
             if (d.empty()) continue;
             if (!k.naam.empty()) k.naam += ' ';
             k.naam += d;
         }
-        k.geboren = Kort(p.GeboorteDatum, MaxVeld);
-        k.overleden = Kort(p.OverlijdensDatum, MaxVeld);
-        k.plaats = Kort(p.OverlijdensPlaats, MaxVeld);
+        k.geboren = ZoekVeld(p.GeboorteDatum);
+        k.overleden = ZoekVeld(p.OverlijdensDatum);
+        k.plaats = ZoekVeld(p.OverlijdensPlaats);
         k.link = UrlPad(ingangen[i].link);
-        k.achternaam = VouwAaneen(Kort(p.Achternaam, MaxVeld));
-        woorden.clear();
-        for (const std::string* veld : {&p.Achternaam, &p.Tussenvoegsel, &p.Voornamen, &p.OverlijdensPlaats})
-            ZoekWoorden(Kort(*veld, MaxVeld), woorden);
-        ZoekJaren(Kort(p.GeboorteDatum, MaxVeld), woorden);
-        ZoekJaren(Kort(p.OverlijdensDatum, MaxVeld), woorden);
-        for (std::string& w : woorden)
-            if (w.size() > MaxWoord) w.resize(MaxWoord);
-        std::sort(woorden.begin(), woorden.end());
-        woorden.erase(std::unique(woorden.begin(), woorden.end()), woorden.end());
-        if (woorden.size() > MaxWoorden) woorden.resize(MaxWoorden);
-        k.woorden = woorden;
+        k.achternaam = VouwAaneen(ZoekVeld(p.Achternaam));
+        k.woorden = KaartWoorden(p);
         kaarten.push_back(std::move(k));
         melder.Stap(n + static_cast<long>(kaarten.size()));
     }

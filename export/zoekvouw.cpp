@@ -1,5 +1,6 @@
 #include "export/zoekvouw.h"
 
+#include <algorithm>
 #include <array>
 
 namespace gdk {
@@ -101,9 +102,7 @@ void ZoekWoorden(std::string_view tekst, std::vector<std::string>& uit) {
     const auto woordEinde = [&] {
         if (!deel.empty()) {
             ++delen;
-            std::string d = deel;
-            Bewaar(d, uit);
-            deel.clear();
+            Bewaar(deel, uit);
         }
     };
     const auto geheelEinde = [&] {
@@ -140,6 +139,27 @@ void ZoekJaren(std::string_view datum, std::vector<std::string>& uit) {
         if (j - i == 3 || j - i == 4) uit.emplace_back(datum.substr(i, j - i));
         i = j;
     }
+}
+
+std::vector<std::string> VraagWoorden(std::string_view vraag) {
+    std::vector<std::string> woorden;
+    std::string w;
+    for (char ch : vraag) {
+        const std::string_view v = VouwTeken(static_cast<unsigned char>(ch));
+        if (!v.empty())
+            w += v;
+        else
+            Bewaar(w, woorden);
+    }
+    Bewaar(w, woorden);
+    std::sort(woorden.begin(), woorden.end());
+    woorden.erase(std::unique(woorden.begin(), woorden.end()), woorden.end());
+    // The words that begin with a word follow it directly in byte order.
+    std::vector<std::string> uit;
+    for (std::size_t i = 0; i < woorden.size(); ++i)
+        if (i + 1 == woorden.size() || woorden[i + 1].compare(0, woorden[i].size(), woorden[i]) != 0)
+            uit.push_back(std::move(woorden[i]));
+    return uit;
 }
 
 std::string VouwAaneen(std::string_view tekst) {

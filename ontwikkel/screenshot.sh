@@ -4,8 +4,9 @@
 # is driven with the keyboard (xdotool), and the screen is photographed (ImageMagick's import).
 #   ontwikkel/screenshot.sh [OUT_DIR] [BUILD_DIR]    (defaults: docs, build)
 # Writes screenshot.png (person 1 shown), afbeelding.png (person 1's card, both faces, in the
-# image window), hoofdvenster.png (the "Persoon" tab at 800x600), openen.png (the open dialog of
-# "Inlezen"), informatie.png (the About window) and help.png.
+# image window), hoofdvenster.png (the "Persoon" tab at 800x600), zoeken.png (the "Zoeken" tab
+# reached with Ctrl+F, "ma" typed), openen.png (the open dialog of "Inlezen"), informatie.png
+# (the About window) and help.png.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$here/docs}
@@ -86,6 +87,10 @@ sleep 0.3
 xdotool mousemove --window "$venster" 610 65 click 1
 sleep 0.3
 foto hoofdvenster.png "$venster"
+
+toets ctrl+f
+xdotool type --delay 150 ma
+foto zoeken.png "$venster"
 
 toets F4
 foto openen.png "$venster"

@@ -1,9 +1,12 @@
 #include "platform/sorteren.h"
 
+#include "platform/delen.h"
 #include "platform/tekst1252.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <numeric>
 #include <unicode/ucol.h>
@@ -87,15 +90,15 @@ struct Werk {
 // apostrophes, or not at all) are compared in full while sorting. The whole key would take the
 // collator over the text twice for every line with a hyphen or apostrophe, and every date has
 // hyphens.
-void MaakEersteSleutel(std::string_view regel1252, Werk& w, std::string& sleutel) {
+void VoegEersteSleutelToe(std::string& uit, std::string_view regel1252, Werk& w) {
     w.t.Vul(regel1252);
-    sleutel.clear();
-    VoegSleutelToe(sleutel, w.t.zonder, w.icu);
+    VoegSleutelToe(uit, w.t.zonder, w.icu);
 }
 
 // The whole key: the first key, the key of the full text, the bytes.
 void MaakSleutel(std::string_view regel1252, Werk& w, std::string& sleutel) {
-    MaakEersteSleutel(regel1252, w, sleutel);
+    sleutel.clear();
+    VoegEersteSleutelToe(sleutel, regel1252, w);
     if (w.t.zonder.size() == w.t.vol.size()) {
         // Nothing removed: the full text has the same key, no need to ask the collator twice.
         const std::size_t n = sleutel.size();
@@ -132,28 +135,104 @@ int Vergelijk(const Teksten& ta, std::string_view a, const Teksten& tb, std::str
     return c < 0 ? -1 : c > 0 ? 1 : 0;
 }
 
-// The positions of the lines in the order of their first keys, lines with equal keys in the
-// full order.
-std::vector<std::size_t> OpSleutels(const std::vector<std::string_view>& regels,
-                                    const std::vector<std::string>& sleutels) {
-    std::vector<std::size_t> volgorde(regels.size());
-    std::iota(volgorde.begin(), volgorde.end(), std::size_t{0});
-    Teksten ta, tb;
-    std::sort(volgorde.begin(), volgorde.end(), [&](std::size_t a, std::size_t b) {
-        if (const int c = sleutels[a].compare(sleutels[b])) return c < 0;
+// The first keys of many lines, one after another in one buffer, each with its first eight
+// bytes as a number: most pairs differ there, so the sort compares two numbers and seldom
+// reaches into the buffer. A key holds no 0 byte but its last, so no key begins another and
+// the padded heads order as the keys do.
+struct Sleutels {
+    struct Ingang {
+        std::uint64_t kop;
+        std::uint32_t begin, lengte;
+    };
+    std::string bytes;
+    std::vector<Ingang> ingangen;
+
+    // Takes the key just appended to `bytes` at `begin`.
+    void Neem(std::size_t begin) {
+        Ingang i{0, static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(bytes.size() - begin)};
+        for (std::size_t k = 0; k < 8; ++k)
+            i.kop = (i.kop << 8) | (k < i.lengte ? static_cast<unsigned char>(bytes[begin + k]) : 0u);
+        ingangen.push_back(i);
+    }
+    int Vergelijk(std::size_t a, std::size_t b) const {
+        const Ingang& x = ingangen[a];
+        const Ingang& y = ingangen[b];
+        if (x.kop != y.kop) return x.kop < y.kop ? -1 : 1;
+        if (x.lengte <= 8 || y.lengte <= 8) return x.lengte == y.lengte ? 0 : x.lengte < y.lengte ? -1 : 1;
+        const int c = std::memcmp(bytes.data() + x.begin + 8, bytes.data() + y.begin + 8,
+                                  std::min(x.lengte, y.lengte) - 8);
+        if (c) return c;
+        return x.lengte == y.lengte ? 0 : x.lengte < y.lengte ? -1 : 1;
+    }
+};
+
+// Below this many lines a sort stays on one thread.
+constexpr std::size_t DeelMinimum = 20000;
+
+// The first keys of all lines, `vorm` giving the text a key is made of; the parts of a long
+// list are keyed at once, each into its own buffer, and joined.
+Sleutels MaakSleutels(const std::vector<std::string_view>& regels,
+                      const std::function<std::string_view(std::string_view, std::string&)>& vorm) {
+    std::vector<Sleutels> delen(AantalDelen(regels.size(), DeelMinimum));
+    InDelen(regels.size(), DeelMinimum, [&](std::size_t d, std::size_t begin, std::size_t eind) {
+        Sleutels& s = delen[d];
+        s.ingangen.reserve(eind - begin);
+        Werk w;
+        std::string hulp;
+        for (std::size_t i = begin; i < eind; ++i) {
+            const std::size_t plek = s.bytes.size();
+            VoegEersteSleutelToe(s.bytes, vorm(regels[i], hulp), w);
+            s.Neem(plek);
+        }
+    });
+    if (delen.size() == 1) return std::move(delen[0]);
+    Sleutels alle;
+    alle.ingangen.reserve(regels.size());
+    for (Sleutels& s : delen) {
+        const auto verschuiving = static_cast<std::uint32_t>(alle.bytes.size());
+        alle.bytes += s.bytes;
+        for (Sleutels::Ingang i : s.ingangen) {
+            i.begin += verschuiving;
+            alle.ingangen.push_back(i);
+        }
+        s = {};
+    }
+    return alle;
+}
+
+// Compares two lines by their first keys, lines with equal keys in the full order.
+struct Kleiner {
+    const std::vector<std::string_view>& regels;
+    const Sleutels& sleutels;
+    Teksten ta{}, tb{};
+    bool operator()(std::size_t a, std::size_t b) {
+        if (const int c = sleutels.Vergelijk(a, b)) return c < 0;
         ta.Vul(regels[a]);
         tb.Vul(regels[b]);
         return Vergelijk(ta, regels[a], tb, regels[b]) < 0;
+    }
+};
+
+// The positions of the lines in the order of their first keys, lines with equal keys in the
+// full order. The parts of a long list are sorted at once and then merged.
+std::vector<std::size_t> OpSleutels(const std::vector<std::string_view>& regels, const Sleutels& sleutels) {
+    std::vector<std::size_t> volgorde(regels.size());
+    std::iota(volgorde.begin(), volgorde.end(), std::size_t{0});
+    const auto plek = [&](std::size_t i) { return volgorde.begin() + static_cast<std::ptrdiff_t>(i); };
+    std::vector<std::size_t> grenzen(AantalDelen(regels.size(), DeelMinimum) + 1, regels.size());
+    InDelen(regels.size(), DeelMinimum, [&](std::size_t d, std::size_t begin, std::size_t eind) {
+        grenzen[d] = begin;
+        Kleiner k{regels, sleutels};
+        std::sort(plek(begin), plek(eind), std::ref(k));
     });
+    Kleiner k{regels, sleutels};
+    for (std::size_t d = 1; d + 1 < grenzen.size(); ++d)
+        std::inplace_merge(plek(0), plek(grenzen[d]), plek(grenzen[d + 1]), std::ref(k));
     return volgorde;
 }
 
 std::vector<std::size_t> VolledigeVolgorde(const std::vector<std::string_view>& regels) {
-    std::vector<std::string> sleutels(regels.size());
-    Werk w;
-    for (std::size_t i = 0; i < regels.size(); ++i)
-        MaakEersteSleutel(regels[i], w, sleutels[i]);
-    return OpSleutels(regels, sleutels);
+    return OpSleutels(regels, MaakSleutels(regels, [](std::string_view r, std::string&) { return r; }));
 }
 
 } // namespace
@@ -178,20 +257,13 @@ int VergelijkRegels(std::string_view a, std::string_view b) {
 
 std::vector<std::size_t> Sorteervolgorde(const std::vector<std::string_view>& regels, std::string_view deel) {
     if (deel.empty()) return VolledigeVolgorde(regels);
-    std::vector<std::string> sleutels(regels.size());
-    Werk w;
-    std::string kort;
-    for (std::size_t i = 0; i < regels.size(); ++i) {
-        const std::string_view r = regels[i];
+    const Sleutels sleutels = MaakSleutels(regels, [deel](std::string_view r, std::string& kort) {
         const std::size_t p = r.find(deel);
-        if (p == std::string_view::npos) {
-            MaakEersteSleutel(r, w, sleutels[i]);
-            continue;
-        }
+        if (p == std::string_view::npos) return r;
         kort.assign(r, 0, p);
         kort.append(r.substr(p + deel.size()));
-        MaakEersteSleutel(kort, w, sleutels[i]);
-    }
+        return std::string_view(kort);
+    });
     std::vector<std::size_t> volgorde = OpSleutels(regels, sleutels);
     // Leaving the shared part out keeps the order wherever it is shared the same way; checked
     // here for every neighbour with the full comparison. In order everywhere is the one order of

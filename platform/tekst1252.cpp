@@ -310,13 +310,17 @@ bool IsBlanco(char c) {
 
 } // namespace
 
-std::string Trim(const std::string& s) {
+std::string_view TrimDeel(std::string_view s) {
     std::size_t begin = 0, eind = s.size();
     while (begin < eind && IsBlanco(s[begin]))
         ++begin;
     while (eind > begin && IsBlanco(s[eind - 1]))
         --eind;
     return s.substr(begin, eind - begin);
+}
+
+std::string Trim(const std::string& s) {
+    return std::string(TrimDeel(s));
 }
 
 bool IsLeeg(std::string_view s) {

@@ -29,6 +29,8 @@ std::size_t LaatsteVan(std::string_view s, std::string_view tekens);
 
 // Trimmed: every character of code 32 and below removed at both ends.
 std::string Trim(const std::string& s);
+// The same as a part of `s`, without a copy.
+std::string_view TrimDeel(std::string_view s);
 // True when nothing is left after trimming; checked without building the trimmed copy, as the
 // exports ask this per field and person.
 bool IsLeeg(std::string_view s);

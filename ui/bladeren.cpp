@@ -1,6 +1,6 @@
-// The browsing half of the main window: the page control with its eight tabs, the letter tabs,
-// the sorted lists, the go-to fields, and the page view whose links lead to other pages and to
-// the image window.
+// The browsing half of the main window: the page control with its tabs, the letter tabs, the
+// sorted lists, the go-to fields, and the page view whose links lead to other pages and to the
+// image window. The search page is in zoeken.cpp.
 #include "ui/tfrmgedenkjes.h"
 
 #include "data/tekst.h"
@@ -78,6 +78,11 @@ void TfrmGedenkjes::MaakPaginas() {
     persoonLayout->addWidget(MaakLetterTabs(tcPersoon, lbxPersoon, "tcPersoon", "lbxPersoon"));
     tshVolgendPersoon = blad("tshVolgendPersoon", QStringLiteral("Volgend Persoon"));
     tshVorigPersoon = blad("tshVorigPersoon", QStringLiteral("Vorig Persoon"));
+    // After the eight pages of old, so that each keeps its place.
+    tshZoeken = blad("tshZoeken", QStringLiteral("Zoeken"));
+    pctrViewer->setTabToolTip(pctrViewer->indexOf(tshZoeken),
+                              QStringLiteral("Zoeken op naam, plaats of jaar (Ctrl+F)"));
+    MaakZoeken();
 
     pctrViewer->setCurrentIndex(0);
     pctrViewer->hide();
@@ -275,6 +280,11 @@ void TfrmGedenkjes::pctrViewerChange(int index) {
             PersoonStatus(HuidigePersoon);
         }
         break;
+    case 8:
+        // The search stays as it was left: back from a page, its results are still there.
+        edtZoeken->setFocus();
+        edtZoeken->selectAll();
+        break;
     default:
         break;
     }
@@ -306,14 +316,14 @@ void TfrmGedenkjes::VulRelatieLijst(char letter) {
     lbxRelatie->clear();
     {
         const gdk::BezigScope bezig;
-        VulLijst(lbxRelatie, LetterRegels(letter, true));
+        VulLijst(lbxRelatie, lijsten_.Letter(true, letter), true, true);
     }
     VulPersoonLijst(letter);
 }
 
 void TfrmGedenkjes::VulPersoonLijst(char letter) {
     lbxPersoon->clear();
-    VulLijst(lbxPersoon, LetterRegels(letter, false));
+    VulLijst(lbxPersoon, lijsten_.Letter(false, letter), false, true);
 }
 
 void TfrmGedenkjes::tcRelatieChange(int index) {
@@ -339,7 +349,7 @@ void TfrmGedenkjes::SorteerLijst(QButtonGroup* keuze, QListWidget* lijst, bool r
     const int gekozen = keuze->checkedId();
     if (gekozen < 0) return;
     const gdk::BezigScope bezig;
-    VulLijst(lijst, AlleRegels(relaties, gekozen == 1));
+    VulLijst(lijst, lijsten_.Volgorde(relaties, gekozen == 1), relaties, gekozen == 1);
 }
 
 void TfrmGedenkjes::rgrpSorterenRelatieClick() {

@@ -2,9 +2,8 @@
 // The lines of the browsing lists. Every line ends in a marker and a number that the
 // double-click handlers read back: " %" and the person index for a person line, " #" and the
 // person's first family for a relation line.
-#include <QStringList>
-
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -21,13 +20,36 @@ std::string RelatieRegel(std::int32_t persoon, bool achternaamEerst);
 bool InPersoonLijst(std::int32_t persoon);
 bool InRelatieLijst(std::int32_t persoon);
 
-// The sorted lines of one letter tab (surnames whose first character in capitals is `letter`).
-std::vector<std::string> LetterRegels(char letter, bool relaties);
-// The sorted lines of every listed person.
-std::vector<std::string> AlleRegels(bool relaties, bool achternaamEerst);
+// The listed persons in the order of their lines, sorted once for the collection read and kept:
+// a letter tab, a sort order and the search then take their lines from an order, and a list of
+// 200000 costs its filling, not a sort.
+class LijstVolgorden {
+  public:
+    // Forgets every order: they belong to the collection read before.
+    void Wis();
+    // The persons of the person lines (`relaties`: of the relation lines) in the order of those
+    // lines with the surname or the first names first; sorted on first use.
+    const std::vector<std::int32_t>& Volgorde(bool relaties, bool achternaamEerst);
+    // The persons of a letter tab, in order: their surname's first character in capitals is `letter`.
+    std::vector<std::int32_t> Letter(bool relaties, char letter);
 
-// Replaces the list's lines; the lines are in their order already, the list does not sort.
-void VulLijst(QListWidget* lijst, const std::vector<std::string>& regels);
+  private:
+    struct Lijst {
+        std::vector<std::int32_t> personen;
+        std::vector<char> letters; // the first character of each line, in capitals (A-Z only)
+    };
+    const Lijst& Maak(bool relaties, bool achternaamEerst);
+    Lijst lijsten_[2][2];
+    bool gemaakt_[2][2] = {};
+};
+
+// The lines of `personen`, in their order.
+std::vector<std::string> LijstRegels(const std::vector<std::int32_t>& personen, bool relaties,
+                                     bool achternaamEerst);
+// Replaces the list's lines by those of the first `hoogstens` of `personen`, in their order; the
+// list does not sort.
+void VulLijst(QListWidget* lijst, const std::vector<std::int32_t>& personen, bool relaties,
+              bool achternaamEerst, std::size_t hoogstens = std::numeric_limits<std::size_t>::max());
 
 // The number after the last `marker` of a line; false when there is none.
 bool RegelNummer(const std::string& regel, char marker, std::int32_t& nummer);

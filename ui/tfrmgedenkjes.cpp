@@ -247,6 +247,14 @@ bool TfrmGedenkjes::Inlezen(const std::string& pad) {
     edtGaNaarRelatie->clear();
     edtGaNaarPersoon->clear();
     LetterTab = 0;
+    // The orders and the search belong to the collection read before; nothing may be searched
+    // in a store the read is filling.
+    lijsten_.Wis();
+    zoeker_.Wis();
+    edtZoeken->setEnabled(false);
+    lbxZoekenPersoon->clear();
+    lbxZoekenRelatie->clear();
+    lblZoekenAantal->clear();
     repaint();
 
     bool gelezen = false;
@@ -261,6 +269,7 @@ bool TfrmGedenkjes::Inlezen(const std::string& pad) {
     }
     leestIn_ = false;
     gdk::UI().Voortgang(0, 0);
+    NaInlezen();
     if (!gelezen) return false;
 
     setWindowTitle(Q1252("Gedenkjes (" + gdk::CollectieBestandsnaam + ")"));

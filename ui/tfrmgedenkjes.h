@@ -1,6 +1,9 @@
 #pragma once
 // The main window: its frame (menu, status bar, read command, activation) and the browsing half
-// (page control with the letter tabs, sorted lists, go-to fields and the page view).
+// (page control with the letter tabs, sorted lists, go-to fields, search and the page view).
+#include "export/kaartzoeker.h"
+#include "ui/lijstregels.h"
+
 #include <QMainWindow>
 #include <QString>
 
@@ -80,6 +83,7 @@ class TfrmGedenkjes : public QMainWindow {
     QWidget* tshPersoon = nullptr;
     QWidget* tshVolgendPersoon = nullptr;
     QWidget* tshVorigPersoon = nullptr;
+    QWidget* tshZoeken = nullptr;
     ThtmlLite* htmlViewer = nullptr;
     QLineEdit* edtGaNaarRelatie = nullptr;
     QLineEdit* edtGaNaarPersoon = nullptr;
@@ -99,7 +103,17 @@ class TfrmGedenkjes : public QMainWindow {
     TTabBalk* tcPersoon = nullptr;
     QListWidget* lbxRelatie = nullptr;
     QListWidget* lbxPersoon = nullptr;
+    QLineEdit* edtZoeken = nullptr;
+    QLabel* lblZoekenAantal = nullptr;
+    QGroupBox* grpZoekenPersoon = nullptr;
+    QGroupBox* grpZoekenRelatie = nullptr;
+    QListWidget* lbxZoekenPersoon = nullptr;
+    QListWidget* lbxZoekenRelatie = nullptr;
+    QSplitter* splZoeken = nullptr;
     TsbrGedenkjes* sbrGedenkjes = nullptr;
+
+    // The search lists show at most this many lines each; the count above them says how many.
+    static constexpr std::size_t ZoekenMaxRegels = 500;
 
   signals:
     // Raised at the end of a successful read.
@@ -137,6 +151,14 @@ class TfrmGedenkjes : public QMainWindow {
     void tcRelatieResize();
     void tcPersoonResize();
 
+    // Search handlers (zoeken.cpp).
+    void ZoekenKiezen();
+    void edtZoekenChange();
+    void edtZoekenKeyPress();
+    void ZoekenWissen();
+    void lbxZoekenPersoonDblClick();
+    void lbxZoekenRelatieDblClick();
+
   protected:
     bool event(QEvent* e) override;
 
@@ -150,7 +172,10 @@ class TfrmGedenkjes : public QMainWindow {
     QGroupBox* MaakSorteerGroep(const char* naam, const char* titel, QButtonGroup*& keuze,
                                 QRadioButton*& voornamen, QRadioButton*& achternaam, QListWidget*& lijst,
                                 const char* lijstNaam);
+    void MaakZoeken();
     void BijCollectieGelezen();
+    // Readies the lists' orders and the search for the store as a read left it.
+    void NaInlezen();
     void VensterGewisseld(QWindow* venster);
     // Selects a tab of the page control as the program does: without its change handler.
     void KiesTab(int index);
@@ -167,4 +192,6 @@ class TfrmGedenkjes : public QMainWindow {
     // activation; the file dialog and message boxes do not count.
     bool anderVenster_ = false;
     bool programmaKiestTab_ = false;
+    LijstVolgorden lijsten_;
+    gdk::KaartZoeker zoeker_;
 };

@@ -8,7 +8,12 @@
 #include <QProgressBar>
 
 QString Q1252(const std::string& tekst1252) {
-    return QString::fromUtf8(gdk::NaarUtf8(tekst1252));
+    // Every Windows-1252 character is one UTF-16 unit; the lists convert 200000 lines at once.
+    QString t(static_cast<qsizetype>(tekst1252.size()), Qt::Uninitialized);
+    QChar* d = t.data();
+    for (char c : tekst1252)
+        *d++ = QChar(gdk::Unicode1252(c));
+    return t;
 }
 
 std::string Van1252(const QString& tekst) {

@@ -1,4 +1,5 @@
-// The words the search index holds for card fields, and the years it takes from dates.
+// The words the search index holds for card fields, the years it takes from dates, and the words
+// of a typed query.
 #include "export/zoekvouw.h"
 
 #include <gtest/gtest.h>
@@ -94,6 +95,30 @@ TEST(ZoekVouw, YearsAreRunsOfThreeOrFourDigits) {
     };
     for (const auto& g : gevallen)
         EXPECT_EQ(Jaren(g.datum), g.jaren) << g.datum;
+}
+
+TEST(ZoekVouw, TypedQueriesBecomeFoldedWordsWithoutTheRedundant) {
+    using W = std::vector<std::string>;
+    const struct {
+        const char* vraag; // Windows-1252
+        W woorden;
+    } gevallen[] = {
+        {"Zo\xEB", {"zoe"}},
+        {"van der Berg", {"berg", "der", "van"}},
+        {"Dijk", {"dyk"}},
+        {"di", {"di"}},
+        {"D'Hondt", {"d", "hondt"}}, // a typed apostrophe only separates
+        {"jan jansen", {"jansen"}},  // "jan" begins "jansen": a card with the one has the other
+        {"berg Berg BERG", {"berg"}},
+        {"ab a abc b", {"abc", "b"}},
+        {"1931 Leuven", {"1931", "leuven"}},
+        {"  ", {}},
+        {"!? ;-- %%", {}},
+        {"\x01\x02jan\x1F", {"jan"}},
+        {"", {}},
+    };
+    for (const auto& g : gevallen)
+        EXPECT_EQ(VraagWoorden(g.vraag), g.woorden) << g.vraag;
 }
 
 TEST(ZoekVouw, SurnameKeyKeepsOnlyFoldedLettersAndDigits) {

@@ -37,6 +37,26 @@ TEST(Sorteren, DutchSurnamesInTheirPinnedOrder) {
     }
 }
 
+// A list long enough to be keyed and sorted in parts on several cores, then merged: each
+// surname 2000 times, the order as pinned.
+TEST(Sorteren, ALongListSortedInPartsKeepsThePinnedOrder) {
+    std::vector<std::string> verwacht, regels;
+    for (const std::string& naam : kVerwacht)
+        for (int i = 0; i < 2000; ++i)
+            verwacht.push_back(naam);
+    regels = verwacht;
+    std::shuffle(regels.begin(), regels.end(), std::mt19937(7));
+    const std::vector<std::size_t> volgorde =
+        Sorteervolgorde(std::vector<std::string_view>(regels.begin(), regels.end()));
+    ASSERT_EQ(volgorde.size(), regels.size());
+    std::vector<std::string> gevolgd;
+    for (std::size_t i : volgorde)
+        gevolgd.push_back(regels[i]);
+    EXPECT_TRUE(gevolgd == verwacht);
+    SorteerRegels(regels);
+    EXPECT_TRUE(regels == verwacht);
+}
+
 TEST(Sorteren, KeysAndComparisonAgreeWithTheSort) {
     for (std::size_t i = 0; i + 1 < kVerwacht.size(); ++i) {
         EXPECT_LT(Sorteersleutel(kVerwacht[i]), Sorteersleutel(kVerwacht[i + 1])) << kVerwacht[i];

@@ -87,12 +87,22 @@ TEST_F(Lijstregels, WhoIsListedUnderWhichLetter) {
         p.Achternaam = personen[i].achternaam;
         p.Gezinnen[1] = personen[i].gezin;
     }
-    EXPECT_EQ(LetterRegels('K', false), (std::vector<std::string>{"kok, Jan  %1", "Kuiper, Kees  %4"}));
-    EXPECT_EQ(LetterRegels('K', true), (std::vector<std::string>{"kok, Jan  #1"}));
-    EXPECT_TRUE(LetterRegels('E', false).empty());
-    EXPECT_EQ(AlleRegels(false, true).size(), 4u);
-    EXPECT_EQ(AlleRegels(true, false),
+    LijstVolgorden lijsten;
+    const auto letter = [&](char l, bool relaties) {
+        return LijstRegels(lijsten.Letter(relaties, l), relaties, true);
+    };
+    EXPECT_EQ(letter('K', false), (std::vector<std::string>{"kok, Jan  %1", "Kuiper, Kees  %4"}));
+    EXPECT_EQ(letter('K', true), (std::vector<std::string>{"kok, Jan  #1"}));
+    EXPECT_TRUE(letter('E', false).empty());
+    EXPECT_EQ(lijsten.Volgorde(false, true).size(), 4u);
+    EXPECT_EQ(LijstRegels(lijsten.Volgorde(true, false), true, false),
               (std::vector<std::string>{"Ada, 't Kind  #4", "Els, \xC9loy  #3", "Jan, kok  #1"}));
+
+    // The orders are kept until forgotten: a new collection needs Wis.
+    gdk::LeegOpslag();
+    EXPECT_EQ(lijsten.Volgorde(false, true).size(), 4u);
+    lijsten.Wis();
+    EXPECT_TRUE(lijsten.Volgorde(false, true).empty());
 }
 
 TEST(RegelNummer, NumberAfterTheLastMarker) {

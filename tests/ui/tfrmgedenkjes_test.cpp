@@ -34,13 +34,14 @@ TEST_F(VensterTest, BeforeTheFirstReadOnlyTheTitleShows) {
     for (int i = 0; i < pctrViewer->count(); ++i)
         tabs << pctrViewer->tabText(i);
     EXPECT_EQ(tabs, QStringList({"Viewer", "Ga naar", "Relatie", "Volgend Relatie", "Vorig Relatie",
-                                 "Persoon", "Volgend Persoon", "Vorig Persoon"}));
+                                 "Persoon", "Volgend Persoon", "Vorig Persoon", "Zoeken"}));
     for (const char* naam :
          {"tshViewer",           "tshGaNaar",          "tshRelatie",         "tshVolgendRelatie",
           "tshVorigRelatie",     "tshPersoon",         "tshVolgendPersoon",  "tshVorigPersoon",
           "edtGaNaarRelatie",    "edtGaNaarPersoon",   "bbtnGaNaar",         "rgrpSorterenRelatie",
           "rgrpSorterenPersoon", "lbxSorterenRelatie", "lbxSorterenPersoon", "tcRelatie",
-          "tcPersoon",           "lbxRelatie",         "lbxPersoon",         "sbrGedenkjes"})
+          "tcPersoon",           "lbxRelatie",         "lbxPersoon",         "sbrGedenkjes",
+          "tshZoeken",           "edtZoeken",          "lbxZoekenPersoon",   "lbxZoekenRelatie"})
         EXPECT_NE(venster->findChild<QWidget*>(naam), nullptr) << naam;
     EXPECT_EQ(venster->findChild<QPushButton*>("bbtnGaNaar")->text(), "Uitvoeren");
     EXPECT_EQ(venster->findChild<QGroupBox*>("rgrpSorterenRelatie")->title(), " sorteren Relatie ");
