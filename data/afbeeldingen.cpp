@@ -12,8 +12,6 @@
 #include <string_view>
 #include <system_error>
 
-#include <sys/stat.h>
-
 namespace gdk {
 namespace {
 
@@ -49,20 +47,12 @@ bool BlijftInMap(const std::string& pad, const std::string& map) {
     const std::string mapOpSchijf = fs::OpSchijf(map);
     std::error_code fout;
     // The exports ask this for every card: only the few entries below the folder are looked at
-    // (a link there is rare), and only a link among them has its whole way followed.
+    // (a link there is rare, and the listings know), and only a link among them has its whole way
+    // followed.
     const std::size_t n = mapOpSchijf.size();
     if (opSchijf.starts_with(mapOpSchijf) && opSchijf.size() > n &&
         (opSchijf[n] == '/' || n == 0 || mapOpSchijf[n - 1] == '/')) {
-        std::string deel = opSchijf;
-        bool link = false;
-        for (std::size_t eind = opSchijf.find('/', n + 1);; eind = opSchijf.find('/', eind + 1)) {
-            struct stat st {};
-            if (eind != std::string::npos) deel[eind] = '\0';
-            link = ::lstat(deel.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-            if (link || eind == std::string::npos) break;
-            deel[eind] = '/';
-        }
-        if (!link) return true;
+        if (!fs::LinkOpWeg(opSchijf, n)) return true;
     }
     const stdfs::path echt = stdfs::canonical(opSchijf, fout);
     if (fout) return false;

@@ -37,6 +37,10 @@ std::uintmax_t Grootte(const std::string& pad1252);
 
 // A regular file: no folder, device or pipe (a link to one is followed).
 bool GewoonBestandBestaat(const std::string& pad1252);
+// Does a part of the path on disk `opSchijf` after its first `vanaf` bytes name a symbolic link?
+// Inside a CacheScope the listings answer for the names whose kind they hold, so a check made for
+// every card costs no disk access where no link is on the way; any other part is asked (lstat).
+bool LinkOpWeg(const std::string& opSchijf, std::size_t vanaf);
 
 struct Item {
     std::string naam; // Windows-1252

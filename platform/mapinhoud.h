@@ -32,6 +32,9 @@ bool Vouwsleutel(std::string_view opSchijf, std::string& sleutel);
 struct Naam {
     std::string_view opSchijf; // in the listing's own store
     Soort soort;
+    // The listing could not say that it is no link (a link, or a disk that gives no kinds): only
+    // asking the disk tells. Kept when `soort` is later found.
+    bool misschienLink = false;
 };
 
 // The names on disk that share one key, in byte order (nearly always one).
@@ -90,15 +93,16 @@ struct MapInhoud {
         if (!gevonden) {
             const std::string_view n = bewaard ? naam : opslag.Bewaar(naam);
             const std::string_view sleutel = werk == n ? n : opslag.Bewaar(werk);
-            namen.Voeg(sleutel, Namen{Naam{n, soort}, {}});
+            namen.Voeg(sleutel, Namen{Naam{n, soort, soort == Soort::Onbekend}, {}});
             return;
         }
         Namen& n = *gevonden;
         if (Naam* al = n.Met(naam)) {
             al->soort = soort;
+            al->misschienLink = soort == Soort::Onbekend;
             return;
         }
-        Naam nieuwe{bewaard ? naam : opslag.Bewaar(naam), soort};
+        Naam nieuwe{bewaard ? naam : opslag.Bewaar(naam), soort, soort == Soort::Onbekend};
         if (nieuwe.opSchijf < n.eerste.opSchijf) std::swap(nieuwe, n.eerste);
         auto plek = std::lower_bound(n.meer.begin(), n.meer.end(), nieuwe,
                                      [](const Naam& x, const Naam& y) { return x.opSchijf < y.opSchijf; });

@@ -342,6 +342,30 @@ bool GewoonBestandBestaat(const std::string& pad1252) {
     return Los(pad1252).soort == Soort::Bestand;
 }
 
+bool LinkOpWeg(const std::string& opSchijf, std::size_t vanaf) {
+    for (std::size_t begin = vanaf; begin < opSchijf.size();) {
+        if (opSchijf[begin] == '/') {
+            ++begin;
+            continue;
+        }
+        const std::size_t eind = std::min(opSchijf.find('/', begin), opSchijf.size());
+        bool geenLink = false;
+        if (S.cache && begin > 0) {
+            MapInhoud& m = Inhoud(opSchijf.substr(0, begin - 1));
+            bool bekend = false;
+            const Naam* n = m.leesbaar
+                                ? m.ZoekExact(std::string_view(opSchijf).substr(begin, eind - begin), bekend)
+                                : nullptr;
+            geenLink = n && !n->misschienLink;
+        }
+        struct stat st {};
+        if (!geenLink && ::lstat(opSchijf.substr(0, eind).c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+            return true;
+        begin = eind;
+    }
+    return false;
+}
+
 bool MapBestaat(const std::string& pad1252) {
     return Los(pad1252).soort == Soort::Map;
 }
