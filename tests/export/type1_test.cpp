@@ -288,7 +288,7 @@ TEST_F(Type1, UitvoermapMetHoofdlettersBlijftEenBoom) {
     EXPECT_EQ(collecties, std::set<std::string>{"Kaarten"});
 }
 
-// Mended: a surname of 100000 characters made a folder name no file system takes, and a page
+// Mended: a surname of 100000 characters made a type 1 folder name no file system takes, and a page
 // that could not be made was reported ("afgebroken") while the export went on and succeeded.
 TEST_F(Type1, ALongSurnameGetsItsPageAndAPageThatCannotBeMadeStopsTheExport) {
     const std::string lang(100000, 'k');
@@ -305,6 +305,16 @@ TEST_F(Type1, ALongSurnameGetsItsPageAndAPageThatCannotBeMadeStopsTheExport) {
     EXPECT_EQ(kort.size(), MaxNaamLengte);
     EXPECT_TRUE(stdfs::is_regular_file(Site() / "paginas/k" / kort / "smitj_v.htm"));
     EXPECT_NE(Lees("inhoudk.htm").find(kort + "/smitj_v.htm"), std::string::npos);
+    // Types 2 and 3 name their files after the scan: the card has its row and its image page.
+    Scan("S/SmitJ_v.jpg");
+    for (const int type : {2, 3}) {
+        OpnameGebruiker ui;
+        ASSERT_TRUE(Exporteer(type)) << type;
+        EXPECT_TRUE(ui.meldingen.empty()) << type;
+        const stdfs::path site = Site().parent_path() / ("type " + std::to_string(type));
+        EXPECT_NE(LeesBestand(site / "inhoudk.htm").find("smitj_v.htm"), std::string::npos) << type;
+        EXPECT_TRUE(stdfs::is_regular_file(site / "paginas/s/smitj_v.htm")) << type;
+    }
 
     stdfs::remove_all(Site());
     stdfs::create_directory_symlink(map.pad() / "nergens", Site()); // a link leading nowhere: refused
