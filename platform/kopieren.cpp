@@ -75,18 +75,10 @@ Site::Uitslag Site::KopieerOp(std::string_view rel, const std::string& bron, con
     const Descriptor in(::open(bron.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat sb {};
     if (in.fd < 0 || ::fstat(in.fd, &sb) != 0 || S_ISDIR(sb.st_mode)) return Uitslag::Mislukt;
-    const Descriptor uit(OpenOnder(Fd(), rel, O_WRONLY | O_CREAT | O_NONBLOCK | (nieuw ? O_EXCL : 0)));
-    if (uit.fd < 0) {
-        const int fout = errno;
-        if (fout == ELOOP || fout == EISDIR || fout == ENOTDIR || fout == EXDEV || fout == ENXIO ||
-            (nieuw && fout == EEXIST))
-            return Uitslag::InDeWeg;
-        ControleerWeigering(pad1252, fout);
-        errno = fout;
-        return Uitslag::Mislukt;
-    }
     struct stat st {};
-    if (::fstat(uit.fd, &st) != 0 || !S_ISREG(st.st_mode)) return Uitslag::InDeWeg;
+    Uitslag uitslag = Uitslag::Gelukt;
+    const Descriptor uit(OpenOm(rel, pad1252, nieuw, st, uitslag));
+    if (uit.fd < 0) return uitslag;
     // Copying a file onto itself: it is there already.
     if (st.st_dev == sb.st_dev && st.st_ino == sb.st_ino) {
         Neem(*Zoek(rel), st, LijstSoort::Kopie, BronIdentiteit(sb));

@@ -172,25 +172,36 @@ void Site::InDeWeg(std::string_view rel, SiteBestand& b) {
 
 // ---------------------------------------------------------------- writing on disk
 
-Site::Uitslag Site::SchrijfOp(std::string_view rel, const std::string& pad1252, std::string_view bytes,
-                              const Hash128& inhoud, bool nieuw) {
-    // Written over, not emptied first (bestanden_intern.h); never through a link, never into
-    // a pipe someone left there.
+int Site::OpenOm(std::string_view rel, const std::string& pad1252, bool nieuw, struct stat& st,
+                 Uitslag& uitslag) {
     const int fd = OpenOnder(Fd(), rel, O_WRONLY | O_CREAT | O_NONBLOCK | (nieuw ? O_EXCL : 0));
     if (fd < 0) {
         const int fout = errno;
         if (fout == ELOOP || fout == EISDIR || fout == ENOTDIR || fout == EXDEV || fout == ENXIO ||
-            (nieuw && fout == EEXIST))
-            return Uitslag::InDeWeg;
+            (nieuw && fout == EEXIST)) {
+            uitslag = Uitslag::InDeWeg;
+            return -1;
+        }
         ControleerWeigering(pad1252, fout);
         errno = fout;
-        return Uitslag::Mislukt;
+        uitslag = Uitslag::Mislukt;
+        return -1;
     }
-    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return Uitslag::InDeWeg;
+        uitslag = Uitslag::InDeWeg;
+        return -1;
     }
+    return fd;
+}
+
+Site::Uitslag Site::SchrijfOp(std::string_view rel, const std::string& pad1252, std::string_view bytes,
+                              const Hash128& inhoud, bool nieuw) {
+    // Written over, not emptied first (bestanden_intern.h).
+    struct stat st {};
+    Uitslag uitslag = Uitslag::Gelukt;
+    const int fd = OpenOm(rel, pad1252, nieuw, st, uitslag);
+    if (fd < 0) return uitslag;
     TelSchrijving(rel);
     bool goed = SchrijfAlles(fd, bytes) &&
                 (nieuw || ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0) && ::fstat(fd, &st) == 0;
@@ -235,11 +246,9 @@ bool Site::GelijkOpSchijf(std::string_view rel, std::string_view bytes, struct s
 bool Site::BeginBestand(std::string_view rel, const std::string& opSchijf, const std::string& pad1252,
                         BestandPlan& plan) {
     plan = {};
-    if (!bijhouden_) {
-        Aangemaakt(opSchijf, Soort::Bestand);
-        if (Zoek(rel)) return plan.verzamel = true; // written before in this export: decided at its close
-        // Created now, so that a file that cannot be made fails here as any other would.
-        plan.fd = OpenOnder(Fd(), rel, O_WRONLY | O_CREAT | O_TRUNC);
+    // The file made now, so that one that cannot be made fails here as any other would.
+    const auto maak = [&](int vlaggen) {
+        plan.fd = OpenOnder(Fd(), rel, O_WRONLY | O_CREAT | vlaggen);
         if (plan.fd < 0) {
             const int fout = errno;
             ControleerWeigering(pad1252, fout);
@@ -248,6 +257,11 @@ bool Site::BeginBestand(std::string_view rel, const std::string& opSchijf, const
         }
         TelSchrijving(rel);
         return true;
+    };
+    if (!bijhouden_) {
+        Aangemaakt(opSchijf, Soort::Bestand);
+        if (Zoek(rel)) return plan.verzamel = true; // written before in this export: decided at its close
+        return maak(O_TRUNC);
     }
     // As in a fresh export, a file can only be made in a folder the export made.
     if (!OuderIsDeel(rel)) {
@@ -258,15 +272,7 @@ bool Site::BeginBestand(std::string_view rel, const std::string& opSchijf, const
     if (Zoek(rel)) return plan.verzamel = true;
     if (InNieuweMap(rel)) {
         // In a folder this export made nothing is there but its own: written as it comes.
-        plan.fd = OpenOnder(Fd(), rel, O_WRONLY | O_CREAT | O_EXCL);
-        if (plan.fd < 0) {
-            const int fout = errno;
-            ControleerWeigering(pad1252, fout);
-            errno = fout;
-            return false;
-        }
-        TelSchrijving(rel);
-        return true;
+        return maak(O_EXCL);
     }
     SiteBestand b;
     struct stat st {};

@@ -118,6 +118,11 @@ class Site {
     Uitslag SchrijfOp(std::string_view rel, const std::string& pad1252, std::string_view bytes,
                       const Hash128& inhoud, bool nieuw);
     Uitslag KopieerOp(std::string_view rel, const std::string& bron, const std::string& pad1252, bool nieuw);
+    // Opens the regular file `rel` for writing over (created when missing; `nieuw`: must not exist
+    // yet), never through a link or into a pipe: its descriptor and `st`, or -1 with `uitslag`
+    // InDeWeg (something not the export's own is in the way) or Mislukt (errno set).
+    int OpenOm(std::string_view rel, const std::string& pad1252, bool nieuw, struct stat& st,
+               Uitslag& uitslag);
     // A file this export wrote over and then wrote back to the bytes the list holds: its listed
     // time restored, it counts as unchanged.
     void TerugZoalsGelijst(std::string_view rel);
