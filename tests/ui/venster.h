@@ -44,7 +44,14 @@ class VensterTest : public ::testing::Test {
         const std::string pad = map.Schrijf("HKEY_CURRENT_USER.reg", inhoud);
         setenv("GEDENKJES_REGISTRY", pad.c_str(), 1);
     }
-    bool LeesVoorbeeld() { return venster->Inlezen(Voorbeeld("kaarten.gdk")); }
+    // The sample read from a copy in the test's own folder: its report is written beside it, so
+    // window tests running at once never remove or rewrite each other's report.
+    bool LeesVoorbeeld() {
+        const std::string kopie = map.tekst() + "/kaarten.gdk";
+        std::filesystem::copy_file(Voorbeeld("kaarten.gdk"), kopie,
+                                   std::filesystem::copy_options::overwrite_existing);
+        return venster->Inlezen(kopie);
+    }
 
     QString Links() const { return venster->sbrGedenkjes->Links(); }
     QString Rechts() const { return venster->sbrGedenkjes->Rechts(); }
