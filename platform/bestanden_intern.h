@@ -40,10 +40,19 @@ struct Cache {
     };
     std::array<Recent, 4> recent;
     std::size_t volgende = 0;
-    // The last path resolved outside an export's own tree, with its result: an export asks for
-    // a card's image several times in a row (shown? copy it; the page's image block).
-    std::string vorigPad;
-    std::optional<Resultaat> vorig;
+    // The last few paths resolved outside an export's own tree, with their results: an export
+    // asks for a card's image several times in a row (shown? inside the scans folder? copy it;
+    // the page's image block), with the scans folder itself in between.
+    struct Vorig {
+        std::string pad;
+        std::optional<Resultaat> r;
+    };
+    std::array<Vorig, 4> vorige;
+    std::size_t volgendeVorig = 0;
+    void VergeetVorige() {
+        for (Vorig& v : vorige)
+            v.r.reset();
+    }
 };
 
 // A path the user gave: its Windows-1252 text and its place on disk (absolute).

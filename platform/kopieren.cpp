@@ -31,12 +31,12 @@ struct Descriptor {
 } // namespace
 
 // The `grootte` bytes of `in` to `uit` in the kernel: copy_file_range within one file system,
-// sendfile across two (where copy_file_range refuses), else through a buffer. False with errno
-// set on a read or write error.
-bool KopieerInhoud(int in, int uit, long long grootte) {
+// sendfile across two (where copy_file_range refuses: not even tried when the caller knows), else
+// through a buffer. False with errno set on a read or write error.
+bool KopieerInhoud(int in, int uit, long long grootte, bool eenSchijf) {
     long long gedaan = 0;
     // A call that fails before copying anything copies nothing: the next way goes on from there.
-    bool viaBereik = true, viaSendfile = true;
+    bool viaBereik = eenSchijf, viaSendfile = true;
     while (gedaan < grootte) { // the size is known: no call to learn the end
         const auto rest = static_cast<std::size_t>(grootte - gedaan);
         const ssize_t n = viaBereik ? ::copy_file_range(in, nullptr, uit, nullptr, rest, 0)
@@ -75,6 +75,11 @@ Site::Uitslag Site::KopieerOp(std::string_view rel, const std::string& bron, con
     const Descriptor in(::open(bron.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat sb {};
     if (in.fd < 0 || ::fstat(in.fd, &sb) != 0 || S_ISDIR(sb.st_mode)) return Uitslag::Mislukt;
+    return KopieerVan(rel, in.fd, sb, pad1252, nieuw);
+}
+
+Site::Uitslag Site::KopieerVan(std::string_view rel, int in, const struct stat& sb,
+                               const std::string& pad1252, bool nieuw) {
     struct stat st {};
     Uitslag uitslag = Uitslag::Gelukt;
     const Descriptor uit(OpenOm(rel, pad1252, nieuw, st, uitslag));
@@ -86,7 +91,7 @@ Site::Uitslag Site::KopieerOp(std::string_view rel, const std::string& bron, con
     }
     TelSchrijving(rel);
     // Written over, not emptied first (bestanden_intern.h).
-    const bool goed = KopieerInhoud(in.fd, uit.fd, sb.st_size) &&
+    const bool goed = KopieerInhoud(in, uit.fd, sb.st_size, sb.st_dev == schijf_) &&
                       (nieuw || ::ftruncate(uit.fd, sb.st_size) == 0) && ::fstat(uit.fd, &st) == 0;
     if (!goed) {
         const int fout = errno;
@@ -132,6 +137,26 @@ bool Site::GelijkAanBron(std::string_view rel, const std::string& bron, struct s
 
 bool Site::Kopieer(std::string_view rel, const std::string& opSchijf, const Resultaat& bron,
                    const std::string& doel1252) {
+    if (bijhouden_ && !OuderIsDeel(rel)) {
+        errno = ENOENT;
+        return false;
+    }
+    SiteBestand* b = Zoek(rel);
+    if (!b && (!bijhouden_ || InNieuweMap(rel))) {
+        // A new name in a folder this export made: copied now, the source opened once.
+        const Descriptor in(::open(bron.pad.c_str(), O_RDONLY | O_CLOEXEC));
+        struct stat sb {};
+        if (in.fd < 0 || ::fstat(in.fd, &sb) != 0) return false;
+        if (S_ISDIR(sb.st_mode)) {
+            errno = EISDIR;
+            return false;
+        }
+        Aangemaakt(opSchijf, Soort::Bestand);
+        SiteBestand n;
+        n.staat = BestandStaat::Geschreven;
+        Voeg(rel, n);
+        return KopieerVan(rel, in.fd, sb, doel1252, bijhouden_) == Uitslag::Gelukt;
+    }
     // The source's identity decides, as its stat tells it: nothing is read to skip a copy.
     struct stat sb {};
     if (::stat(bron.pad.c_str(), &sb) != 0) return false;
@@ -140,24 +165,15 @@ bool Site::Kopieer(std::string_view rel, const std::string& opSchijf, const Resu
         return false;
     }
     const Hash128 id = BronIdentiteit(sb);
-    if (bijhouden_ && !OuderIsDeel(rel)) {
-        errno = ENOENT;
-        return false;
-    }
     Aangemaakt(opSchijf, Soort::Bestand);
-    SiteBestand* b = Zoek(rel);
     if (!b) {
         SiteBestand n;
         struct stat st {};
-        const bool nieuweMap = !bijhouden_ || InNieuweMap(rel);
-        if (nieuweMap)
-            n.staat = BestandStaat::Geschreven; // made now, below
-        else if (InGeclaimdeMap(rel))
+        if (InGeclaimdeMap(rel))
             n.staat = BestandStaat::Geclaimd;
         else if (StatOnder(Fd(), rel, st))
             n.staat = BestandStaat::Bezet;
         b = &Voeg(rel, n);
-        if (nieuweMap) return KopieerOp(rel, bron.pad, doel1252, bijhouden_) == Uitslag::Gelukt;
     }
     const bool zelfde = b->soort == LijstSoort::Kopie && b->inhoud == id;
     Uitslag u = Uitslag::Gelukt;

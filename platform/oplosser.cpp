@@ -197,11 +197,15 @@ bool OpOfOnder(std::string_view pad, std::string_view map) {
 
 Resultaat Los(const std::string& pad1252) {
     if (!S.cache) return LosOpnieuw(pad1252);
-    if (S.cache->vorig && S.cache->vorigPad == pad1252) return *S.cache->vorig;
+    Cache& c = *S.cache;
+    for (const Cache::Vorig& v : c.vorige)
+        if (v.r && v.pad == pad1252) return *v.r;
     Resultaat r = LosOpnieuw(pad1252);
     if (!InExacteMap(r.pad)) {
-        S.cache->vorigPad = pad1252;
-        S.cache->vorig = r;
+        Cache::Vorig& v = c.vorige[c.volgendeVorig];
+        c.volgendeVorig = (c.volgendeVorig + 1) % c.vorige.size();
+        v.pad = pad1252;
+        v.r = r;
     }
     return r;
 }
@@ -304,7 +308,7 @@ Resultaat LosOpnieuw(const std::string& heelPad) {
 
 void Aangemaakt(const std::string& opSchijf, Soort soort) {
     if (!S.cache) return;
-    if (!InExacteMap(opSchijf)) S.cache->vorig.reset();
+    if (!InExacteMap(opSchijf)) S.cache->VergeetVorige();
     auto [map, naam] = Splits(opSchijf);
     auto it = S.cache->mappen.find(map);
     if (it != S.cache->mappen.end() && it->second.leesbaar) it->second.Voegtoe(std::move(naam), soort);
@@ -320,7 +324,7 @@ void Aangemaakt(const std::string& opSchijf, Soort soort) {
 // changes its matching rule.
 void VergeetOpgeloste() {
     if (!S.cache) return;
-    S.cache->vorig.reset();
+    S.cache->VergeetVorige();
     S.cache->opgelost.clear();
     S.cache->recent = {};
 }
@@ -379,8 +383,11 @@ bool MaakMappen(const std::string& pad1252) {
 }
 
 bool MaakMappenOpSchijf(const std::string& opSchijf, unsigned modus) {
-    // Each missing component from the top.
+    // Each missing component from the top; below a site folder that stands, from there.
     std::size_t p = 1;
+    if (Site* site = SiteVan(opSchijf); site && site->Bijhouden() && site->Fd() >= 0)
+        p = site->Pad().size() + 1;
+    bool zeker = false;
     while (p <= opSchijf.size()) {
         std::size_t q = opSchijf.find('/', p);
         if (q == std::string::npos) q = opSchijf.size();
@@ -388,8 +395,10 @@ bool MaakMappenOpSchijf(const std::string& opSchijf, unsigned modus) {
         // A kept site's folders are its own business: made, or found and taken in.
         Site* site = SiteVan(deel);
         if (!site && !S.sites.empty() && S.sites.back()->Pad() == deel) site = S.sites.back();
+        zeker = false;
         if (site && site->Bijhouden()) {
             if (!site->MaakMap(site->Relatief(deel), deel)) return false;
+            zeker = true; // the site made it or found a folder there
         } else if (::mkdir(deel.c_str(), modus) == 0) {
             Aangemaakt(deel, Soort::Map);
         } else if (errno != EEXIST) {
@@ -398,7 +407,7 @@ bool MaakMappenOpSchijf(const std::string& opSchijf, unsigned modus) {
         }
         p = q + 1;
     }
-    return StatSoort(opSchijf) == Soort::Map;
+    return zeker || StatSoort(opSchijf) == Soort::Map;
 }
 
 bool Verwijder(const std::string& pad1252) {
@@ -483,7 +492,7 @@ void MeldVerwijderd(const std::string& opSchijf) {
     for (Site* s : S.sites)
         if (OpOfOnder(s->Pad(), opSchijf)) s->VergeetFd();
     if (!S.cache) return;
-    S.cache->vorig.reset();
+    S.cache->VergeetVorige();
     auto [map, naam] = Splits(opSchijf);
     auto it = S.cache->mappen.find(map);
     if (it != S.cache->mappen.end()) it->second.Verwijder(naam);

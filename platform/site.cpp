@@ -83,7 +83,11 @@ std::string_view Site::Relatief(std::string_view opSchijf) const {
 }
 
 int Site::Fd() {
-    if (fd_ < 0) fd_ = ::open(pad_.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd_ < 0) {
+        fd_ = ::open(pad_.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        struct stat st {};
+        schijf_ = fd_ >= 0 && ::fstat(fd_, &st) == 0 ? st.st_dev : 0;
+    }
     return fd_;
 }
 
@@ -186,6 +190,11 @@ int Site::OpenOm(std::string_view rel, const std::string& pad1252, bool nieuw, s
         errno = fout;
         uitslag = Uitslag::Mislukt;
         return -1;
+    }
+    // A name made just now (O_EXCL) is a regular file of this export's: nothing to look at.
+    if (nieuw) {
+        st = {};
+        return fd;
     }
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
@@ -448,6 +457,17 @@ bool Site::MaakMap(std::string_view rel, const std::string& opSchijf) {
         errno = ENOENT;
         return false;
     }
+    const auto Gemaakt = [&] {
+        SiteMap& m = VoegMap(rel);
+        m.deel = m.nieuw = true;
+        Aangemaakt(opSchijf, Soort::Map);
+        gewijzigd_ = true;
+        return true;
+    };
+    // In a folder this export made there are only its own names and no link: made at once, and
+    // only a name already taken goes the careful way below.
+    const bool inNieuweMap = InNieuweMap(rel);
+    if (inNieuweMap && ::mkdirat(Fd(), std::string(rel).c_str(), 0777) == 0) return Gemaakt();
     struct stat st {};
     if (StatOnder(Fd(), rel, st)) {
         if (!S_ISDIR(st.st_mode)) {
@@ -463,7 +483,7 @@ bool Site::MaakMap(std::string_view rel, const std::string& opSchijf) {
         ControleerWeigering(VanUtf8(opSchijf), errno, true);
         return false;
     }
-    if (!InNieuweMap(rel)) {
+    if (!inNieuweMap) {
         Claim('M', rel);
         Synchroniseer();
     }
@@ -477,11 +497,7 @@ bool Site::MaakMap(std::string_view rel, const std::string& opSchijf) {
         errno = fout;
         return false;
     }
-    SiteMap& m = VoegMap(rel);
-    m.deel = m.nieuw = true;
-    Aangemaakt(opSchijf, Soort::Map);
-    gewijzigd_ = true;
-    return true;
+    return Gemaakt();
 }
 
 // ---------------------------------------------------------------- the sites being written

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <unordered_map>
 #include <vector>
 
@@ -118,9 +119,13 @@ class Site {
     Uitslag SchrijfOp(std::string_view rel, const std::string& pad1252, std::string_view bytes,
                       const Hash128& inhoud, bool nieuw);
     Uitslag KopieerOp(std::string_view rel, const std::string& bron, const std::string& pad1252, bool nieuw);
+    // The same from the source `in`, open, as `sb` tells it.
+    Uitslag KopieerVan(std::string_view rel, int in, const struct stat& sb, const std::string& pad1252,
+                       bool nieuw);
     // Opens the regular file `rel` for writing over (created when missing; `nieuw`: must not exist
-    // yet), never through a link or into a pipe: its descriptor and `st`, or -1 with `uitslag`
-    // InDeWeg (something not the export's own is in the way) or Mislukt (errno set).
+    // yet), never through a link or into a pipe: its descriptor and `st` (all zero for a `nieuw`
+    // one), or -1 with `uitslag` InDeWeg (something not the export's own is in the way) or
+    // Mislukt (errno set).
     int OpenOm(std::string_view rel, const std::string& pad1252, bool nieuw, struct stat& st,
                Uitslag& uitslag);
     // A file this export wrote over and then wrote back to the bytes the list holds: its listed
@@ -134,7 +139,8 @@ class Site {
     std::string pad_;
     bool bijhouden_;
     int fd_ = -1;
-    Opslag opslag_; // the paths the tables are keyed on
+    dev_t schijf_ = 0; // the device of the site folder, found with fd_
+    Opslag opslag_;    // the paths the tables are keyed on
     VlakkeTabel<std::string_view, SiteBestand> bestanden_;
     VlakkeTabel<std::string_view, SiteMap> mappen_;
     bool allesNieuw_ = false;    // the site folder did not exist: everything in it is this export's
@@ -172,7 +178,8 @@ Site* SiteVan(std::string_view opSchijf);
 bool InBijgehoudenSite(std::string_view opSchijf);
 // The hash that stands for a copy's source: the file's identity, not its bytes.
 Hash128 BronIdentiteit(const struct stat& st);
-// The `grootte` bytes of `in` to `uit`, in the kernel where it can (kopieren.cpp).
-bool KopieerInhoud(int in, int uit, long long grootte);
+// The `grootte` bytes of `in` to `uit`, in the kernel where it can (kopieren.cpp); `eenSchijf`:
+// both on one file system, where copying within the file system is worth a try.
+bool KopieerInhoud(int in, int uit, long long grootte, bool eenSchijf = true);
 
 } // namespace gdk::fs
