@@ -1,16 +1,21 @@
 // Browsing the largest collection: 200000 persons read into the window, then every letter tab
 // chosen on the "Persoon" tab (each fills both letter lists), every sort order chosen on the
 // "Ga naar" tab (each fills one sorted list of up to 200000 lines), and searches typed key by key
-// on the "Zoeken" tab (1 to 12 characters of common surnames and of a year).
-// Targets: a letter <= 0.05 s, a sort order <= 0.3 s, a keystroke <= 0.03 s, peak <= 340 MB.
+// on the "Zoeken" tab (1 to 12 characters of common surnames and of a year). After the read it
+// reports how long the window still held the event loop before giving it back, the longest the
+// loop was then kept busy at a time, and when the search field took typing.
+// Targets: held after the read <= 0.3 s, a letter <= 0.05 s, a sort order <= 0.3 s, a keystroke
+// <= 0.03 s, peak <= 340 MB.
 // Runs offscreen; a plain main.
 #include "bench_util.h"
 #include "genereer.h"
 
 #include "data/tvars.h"
 #include "export/kaartzoeker.h"
+#include "platform/gebruiker.h"
 #include "ui/lijstregels.h"
 #include "ui/tfrmgedenkjes.h"
+#include "ui/tsbrgedenkjes.h"
 #include "ui/ttabbalk.h"
 
 #include <QApplication>
@@ -27,11 +32,39 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <string>
+#include <thread>
 #include <vector>
 
 namespace {
 
 using namespace gdk::bench;
+using Klok = std::chrono::steady_clock;
+
+double Tussen(Klok::time_point van, Klok::time_point tot) {
+    return std::chrono::duration<double>(tot - van).count();
+}
+
+// The window's own sink, passed through; it notes when the window ends the progress bar, which
+// it does last right after the read itself.
+class LeesEinde : public gdk::Gebruiker {
+  public:
+    explicit LeesEinde(gdk::Gebruiker& ui) : ui_(ui) {}
+    void ToonLinks(const std::string& t) override { ui_.ToonLinks(t); }
+    void ToonRechts(const std::string& t) override { ui_.ToonRechts(t); }
+    void Melding(const std::string& t, const std::string& titel) override { ui_.Melding(t, titel); }
+    void BezigCursor(bool aan) override { ui_.BezigCursor(aan); }
+    void Herteken() override { ui_.Herteken(); }
+    void Voortgang(long gedaan, long totaal) override {
+        if (totaal == 0) einde = Klok::now();
+        ui_.Voortgang(gedaan, totaal);
+    }
+    void StatusbalkIndelen() override { ui_.StatusbalkIndelen(); }
+    Klok::time_point einde;
+
+  private:
+    gdk::Gebruiker& ui_;
+};
 
 struct Meting {
     double wand = 0, cpu = 0;
@@ -62,14 +95,38 @@ int main(int argc, char** argv) {
     venster.resize(1000, 700);
     venster.show();
     venster.Activeren();
-    bool gelezen = false;
-    const Meting inlezen = Meet([&] { gelezen = venster.Inlezen(collectie.gdk.string()); });
+    LeesEinde leesEinde(*venster.sbrGedenkjes);
+    gdk::ZetUI(&leesEinde);
+    const Klok::time_point begin = Klok::now();
+    const bool gelezen = venster.Inlezen(collectie.gdk.string());
+    const Klok::time_point terug = Klok::now();
     if (!gelezen) {
         std::fprintf(stderr, "bladeren_bench: inlezen mislukt\n");
         return 1;
     }
-    std::printf("collectie: %d personen, %d gezinnen; inlezen in het venster %.3f s\n", gdk::AantalPersonen,
-                gdk::AantalGezinnen, inlezen.wand);
+    // The event loop until the search takes typing, one round at a time with a pause between, as
+    // an idle loop would wait: the longest round is the longest the user could not reach the window.
+    double langsteRonde = 0;
+    const auto ronde = [&] {
+        const Klok::time_point r = Klok::now();
+        QApplication::processEvents();
+        langsteRonde = std::max(langsteRonde, Tussen(r, Klok::now()));
+    };
+    while (!venster.edtZoeken->isEnabled() && Tussen(terug, Klok::now()) < 30) {
+        ronde();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    const Klok::time_point zoekKlaar = Klok::now();
+    ronde(); // what the ready search still set in motion
+    gdk::ZetUI(venster.sbrGedenkjes);
+    std::printf("collectie: %d personen, %d gezinnen; inlezen in het venster %.3f s, waarvan het lezen "
+                "zelf %.3f s\n",
+                gdk::AantalPersonen, gdk::AantalGezinnen, Tussen(begin, terug),
+                Tussen(begin, leesEinde.einde));
+    std::printf("na het inlezen: venster vastgehouden %.3f s, daarna langste ronde %.3f s; "
+                "zoeken klaar na %.3f s%s\n",
+                Tussen(leesEinde.einde, terug), langsteRonde, Tussen(leesEinde.einde, zoekKlaar),
+                venster.edtZoeken->isEnabled() ? "" : " (niet klaar!)");
     {
         // What the window adds to the read: the orders of the lists and the search's words.
         LijstVolgorden lijsten;

@@ -9,6 +9,11 @@
 
 namespace gdk {
 
+void EenHeap() {
+    static const bool eenHeap = mallopt(M_ARENA_MAX, 1) == 1;
+    (void)eenHeap;
+}
+
 std::size_t AantalDelen(std::size_t n, std::size_t minimum) {
     const std::size_t kernen = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
     return std::clamp<std::size_t>(n / std::max<std::size_t>(minimum, 1), 1, kernen);
@@ -17,11 +22,7 @@ std::size_t AantalDelen(std::size_t n, std::size_t minimum) {
 void InDelen(std::size_t n, std::size_t minimum,
              const std::function<void(std::size_t deel, std::size_t begin, std::size_t eind)>& werk) {
     const std::size_t delen = AantalDelen(n, minimum);
-    // The parts take their memory from the program's one heap. By default the C library gives
-    // every thread a heap of its own and keeps what was freed there: after the window's lists of
-    // 200000 lines were sorted, some 30 MB stayed with threads that had ended.
-    static const bool eenHeap = mallopt(M_ARENA_MAX, 1) == 1;
-    (void)eenHeap;
+    EenHeap();
     std::vector<std::exception_ptr> fouten(delen);
     const auto deel = [&](std::size_t d) {
         try {

@@ -314,7 +314,7 @@ void TfrmGedenkjes::BijCollectieGelezen() {
 
 void TfrmGedenkjes::VulRelatieLijst(char letter) {
     lbxRelatie->clear();
-    {
+    if (voorbereid_) {
         const gdk::BezigScope bezig;
         VulLijst(lbxRelatie, lijsten_.Letter(true, letter), true, true);
     }
@@ -323,6 +323,11 @@ void TfrmGedenkjes::VulRelatieLijst(char letter) {
 
 void TfrmGedenkjes::VulPersoonLijst(char letter) {
     lbxPersoon->clear();
+    // Asked for while the orders are being made: both letter lists follow when they are ready.
+    if (!voorbereid_) {
+        wachtendeLetter_ = letter;
+        return;
+    }
     VulLijst(lbxPersoon, lijsten_.Letter(false, letter), false, true);
 }
 
@@ -347,7 +352,8 @@ void TfrmGedenkjes::tcPersoonResize() {
 void TfrmGedenkjes::SorteerLijst(QButtonGroup* keuze, QListWidget* lijst, bool relaties) {
     lijst->clear();
     const int gekozen = keuze->checkedId();
-    if (gekozen < 0) return;
+    // Chosen while the orders are being made: the list follows when they are ready.
+    if (gekozen < 0 || !voorbereid_) return;
     const gdk::BezigScope bezig;
     VulLijst(lijst, lijsten_.Volgorde(relaties, gekozen == 1), relaties, gekozen == 1);
 }

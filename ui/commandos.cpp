@@ -24,12 +24,14 @@ namespace {
 
 // The export frame (status texts, busy cursor, elapsed time, the general failure message) is the
 // core's; the window adds what only a window has: the default error box for an input/output
-// error, and a guard against an export (or update, or publish) started again from inside one of the export's
-// own message boxes.
-void Uitvoeren(bool (*commando)(int), int type) {
+// error, a guard against an export (or update, or publish) started again from inside one of the export's
+// own message boxes, and the end of the lists' preparation, whose thread reads the store that an
+// export holding cards back sets aside.
+void Uitvoeren(TfrmGedenkjes& venster, bool (*commando)(int), int type) {
     static bool bezig = false;
     if (bezig) return;
     bezig = true;
+    venster.VoorbereidingAfwachten();
     try {
         commando(type);
     } catch (const gdk::IOFout& fout) {
@@ -55,22 +57,22 @@ void ActiveerNaDialoog(TfrmGedenkjes& venster) {
 } // namespace
 
 void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType1Click() {
-    Uitvoeren(gdk::UitvoerenCommando, 1);
+    Uitvoeren(*this, gdk::UitvoerenCommando, 1);
 }
 void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType2Click() {
-    Uitvoeren(gdk::UitvoerenCommando, 2);
+    Uitvoeren(*this, gdk::UitvoerenCommando, 2);
 }
 void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType3Click() {
-    Uitvoeren(gdk::UitvoerenCommando, 3);
+    Uitvoeren(*this, gdk::UitvoerenCommando, 3);
 }
 void TfrmGedenkjes::mmnuGedenkjesBestandUitvoerenType4Click() {
-    Uitvoeren(gdk::UitvoerenCommando, 4);
+    Uitvoeren(*this, gdk::UitvoerenCommando, 4);
 }
 void TfrmGedenkjes::mmnuGedenkjesBestandBijwerkenClick(int type) {
-    Uitvoeren(gdk::BijwerkenCommando, type);
+    Uitvoeren(*this, gdk::BijwerkenCommando, type);
 }
 void TfrmGedenkjes::mmnuGedenkjesBestandPublicerenClick(int type) {
-    Uitvoeren(gdk::PublicerenCommando, type);
+    Uitvoeren(*this, gdk::PublicerenCommando, type);
 }
 
 void TfrmGedenkjes::mmnuGedenkjesOptiesClick() {

@@ -77,6 +77,7 @@ TfrmGedenkjes::TfrmGedenkjes(QWidget* parent) : QMainWindow(parent) {
 }
 
 TfrmGedenkjes::~TfrmGedenkjes() {
+    StopVoorbereiding();
     if (&gdk::UI() == static_cast<gdk::Gebruiker*>(sbrGedenkjes)) gdk::ZetUI(nullptr);
 }
 
@@ -247,14 +248,13 @@ bool TfrmGedenkjes::Inlezen(const std::string& pad) {
     edtGaNaarRelatie->clear();
     edtGaNaarPersoon->clear();
     LetterTab = 0;
-    // The orders and the search belong to the collection read before; nothing may be searched
-    // in a store the read is filling.
-    lijsten_.Wis();
-    zoeker_.Wis();
+    // The orders and the search belong to the collection read before, and their thread must not
+    // read the store the read is filling. Nothing of that collection stays in the lists.
+    StopVoorbereiding();
     edtZoeken->setEnabled(false);
-    lbxZoekenPersoon->clear();
-    lbxZoekenRelatie->clear();
-    lblZoekenAantal->clear();
+    edtZoekenChange();
+    for (QListWidget* lijst : {lbxRelatie, lbxPersoon, lbxSorterenRelatie, lbxSorterenPersoon})
+        lijst->clear();
     repaint();
 
     bool gelezen = false;
@@ -269,7 +269,7 @@ bool TfrmGedenkjes::Inlezen(const std::string& pad) {
     }
     leestIn_ = false;
     gdk::UI().Voortgang(0, 0);
-    NaInlezen();
+    Voorbereiden();
     if (!gelezen) return false;
 
     setWindowTitle(Q1252("Gedenkjes (" + gdk::CollectieBestandsnaam + ")"));

@@ -7,8 +7,11 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
+#include <exception>
 #include <string>
+#include <thread>
 
 class QAction;
 class QMenu;
@@ -41,6 +44,11 @@ class TfrmGedenkjes : public QMainWindow {
 
     // The read command without its dialog: `pad` is the file as the operating system names it.
     bool Inlezen(const std::string& pad);
+
+    // The lists' orders and the search words of a collection are made on a thread of their own
+    // after its read; this waits for that thread and takes them over now. For a command that
+    // sets the store aside for a while (an export holding cards back).
+    void VoorbereidingAfwachten();
 
     // Follows a link text of a page; see the browsing unit.
     bool VolgLink(const std::string& link);
@@ -174,8 +182,14 @@ class TfrmGedenkjes : public QMainWindow {
                                 const char* lijstNaam);
     void MaakZoeken();
     void BijCollectieGelezen();
-    // Readies the lists' orders and the search for the store as a read left it.
-    void NaInlezen();
+    // Starts making the lists' orders and the search words for the store as a read left it, on
+    // a thread of their own (voorbereiden.cpp); after StopVoorbereiding.
+    void Voorbereiden();
+    // Stops that thread after the step it is in and forgets what it made: before the store changes.
+    void StopVoorbereiding();
+    // Takes over what preparation `nummer` made, if it is the latest and not taken over yet, and
+    // fills what was asked for meanwhile.
+    void Voorbereid(std::uint64_t nummer);
     void VensterGewisseld(QWindow* venster);
     // Selects a tab of the page control as the program does: without its change handler.
     void KiesTab(int index);
@@ -192,6 +206,15 @@ class TfrmGedenkjes : public QMainWindow {
     // activation; the file dialog and message boxes do not count.
     bool anderVenster_ = false;
     bool programmaKiestTab_ = false;
+    // The orders and the search belong to the store as it is, and to the window's thread. While
+    // false, the thread voorbereider_ makes them and nothing else touches them: a letter list or
+    // sorted list asked for waits until they are taken over, the search field takes no typing.
+    bool voorbereid_ = true;
     LijstVolgorden lijsten_;
     gdk::KaartZoeker zoeker_;
+    std::thread voorbereider_;
+    std::atomic<bool> stopVoorbereiding_{false};
+    std::exception_ptr voorbereidFout_; // what stopped the thread, read once it has ended
+    std::uint64_t voorbereiding_ = 0;   // the latest preparation started
+    char wachtendeLetter_ = 0;          // the letter lists asked for while not voorbereid_
 };

@@ -113,18 +113,6 @@ void TfrmGedenkjes::MaakZoeken() {
     });
 }
 
-void TfrmGedenkjes::NaInlezen() {
-    const gdk::BezigScope bezig;
-    // All four orders now, while the read is still under way for the user: a sort order chosen
-    // later then costs its list's filling alone.
-    for (const bool relaties : {false, true})
-        for (const bool achternaamEerst : {false, true})
-            lijsten_.Volgorde(relaties, achternaamEerst);
-    zoeker_.Bouw(lijsten_.Volgorde(false, true));
-    edtZoeken->setEnabled(true);
-    edtZoekenChange();
-}
-
 void TfrmGedenkjes::ZoekenKiezen() {
     // No collection yet, or one being read: nothing to search.
     if (leestIn_ || !pctrViewer->isEnabled()) return;
@@ -134,6 +122,13 @@ void TfrmGedenkjes::ZoekenKiezen() {
 }
 
 void TfrmGedenkjes::edtZoekenChange() {
+    if (!voorbereid_) {
+        // The search words are being made: nothing to show until they are, then this runs again.
+        lbxZoekenPersoon->clear();
+        lbxZoekenRelatie->clear();
+        lblZoekenAantal->clear();
+        return;
+    }
     const QString tekst = edtZoeken->text();
     const std::vector<std::int32_t> personen = zoeker_.Zoek(ZoekVraag(tekst));
     std::vector<std::int32_t> relaties;

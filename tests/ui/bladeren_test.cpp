@@ -43,7 +43,7 @@ class Bladeren : public VensterTest {
             "\"AfbeeldingBestanden\"=\"" +
             map.tekst() + "/scans\"\r\n");
         venster->Activeren();
-        ASSERT_TRUE(venster->Inlezen(pad));
+        ASSERT_TRUE(LeesIn(pad));
         ASSERT_EQ(gdk::AantalPersonen, 211);
         ASSERT_EQ(gdk::AantalGezinnen, 105);
     }

@@ -10,6 +10,7 @@
 #include "ui/tsbrgedenkjes.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 #include <cstdlib>
@@ -44,14 +45,21 @@ class VensterTest : public ::testing::Test {
         const std::string pad = map.Schrijf("HKEY_CURRENT_USER.reg", inhoud);
         setenv("GEDENKJES_REGISTRY", pad.c_str(), 1);
     }
+    // A read, and the wait until the lists and the search are ready, which they become after it.
+    bool LeesIn(const std::string& pad) {
+        const bool gelezen = venster->Inlezen(pad);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return venster->edtZoeken->isEnabled(); }, 3000));
+        return gelezen;
+    }
     // The sample read from a copy in the test's own folder: its report is written beside it, so
     // window tests running at once never remove or rewrite each other's report.
-    bool LeesVoorbeeld() {
+    std::string VoorbeeldKopie() {
         const std::string kopie = map.tekst() + "/kaarten.gdk";
         std::filesystem::copy_file(Voorbeeld("kaarten.gdk"), kopie,
                                    std::filesystem::copy_options::overwrite_existing);
-        return venster->Inlezen(kopie);
+        return kopie;
     }
+    bool LeesVoorbeeld() { return LeesIn(VoorbeeldKopie()); }
 
     QString Links() const { return venster->sbrGedenkjes->Links(); }
     QString Rechts() const { return venster->sbrGedenkjes->Rechts(); }
