@@ -28,6 +28,21 @@ struct Descriptor {
     Descriptor& operator=(const Descriptor&) = delete;
 };
 
+// The source of a copy opened for reading, as `sb` tells it; -1 with errno set (EISDIR for a
+// folder) when it cannot be copied.
+int OpenBron(const std::string& bron, struct stat& sb) {
+    const int fd = ::open(bron.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    int fout = EISDIR;
+    if (::fstat(fd, &sb) != 0)
+        fout = errno;
+    else if (!S_ISDIR(sb.st_mode))
+        return fd;
+    ::close(fd);
+    errno = fout;
+    return -1;
+}
+
 } // namespace
 
 // The `grootte` bytes of `in` to `uit` in the kernel: copy_file_range within one file system,
@@ -72,9 +87,9 @@ bool KopieerInhoud(int in, int uit, long long grootte, bool eenSchijf) {
 
 Site::Uitslag Site::KopieerOp(std::string_view rel, const std::string& bron, const std::string& pad1252,
                               bool nieuw) {
-    const Descriptor in(::open(bron.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat sb {};
-    if (in.fd < 0 || ::fstat(in.fd, &sb) != 0 || S_ISDIR(sb.st_mode)) return Uitslag::Mislukt;
+    const Descriptor in(OpenBron(bron, sb));
+    if (in.fd < 0) return Uitslag::Mislukt;
     return KopieerVan(rel, in.fd, sb, pad1252, nieuw);
 }
 
@@ -144,13 +159,9 @@ bool Site::Kopieer(std::string_view rel, const std::string& opSchijf, const Resu
     SiteBestand* b = Zoek(rel);
     if (!b && (!bijhouden_ || InNieuweMap(rel))) {
         // A new name in a folder this export made: copied now, the source opened once.
-        const Descriptor in(::open(bron.pad.c_str(), O_RDONLY | O_CLOEXEC));
         struct stat sb {};
-        if (in.fd < 0 || ::fstat(in.fd, &sb) != 0) return false;
-        if (S_ISDIR(sb.st_mode)) {
-            errno = EISDIR;
-            return false;
-        }
+        const Descriptor in(OpenBron(bron.pad, sb));
+        if (in.fd < 0) return false;
         Aangemaakt(opSchijf, Soort::Bestand);
         SiteBestand n;
         n.staat = BestandStaat::Geschreven;
@@ -224,10 +235,9 @@ bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
     const Resultaat b = Los(bron1252);
     const Resultaat d = Los(doel1252);
     if (Site* site = SiteVan(d.pad)) return site->Kopieer(site->Relatief(d.pad), d.pad, b, doel1252);
-    const Descriptor in(::open(b.pad.c_str(), O_RDONLY | O_CLOEXEC));
-    if (in.fd < 0) return false;
     struct stat sb {};
-    if (::fstat(in.fd, &sb) != 0 || S_ISDIR(sb.st_mode)) return false;
+    const Descriptor in(OpenBron(b.pad, sb));
+    if (in.fd < 0) return false;
     // Copying a file onto itself would truncate it first: the copy is already there.
     struct stat sd {};
     if (d.soort != Soort::Geen && ::stat(d.pad.c_str(), &sd) == 0 && sd.st_dev == sb.st_dev &&
