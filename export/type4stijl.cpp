@@ -55,11 +55,12 @@ img { max-width: 100%; height: auto; }
 .merk { display: block; flex: 0 1 26rem; line-height: 0; text-decoration: none; color: var(--inkt); }
 .merk img { display: block; width: 100%; border-radius: 3px; }
 .merk span { display: block; font: 600 1.75rem/1.2 Georgia, "Times New Roman", serif; letter-spacing: 0.04em; }
-.zoek { display: flex; flex: 1 1 16rem; max-width: 26rem; gap: 0.5rem; }
+.zoek { display: flex; flex: 1 1 16rem; min-width: 0; max-width: 26rem; gap: 0.5rem; }
 .zoek input {
   flex: 1 1 auto; min-width: 0; min-height: 2.75rem; padding: 0.4rem 0.7rem; font: inherit;
   color: var(--inkt); background: var(--vlak); border: 1px solid var(--zacht); border-radius: 6px;
 }
+.zoek button { flex: none; white-space: nowrap; }
 .zoek button, .zoomknoppen button {
   min-height: 2.75rem; padding: 0.4rem 1rem; font: inherit; font-weight: 600; cursor: pointer;
   color: var(--papier); background: var(--link); border: 1px solid var(--link); border-radius: 6px;
