@@ -165,17 +165,13 @@ bool Site::Kopieer(std::string_view rel, const std::string& opSchijf, const Resu
         Aangemaakt(opSchijf, Soort::Bestand);
         SiteBestand n;
         n.staat = BestandStaat::Geschreven;
+        if (bijhouden_) n.bron = opslag_.Bewaar(bron.pad);
         Voeg(rel, n);
         return KopieerVan(rel, in.fd, sb, doel1252, bijhouden_) == Uitslag::Gelukt;
     }
     // The source's identity decides, as its stat tells it: nothing is read to skip a copy.
-    struct stat sb {};
-    if (::stat(bron.pad.c_str(), &sb) != 0) return false;
-    if (S_ISDIR(sb.st_mode)) {
-        errno = EISDIR;
-        return false;
-    }
-    const Hash128 id = BronIdentiteit(sb);
+    Hash128 id;
+    if (!BronIdentiteitNu(b, bron.pad, id)) return false;
     Aangemaakt(opSchijf, Soort::Bestand);
     if (!b) {
         SiteBestand n;
@@ -186,9 +182,19 @@ bool Site::Kopieer(std::string_view rel, const std::string& opSchijf, const Resu
             n.staat = BestandStaat::Bezet;
         b = &Voeg(rel, n);
     }
+    // Where the list will say the copy came from, for the next update to look at ahead.
+    if (b->bron != bron.pad) b->bron = opslag_.Bewaar(bron.pad);
     const bool zelfde = b->soort == LijstSoort::Kopie && b->inhoud == id;
     Uitslag u = Uitslag::Gelukt;
+    if (b->staat == BestandStaat::Uitgesteld) {
+        // A page waiting to be written where the copy goes: the copy comes later, and stands.
+        const auto h = herschrijven_.find(std::string(rel));
+        herschrijfBytes_ -= h->second.bytes.size();
+        b->staat = h->second.kanTerug ? h->second.terug : BestandStaat::Oud;
+        herschrijven_.erase(h);
+    }
     switch (b->staat) {
+    case BestandStaat::Uitgesteld: // (not left)
     case BestandStaat::Geschreven:
     case BestandStaat::Ongewijzigd:
         // The same source copied to the same target again in this export: already there.

@@ -21,6 +21,8 @@ namespace {
 // New names wait for one sync of their claims: at most this many, or this many bytes.
 constexpr std::size_t MaxWachtend = 1000;
 constexpr std::size_t MaxWachtendeBytes = 16 << 20;
+// Rewrites of listed files wait for the end, up to this many bytes.
+constexpr std::size_t MaxUitgesteldeBytes = 64 << 20;
 
 constexpr std::string_view JournaalKopBegin = "GEDENKJES-JOURNAAL 1\t";
 
@@ -92,6 +94,8 @@ int Site::Fd() {
 }
 
 void Site::VergeetFd() {
+    // What was seen ahead was seen in the folder that is let go of.
+    vooraf_.reset();
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
 }
@@ -142,10 +146,41 @@ bool Site::OuderIsDeel(std::string_view rel) {
 }
 
 bool Site::StatKlopt(std::string_view rel, const SiteBestand& b) {
+    if (vooraf_ && b.vooraf)
+        if (const Voorcontrole::Antwoord* a = vooraf_->Neem(b.vooraf - 1)) return a->zoalsGelijst;
     struct stat st {};
     return StatOnder(Fd(), rel, st) && S_ISREG(st.st_mode) &&
            static_cast<std::uint64_t>(st.st_size) == b.grootte && MtijdNs(st) == b.mtijd &&
            st.st_ino == b.inode;
+}
+
+bool Site::BronIdentiteitNu(const SiteBestand* b, const std::string& bron, Hash128& id) {
+    if (vooraf_ && b && b->vooraf && vooraf_->VraagVan(b->vooraf - 1).bron == bron)
+        if (const Voorcontrole::Antwoord* a = vooraf_->Neem(b->vooraf - 1); a && a->bronGezien) {
+            errno = a->bronFout ? a->bronFout : EISDIR;
+            if (a->bronFout || a->bronIsMap) return false;
+            id = a->bronIdentiteit;
+            return true;
+        }
+    struct stat sb {};
+    if (::stat(bron.c_str(), &sb) != 0) return false;
+    if (S_ISDIR(sb.st_mode)) {
+        errno = EISDIR;
+        return false;
+    }
+    id = BronIdentiteit(sb);
+    return true;
+}
+
+void Site::BeginVoorcontrole() {
+    std::vector<Voorcontrole::Vraag> vragen;
+    vragen.reserve(bestanden_.Grootte());
+    bestanden_.VoorElk([&](std::string_view rel, SiteBestand& b) {
+        if (b.staat != BestandStaat::Oud) return;
+        b.vooraf = static_cast<std::uint32_t>(vragen.size() + 1);
+        vragen.push_back({rel, b.grootte, b.mtijd, b.inode, b.soort == LijstSoort::Kopie ? b.bron : std::string_view()});
+    });
+    if (!vragen.empty()) vooraf_ = std::make_unique<Voorcontrole>(Fd(), std::move(vragen));
 }
 
 void Site::Neem(SiteBestand& b, const struct stat& st, LijstSoort soort, const Hash128& inhoud) {
@@ -325,24 +360,41 @@ bool Site::SluitVerzameld(std::string_view rel, const std::string& opSchijf, con
         // Found as listed, now written over: remembered as listed (see below).
         if (b->staat == BestandStaat::Ongewijzigd && b->soort == LijstSoort::Bestand)
             herschreven_.emplace(std::string(rel), *b);
-        if (!Schrijf()) return false;
-        TerugZoalsGelijst(rel);
+        StelUit(rel, *b, bytes, inhoud, pad1252, true);
         return true;
-    case BestandStaat::Oud:
-        if (zelfde && StatKlopt(rel, *b)) {
+    case BestandStaat::Uitgesteld: {
+        if (stil) return true;
+        const auto h = herschrijven_.find(std::string(rel));
+        if (h->second.kanTerug && zelfde) {
+            // Back to the bytes the file holds: nothing to write after all.
+            herschrijfBytes_ -= h->second.bytes.size();
+            b->staat = h->second.terug;
+            herschrijven_.erase(h);
+            return true;
+        }
+        herschrijfBytes_ += bytes.size() - h->second.bytes.size();
+        h->second.bytes.assign(bytes);
+        h->second.inhoud = inhoud;
+        return true;
+    }
+    case BestandStaat::Oud: {
+        const bool zoalsGelijst = StatKlopt(rel, *b);
+        if (zelfde && zoalsGelijst) {
             b->staat = BestandStaat::Ongewijzigd;
             return true;
         }
         // Two cards can give one page: an earlier one may write it over before the later one
         // writes back what the list holds. Remembered, so that the file then counts as it was.
-        if (b->soort == LijstSoort::Bestand && StatKlopt(rel, *b)) herschreven_.emplace(std::string(rel), *b);
+        if (b->soort == LijstSoort::Bestand && zoalsGelijst) herschreven_.emplace(std::string(rel), *b);
         // Listed with these bytes but changed since (an update cut off while it wrote it): the
         // bytes decide, and the file counts as written either way.
         if (zelfde && GelijkOpSchijf(rel, bytes, st)) {
             Neem(*b, st, LijstSoort::Bestand, inhoud);
             return true;
         }
-        return Schrijf();
+        StelUit(rel, *b, bytes, inhoud, pad1252, zoalsGelijst && b->soort == LijstSoort::Bestand);
+        return true;
+    }
     case BestandStaat::Geclaimd:
         if (GelijkOpSchijf(rel, bytes, st)) {
             Neem(*b, st, LijstSoort::Bestand, inhoud);
@@ -372,6 +424,37 @@ bool Site::SluitVerzameld(std::string_view rel, const std::string& opSchijf, con
         return true;
     }
     return true;
+}
+
+void Site::StelUit(std::string_view rel, SiteBestand& b, std::string_view bytes, const Hash128& inhoud,
+                   const std::string& pad1252, bool kanTerug) {
+    Herschrijving h;
+    h.bytes.assign(bytes);
+    h.pad1252 = pad1252;
+    h.inhoud = inhoud;
+    h.kanTerug = kanTerug;
+    h.terug = b.staat == BestandStaat::Geschreven ? BestandStaat::Geschreven : BestandStaat::Ongewijzigd;
+    herschrijfBytes_ += bytes.size();
+    herschrijven_.insert_or_assign(std::string(rel), std::move(h));
+    b.staat = BestandStaat::Uitgesteld;
+    if (herschrijfBytes_ >= MaxUitgesteldeBytes) SchrijfUitgesteld();
+}
+
+void Site::SchrijfUitgesteld() {
+    auto wachtend = std::move(herschrijven_);
+    herschrijven_.clear();
+    herschrijfBytes_ = 0;
+    for (auto& [rel, h] : wachtend) {
+        SiteBestand* b = Zoek(rel);
+        if (!b || b->staat != BestandStaat::Uitgesteld) continue;
+        const Uitslag u = SchrijfOp(rel, h.pad1252, h.bytes, h.inhoud, false);
+        if (u == Uitslag::InDeWeg)
+            InDeWeg(rel, *Zoek(rel));
+        else if (u == Uitslag::Mislukt)
+            StopNaFout(h.pad1252, errno);
+        else
+            TerugZoalsGelijst(rel);
+    }
 }
 
 void Site::TerugZoalsGelijst(std::string_view rel) {
@@ -435,6 +518,7 @@ void Site::Synchroniseer() {
             StopNaFout(u.pad1252, errno);
         u.bytes = {};
     }
+    SchrijfUitgesteld();
 }
 
 // ---------------------------------------------------------------- folders
@@ -624,6 +708,7 @@ void SiteScope::Open(const std::string& map1252) {
         std::erase_if(c->mappen, [&](const auto& m) { return site_->IsOnder(m.first); });
     Staat().sites.push_back(site_.get());
     VergeetOpgeloste();
+    if (bestaat && lijstBestond_) site_->BeginVoorcontrole();
 }
 
 void SiteScope::LaadLijst(std::string_view tekst) {
@@ -660,7 +745,8 @@ void SiteScope::LaadLijst(std::string_view tekst) {
             beschadigd_ = true;
             continue;
         }
-        s.Voeg(e.pad, SiteBestand{e.soort, BestandStaat::Oud, e.grootte, e.mtijd, e.inode, e.inhoud});
+        s.Voeg(e.pad, SiteBestand{e.soort, BestandStaat::Oud, e.grootte, e.mtijd, e.inode, e.inhoud,
+                                  e.bron.empty() ? std::string_view() : s.opslag_.Bewaar(e.bron)});
     }
 }
 

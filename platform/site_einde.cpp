@@ -107,6 +107,8 @@ SiteUitkomst SiteScope::Afronden(bool volledig) {
     if (!site_ || afgerond_) return uit;
     afgerond_ = true;
     Site& s = *site_;
+    // From here on files are removed and the folder walked: each asked as it stands now.
+    s.vooraf_.reset();
     volledig_ = volledig;
     try {
         s.Synchroniseer();
@@ -183,45 +185,51 @@ bool SiteScope::Vastleggen() {
     if (!site_ || !afgerond_) return false;
     Site& s = *site_;
     if (s.gewijzigd_ || !lijstBestond_ || !volledig_) {
+        // The lines in the order of their paths (a folder's claim before the folder), each
+        // written straight into the text: a site of 270000 files is as many lines.
+        enum Vorm : char { Claim = 'N', MapClaim = 'D', Ingang = 'I', MapIngang = 'M' };
         struct Regel {
             std::string_view pad;
-            std::string tekst;
+            Vorm vorm;
+            const SiteBestand* b;
         };
         std::vector<Regel> regels;
         regels.reserve(s.bestanden_.Grootte() + s.mappen_.Grootte());
-        LijstIngang e;
-        const auto Voeg = [&](std::string_view pad) {
-            std::string t;
-            VoegLijstRegel(t, e);
-            regels.push_back(Regel{pad, std::move(t)});
-        };
+        std::size_t lengte = 0;
         s.bestanden_.VoorElk([&](std::string_view rel, const SiteBestand& b) {
+            // A rewrite the end never made leaves the file as it was known.
             const bool lijst = b.staat == BestandStaat::Geschreven || b.staat == BestandStaat::Ongewijzigd ||
-                               (!volledig_ && b.staat == BestandStaat::Oud);
-            if (lijst) {
-                e = LijstIngang{b.soort, std::string(rel), b.grootte, b.mtijd, b.inode, b.inhoud};
-                Voeg(rel);
-            } else if (!volledig_ && b.staat == BestandStaat::Geclaimd) {
-                // Claims of an update that did not end pass on to the next.
-                regels.push_back(Regel{rel, "N\t" + CodeerPad(rel)});
-            }
+                               (!volledig_ && (b.staat == BestandStaat::Oud || b.staat == BestandStaat::Uitgesteld));
+            if (lijst)
+                regels.push_back(Regel{rel, Ingang, &b});
+            else if (!volledig_ && b.staat == BestandStaat::Geclaimd)
+                regels.push_back(Regel{rel, Claim, nullptr}); // passed on to the next update
+            else
+                return;
+            lengte += rel.size() + b.bron.size() + 80;
         });
         s.mappen_.VoorElk([&](std::string_view rel, const SiteMap& m) {
             if (!(m.deel || m.oud || (!volledig_ && m.geclaimd))) return;
-            e = LijstIngang{};
-            e.soort = LijstSoort::Map;
-            e.pad = rel;
-            Voeg(rel);
-            if (!volledig_ && (m.geclaimd || m.nieuw)) regels.push_back(Regel{rel, "D\t" + CodeerPad(rel)});
+            regels.push_back(Regel{rel, MapIngang, nullptr});
+            if (!volledig_ && (m.geclaimd || m.nieuw)) regels.push_back(Regel{rel, MapClaim, nullptr});
+            lengte += 2 * rel.size() + 8;
         });
         std::sort(regels.begin(), regels.end(), [](const Regel& a, const Regel& b) {
-            return a.pad != b.pad ? a.pad < b.pad : a.tekst < b.tekst;
+            return a.pad != b.pad ? a.pad < b.pad : a.vorm < b.vorm;
         });
         std::string tekst = LijstKop(s.Pad().substr(s.Pad().find_last_of('/') + 1)) + "\n";
+        tekst.reserve(lengte + 128);
         const bool alles = !volledig_ && (s.allesGeclaimd_ || s.allesNieuw_);
         if (alles) tekst += "ALLES\n";
         for (const Regel& r : regels) {
-            tekst += r.tekst;
+            if (r.vorm == Ingang) {
+                const SiteBestand& b = *r.b;
+                VoegLijstRegel(tekst, b.soort, r.pad, b.grootte, b.mtijd, b.inode, b.inhoud, b.bron);
+            } else {
+                tekst += static_cast<char>(r.vorm);
+                tekst += '\t';
+                VoegGecodeerd(tekst, r.pad);
+            }
             tekst += '\n';
         }
         SluitAf(tekst, regels.size() + (alles ? 1 : 0));

@@ -11,9 +11,11 @@
 #include "platform/hash128.h"
 #include "platform/mapinhoud.h"
 #include "platform/sitelijst.h"
+#include "platform/voorcontrole.h"
 #include "platform/vlaktabel.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -33,6 +35,7 @@ enum class BestandStaat : unsigned char {
     Nieuw,       // a new name, waiting for its claim to reach the disk before it is made
     Geschreven,  // part of this export, written (or found right but changed since listed)
     Ongewijzigd, // part of this export, already as written
+    Uitgesteld,  // part of this export, other bytes waiting to be written over it (herschrijven_)
     Bezet,       // part of this export, the name holding a file the list does not know: taken
                  // in when it holds these very bytes, else in the way
     InDeWeg,     // part of this export, but the name holds something not the program's
@@ -45,7 +48,9 @@ struct SiteBestand {
     std::int64_t mtijd = 0;
     std::uint64_t inode = 0;
     Hash128 inhoud;
+    std::string_view bron;      // a copy's source on disk, as last copied
     std::uint32_t wachtrij = 0; // 1 + its place among the new files waiting (Nieuw)
+    std::uint32_t vooraf = 0;   // 1 + its question to the look ahead (Voorcontrole)
 };
 
 struct SiteMap {
@@ -108,7 +113,14 @@ class Site {
     bool InNieuweMap(std::string_view rel);
     bool InGeclaimdeMap(std::string_view rel);
     bool OuderIsDeel(std::string_view rel);
+    // Does the listed file still stand as listed? Asked of the look ahead first, when it has it.
     bool StatKlopt(std::string_view rel, const SiteBestand& b);
+    // Every listed file and copy's source looked at on a thread of its own (voorcontrole.h), until
+    // the end of the writing.
+    void BeginVoorcontrole();
+    // The identity of a copy's source now (from the look ahead when it asked that very path), or
+    // false with errno set: none, or a folder.
+    bool BronIdentiteitNu(const SiteBestand* b, const std::string& bron, Hash128& id);
     void Neem(SiteBestand& b, const struct stat& st, LijstSoort soort, const Hash128& inhoud);
     void Claim(char soort, std::string_view rel);
     void Wijziging() { gewijzigd_ = true; }
@@ -166,6 +178,21 @@ class Site {
                    const std::string& pad1252);
     void WachtrijVol(); // syncs when enough waits
     std::size_t uitstelBytes_ = 0;
+
+    std::unique_ptr<Voorcontrole> vooraf_;
+    // A listed file's new bytes wait for the end of the writing: two cards can give one page,
+    // and the later one often gives back the bytes the file has, which then need no write at all.
+    struct Herschrijving {
+        std::string bytes, pad1252;
+        Hash128 inhoud;
+        bool kanTerug = false;    // the file holds the bytes it had before: these back cost nothing
+        BestandStaat terug = BestandStaat::Ongewijzigd; // its state then
+    };
+    std::unordered_map<std::string, Herschrijving> herschrijven_;
+    std::size_t herschrijfBytes_ = 0;
+    void StelUit(std::string_view rel, SiteBestand& b, std::string_view bytes, const Hash128& inhoud,
+                 const std::string& pad1252, bool kanTerug);
+    void SchrijfUitgesteld(); // every waiting rewrite written (a failure stops the export)
 
     std::unordered_map<std::string, SiteBestand> herschreven_; // listed files written over, as listed
     bool gewijzigd_ = false;                                   // the list will differ from the previous one

@@ -29,20 +29,25 @@ void VoegGetal(std::string& tekst, std::uint64_t n) {
 
 } // namespace
 
+void VoegGecodeerd(std::string& uit, std::string_view tekst) {
+    static const char cijfers[] = "0123456789ABCDEF";
+    for (std::size_t begin = 0; begin < tekst.size();) {
+        std::size_t eind = begin;
+        while (eind < tekst.size() && !MoetCoderen(static_cast<unsigned char>(tekst[eind])))
+            ++eind;
+        uit.append(tekst.data() + begin, eind - begin);
+        if (eind == tekst.size()) break;
+        const auto u = static_cast<unsigned char>(tekst[eind]);
+        const char code[3] = {'%', cijfers[u >> 4], cijfers[u & 15]};
+        uit.append(code, 3);
+        begin = eind + 1;
+    }
+}
+
 std::string CodeerPad(std::string_view pad) {
     std::string uit;
     uit.reserve(pad.size());
-    static const char cijfers[] = "0123456789ABCDEF";
-    for (const char c : pad) {
-        const auto u = static_cast<unsigned char>(c);
-        if (!MoetCoderen(u)) {
-            uit += c;
-            continue;
-        }
-        uit += '%';
-        uit += cijfers[u >> 4];
-        uit += cijfers[u & 15];
-    }
+    VoegGecodeerd(uit, pad);
     return uit;
 }
 
@@ -89,19 +94,28 @@ std::vector<std::string_view> Velden(std::string_view regel) {
     }
 }
 
+void VoegLijstRegel(std::string& tekst, LijstSoort soort, std::string_view pad, std::uint64_t grootte,
+                    std::int64_t mtijd, std::uint64_t inode, const Hash128& inhoud, std::string_view bron) {
+    tekst += static_cast<char>(soort);
+    tekst += '\t';
+    VoegGecodeerd(tekst, pad);
+    if (soort == LijstSoort::Map) return;
+    tekst += '\t';
+    VoegGetal(tekst, grootte);
+    tekst += '\t';
+    VoegGetal(tekst, static_cast<std::uint64_t>(mtijd));
+    tekst += '\t';
+    VoegGetal(tekst, inode);
+    tekst += '\t';
+    tekst += AlsHex(inhoud);
+    if (soort != LijstSoort::Kopie || bron.empty()) return;
+    tekst += '\t';
+    VoegGecodeerd(tekst, bron);
+}
+
 void VoegLijstRegel(std::string& tekst, const LijstIngang& ingang) {
-    tekst += static_cast<char>(ingang.soort);
-    tekst += '\t';
-    tekst += CodeerPad(ingang.pad);
-    if (ingang.soort == LijstSoort::Map) return;
-    tekst += '\t';
-    VoegGetal(tekst, ingang.grootte);
-    tekst += '\t';
-    VoegGetal(tekst, static_cast<std::uint64_t>(ingang.mtijd));
-    tekst += '\t';
-    VoegGetal(tekst, ingang.inode);
-    tekst += '\t';
-    tekst += AlsHex(ingang.inhoud);
+    VoegLijstRegel(tekst, ingang.soort, ingang.pad, ingang.grootte, ingang.mtijd, ingang.inode, ingang.inhoud,
+                   ingang.bron);
 }
 
 bool LeesLijstRegel(std::string_view regel, LijstIngang& ingang) {
@@ -113,7 +127,13 @@ bool LeesLijstRegel(std::string_view regel, LijstIngang& ingang) {
         ingang.soort = LijstSoort::Map;
         return v.size() == 2 && DecodeerPad(v[1], ingang.pad);
     }
-    if ((soort != 'B' && soort != 'K') || v.size() != 6) return false;
+    // A copy may say where it came from: a path on disk, any text but a control byte.
+    if (soort == 'K' && v.size() == 7) {
+        if (!Decodeer(v[6], ingang.bron) || ingang.bron.empty()) return false;
+    } else {
+        ingang.bron.clear();
+        if ((soort != 'B' && soort != 'K') || v.size() != 6) return false;
+    }
     ingang.soort = static_cast<LijstSoort>(soort);
     std::uint64_t mtijd = 0;
     if (!DecodeerPad(v[1], ingang.pad) || !Getal(v[2], ingang.grootte) || !Getal(v[3], mtijd) ||

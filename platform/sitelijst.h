@@ -25,6 +25,7 @@ struct LijstIngang {
     std::int64_t mtijd = 0;
     std::uint64_t inode = 0;
     Hash128 inhoud; // the bytes' hash, or for a copy the hash of its source's identity
+    std::string bron; // a copy's source on disk, when known: where the next update looks ahead
 };
 
 // The path in its written form, and back: false for a bad escape, an absolute path, an empty
@@ -36,6 +37,11 @@ bool Decodeer(std::string_view tekst, std::string& uit);
 
 // One line of a list, without its LF.
 void VoegLijstRegel(std::string& tekst, const LijstIngang& ingang);
+// The same from its parts: `pad` and `bron` as views, nothing copied on the way.
+void VoegLijstRegel(std::string& tekst, LijstSoort soort, std::string_view pad, std::uint64_t grootte,
+                    std::int64_t mtijd, std::uint64_t inode, const Hash128& inhoud, std::string_view bron);
+// `tekst` with its escapes, added to `uit`.
+void VoegGecodeerd(std::string& uit, std::string_view tekst);
 bool LeesLijstRegel(std::string_view regel, LijstIngang& ingang);
 
 // The fields of a line, split at the tabs.

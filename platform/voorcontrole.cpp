@@ -1,0 +1,73 @@
+#include "platform/voorcontrole.h"
+
+#include "platform/onder.h"
+#include "platform/site_intern.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace gdk::fs {
+
+Voorcontrole::Voorcontrole(int siteFd, std::vector<Vraag> vragen)
+    : vragen_(std::move(vragen)), antwoorden_(new Antwoord[vragen_.size()]),
+      staat_(new std::atomic<std::uint8_t>[vragen_.size()]) {
+    for (std::size_t i = 0; i < vragen_.size(); ++i)
+        staat_[i].store(Open, std::memory_order_relaxed);
+    fd_ = siteFd < 0 ? -1 : ::fcntl(siteFd, F_DUPFD_CLOEXEC, 0);
+    if (fd_ < 0 || vragen_.empty()) return;
+    try {
+        draad_ = std::thread([this] { Werk(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: the export asks the disk for each file, as it would without.
+    }
+}
+
+Voorcontrole::~Voorcontrole() {
+    stop_.store(true, std::memory_order_relaxed);
+    if (draad_.joinable()) draad_.join();
+    if (fd_ >= 0) ::close(fd_);
+}
+
+const Voorcontrole::Antwoord* Voorcontrole::Neem(std::uint32_t i) {
+    if (i >= vragen_.size()) return nullptr;
+    std::uint8_t s = staat_[i].load(std::memory_order_acquire);
+    if (s == Open && staat_[i].compare_exchange_strong(s, Genomen, std::memory_order_acquire)) return nullptr;
+    // Two stats at most: worth the wait rather than a third.
+    while (s == Bezig) {
+        std::this_thread::yield();
+        s = staat_[i].load(std::memory_order_acquire);
+    }
+    return s == Klaar ? &antwoorden_[i] : nullptr;
+}
+
+void Voorcontrole::Werk() {
+    std::string pad;
+    for (std::size_t i = 0; i < vragen_.size() && !stop_.load(std::memory_order_relaxed); ++i) {
+        std::uint8_t open = Open;
+        if (!staat_[i].compare_exchange_strong(open, Bezig, std::memory_order_acquire)) continue;
+        const Vraag& v = vragen_[i];
+        Antwoord& a = antwoorden_[i];
+        struct stat st {};
+        pad.assign(v.rel);
+        a.zoalsGelijst = ::fstatat(fd_, pad.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+                         static_cast<std::uint64_t>(st.st_size) == v.grootte && MtijdNs(st) == v.mtijd &&
+                         st.st_ino == v.inode;
+        if (!v.bron.empty()) {
+            pad.assign(v.bron);
+            a.bronGezien = true;
+            if (::stat(pad.c_str(), &st) != 0) {
+                a.bronFout = errno;
+            } else {
+                a.bronIsMap = S_ISDIR(st.st_mode);
+                a.bronIdentiteit = BronIdentiteit(st);
+            }
+        }
+        staat_[i].store(Klaar, std::memory_order_release);
+    }
+}
+
+} // namespace gdk::fs
