@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,61 +29,56 @@ bool VerwijderOnder(int map, std::string_view rel, bool isMap) {
     return weg;
 }
 
-std::string Onder(const std::string& map, const std::string& naam) {
-    return map.empty() ? naam : map + "/" + naam;
-}
-
 } // namespace
 
-// One walk over the site folder as the disk has it, links never followed.
+// What a walk of the site folder found, judged as the export ends: a folder of the program's
+// that this export did not make part of the site goes when it is empty, a file the program did
+// not write in a folder all of whose content is its own goes, and what is not the program's is
+// named and left alone, with all it holds.
 class SiteWandeling {
   public:
     SiteWandeling(Site& site, SiteUitkomst& uit) : site_(site), uit_(uit) {}
 
-    // `fd` an open folder (taken over), `rel` its path, `ons`: everything in it is the program's.
-    void Loop(int fd, const std::string& rel, bool ons) {
-        DIR* d = ::fdopendir(fd);
-        if (!d) {
-            ::close(fd);
-            return;
-        }
-        std::vector<std::pair<std::string, bool>> namen; // read whole before anything is removed
-        while (const dirent* e = ::readdir(d)) {
-            const char* n = e->d_name;
-            if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
-            bool isMap = e->d_type == DT_DIR;
-            if (e->d_type == DT_UNKNOWN) {
-                struct stat st {};
-                isMap = ::fstatat(::dirfd(d), n, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
+    // `ons`: everything in the site folder is the program's.
+    void Verwerk(const std::vector<Gezien>& gezien, bool ons) {
+        struct Boven {
+            std::string_view pad;
+            bool ons = false;
+            bool vreemd = false; // not the program's: nothing in it is looked at
+        };
+        std::vector<Boven> boven; // the folders above the entry at hand
+        for (const Gezien& g : gezien) {
+            while (!boven.empty() && !(g.pad.size() > boven.back().pad.size() &&
+                                       g.pad.compare(0, boven.back().pad.size(), boven.back().pad) == 0 &&
+                                       g.pad[boven.back().pad.size()] == '/'))
+                boven.pop_back();
+            const bool vreemd = !boven.empty() && boven.back().vreemd;
+            const bool onsHier = boven.empty() ? ons : boven.back().ons;
+            if (!g.isMap) {
+                if (!vreemd) Bestand(g.pad, onsHier);
+                continue;
             }
-            namen.emplace_back(n, isMap);
+            if (vreemd) {
+                boven.push_back(Boven{g.pad, false, true});
+                continue;
+            }
+            const SiteMap* m = site_.ZoekMap(g.pad);
+            const bool deel = m && m->deel;
+            if (!deel && !onsHier && !(m && (m->oud || m->geclaimd || m->nieuw))) {
+                uit_.vreemd.push_back(g.pad + "/");
+                boven.push_back(Boven{g.pad, false, true});
+                continue;
+            }
+            boven.push_back(Boven{g.pad, onsHier || (m && (m->geclaimd || m->nieuw)), false});
+            if (!deel) weg.push_back(g.pad);
         }
-        for (const auto& [naam, isMap] : namen) {
-            const std::string pad = Onder(rel, naam);
-            if (isMap)
-                Map(::dirfd(d), naam, pad, ons);
-            else
-                Bestand(pad, ons);
-        }
-        ::closedir(d);
+        // A folder comes before what it holds: backwards, the deepest go first.
+        std::reverse(weg.begin(), weg.end());
     }
 
     std::vector<std::string> weg; // folders of the program's not in this export, deepest first
 
   private:
-    void Map(int ouder, const std::string& naam, const std::string& pad, bool ons) {
-        const SiteMap* m = site_.ZoekMap(pad);
-        const bool deel = m && m->deel;
-        const bool vanOns = ons || (m && (m->oud || m->geclaimd || m->nieuw));
-        if (!deel && !vanOns) {
-            uit_.vreemd.push_back(pad + "/");
-            return;
-        }
-        const int fd = ::openat(ouder, naam.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (fd >= 0) Loop(fd, pad, ons || (m && (m->geclaimd || m->nieuw)));
-        if (!deel) weg.push_back(pad);
-    }
-
     void Bestand(const std::string& pad, bool ons) {
         if (const SiteBestand* b = site_.Zoek(pad)) {
             // Written or kept by this export, named as in the way, or dealt with as listed.
@@ -107,7 +101,9 @@ SiteUitkomst SiteScope::Afronden(bool volledig) {
     if (!site_ || afgerond_) return uit;
     afgerond_ = true;
     Site& s = *site_;
-    // From here on files are removed and the folder walked: each asked as it stands now.
+    // The walk the look ahead made of the folder; from here on each file is asked as it stands now.
+    std::vector<Gezien> gezien;
+    const bool gewandeld = s.vooraf_ && s.vooraf_->Wandeling(gezien);
     s.vooraf_.reset();
     volledig_ = volledig;
     try {
@@ -142,10 +138,14 @@ SiteUitkomst SiteScope::Afronden(bool volledig) {
         });
         // A folder this export made holds nothing but what it wrote: no walk needed.
         SiteWandeling wandeling(s, uit);
-        const int fd = s.allesNieuw_ && !s.allesGeclaimd_
-                           ? -1
-                           : ::openat(s.Fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd >= 0) wandeling.Loop(fd, "", s.allesGeclaimd_ || s.allesNieuw_);
+        if (!(s.allesNieuw_ && !s.allesGeclaimd_)) {
+            const auto Bekend = [&](std::string_view rel) {
+                const SiteBestand* b = s.Zoek(rel);
+                return b && b->staat != BestandStaat::Nieuw;
+            };
+            if (gewandeld || Verken(s.Fd(), Bekend, gezien))
+                wandeling.Verwerk(gezien, s.allesGeclaimd_ || s.allesNieuw_);
+        }
         for (const std::string& map : wandeling.weg) {
             SiteMap* m = s.ZoekMap(map);
             if (VerwijderOnder(s.Fd(), map, true)) {

@@ -4,8 +4,10 @@
 #include "platform/site_intern.h"
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string>
+#include <unordered_set>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -44,9 +46,20 @@ const Voorcontrole::Antwoord* Voorcontrole::Neem(std::uint32_t i) {
     return s == Klaar ? &antwoorden_[i] : nullptr;
 }
 
+bool Voorcontrole::Wandeling(std::vector<Gezien>& gezien) {
+    klaar_.store(true, std::memory_order_relaxed);
+    if (draad_.joinable()) draad_.join();
+    if (!gewandeld_) return false;
+    gezien = std::move(gezien_);
+    gewandeld_ = false;
+    return true;
+}
+
 void Voorcontrole::Werk() {
     std::string pad;
-    for (std::size_t i = 0; i < vragen_.size() && !stop_.load(std::memory_order_relaxed); ++i) {
+    for (std::size_t i = 0; i < vragen_.size() && !stop_.load(std::memory_order_relaxed) &&
+                            !klaar_.load(std::memory_order_relaxed);
+         ++i) {
         std::uint8_t open = Open;
         if (!staat_[i].compare_exchange_strong(open, Bezig, std::memory_order_acquire)) continue;
         const Vraag& v = vragen_[i];
@@ -68,6 +81,56 @@ void Voorcontrole::Werk() {
         }
         staat_[i].store(Klaar, std::memory_order_release);
     }
+    if (stop_.load(std::memory_order_relaxed)) return;
+    std::unordered_set<std::string_view> gevraagd;
+    gevraagd.reserve(vragen_.size());
+    for (const Vraag& v : vragen_)
+        gevraagd.insert(v.rel);
+    gewandeld_ = Verken(
+        fd_, [&](std::string_view rel) { return gevraagd.contains(rel); }, gezien_);
+}
+
+namespace {
+
+void VerkenMap(int fd, const std::string& rel, const std::function<bool(std::string_view)>& bekend,
+               std::vector<Gezien>& gezien) {
+    DIR* d = ::fdopendir(fd);
+    if (!d) {
+        ::close(fd);
+        return;
+    }
+    std::vector<std::pair<std::string, bool>> namen;
+    while (const dirent* e = ::readdir(d)) {
+        const char* n = e->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
+        bool isMap = e->d_type == DT_DIR;
+        if (e->d_type == DT_UNKNOWN) {
+            struct stat st {};
+            isMap = ::fstatat(::dirfd(d), n, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
+        }
+        namen.emplace_back(n, isMap);
+    }
+    std::string pad;
+    for (const auto& [naam, isMap] : namen) {
+        pad = rel.empty() ? naam : rel + "/" + naam;
+        if (!isMap) {
+            if (!bekend(pad)) gezien.push_back(Gezien{pad, false});
+            continue;
+        }
+        gezien.push_back(Gezien{pad, true});
+        const int sub = ::openat(::dirfd(d), naam.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (sub >= 0) VerkenMap(sub, pad, bekend, gezien);
+    }
+    ::closedir(d);
+}
+
+} // namespace
+
+bool Verken(int map, const std::function<bool(std::string_view)>& bekend, std::vector<Gezien>& gezien) {
+    const int fd = map < 0 ? -1 : ::openat(map, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    VerkenMap(fd, "", bekend, gezien);
+    return true;
 }
 
 } // namespace gdk::fs
