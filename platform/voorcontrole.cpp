@@ -55,11 +55,51 @@ bool Voorcontrole::Wandeling(std::vector<Gezien>& gezien) {
     return true;
 }
 
+namespace {
+
+// The order to answer in. The questions come in the list's order, by path, while an export goes
+// card by card, each card's files lying in a few folders (its page here, its image there): the
+// folders at the top are gone through side by side, each as far as its share, so that the answers
+// stay ahead of the export in all of them.
+std::vector<std::uint32_t> Volgorde(const std::vector<Voorcontrole::Vraag>& vragen) {
+    struct Deel {
+        std::uint32_t begin, eind, volgende;
+    };
+    std::vector<Deel> delen;
+    // The files at the top go with each other: few parts, whatever the site holds there.
+    const auto Top = [](std::string_view rel) {
+        const std::size_t p = rel.find('/');
+        return p == std::string_view::npos ? std::string_view() : rel.substr(0, p);
+    };
+    for (std::uint32_t i = 0; i < vragen.size(); ++i)
+        if (delen.empty() || Top(vragen[i].rel) != Top(vragen[delen.back().begin].rel))
+            delen.push_back(Deel{i, i + 1, i});
+        else
+            delen.back().eind = i + 1;
+    std::vector<std::uint32_t> volgorde;
+    volgorde.reserve(vragen.size());
+    while (volgorde.size() < vragen.size()) {
+        // The part least far along (as a share of its size) goes next.
+        Deel* achter = nullptr;
+        for (Deel& d : delen)
+            if (d.volgende < d.eind &&
+                (!achter || static_cast<std::uint64_t>(d.volgende - d.begin) * (achter->eind - achter->begin) <
+                                static_cast<std::uint64_t>(achter->volgende - achter->begin) * (d.eind - d.begin)))
+                achter = &d;
+        volgorde.push_back(achter->volgende++);
+    }
+    return volgorde;
+}
+
+} // namespace
+
 void Voorcontrole::Werk() {
     std::string pad;
-    for (std::size_t i = 0; i < vragen_.size() && !stop_.load(std::memory_order_relaxed) &&
+    const std::vector<std::uint32_t> volgorde = Volgorde(vragen_);
+    for (std::size_t k = 0; k < volgorde.size() && !stop_.load(std::memory_order_relaxed) &&
                             !klaar_.load(std::memory_order_relaxed);
-         ++i) {
+         ++k) {
+        const std::uint32_t i = volgorde[k];
         std::uint8_t open = Open;
         if (!staat_[i].compare_exchange_strong(open, Bezig, std::memory_order_acquire)) continue;
         const Vraag& v = vragen_[i];
