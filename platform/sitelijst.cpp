@@ -1,6 +1,8 @@
 #include "platform/sitelijst.h"
 
+#include <array>
 #include <charconv>
+#include <span>
 
 namespace gdk::fs {
 namespace {
@@ -53,19 +55,18 @@ std::string CodeerPad(std::string_view pad) {
 
 bool Decodeer(std::string_view tekst, std::string& uit) {
     uit.clear();
-    uit.reserve(tekst.size());
-    for (std::size_t i = 0; i < tekst.size(); ++i) {
-        const char c = tekst[i];
-        if (MoetCoderen(static_cast<unsigned char>(c)) && c != '%') return false;
-        if (c != '%') {
-            uit += c;
-            continue;
-        }
-        if (i + 2 >= tekst.size()) return false;
-        const int h = HexWaarde(tekst[i + 1]), l = HexWaarde(tekst[i + 2]);
+    // A list holds hundreds of thousands of paths, nearly all without an escape: taken a run at a time.
+    for (std::size_t i = 0; i < tekst.size();) {
+        std::size_t eind = i;
+        while (eind < tekst.size() && !MoetCoderen(static_cast<unsigned char>(tekst[eind])))
+            ++eind;
+        uit.append(tekst.data() + i, eind - i);
+        if (eind == tekst.size()) break;
+        if (tekst[eind] != '%' || eind + 2 >= tekst.size()) return false;
+        const int h = HexWaarde(tekst[eind + 1]), l = HexWaarde(tekst[eind + 2]);
         if (h < 0 || l < 0) return false;
         uit += static_cast<char>(h * 16 + l);
-        i += 2;
+        i = eind + 3;
     }
     return true;
 }
@@ -119,7 +120,16 @@ void VoegLijstRegel(std::string& tekst, const LijstIngang& ingang) {
 }
 
 bool LeesLijstRegel(std::string_view regel, LijstIngang& ingang) {
-    const std::vector<std::string_view> v = Velden(regel);
+    // At most seven fields: split in place, as this runs for every line of a long list.
+    std::array<std::string_view, 8> velden;
+    std::size_t n = 0;
+    for (std::size_t begin = 0; n < velden.size();) {
+        const std::size_t tab = regel.find('\t', begin);
+        velden[n++] = regel.substr(begin, tab == std::string_view::npos ? std::string_view::npos : tab - begin);
+        if (tab == std::string_view::npos) break;
+        begin = tab + 1;
+    }
+    const std::span<const std::string_view> v(velden.data(), n == velden.size() ? 0 : n);
     if (v.empty() || v[0].size() != 1) return false;
     const char soort = v[0][0];
     if (soort == 'M') {
