@@ -178,7 +178,8 @@ void Site::BeginVoorcontrole() {
     bestanden_.VoorElk([&](std::string_view rel, SiteBestand& b) {
         if (b.staat != BestandStaat::Oud) return;
         b.vooraf = static_cast<std::uint32_t>(vragen.size() + 1);
-        vragen.push_back({rel, b.grootte, b.mtijd, b.inode, b.soort == LijstSoort::Kopie ? b.bron : std::string_view()});
+        vragen.push_back(
+            {rel, b.grootte, b.mtijd, b.inode, b.soort == LijstSoort::Kopie ? b.bron : std::string_view()});
     });
     if (!vragen.empty()) vooraf_ = std::make_unique<Voorcontrole>(Fd(), std::move(vragen));
 }
@@ -360,6 +361,8 @@ bool Site::SluitVerzameld(std::string_view rel, const std::string& opSchijf, con
         // Found as listed, now written over: remembered as listed (see below).
         if (b->staat == BestandStaat::Ongewijzigd && b->soort == LijstSoort::Bestand)
             herschreven_.emplace(std::string(rel), *b);
+        // A plain site has no end that would write what waits: written now.
+        if (!bijhouden_) return Schrijf();
         StelUit(rel, *b, bytes, inhoud, pad1252, true);
         return true;
     case BestandStaat::Uitgesteld: {

@@ -198,8 +198,9 @@ bool SiteScope::Vastleggen() {
         std::size_t lengte = 0;
         s.bestanden_.VoorElk([&](std::string_view rel, const SiteBestand& b) {
             // A rewrite the end never made leaves the file as it was known.
-            const bool lijst = b.staat == BestandStaat::Geschreven || b.staat == BestandStaat::Ongewijzigd ||
-                               (!volledig_ && (b.staat == BestandStaat::Oud || b.staat == BestandStaat::Uitgesteld));
+            const bool lijst =
+                b.staat == BestandStaat::Geschreven || b.staat == BestandStaat::Ongewijzigd ||
+                (!volledig_ && (b.staat == BestandStaat::Oud || b.staat == BestandStaat::Uitgesteld));
             if (lijst)
                 regels.push_back(Regel{rel, Ingang, &b});
             else if (!volledig_ && b.staat == BestandStaat::Geclaimd)

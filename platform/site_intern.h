@@ -185,7 +185,7 @@ class Site {
     struct Herschrijving {
         std::string bytes, pad1252;
         Hash128 inhoud;
-        bool kanTerug = false;    // the file holds the bytes it had before: these back cost nothing
+        bool kanTerug = false; // the file holds the bytes it had before: these back cost nothing
         BestandStaat terug = BestandStaat::Ongewijzigd; // its state then
     };
     std::unordered_map<std::string, Herschrijving> herschrijven_;

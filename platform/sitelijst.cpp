@@ -125,7 +125,8 @@ bool LeesLijstRegel(std::string_view regel, LijstIngang& ingang) {
     std::size_t n = 0;
     for (std::size_t begin = 0; n < velden.size();) {
         const std::size_t tab = regel.find('\t', begin);
-        velden[n++] = regel.substr(begin, tab == std::string_view::npos ? std::string_view::npos : tab - begin);
+        velden[n++] =
+            regel.substr(begin, tab == std::string_view::npos ? std::string_view::npos : tab - begin);
         if (tab == std::string_view::npos) break;
         begin = tab + 1;
     }

@@ -24,7 +24,7 @@ struct LijstIngang {
     std::uint64_t grootte = 0;
     std::int64_t mtijd = 0;
     std::uint64_t inode = 0;
-    Hash128 inhoud; // the bytes' hash, or for a copy the hash of its source's identity
+    Hash128 inhoud;   // the bytes' hash, or for a copy the hash of its source's identity
     std::string bron; // a copy's source on disk, when known: where the next update looks ahead
 };
 

@@ -83,8 +83,9 @@ std::vector<std::uint32_t> Volgorde(const std::vector<Voorcontrole::Vraag>& vrag
         Deel* achter = nullptr;
         for (Deel& d : delen)
             if (d.volgende < d.eind &&
-                (!achter || static_cast<std::uint64_t>(d.volgende - d.begin) * (achter->eind - achter->begin) <
-                                static_cast<std::uint64_t>(achter->volgende - achter->begin) * (d.eind - d.begin)))
+                (!achter ||
+                 static_cast<std::uint64_t>(d.volgende - d.begin) * (achter->eind - achter->begin) <
+                     static_cast<std::uint64_t>(achter->volgende - achter->begin) * (d.eind - d.begin)))
                 achter = &d;
         volgorde.push_back(achter->volgende++);
     }
