@@ -122,8 +122,7 @@ std::optional<Zijde> Site::Publiceer(const std::string& bron) {
     const std::string extensie = AdresDeel(Extensie(naam), 8);
     Zijde z;
     z.pad = "beeld/" + MapVan(basis) + "/" + basis + (extensie.empty() ? "" : "." + extensie);
-    z.maat = LeesBeeldmaat(bron);
-    bestanden_.Kopieer(bron, z.pad);
+    z.maat = bestanden_.KopieerBeeld(bron, z.pad);
     return kopieen_.emplace(opSchijf, z).first->second;
 }
 

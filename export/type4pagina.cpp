@@ -9,6 +9,8 @@
 #include "platform/tekst1252.h"
 #include "platform/tekstbestand.h"
 
+#include <sys/stat.h>
+
 namespace gdk::type4 {
 
 bool Bestanden::MaakMapVan(const std::string& pad) {
@@ -40,10 +42,20 @@ void Bestanden::SchrijfPagina(const std::string& pad, std::string_view tekst1252
     return Schrijf(pad, NaarUtf8(tekst1252));
 }
 
-void Bestanden::Kopieer(const std::string& bron, const std::string& pad) {
+void Bestanden::Kopieer(const std::string& bron, const std::string& pad, const fs::BronKijker& kijk) {
     const std::string doel = siteMap_ + "/" + pad;
-    if (!MaakMapVan(pad) || !fs::Kopieer(bron, doel))
+    if (!MaakMapVan(pad) || !fs::Kopieer(bron, doel, kijk))
         throw IOFout("Het bestand " + bron + " kon niet gekopieerd worden naar " + doel + ".");
+}
+
+std::optional<Beeldmaat> Bestanden::KopieerBeeld(const std::string& bron, const std::string& pad) {
+    std::optional<Beeldmaat> maat;
+    bool gezien = false;
+    Kopieer(bron, pad, [&](int fd, const struct stat& sb) {
+        gezien = true;
+        if (S_ISREG(sb.st_mode)) maat = BeeldmaatVan(fd, sb.st_size);
+    });
+    return gezien ? maat : LeesBeeldmaat(bron);
 }
 
 std::string WebAdresVan(const std::string& instelling) {

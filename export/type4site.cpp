@@ -191,8 +191,7 @@ void Site::SchrijfVasteBestanden() {
     bestanden_.Schrijf("tool/kaart.js", ZoomScriptTekst());
     const std::string banner = ToolBestand("Afbeelding.jpg");
     if (!banner.empty()) {
-        bestanden_.Kopieer(banner, "tool/banner.jpg");
-        site_.banner = LeesBeeldmaat(banner);
+        site_.banner = bestanden_.KopieerBeeld(banner, "tool/banner.jpg");
         if (!site_.banner) site_.banner = Beeldmaat{600, 60};
     }
     const std::string svg = ToolBestand("icoon.svg"), png = ToolBestand("icoon.png");
