@@ -24,17 +24,20 @@ bool Bestanden::MaakMapVan(const std::string& pad) {
 }
 
 void Bestanden::Schrijf(const std::string& pad, std::string_view bytes) {
-    const std::size_t slash = pad.rfind('/');
-    const std::string map = siteMap_ + (slash == std::string::npos ? "" : "/" + pad.substr(0, slash));
-    const std::string bestand = "/" + pad.substr(slash == std::string::npos ? 0 : slash + 1);
+    // The folder and the name for the message are only made when it is needed.
+    const auto stop = [&] {
+        const std::size_t slash = pad.rfind('/');
+        StopNietAangemaakt(siteMap_ + (slash == std::string::npos ? "" : "/" + pad.substr(0, slash)),
+                           pad.substr(slash == std::string::npos ? 0 : slash + 1));
+    };
     TekstSchrijver f;
-    if (!MaakMapVan(pad) || !f.Open(siteMap_ + "/" + pad)) StopNietAangemaakt(map, bestand.substr(1));
+    if (!MaakMapVan(pad) || !f.Open(siteMap_ + "/" + pad)) stop();
     try {
         f.Schrijf(bytes);
         f.Sluit();
     } catch (const IOFout&) {
         SluitStil(f);
-        StopNietAangemaakt(map, bestand.substr(1));
+        stop();
     }
 }
 
