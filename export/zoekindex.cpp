@@ -219,12 +219,17 @@ void ZoekIndex::Begin(bool laatstePerLink) {
 
 void ZoekIndex::Begin(bool laatstePerLink, bool aan) {
     ingangen_.clear();
+    volgorde_.clear();
     actief_ = aan;
     laatstePerLink_ = laatstePerLink;
 }
 
 void ZoekIndex::VoegToe(std::int32_t persoon, const std::string& sorteerRegel, const std::string& link) {
     if (actief_) ingangen_.push_back({persoon, sorteerRegel, link});
+}
+
+void ZoekIndex::ZetVolgorde(std::vector<std::size_t> volgorde) {
+    if (actief_) volgorde_ = std::move(volgorde);
 }
 
 void ZoekIndex::Schrijf(const std::string& siteMap) {
@@ -239,6 +244,8 @@ void ZoekIndex::SchrijfIndex(const std::string& siteMap, const std::string& scri
     actief_ = false;
     std::vector<Ingang> ingangen = std::move(ingangen_);
     ingangen_.clear();
+    std::vector<std::size_t> volgorde = std::move(volgorde_);
+    volgorde_.clear();
     StatusLinks("Zoekpagina schrijven...");
     if (laatstePerLink_) {
         // Only the last card of a page kept it: the earlier one's page was overwritten.
@@ -254,13 +261,12 @@ void ZoekIndex::SchrijfIndex(const std::string& siteMap, const std::string& scri
 
     const long n = static_cast<long>(ingangen.size());
     VoortgangMelder melder(2 * n + 1);
-    std::vector<std::size_t> volgorde;
     {
         std::vector<std::string_view> regels;
         regels.reserve(ingangen.size());
         for (const Ingang& i : ingangen)
             regels.push_back(i.sorteerRegel);
-        volgorde = Sorteervolgorde(regels);
+        if (volgorde.size() != ingangen.size()) volgorde = Sorteervolgorde(regels);
         // Lines alike in every byte (two cards of one entry line) keep the order they came in.
         for (std::size_t b = 0; b < volgorde.size();) {
             std::size_t e = b + 1;
