@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <string_view>
 #include <unistd.h>
@@ -21,10 +22,12 @@ using Bestand = std::unique_ptr<std::FILE, Sluiter>;
 // Reads a file from where it stands, a block at a time with pread: the header lies in the first
 // few kilobytes, and passing a segment (an EXIF thumbnail of tens of kilobytes) costs nothing
 // until a read needs bytes beyond it. A type 4 export asks this of every face of every card.
+// Where the size is known, a segment said to run past the end is found so without a read.
 class Lezer {
   public:
-    explicit Lezer(int fd) : fd_(fd) {}
+    explicit Lezer(int fd, off_t grootte = std::numeric_limits<off_t>::max()) : fd_(fd), grootte_(grootte) {}
     bool Lees(unsigned char* uit, std::size_t n) {
+        if (plek_ > grootte_ || static_cast<off_t>(n) > grootte_ - plek_) return false;
         while (n > 0) {
             if (plek_ < begin_ || plek_ >= begin_ + static_cast<off_t>(gevuld_)) {
                 const ssize_t r = ::pread(fd_, buf_, sizeof buf_, plek_);
@@ -50,6 +53,7 @@ class Lezer {
 
   private:
     int fd_;
+    off_t grootte_;
     off_t plek_ = 0, begin_ = 0;
     std::size_t gevuld_ = 0;
     unsigned char buf_[16384];
@@ -142,6 +146,15 @@ std::optional<Beeldmaat> Jpeg(Lezer& f) {
     return std::nullopt;
 }
 
+std::optional<Beeldmaat> Lees(Lezer& f) {
+    unsigned char begin[8];
+    if (!f.Lees(begin, 2)) return std::nullopt;
+    if (begin[0] == 0xFF && begin[1] == 0xD8) return Jpeg(f);
+    if (!f.Lees(begin + 2, 6)) return std::nullopt;
+    if (std::string_view(reinterpret_cast<const char*>(begin), 8) == "\x89PNG\r\n\x1A\n") return Png(f);
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<Beeldmaat> LeesBeeldmaat(const std::string& pad1252) {
@@ -149,12 +162,12 @@ std::optional<Beeldmaat> LeesBeeldmaat(const std::string& pad1252) {
     const Bestand bestand(fs::OpenBestand(pad1252));
     if (!bestand) return std::nullopt;
     Lezer f(::fileno(bestand.get()));
-    unsigned char begin[8];
-    if (!f.Lees(begin, 2)) return std::nullopt;
-    if (begin[0] == 0xFF && begin[1] == 0xD8) return Jpeg(f);
-    if (!f.Lees(begin + 2, 6)) return std::nullopt;
-    if (std::string_view(reinterpret_cast<const char*>(begin), 8) == "\x89PNG\r\n\x1A\n") return Png(f);
-    return std::nullopt;
+    return Lees(f);
+}
+
+std::optional<Beeldmaat> BeeldmaatVan(int fd, long long grootte) {
+    Lezer f(fd, static_cast<off_t>(grootte));
+    return Lees(f);
 }
 
 } // namespace gdk

@@ -18,5 +18,8 @@ struct Beeldmaat {
 
 // The size of the image in the file `pad1252` (through the resolver); none when it cannot be read.
 std::optional<Beeldmaat> LeesBeeldmaat(const std::string& pad1252);
+// The same from a regular file open as `fd` (read with pread: its offset stays where it is) of
+// `grootte` bytes, as its stat tells: for a copy that has the file open already.
+std::optional<Beeldmaat> BeeldmaatVan(int fd, long long grootte);
 
 } // namespace gdk

@@ -36,13 +36,6 @@ std::string Kort(const std::string& s, std::size_t n = 200) {
     return t.size() > n ? t.substr(0, n) : t;
 }
 
-// The name as the scans folder and the other faces take it: the image field with `stam` in place
-// of its name without extension.
-bool EindigtOp(const std::string& s, const std::string& staart) {
-    return s.size() >= staart.size() &&
-           GelijkZonderHoofdletters(std::string_view(s).substr(s.size() - staart.size()), staart);
-}
-
 std::string Extensie(const std::string& naam) {
     const std::string zonder = ExtensieVervangen(naam, "");
     return naam.substr(zonder.size());
@@ -113,18 +106,18 @@ std::string FotoVan(std::int32_t persoon, const std::string& voorkant) {
 
 std::optional<Zijde> Site::Publiceer(const std::string& bron) {
     if (bron.empty()) return std::nullopt;
-    const std::string opSchijf = fs::OpSchijf(bron);
-    if (const auto er = kopieen_.find(opSchijf); er != kopieen_.end()) return er->second;
+    // Looked up and taken in one step; a copy that fails ends the export, this site with it.
+    const auto [er, nieuw] = kopieen_.try_emplace(fs::OpSchijf(bron));
+    if (!nieuw) return er->second;
     const std::string naam = BestandsnaamDeel(bron);
     std::string basis = AdresDeel(ExtensieVervangen(naam, ""), 60);
     if (basis.empty()) basis = "beeld";
     basis = beeldNamen_.Uniek(basis);
     const std::string extensie = AdresDeel(Extensie(naam), 8);
-    Zijde z;
+    Zijde& z = er->second;
     z.pad = "beeld/" + MapVan(basis) + "/" + basis + (extensie.empty() ? "" : "." + extensie);
-    z.maat = LeesBeeldmaat(bron);
-    bestanden_.Kopieer(bron, z.pad);
-    return kopieen_.emplace(opSchijf, z).first->second;
+    z.maat = bestanden_.KopieerBeeld(bron, z.pad);
+    return z;
 }
 
 void Site::SchrijfKaartPagina(std::size_t k) {

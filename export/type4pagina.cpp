@@ -9,6 +9,8 @@
 #include "platform/tekst1252.h"
 #include "platform/tekstbestand.h"
 
+#include <sys/stat.h>
+
 namespace gdk::type4 {
 
 bool Bestanden::MaakMapVan(const std::string& pad) {
@@ -22,17 +24,20 @@ bool Bestanden::MaakMapVan(const std::string& pad) {
 }
 
 void Bestanden::Schrijf(const std::string& pad, std::string_view bytes) {
-    const std::size_t slash = pad.rfind('/');
-    const std::string map = siteMap_ + (slash == std::string::npos ? "" : "/" + pad.substr(0, slash));
-    const std::string bestand = "/" + pad.substr(slash == std::string::npos ? 0 : slash + 1);
+    // The folder and the name for the message are only made when it is needed.
+    const auto stop = [&] {
+        const std::size_t slash = pad.rfind('/');
+        StopNietAangemaakt(siteMap_ + (slash == std::string::npos ? "" : "/" + pad.substr(0, slash)),
+                           pad.substr(slash == std::string::npos ? 0 : slash + 1));
+    };
     TekstSchrijver f;
-    if (!MaakMapVan(pad) || !f.Open(siteMap_ + "/" + pad)) StopNietAangemaakt(map, bestand.substr(1));
+    if (!MaakMapVan(pad) || !f.Open(siteMap_ + "/" + pad)) stop();
     try {
         f.Schrijf(bytes);
         f.Sluit();
     } catch (const IOFout&) {
         SluitStil(f);
-        StopNietAangemaakt(map, bestand.substr(1));
+        stop();
     }
 }
 
@@ -40,10 +45,20 @@ void Bestanden::SchrijfPagina(const std::string& pad, std::string_view tekst1252
     return Schrijf(pad, NaarUtf8(tekst1252));
 }
 
-void Bestanden::Kopieer(const std::string& bron, const std::string& pad) {
+void Bestanden::Kopieer(const std::string& bron, const std::string& pad, const fs::BronKijker& kijk) {
     const std::string doel = siteMap_ + "/" + pad;
-    if (!MaakMapVan(pad) || !fs::Kopieer(bron, doel))
+    if (!MaakMapVan(pad) || !fs::Kopieer(bron, doel, kijk))
         throw IOFout("Het bestand " + bron + " kon niet gekopieerd worden naar " + doel + ".");
+}
+
+std::optional<Beeldmaat> Bestanden::KopieerBeeld(const std::string& bron, const std::string& pad) {
+    std::optional<Beeldmaat> maat;
+    bool gezien = false;
+    Kopieer(bron, pad, [&](int fd, const struct stat& sb) {
+        gezien = true;
+        if (S_ISREG(sb.st_mode)) maat = BeeldmaatVan(fd, sb.st_size);
+    });
+    return gezien ? maat : LeesBeeldmaat(bron);
 }
 
 std::string WebAdresVan(const std::string& instelling) {

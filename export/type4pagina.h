@@ -3,6 +3,7 @@
 // frame of a page (head, header with the banner and the search field, footer). Pages are composed
 // in Windows-1252, as all text of the program, and written as UTF-8.
 #include "data/beeldmaten.h"
+#include "platform/kopieren.h"
 
 #include <optional>
 #include <string>
@@ -23,7 +24,9 @@ class Bestanden {
     void SchrijfPagina(const std::string& pad, std::string_view tekst1252);
     // Copies the file `bron` (a full path) to `pad`. Throws IOFout when it cannot: a card image
     // that cannot be copied ends the export, as in the other layouts.
-    void Kopieer(const std::string& bron, const std::string& pad);
+    void Kopieer(const std::string& bron, const std::string& pad, const fs::BronKijker& kijk = {});
+    // The same for an image, and its size as its header gives it, read where the copy opens it.
+    std::optional<Beeldmaat> KopieerBeeld(const std::string& bron, const std::string& pad);
 
   private:
     bool MaakMapVan(const std::string& pad);

@@ -109,6 +109,8 @@ void Site::VerzamelKaarten() {
 void Site::DeelIn() {
     // The order of the type 2 letter pages: the entry lines sorted, and their report lines.
     SorteerOp(kaarten_, [](const Kaart& k) -> std::string_view { return k.ingang.Regel(); });
+    for (std::size_t k = 0; k < kaarten_.size(); ++k)
+        kaarten_[k].rang = k;
     {
         std::vector<KaartIngang> ingangen;
         ingangen.reserve(kaarten_.size());
@@ -191,8 +193,7 @@ void Site::SchrijfVasteBestanden() {
     bestanden_.Schrijf("tool/kaart.js", ZoomScriptTekst());
     const std::string banner = ToolBestand("Afbeelding.jpg");
     if (!banner.empty()) {
-        bestanden_.Kopieer(banner, "tool/banner.jpg");
-        site_.banner = LeesBeeldmaat(banner);
+        site_.banner = bestanden_.KopieerBeeld(banner, "tool/banner.jpg");
         if (!site_.banner) site_.banner = Beeldmaat{600, 60};
     }
     const std::string svg = ToolBestand("icoon.svg"), png = ToolBestand("icoon.png");
@@ -393,8 +394,13 @@ void Site::Schrijf() {
     SchrijfVasteBestanden();
     ZoekIndex& zoek = sessie_.Zoeken();
     zoek.Begin(false, true);
-    for (const Kaart& k : kaarten_)
-        zoek.VoegToe(k.persoon, k.ingang.Regel(), k.adres);
+    // The index orders the cards by the lines the letter pages were sorted on: that order again.
+    std::vector<std::size_t> opRegel(kaarten_.size());
+    for (std::size_t k = 0; k < kaarten_.size(); ++k) {
+        zoek.VoegToe(kaarten_[k].persoon, kaarten_[k].ingang.Regel(), kaarten_[k].adres);
+        opRegel[kaarten_[k].rang] = k;
+    }
+    zoek.ZetVolgorde(std::move(opRegel));
     SchrijfKaartPaginas();
     SchrijfLetterPaginas();
     SchrijfStartpagina();

@@ -57,6 +57,7 @@ struct Kaart {
     std::string anker;      // that heading's anchor on the letter page
     std::size_t pagina = 0; // its letter page (index into the site's pages)
     std::string voorkant;   // the front's scan when it was found, else empty
+    std::size_t rang = 0;   // its place in the order of the entry lines
 };
 
 struct LetterPagina {

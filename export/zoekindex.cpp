@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <numeric>
 #include <set>
 #include <unordered_map>
 
@@ -220,12 +219,17 @@ void ZoekIndex::Begin(bool laatstePerLink) {
 
 void ZoekIndex::Begin(bool laatstePerLink, bool aan) {
     ingangen_.clear();
+    volgorde_.clear();
     actief_ = aan;
     laatstePerLink_ = laatstePerLink;
 }
 
 void ZoekIndex::VoegToe(std::int32_t persoon, const std::string& sorteerRegel, const std::string& link) {
     if (actief_) ingangen_.push_back({persoon, sorteerRegel, link});
+}
+
+void ZoekIndex::ZetVolgorde(std::vector<std::size_t> volgorde) {
+    if (actief_) volgorde_ = std::move(volgorde);
 }
 
 void ZoekIndex::Schrijf(const std::string& siteMap) {
@@ -240,6 +244,8 @@ void ZoekIndex::SchrijfIndex(const std::string& siteMap, const std::string& scri
     actief_ = false;
     std::vector<Ingang> ingangen = std::move(ingangen_);
     ingangen_.clear();
+    std::vector<std::size_t> volgorde = std::move(volgorde_);
+    volgorde_.clear();
     StatusLinks("Zoekpagina schrijven...");
     if (laatstePerLink_) {
         // Only the last card of a page kept it: the earlier one's page was overwritten.
@@ -255,17 +261,23 @@ void ZoekIndex::SchrijfIndex(const std::string& siteMap, const std::string& scri
 
     const long n = static_cast<long>(ingangen.size());
     VoortgangMelder melder(2 * n + 1);
-    std::vector<std::string> sleutels(ingangen.size());
-    for (std::size_t i = 0; i < ingangen.size(); ++i) {
-        sleutels[i] = Sorteersleutel(ingangen[i].sorteerRegel);
-        melder.Stap(static_cast<long>(i));
+    {
+        std::vector<std::string_view> regels;
+        regels.reserve(ingangen.size());
+        for (const Ingang& i : ingangen)
+            regels.push_back(i.sorteerRegel);
+        if (volgorde.size() != ingangen.size()) volgorde = Sorteervolgorde(regels);
+        // Lines alike in every byte (two cards of one entry line) keep the order they came in.
+        for (std::size_t b = 0; b < volgorde.size();) {
+            std::size_t e = b + 1;
+            while (e < volgorde.size() && regels[volgorde[e]] == regels[volgorde[b]])
+                ++e;
+            std::sort(volgorde.begin() + static_cast<std::ptrdiff_t>(b),
+                      volgorde.begin() + static_cast<std::ptrdiff_t>(e));
+            b = e;
+        }
     }
-    std::vector<std::size_t> volgorde(ingangen.size());
-    std::iota(volgorde.begin(), volgorde.end(), std::size_t{0});
-    std::stable_sort(volgorde.begin(), volgorde.end(),
-                     [&](std::size_t a, std::size_t b) { return sleutels[a] < sleutels[b]; });
-    sleutels.clear();
-    sleutels.shrink_to_fit();
+    melder.Stap(n);
 
     std::vector<ZoekKaart> kaarten;
     kaarten.reserve(ingangen.size());

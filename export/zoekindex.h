@@ -54,6 +54,10 @@ class ZoekIndex {
     // line by which the letter pages order it, `link` its page ('/' separated, relative to the site
     // root, Windows-1252), empty when it has none.
     void VoegToe(std::int32_t persoon, const std::string& sorteerRegel, const std::string& link);
+    // The cards in the order of their lines, for a layout that has sorted the same lines already:
+    // their places as added, first the smallest line (lines alike in every byte in any order).
+    // Not for a Begin with `laatstePerLink`, which drops cards.
+    void ZetVolgorde(std::vector<std::size_t> volgorde);
     // Writes the search page, its script and the index into `siteMap`, with progress, and ends
     // the collecting. Nothing when not active; StopNietAangemaakt when a file cannot be made.
     void Schrijf(const std::string& siteMap);
@@ -72,6 +76,7 @@ class ZoekIndex {
     bool actief_ = false;
     bool laatstePerLink_ = false;
     std::vector<Ingang> ingangen_;
+    std::vector<std::size_t> volgorde_; // given by ZetVolgorde, else empty
 };
 
 } // namespace gdk

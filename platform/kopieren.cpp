@@ -28,16 +28,18 @@ struct Descriptor {
     Descriptor& operator=(const Descriptor&) = delete;
 };
 
-// The source of a copy opened for reading, as `sb` tells it; -1 with errno set (EISDIR for a
-// folder) when it cannot be copied.
-int OpenBron(const std::string& bron, struct stat& sb) {
+// The source of a copy opened for reading, as `sb` tells it, and shown to `kijk`; -1 with errno
+// set (EISDIR for a folder) when it cannot be copied.
+int OpenBron(const std::string& bron, struct stat& sb, const BronKijker& kijk = {}) {
     const int fd = ::open(bron.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return -1;
     int fout = EISDIR;
     if (::fstat(fd, &sb) != 0)
         fout = errno;
-    else if (!S_ISDIR(sb.st_mode))
+    else if (!S_ISDIR(sb.st_mode)) {
+        if (kijk) kijk(fd, sb);
         return fd;
+    }
     ::close(fd);
     errno = fout;
     return -1;
@@ -151,7 +153,7 @@ bool Site::GelijkAanBron(std::string_view rel, const std::string& bron, struct s
 }
 
 bool Site::Kopieer(std::string_view rel, const std::string& opSchijf, const Resultaat& bron,
-                   const std::string& doel1252) {
+                   const std::string& doel1252, const BronKijker& kijk) {
     if (bijhouden_ && !OuderIsDeel(rel)) {
         errno = ENOENT;
         return false;
@@ -160,7 +162,7 @@ bool Site::Kopieer(std::string_view rel, const std::string& opSchijf, const Resu
     if (!b && (!bijhouden_ || InNieuweMap(rel))) {
         // A new name in a folder this export made: copied now, the source opened once.
         struct stat sb {};
-        const Descriptor in(OpenBron(bron.pad, sb));
+        const Descriptor in(OpenBron(bron.pad, sb, kijk));
         if (in.fd < 0) return false;
         Aangemaakt(opSchijf, Soort::Bestand);
         SiteBestand n;
@@ -237,12 +239,12 @@ bool Site::Kopieer(std::string_view rel, const std::string& opSchijf, const Resu
     return u != Uitslag::Mislukt;
 }
 
-bool Kopieer(const std::string& bron1252, const std::string& doel1252) {
+bool Kopieer(const std::string& bron1252, const std::string& doel1252, const BronKijker& kijk) {
     const Resultaat b = Los(bron1252);
     const Resultaat d = Los(doel1252);
-    if (Site* site = SiteVan(d.pad)) return site->Kopieer(site->Relatief(d.pad), d.pad, b, doel1252);
+    if (Site* site = SiteVan(d.pad)) return site->Kopieer(site->Relatief(d.pad), d.pad, b, doel1252, kijk);
     struct stat sb {};
-    const Descriptor in(OpenBron(b.pad, sb));
+    const Descriptor in(OpenBron(b.pad, sb, kijk));
     if (in.fd < 0) return false;
     // Copying a file onto itself would truncate it first: the copy is already there.
     struct stat sd {};

@@ -9,6 +9,7 @@
 //    journal before it is made. What the previous export wrote and this one did not is removed
 //    at the end (site_einde.cpp).
 #include "platform/hash128.h"
+#include "platform/kopieren.h"
 #include "platform/mapinhoud.h"
 #include "platform/sitelijst.h"
 #include "platform/voorcontrole.h"
@@ -92,7 +93,7 @@ class Site {
                         std::string_view bytes, bool stil);
     // Copies (kopieren.cpp).
     bool Kopieer(std::string_view rel, const std::string& opSchijf, const Resultaat& bron,
-                 const std::string& doel1252);
+                 const std::string& doel1252, const BronKijker& kijk);
     // A folder of the site (rel "" the site folder itself).
     bool MaakMap(std::string_view rel, const std::string& opSchijf);
     // Performs the new files waiting for their claims: one sync of the journal for all of them.

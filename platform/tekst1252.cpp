@@ -209,14 +209,16 @@ char16_t Unicode1252(char c) {
 std::string NaarUtf8(std::string_view s1252) {
     std::string uit;
     uit.reserve(s1252.size() + s1252.size() / 8);
-    for (char c : s1252) {
-        const unsigned char b = U(c);
-        if (b < 0x80)
-            uit += c;
-        else if (b < 0xA0)
-            SchrijfUtf8(uit, kC1[b - 0x80]);
-        else
-            SchrijfUtf8(uit, b);
+    for (std::size_t i = 0; i < s1252.size();) {
+        // A run of ASCII (most of a page) goes over in one piece.
+        std::size_t eind = i;
+        while (eind < s1252.size() && U(s1252[eind]) < 0x80)
+            ++eind;
+        uit.append(s1252.substr(i, eind - i));
+        if (eind == s1252.size()) break;
+        const unsigned char b = U(s1252[eind]);
+        SchrijfUtf8(uit, b < 0xA0 ? std::uint32_t{kC1[b - 0x80]} : std::uint32_t{b});
+        i = eind + 1;
     }
     return uit;
 }

@@ -3,7 +3,9 @@
 #include "support/tijdelijke_map.h"
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace gdk {
 namespace {
@@ -69,8 +71,15 @@ TEST(LeesBeeldmaat, FromTheHeaderOrNone) {
         {"empty", "", std::nullopt},
     };
     TijdelijkeMap map;
-    for (const Geval& g : gevallen)
-        EXPECT_EQ(LeesBeeldmaat(map.Schrijf("beeld", g.bytes)), g.maat) << g.wat;
+    for (const Geval& g : gevallen) {
+        const std::string pad = map.Schrijf("beeld", g.bytes);
+        EXPECT_EQ(LeesBeeldmaat(pad), g.maat) << g.wat;
+        // As a copy that has it open reads it, its size known.
+        const int fd = ::open(pad.c_str(), O_RDONLY);
+        ASSERT_GE(fd, 0);
+        EXPECT_EQ(BeeldmaatVan(fd, static_cast<long long>(g.bytes.size())), g.maat) << g.wat;
+        ::close(fd);
+    }
 }
 
 // Files made by a real encoder (ImageMagick, which the build script installs), progressive too.
