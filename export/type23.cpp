@@ -326,8 +326,8 @@ void SchrijfKaart(const SiteOpmaak& o, const std::string& siteMap, int i, std::s
             throw IOFout("Het bestand " + desktopIni + " kon niet gekopieerd worden naar " + d + ".");
         letterKlaar[idx] = true;
     }
-    const auto kopieer = [&d](const std::string& van, const std::string& naam) {
-        const std::string doel = d + "/" + AsciiKleineLetters(SiteNaam(naam));
+    const auto kopieer = [&d](const std::string& van, const std::string& kopieNaam) {
+        const std::string doel = d + "/" + AsciiKleineLetters(SiteNaam(kopieNaam));
         if (!fs::Kopieer(van, doel))
             throw IOFout("Het bestand " + van + " kon niet gekopieerd worden naar " + doel + ".");
     };
