@@ -19,11 +19,12 @@ void SluitStil(TekstSchrijver& f);
 
 // What the head of a page of the three layouts holds besides its fixed lines.
 struct PaginaKop {
-    std::string trefwoorden;  // the content of META keywords
-    std::string beschrijving; // the content of META description
-    std::string extra;        // a META line of the page's own before the description, or empty
-    bool generator = true;    // the META generator line
-    std::string terug;        // the way from the page's folder to the site root: "", "../", ...
+    // (Each with its initialiser: a page names only the parts it has.)
+    std::string trefwoorden{};  // the content of META keywords
+    std::string beschrijving{}; // the content of META description
+    std::string extra{};        // a META line of the page's own before the description, or empty
+    bool generator = true;      // the META generator line
+    std::string terug{};        // the way from the page's folder to the site root: "", "../", ...
 };
 // The head every page opens with: DOCTYPE, HTML, HEAD, the META lines, the script and the style
 // sheet of the site's tool folder.
