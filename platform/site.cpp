@@ -444,19 +444,25 @@ void Site::StelUit(std::string_view rel, SiteBestand& b, std::string_view bytes,
 }
 
 void Site::SchrijfUitgesteld() {
-    auto wachtend = std::move(herschrijven_);
-    herschrijven_.clear();
-    herschrijfBytes_ = 0;
-    for (auto& [rel, h] : wachtend) {
+    // One at a time out of the table: a file still waiting is always in it.
+    while (!herschrijven_.empty()) {
+        auto knoop = herschrijven_.extract(herschrijven_.begin());
+        const std::string& rel = knoop.key();
+        const Herschrijving& h = knoop.mapped();
+        herschrijfBytes_ -= h.bytes.size();
         SiteBestand* b = Zoek(rel);
         if (!b || b->staat != BestandStaat::Uitgesteld) continue;
         const Uitslag u = SchrijfOp(rel, h.pad1252, h.bytes, h.inhoud, false);
-        if (u == Uitslag::InDeWeg)
+        if (u == Uitslag::InDeWeg) {
             InDeWeg(rel, *Zoek(rel));
-        else if (u == Uitslag::Mislukt)
-            StopNaFout(h.pad1252, errno);
-        else
+        } else if (u == Uitslag::Mislukt) {
+            // Written over in part, perhaps: listed as it was known, the next update finds it changed.
+            const int fout = errno;
+            Zoek(rel)->staat = BestandStaat::Oud;
+            StopNaFout(h.pad1252, fout);
+        } else {
             TerugZoalsGelijst(rel);
+        }
     }
 }
 
