@@ -11,6 +11,13 @@ bool MoetCoderen(unsigned char c) {
     return c == '%' || c < 0x20 || c == 0x7f;
 }
 
+// Where the run of bytes from `begin` that need no escape ends: a list's paths are nearly all one run.
+std::size_t EindeVanGewoon(std::string_view tekst, std::size_t begin) {
+    while (begin < tekst.size() && !MoetCoderen(static_cast<unsigned char>(tekst[begin])))
+        ++begin;
+    return begin;
+}
+
 int HexWaarde(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -34,9 +41,7 @@ void VoegGetal(std::string& tekst, std::uint64_t n) {
 void VoegGecodeerd(std::string& uit, std::string_view tekst) {
     static const char cijfers[] = "0123456789ABCDEF";
     for (std::size_t begin = 0; begin < tekst.size();) {
-        std::size_t eind = begin;
-        while (eind < tekst.size() && !MoetCoderen(static_cast<unsigned char>(tekst[eind])))
-            ++eind;
+        const std::size_t eind = EindeVanGewoon(tekst, begin);
         uit.append(tekst.data() + begin, eind - begin);
         if (eind == tekst.size()) break;
         const auto u = static_cast<unsigned char>(tekst[eind]);
@@ -55,11 +60,8 @@ std::string CodeerPad(std::string_view pad) {
 
 bool Decodeer(std::string_view tekst, std::string& uit) {
     uit.clear();
-    // A list holds hundreds of thousands of paths, nearly all without an escape: taken a run at a time.
     for (std::size_t i = 0; i < tekst.size();) {
-        std::size_t eind = i;
-        while (eind < tekst.size() && !MoetCoderen(static_cast<unsigned char>(tekst[eind])))
-            ++eind;
+        const std::size_t eind = EindeVanGewoon(tekst, i);
         uit.append(tekst.data() + i, eind - i);
         if (eind == tekst.size()) break;
         if (tekst[eind] != '%' || eind + 2 >= tekst.size()) return false;
